@@ -1,0 +1,61 @@
+#pragma once
+// The application-wide state the windows share, created before the main window and alive until
+// the program ends. The names are the ones every window uses.
+#include <QPointer>
+#include <QString>
+
+#include "core/colour.h"
+#include "core/keyword_tables.h"
+#include "core/window_kind.h"
+
+class EditorWindow;
+class Dialogs;
+class Speaker;
+class SpellingEngine;
+class Frame;
+
+struct AppState {
+    // Colours and font (settings record).
+    Rgb htmlTextColor = 0;
+    Rgb htmlTagColor = 0;
+    Rgb htmlParamColor = 0;
+    Rgb htmlCommentColor = 0;
+    Rgb htmlMisspelledColor = 0;
+    Rgb htmlBackColor = 0;
+    Rgb scriptTextColor = 0;
+    Rgb scriptKeywordColor = 0;
+    Rgb scriptParamColor = 0;
+    Rgb scriptObjectColor = 0;
+    Rgb scriptCommentColor = 0;
+    Rgb scriptBackColor = 0;
+    QString editorFontName;  // at most 15 characters, blank-padded as stored
+    short editorFontSize = 10;
+    short reserved[4] = {0, 0, 0, 0};
+
+    bool spellingAvailable = false;
+    bool coloursChanged = false;
+    bool fontChanged = false;
+
+    short activeWindowKind = KindNone;
+    QPointer<EditorWindow> currentHtmlWindow;
+    QPointer<EditorWindow> currentVbscriptWindow;
+    QPointer<EditorWindow> currentJavaWindow;
+    QPointer<EditorWindow> currentJscriptWindow;
+    QPointer<EditorWindow> currentDocumentWindow;
+
+    bool insertBusy = false;
+    bool keyInsertBusy = false;
+    bool colourOnChange = false;
+    bool bulkEditBusy = false;
+    bool speakMessages = false;
+
+    KeywordTables tables;
+
+    // Platform services, owned by the application.
+    Dialogs* dialogs = nullptr;
+    Speaker* speaker = nullptr;
+    SpellingEngine* spelling = nullptr;
+    Frame* frame = nullptr;
+
+    QString programFolder;  // where tag.tsh and the other data files are
+};

@@ -1,0 +1,128 @@
+#include "core/editor_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+#include "core/frame.h"
+#include "platform/dialogs.h"
+#include "platform/speaker.h"
+
+namespace {
+constexpr int UndoButton = 14;
+constexpr int RedoButton = 15;
+
+QPointer<EditorWindow>& currentOfKind(AppState& app, WindowKind kind) {
+    switch (kind) {
+    case KindVbscript: return app.currentVbscriptWindow;
+    case KindJscript: return app.currentJscriptWindow;
+    case KindJava: return app.currentJavaWindow;
+    case KindDocument: return app.currentDocumentWindow;
+    default: return app.currentHtmlWindow;
+    }
+}
+}  // namespace
+
+EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<EditorPane> pane,
+                           QWidget* parent)
+    : QWidget(parent), app_(app), kind_(kind), pane_(std::move(pane)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto report = [this](const QString& command, int button) {
+        return [this, command, button](bool on) {
+            if (!app_.frame) return;
+            app_.frame->setCommandEnabled(command, on);
+            app_.frame->setToolbarButtonEnabled(button, on);
+        };
+    };
+    undo_ = std::make_unique<UndoRing>(*pane_, report(QStringLiteral("Undo"), UndoButton),
+                                       report(QStringLiteral("redo"), RedoButton));
+    pane_->setEventHandler(this);
+}
+
+EditorWindow::~EditorWindow() { forget(); }
+
+QString EditorWindow::defaultName(WindowKind kind) {
+    switch (kind) {
+    case KindVbscript: return QStringLiteral("VBScript");
+    case KindJscript: return QStringLiteral("JScript");
+    case KindJava: return QStringLiteral("Java");
+    case KindDocument: return QStringLiteral("Document");
+    default: return QStringLiteral("noname");
+    }
+}
+
+bool EditorWindow::isUntitled() const { return caption().startsWith(defaultName(kind_)); }
+
+void EditorWindow::setModifiedTag(const QString& tag) {
+    modifiedTag_ = tag;
+    if (app_.frame && app_.activeWindowKind == kind_ && currentOfKind(app_, kind_) == this) {
+        app_.frame->setCommandEnabled(QStringLiteral("Save"), isModified());
+        app_.frame->setToolbarButtonEnabled(3, isModified());
+    }
+}
+
+static bool undoSwitchedOn(const AppState& app) {
+    return !app.frame || app.frame->isCommandChecked(QStringLiteral("Doundo"));
+}
+
+void EditorWindow::backup_code() {
+    if (undoSwitchedOn(app_)) undo_->take();
+}
+
+void EditorWindow::undo_code() {
+    if (!undoSwitchedOn(app_)) return;
+    undo_->undo();
+    Initcount();
+}
+
+void EditorWindow::redo_code() {
+    if (!undoSwitchedOn(app_)) return;
+    undo_->redo();
+    Initcount();
+}
+
+void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
+
+void EditorWindow::activate() {
+    app_.activeWindowKind = kind_;
+    currentOfKind(app_, kind_) = this;
+    if (app_.frame) app_.frame->windowActivated(this);
+}
+
+bool EditorWindow::queryUnload() {
+    if (!isModified()) return true;
+    const QString question = QStringLiteral("You want to save changes ?");
+    if (app_.speakMessages && app_.speaker) {
+        try {
+            app_.speaker->Speak(question);
+        } catch (const std::exception&) {
+            // A missing voice must not keep the user from answering the question.
+        }
+    }
+    const MsgAnswer answer =
+        app_.dialogs->messageBox(question, QApplication::applicationName(),
+                                 MsgButtons::YesNoCancel, MsgIcon::Question);
+    if (answer == MsgAnswer::Cancel) return false;
+    if (answer == MsgAnswer::Yes) SaveDocument();
+    return true;
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (!queryUnload()) {
+        event->ignore();
+        activate();  // the window stays: give it back its commands
+        return;
+    }
+    forget();
+    event->accept();
+}
+
+void EditorWindow::forget() {
+    if (unloadedOnce_) return;
+    unloadedOnce_ = true;
+    if (app_.activeWindowKind == kind_) app_.activeWindowKind = KindNone;
+    auto& current = currentOfKind(app_, kind_);
+    if (current == this) current.clear();
+    if (app_.frame) app_.frame->windowUnloaded(this);
+    emit unloaded(this);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Every modal question the program asks goes through Dialogs, so that tests can answer and
+// record them. A cancelled dialog returns no answer and the command stops.
+#include <QString>
+#include <optional>
+
+#include "core/colour.h"
+
+class QPrinter;
+class QWidget;
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Critical, Exclamation, Question, Information };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+// A file dialog as the program describes it: the filter is in the "Name|*.ext|Name|*.ext"
+// form, the default extension in the "*.ext" form.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultExt;
+    QString fileName;
+};
+
+struct FontChoice {
+    QString name;
+    int size = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeThru = false;
+    Rgb colour = 0;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                            const QString& defaultText) = 0;
+    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<Rgb> chooseColour(const QString& title, Rgb initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) = 0;
+    // Printer and page set-up dialogs; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer, const QString& title) = 0;
+    virtual bool pageSetup(QPrinter& printer, const QString& title) = 0;
+};
+
+// "HTML(*.html)|*.html|All files(*.*)|*.*" -> "HTML(*.html) (*.html);;All files(*.*) (*.*)".
+QString qtFilterFromProgramFilter(const QString& programFilter);

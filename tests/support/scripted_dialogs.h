@@ -1,0 +1,42 @@
+#pragma once
+// A Dialogs that answers from a script and records every question, for tests.
+#include <QStringList>
+#include <deque>
+#include <variant>
+
+#include "platform/dialogs.h"
+
+struct AskedQuestion {
+    QString kind;  // "message", "input", "open", "save", "colour", "font", "printer", "pagesetup"
+    QString title;
+    QString text;    // message text or input prompt
+    QString filter;  // file dialogs
+    QString defaultExt;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    // Answers are taken in order; a missing answer means Cancel / no answer.
+    std::deque<MsgAnswer> messageAnswers;
+    std::deque<std::optional<QString>> textAnswers;  // input boxes and file dialogs
+    std::deque<std::optional<Rgb>> colourAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    bool printerAnswer = false;
+
+    std::vector<AskedQuestion> asked;
+
+    MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
+    std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
+    bool choosePrinter(QPrinter& printer, const QString& title) override;
+    bool pageSetup(QPrinter& printer, const QString& title) override;
+
+    const AskedQuestion* last(const QString& kind) const;
+};

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "support/test_environment.h"
+
+namespace {
+QTemporaryDir* programDir = nullptr;
+QTemporaryDir* settingsDir = nullptr;
+
+void copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::copy(source, target);
+    }
+}
+}  // namespace
+
+namespace TestEnvironment {
+QString programFolder() { return programDir->path(); }
+QString settingsFolder() { return settingsDir->path(); }
+void resetProgramFolder() { copyTree(TESSAVEL_TEST_DATA_DIR, programFolder()); }
+}  // namespace TestEnvironment
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    QTemporaryDir program;
+    QTemporaryDir settings;
+    programDir = &program;
+    settingsDir = &settings;
+    qputenv("TESSAVEL_HOME", program.path().toUtf8());
+    qputenv("TESSAVEL_SETTINGS_DIR", settings.path().toUtf8());
+    TestEnvironment::resetProgramFolder();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessavel Editor 2005"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
