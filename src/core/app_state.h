@@ -13,6 +13,7 @@ class Dialogs;
 class Speaker;
 class SpellingEngine;
 class Frame;
+class CommandRegistry;
 
 struct AppState {
     // Colours and font (settings record).
@@ -56,6 +57,7 @@ struct AppState {
     Speaker* speaker = nullptr;
     SpellingEngine* spelling = nullptr;
     Frame* frame = nullptr;
+    CommandRegistry* commands = nullptr;
 
     QString programFolder;  // where tag.tsh and the other data files are
 };
