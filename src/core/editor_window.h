@@ -49,6 +49,8 @@ public:
     virtual void pasteFromClipboard();
     // Line-number refresh after an undo or a programmatic change.
     virtual void Initcount() {}
+    // Brings the window's preview up to date when it has one and split view is on.
+    virtual void refreshPreviewIfSplit() {}
 
     // Registers this window as the current one of its kind and lets the frame apply the
     // enabling rules. Called when the frame activates the window.
