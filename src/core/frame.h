@@ -2,6 +2,7 @@
 // What editor windows, dialogs and palettes may ask of the main window. Windows never include
 // the main window itself.
 #include <QPoint>
+#include <QtGlobal>
 #include <QString>
 
 class QWidget;
@@ -25,6 +26,12 @@ public:
     // A window of this kind is being unloaded: disable the commands that need it.
     virtual void windowUnloaded(EditorWindow* window) = 0;
 
+    // The palettes are kept by their View > Toolbox item name; hidePalettes and showPalettes
+    // (and minimising the frame) act on those whose item is checked. Frames without palettes
+    // need not keep them.
+    virtual void registerPalette(const QString& menuName, QWidget* palette) {
+        Q_UNUSED(menuName) Q_UNUSED(palette)
+    }
     virtual void hidePalettes() = 0;
     virtual void showPalettes() = 0;
     virtual void popupEditMenu(const QPoint& globalPos) = 0;
@@ -33,4 +40,20 @@ public:
     virtual EditorWindow* activeChild() const = 0;
     // Parent widget for modal dialogs.
     virtual QWidget* frameWidget() = 0;
+};
+
+// Palettes stay on top of everything, so they are put away while a common dialog is up.
+class PalettesAway {
+public:
+    explicit PalettesAway(Frame* frame) : frame_(frame) {
+        if (frame_) frame_->hidePalettes();
+    }
+    ~PalettesAway() {
+        if (frame_) frame_->showPalettes();
+    }
+    PalettesAway(const PalettesAway&) = delete;
+    PalettesAway& operator=(const PalettesAway&) = delete;
+
+private:
+    Frame* frame_;
 };
