@@ -2,7 +2,6 @@
 // What editor windows, dialogs and palettes may ask of the main window. Windows never include
 // the main window itself.
 #include <QPoint>
-#include <QtGlobal>
 #include <QString>
 
 class QWidget;
@@ -26,12 +25,7 @@ public:
     // A window of this kind is being unloaded: disable the commands that need it.
     virtual void windowUnloaded(EditorWindow* window) = 0;
 
-    // The palettes are kept by their View > Toolbox item name; hidePalettes and showPalettes
-    // (and minimising the frame) act on those whose item is checked. Frames without palettes
-    // need not keep them.
-    virtual void registerPalette(const QString& menuName, QWidget* palette) {
-        Q_UNUSED(menuName) Q_UNUSED(palette)
-    }
+    // Hide, and show again, every palette whose View > Toolbox item is checked.
     virtual void hidePalettes() = 0;
     virtual void showPalettes() = 0;
     virtual void popupEditMenu(const QPoint& globalPos) = 0;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +21,7 @@
 #include "platform/user_settings.h"
 #include "shell/enabling_rules.h"
 #include "shell/main_menu_table.h"
+#include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
 
 namespace {
@@ -40,6 +42,12 @@ EditorWindow* editorIn(QMdiSubWindow* sub) {
 void preferInstalledIconTheme() {
     if (QIcon::fromTheme(QStringLiteral("document-new-symbolic")).isNull())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
+// Our own picture where we drew one, otherwise the icon theme's.
+QIcon toolbarIcon(const ToolbarRow& row) {
+    const QString own = QStringLiteral(":/toolbar/%1.svg").arg(row.image);
+    if (!row.image.isEmpty() && QFile::exists(own)) return QIcon(own);
+    return QIcon::fromTheme(row.themeIcon);
 }
 }  // namespace
 
@@ -106,6 +114,8 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
 
     restorePlacement();
     registerCommands();
+    palettes_ = new PaletteSet(app_, this);
+    palettes_->registerCommands(*app_.commands);
     buildMenus();
     for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
     helpFolder_ = QDir(Paths::programFolder()).filePath(QStringLiteral("help")) + '/';
@@ -199,11 +209,7 @@ void mdiform1::buildToolbar() {
             buttons_[row.index] = toolbar_->addSeparator();
             continue;
         }
-        const QIcon own(QStringLiteral(":/toolbar/%1.svg").arg(row.image));
-        const QIcon icon = row.image.isEmpty()   ? QIcon()
-                           : row.themeIcon.isEmpty() ? own
-                                                     : QIcon::fromTheme(row.themeIcon, own);
-        QAction* button = toolbar_->addAction(icon, QString());
+        QAction* button = toolbar_->addAction(toolbarIcon(row), QString());
         button->setObjectName(row.key);
         button->setToolTip(row.tooltip);
         button->setEnabled(row.enabledAtLoad);
@@ -291,19 +297,9 @@ EditorWindow& mdiform1::target() const {
     return *window;
 }
 
-void mdiform1::registerPalette(const QString& menuName, QWidget* palette) {
-    palettes_[menuName] = palette;
-}
+void mdiform1::hidePalettes() { palettes_->hidePalettes(); }
 
-void mdiform1::hidePalettes() {
-    for (auto& [name, palette] : palettes_)
-        if (palette && isCommandChecked(name)) palette->hide();
-}
-
-void mdiform1::showPalettes() {
-    for (auto& [name, palette] : palettes_)
-        if (palette && isCommandChecked(name)) palette->show();
-}
+void mdiform1::showPalettes() { palettes_->showPalettes(); }
 
 void mdiform1::popupEditMenu(const QPoint& globalPos) {
     if (QMenu* edit = menu(QStringLiteral("Edit"))) edit->popup(globalPos);
@@ -340,16 +336,4 @@ void mdiform1::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) savePlacement();
     if (help_) help_->close();
     event->accept();
-}
-
-void mdiform1::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    if (isMinimized()) {
-        hidePalettes();
-        palettesHiddenByMinimise_ = true;
-    } else if (palettesHiddenByMinimise_) {
-        showPalettes();
-        palettesHiddenByMinimise_ = false;
-    }
 }

@@ -16,6 +16,7 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class HelpWindow;
+class PaletteSet;
 struct ToolbarRow;
 
 class mdiform1 : public QMainWindow, public Frame {
@@ -32,6 +33,7 @@ public:
     QAction* command(const QString& name) const;
     QMenu* menu(const QString& name) const;
     QAction* toolbarButton(int index) const;
+    PaletteSet& palettes() const { return *palettes_; }
 
     // Opens each file in a window of its kind; a file that cannot be read is reported by name.
     void openFiles(const QStringList& paths);
@@ -47,7 +49,6 @@ public:
     bool isToolbarButtonEnabled(int index) const override;
     void windowActivated(EditorWindow* window) override;
     void windowUnloaded(EditorWindow* window) override;
-    void registerPalette(const QString& menuName, QWidget* palette) override;
     void hidePalettes() override;
     void showPalettes() override;
     void popupEditMenu(const QPoint& globalPos) override;
@@ -56,7 +57,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     struct CommandEntry;
@@ -125,10 +125,9 @@ private:
     std::map<QString, QMenu*> menus_;
     std::map<int, QAction*> buttons_;
     QList<QAction*> windowListActions_;
-    std::map<QString, QPointer<QWidget>> palettes_;
+    PaletteSet* palettes_;
     short windowCounter_[6] = {0, 0, 0, 0, 0, 0};
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
     QString helpFolder_;
-    bool palettesHiddenByMinimise_ = false;
 };
