@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
 #include <stdexcept>
@@ -38,11 +39,17 @@ EditorWindow* editorIn(QMdiSubWindow* sub) {
     return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
 }
 
-// The theme's symbolic icons are used where the desktop's own theme lacks them.
+// Without a desktop session Qt knows no icon theme: look in the system's icon folders and use
+// the theme the program installs with.
 void preferInstalledIconTheme() {
-    if (QIcon::fromTheme(QStringLiteral("document-new-symbolic")).isNull())
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    if (!QIcon::fromTheme(QStringLiteral("document-new")).isNull()) return;
+    QStringList paths = QIcon::themeSearchPaths();
+    paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                       QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
 }
+
 // Our own picture where we drew one, otherwise the icon theme's.
 QIcon toolbarIcon(const ToolbarRow& row) {
     const QString own = QStringLiteral(":/toolbar/%1.svg").arg(row.image);
@@ -202,7 +209,7 @@ void mdiform1::buildToolbar() {
     toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
     toolbar_->setObjectName(QStringLiteral("tbToolBar"));
     toolbar_->setMovable(false);
-    toolbar_->setIconSize(QSize(20, 20));
+    toolbar_->setIconSize(QSize(24, 24));
     addToolBar(toolbar_);
     for (const ToolbarRow& row : toolbarRows()) {
         if (row.key.isEmpty()) {
@@ -283,6 +290,8 @@ void mdiform1::reactivateActiveChild() {
 
 void mdiform1::showChild(EditorWindow* window) {
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
+    sub->resize(mdi_->viewport()->size() * 3 / 4);
     sub->show();
     mdi_->setActiveSubWindow(sub);
     // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
