@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -24,6 +25,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "tags/tag_commands.h"
 
 namespace {
 constexpr int TwipsPerPixel = 15;
@@ -121,6 +123,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
 
     restorePlacement();
     registerCommands();
+    registerTagCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
@@ -131,6 +134,9 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
                       UserSettings::openForExecutable()
                           ->value(QStringLiteral("Options/Show Tips at Startup"), 1)
                           .toInt() != 0);
+    // Files named on the command line open once the frame is on screen.
+    if (!app_.commandLineFiles.isEmpty())
+        QTimer::singleShot(0, this, [this] { openFiles(app_.commandLineFiles); });
 }
 
 mdiform1::~mdiform1() {
@@ -169,6 +175,7 @@ void mdiform1::buildMenus() {
 }
 
 bool mdiform1::addMenuItem(const CommandRow& row) {
+    if (command(row.name)) return true;  // registered twice: one item is enough
     QWidget* parent = menuBar();
     QMenu* parentMenu = nullptr;
     if (!row.parent.isEmpty()) {

@@ -102,17 +102,21 @@ TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
 
 TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
     frame.reset();
-    commands.addMenuRows({{"comnt", "comntc", "&Comment"},
-                          {"docTag", "comnt", "&Comment", "", true},
-                          {"httg", "docTag", "&Document", "", true}});
+    commands.addMenuRows({{"extraSub", "extraItem", "E&xtra item"},
+                          {"extraTop", "extraSub", "&Extra", "", true},
+                          {"httg", "extraTop", "&More", "", true}});
     int ran = 0;
-    commands.add("comntc", [&ran] { ++ran; });
+    commands.add("extraItem", [&ran] { ++ran; });
     frame = std::make_unique<mdiform1>(app);
-    ASSERT_NE(frame->menu("comnt"), nullptr);
-    EXPECT_EQ(frame->menu("docTag")->actions().value(0), frame->menu("comnt")->menuAction());
-    EXPECT_FALSE(on("docTag"));  // disabled at load
-    run("comntc");
+    ASSERT_NE(frame->menu("extraSub"), nullptr);
+    EXPECT_EQ(frame->menu("extraTop")->actions().value(0), frame->menu("extraSub")->menuAction());
+    run("extraItem");
     EXPECT_EQ(ran, 1);
+    // The tag commands' own tree, built twice into one registry, still appears once.
+    QMenu* tags = frame->menu("httg");
+    EXPECT_EQ(tags->actions().count(frame->menu("docTag")->menuAction()), 1);
+    EXPECT_FALSE(on("docTag"));  // disabled at load
+    EXPECT_FALSE(on("Allign"));
 }
 
 TEST_F(FrameTest, SwitchingBetweenHtmlAndJavaTogglesTheirMenus) {
