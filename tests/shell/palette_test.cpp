@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QTest>
+#include <set>
+
+#include "core/app_state.h"
+#include "core/command_registry.h"
+#include "core/frame.h"
+#include "shell/palette_set.h"
+
+namespace {
+// Keeps check marks only: all a palette asks of the frame.
+class CheckMarkFrame : public Frame {
+public:
+    std::set<QString> checked;
+    void setCommandEnabled(const QString&, bool) override {}
+    bool isCommandEnabled(const QString&) const override { return true; }
+    void setCommandChecked(const QString& name, bool on) override {
+        if (on) checked.insert(name); else checked.erase(name);
+    }
+    bool isCommandChecked(const QString& name) const override { return checked.count(name) != 0; }
+    void setToolbarButtonEnabled(int, bool) override {}
+    bool isToolbarButtonEnabled(int) const override { return true; }
+    void windowActivated(EditorWindow*) override {}
+    void windowUnloaded(EditorWindow*) override {}
+    void hidePalettes() override {}
+    void showPalettes() override {}
+    void popupEditMenu(const QPoint&) override {}
+    EditorWindow* activeChild() const override { return nullptr; }
+    QWidget* frameWidget() override { return nullptr; }
+};
+
+struct PaletteFixture : ::testing::Test {
+    AppState app;
+    CommandRegistry commands;
+    CheckMarkFrame frame;
+    QMainWindow window;
+    PaletteSet* palettes = nullptr;
+
+    void SetUp() override {
+        app.frame = &frame;
+        app.commands = &commands;
+        palettes = new PaletteSet(app, &window);
+        palettes->registerCommands(commands);
+        window.show();
+    }
+};
+}  // namespace
+
+TEST_F(PaletteFixture, MenuItemTogglesAndCloseBoxUnchecks) {
+    for (const PaletteRow& row : paletteTable()) {
+        const QString item = QLatin1String(row.menuItem);
+        ASSERT_TRUE(commands.run(item));
+        Palette* palette = palettes->palette(item);
+        ASSERT_NE(palette, nullptr) << row.window;
+        EXPECT_TRUE(palette->isVisible());
+        EXPECT_TRUE(frame.isCommandChecked(item));
+        EXPECT_EQ(palette->windowTitle(), QLatin1String(row.caption));
+        EXPECT_TRUE(palette->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(palette->boxes().size(), qsizetype(row.buttons.size()));
+
+        palette->close();  // the close box
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(frame.isCommandChecked(item));
+        EXPECT_EQ(palettes->palette(item), nullptr);
+
+        commands.run(item);  // shows it again after the close box
+        ASSERT_NE(palettes->palette(item), nullptr);
+        EXPECT_TRUE(frame.isCommandChecked(item));
+        commands.run(item);  // and the menu item unloads it
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(frame.isCommandChecked(item));
+        EXPECT_EQ(palettes->palette(item), nullptr);
+    }
+}
+
+TEST_F(PaletteFixture, ButtonRunsItsCommandAndHoverMovesTheBorder) {
+    QStringList ran;
+    for (const char* name : {"para", "br", "hr"})
+        commands.add(QLatin1String(name), [&ran, name] { ran << QLatin1String(name); });
+    commands.run(QStringLiteral("text1"));
+    Palette* palette = palettes->palette(QStringLiteral("text1"));
+    ASSERT_NE(palette, nullptr);
+    PictureBox* newLine = palette->box(QStringLiteral("Picture2"));
+    ASSERT_NE(newLine, nullptr);
+    EXPECT_EQ(newLine->toolTip(), QStringLiteral("New line"));
+
+    QTest::mouseClick(newLine, Qt::LeftButton);
+    QTest::mouseClick(palette->box(QStringLiteral("Picture3")), Qt::LeftButton);
+    EXPECT_EQ(ran, QStringList({"br", "hr"}));
+    // A press that leaves the box before release is no click.
+    QTest::mousePress(newLine, Qt::LeftButton);
+    QTest::mouseRelease(newLine, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(ran.size(), 2);
+
+    QTest::mouseMove(newLine);
+    for (PictureBox* box : palette->boxes()) EXPECT_EQ(box->hasBorder(), box == newLine);
+    QTest::mouseMove(palette, QPoint(1, 1));
+    for (PictureBox* box : palette->boxes()) EXPECT_FALSE(box->hasBorder());
+}
+
+TEST_F(PaletteFixture, MinimisingTheFrameHidesOpenPalettesAndRestoringShowsThem) {
+    commands.run(QStringLiteral("form3"));
+    commands.run(QStringLiteral("object1"));
+    Palette* form = palettes->palette(QStringLiteral("form3"));
+    Palette* object = palettes->palette(QStringLiteral("object1"));
+    ASSERT_TRUE(form && object);
+
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(object->isVisible());
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(object->isVisible());
+    EXPECT_EQ(palettes->palette(QStringLiteral("text1")), nullptr);  // never opened stays so
+
+    palettes->hidePalettes();  // around a common dialog
+    EXPECT_FALSE(form->isVisible());
+    palettes->showPalettes();
+    EXPECT_TRUE(form->isVisible());
+}
