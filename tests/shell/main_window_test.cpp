@@ -347,6 +347,25 @@ TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
     for (int index : {17, 21, 24, 25}) frame->toolbarButton(index)->trigger();
     EXPECT_EQ(ran, QStringList({"bold", "font", "Center", "Right"}));
 
+    // In a document window the same buttons format the selection instead.
+    TestWindow* document = open(KindDocument);
+    document->pane().SetText("some words");
+    document->pane().SetSelStart(5);
+    document->pane().SetSelLength(5);
+    frame->toolbarButton(17)->trigger();
+    EXPECT_TRUE(document->pane().SelBold());
+    frame->toolbarButton(18)->trigger();
+    EXPECT_TRUE(document->pane().SelItalic());
+    frame->toolbarButton(17)->trigger();
+    EXPECT_FALSE(document->pane().SelBold());
+    FontChoice font{"DejaVu Serif", 14, true};
+    dialogs.fontAnswers.push_back(font);
+    frame->toolbarButton(21)->trigger();
+    EXPECT_EQ(dialogs.last("font")->title, "Select font ");
+    EXPECT_EQ(document->pane().SelFontName(), "DejaVu Serif");
+    EXPECT_TRUE(document->pane().SelBold());
+    EXPECT_EQ(ran.size(), 4);
+
     frame->toolbarButton(28)->trigger();  // "tool" hides the toolbar itself
     EXPECT_FALSE(frame->toolBar()->isVisible());
     EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
