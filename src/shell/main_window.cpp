@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,6 +37,11 @@ struct PlacementKey {
 };
 const PlacementKey placementKeys[] = {
     {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
+
+QRect pixelsOf(const int twips[4]) {
+    return QRect(twips[0] / TwipsPerPixel, twips[1] / TwipsPerPixel, twips[2] / TwipsPerPixel,
+                 twips[3] / TwipsPerPixel);
+}
 
 EditorWindow* editorIn(QMdiSubWindow* sub) {
     return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
@@ -324,13 +330,17 @@ void mdiform1::popupEditMenu(const QPoint& globalPos) {
 void mdiform1::restorePlacement() {
     const auto settings = UserSettings::openForTitle();
     int twips[4];
-    for (int i = 0; i < 4; ++i)
-        twips[i] = settings
-                       ->value(QStringLiteral("Settings/") + placementKeys[i].key,
-                               placementKeys[i].defaultTwips)
-                       .toInt();
-    move(twips[0] / TwipsPerPixel, twips[1] / TwipsPerPixel);
-    resize(twips[2] / TwipsPerPixel, twips[3] / TwipsPerPixel);
+    int defaults[4];
+    for (int i = 0; i < 4; ++i) {
+        defaults[i] = placementKeys[i].defaultTwips;
+        twips[i] =
+            settings->value(QStringLiteral("Settings/") + placementKeys[i].key, defaults[i]).toInt();
+    }
+    QRect placement = pixelsOf(twips);
+    // A placement on a screen that is no longer there would hide the whole program.
+    if (!QGuiApplication::screenAt(placement.center())) placement = pixelsOf(defaults);
+    move(placement.topLeft());
+    resize(placement.size());
 }
 
 void mdiform1::savePlacement() {

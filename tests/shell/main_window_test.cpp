@@ -15,6 +15,7 @@
 #include "core/editor_window.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
+#include "platform/user_settings.h"
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
@@ -306,8 +307,14 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
         second.showMinimized();
         second.close();
     }
-    mdiform1 third(app);
-    EXPECT_EQ(third.pos(), QPoint(120, 90));
+    {
+        mdiform1 third(app);
+        EXPECT_EQ(third.pos(), QPoint(120, 90));
+    }
+    // A placement on no screen at all falls back to the defaults.
+    UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
+    mdiform1 fourth(app);
+    EXPECT_EQ(fourth.pos(), QPoint(1000 / 15, 1000 / 15));
 }
 
 TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindow) {
