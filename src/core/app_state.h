@@ -3,6 +3,7 @@
 // the program ends. The names are the ones every window uses.
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include "core/colour.h"
 #include "core/keyword_tables.h"
@@ -60,4 +61,5 @@ struct AppState {
     CommandRegistry* commands = nullptr;
 
     QString programFolder;  // where tag.tsh and the other data files are
+    QStringList commandLineFiles;  // files named on the command line, for the main window to open
 };

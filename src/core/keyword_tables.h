@@ -15,10 +15,29 @@ struct LookupResults {
     short foundJavaClassIndex = 0;
 };
 
+// The tables filled from files, in the order start-up loads them.
+enum KeywordTableId {
+    TagTable,
+    TooltipTable,
+    VbKeywordTable,
+    VbObjectTable,
+    JsKeywordTable,
+    JsObjectTable,
+    JavaClassTable,
+    JavaKeywordTable,
+    JavaPackageTable,
+    KeywordTableCount
+};
+
+struct LookupRule;
+
 class KeywordTables {
 public:
+    KeywordTables();
+
     // Loads every table from the program folder in start-up order. Throws std::runtime_error
     // naming the file on a missing or unreadable file, or on more items than a table holds.
+    // The tables are left as they were when loading fails.
     void loadAll(const QString& programFolder);
 
     bool IsTag(const QString& word);
@@ -32,9 +51,34 @@ public:
     LookupResults results;
 
     // Read access for the windows that list a table (completion list, tag tree, import help).
-    const std::vector<QString>& tagTable() const;
-    const std::vector<QString>& tooltipTable() const;
-    const std::vector<QString>& javaClassTable() const;
-    const std::vector<QString>& javaPackageTable() const;
+    // Entries are blank-padded to the table's width; unfilled positions are all blanks.
+    const std::vector<QString>& table(KeywordTableId id) const { return tables_[id].entries; }
+    const std::vector<QString>& tagTable() const { return table(TagTable); }
+    const std::vector<QString>& tooltipTable() const { return table(TooltipTable); }
+    const std::vector<QString>& javaClassTable() const { return table(JavaClassTable); }
+    const std::vector<QString>& javaPackageTable() const { return table(JavaPackageTable); }
+    // The built-in closing-tag flag of a tag-table position (false outside 0-109).
     bool closingTag(int position) const;
+    // The packages (at most four) that declare the class at a class-table position.
+    QStringList javaPackagesOfClass(int position) const;
+
+    struct Range {
+        short low = -1;
+        short high = -1;
+    };
+
+private:
+    struct Table {
+        std::vector<QString> entries;  // as stored: cut or padded to the width
+        std::vector<QString> trimmed;  // what the searches compare
+        std::vector<QString> folded;   // trimmed and lower-cased, for the case-blind searches
+    };
+
+    int search(const LookupRule& rule, const QString& word, Range range) const;
+    int lookup(const LookupRule& rule, const QString& word) const;
+    void computeJavaClassRanges();
+
+    std::array<Table, KeywordTableCount> tables_;
+    // Class-table ranges by capital first letter and lower-cased second character.
+    std::array<std::array<Range, 128>, 26> javaClassRanges_{};
 };

@@ -1,0 +1,29 @@
+#pragma once
+// The real dialogs: Qt's message, input, file, colour, font, print and page set-up dialogs.
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/dialogs.h"
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parentWindow = nullptr) : parent_(parentWindow) {}
+    // The main window, once it exists, becomes the parent of every dialog.
+    void setParentWindow(QWidget* parentWindow) { parent_ = parentWindow; }
+
+    MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
+    std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
+    bool choosePrinter(QPrinter& printer, const QString& title) override;
+    bool pageSetup(QPrinter& printer, const QString& title) override;
+
+private:
+    std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving);
+
+    QPointer<QWidget> parent_;
+};

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/closing_tags.h"
+#include "core/java_class_packages.h"
+#include "core/keyword_letter_ranges.h"
+#include "core/keyword_tables.h"
+#include "support/test_environment.h"
+
+// Checks the shipped keyword files against the letter ranges the lookups search: a misplaced
+// word would silently never be recognised.
+namespace {
+struct Layout {
+    KeywordTableId table;
+    LetterRanges ranges;
+    const char* name;
+};
+
+const Layout layouts[] = {
+    {TagTable, tagLetterRanges, "tag.tsh"},
+    {VbKeywordTable, vbKeywordLetterRanges, "vbkey.tsh"},
+    {VbObjectTable, vbObjectLetterRanges, "vbobj.tsh"},
+    {JsKeywordTable, jsKeywordLetterRanges, "jskey.tsh"},
+    {JsObjectTable, jsObjectLetterRanges, "jsobj.tsh"},
+    {JavaKeywordTable, javaKeywordLetterRanges, "jkey.tsh"},
+};
+
+// The letters whose range covers a position (ranges may overlap).
+QString lettersAt(LetterRanges ranges, int position) {
+    QString letters;
+    for (int k = 0; k < int(ranges.size()); ++k)
+        if (ranges[k].low >= 0 && ranges[k].low <= position && position <= ranges[k].high)
+            letters += QChar('a' + k);
+    return letters;
+}
+
+KeywordTables shipped() {
+    KeywordTables t;
+    t.loadAll(TestEnvironment::programFolder());
+    return t;
+}
+}  // namespace
+
+TEST(ShippedKeywordFiles, EveryWordSitsInItsLettersRange) {
+    const KeywordTables t = shipped();
+    for (const Layout& l : layouts) {
+        const std::vector<QString>& entries = t.table(l.table);
+        for (int i = 0; i < int(entries.size()); ++i) {
+            const QString word = entries[i].trimmed();
+            const QString letters = lettersAt(l.ranges, i);
+            if (word.isEmpty()) continue;
+            if (l.table == TagTable && !word[0].isLetter()) {
+                EXPECT_TRUE(letters.isEmpty()) << l.name << " " << i;
+                continue;
+            }
+            EXPECT_TRUE(letters.contains(word[0].toLower()))
+                << l.name << " position " << i << " holds " << word.toStdString();
+        }
+    }
+}
+
+TEST(ShippedKeywordFiles, EveryRangePositionHoldsAWordOfItsLetter) {
+    const KeywordTables t = shipped();
+    for (const Layout& l : layouts) {
+        for (int k = 0; k < int(l.ranges.size()); ++k) {
+            for (int i = l.ranges[k].low; i >= 0 && i <= l.ranges[k].high; ++i) {
+                const QString word = t.table(l.table)[i].trimmed();
+                // Java has fewer keywords of some letters than its table has room for.
+                if (word.isEmpty() && l.table == JavaKeywordTable) continue;
+                ASSERT_FALSE(word.isEmpty()) << l.name << " position " << i;
+                EXPECT_TRUE(lettersAt(l.ranges, i).contains(word[0].toLower()))
+                    << l.name << " position " << i << " letter " << char('a' + k);
+            }
+        }
+    }
+}
+
+TEST(ShippedKeywordFiles, TagsAreSortedLowerCaseAndTooltipsFit) {
+    const KeywordTables t = shipped();
+    for (const auto& r : tagLetterRanges) {
+        for (int i = r.low; r.low >= 0 && i < r.high; ++i)
+            EXPECT_LT(t.tagTable()[i].trimmed(), t.tagTable()[i + 1].trimmed()) << i;
+    }
+    for (int i = 0; i < 111; ++i) {
+        EXPECT_EQ(t.tagTable()[i].trimmed(), t.tagTable()[i].trimmed().toLower()) << i;
+        EXPECT_FALSE(t.tooltipTable()[i].trimmed().isEmpty()) << i;
+    }
+    for (int i : unsearchedTagPositions) EXPECT_FALSE(t.tagTable()[i].trimmed().isEmpty());
+    // Void elements never get a closing tag.
+    for (const char* tag : {"area", "base", "br", "hr", "img", "input", "link", "meta", "param",
+                            "col", "embed", "frame", "wbr"}) {
+        const auto& tags = t.tagTable();
+        const auto at = std::find_if(tags.begin(), tags.end(),
+                                     [&](const QString& s) { return s.trimmed() == tag; });
+        ASSERT_NE(at, tags.end()) << tag;
+        EXPECT_FALSE(closingTagFlags[at - tags.begin()]) << tag;
+    }
+}
+
+TEST(ShippedKeywordFiles, JavaTablesMatchTheBuiltInPackageTable) {
+    const KeywordTables t = shipped();
+    int classes = 0;
+    for (const QString& name : t.javaClassTable()) classes += !name.trimmed().isEmpty();
+    EXPECT_EQ(classes, javaClassTableCount);
+    for (int i = 0; i < javaClassTableCount; ++i) {
+        const QStringList packages = t.javaPackagesOfClass(i);
+        ASSERT_FALSE(packages.isEmpty()) << i;
+        for (const QString& p : packages) EXPECT_FALSE(p.isEmpty()) << i;
+    }
+    // Classes sharing their first two letters stand together, so one range covers them.
+    for (int i = 1; i < javaClassTableCount; ++i) {
+        const QString a = t.javaClassTable()[i - 1].trimmed();
+        const QString b = t.javaClassTable()[i].trimmed();
+        const auto key = [](const QString& s) { return s.left(1) + s.mid(1, 1).toLower(); };
+        EXPECT_LE(key(a), key(b)) << i;
+    }
+}

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/keyword_tables.h"
+#include "support/test_environment.h"
+
+namespace {
+class ShippedTables : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        tables = new KeywordTables;
+        tables->loadAll(TestEnvironment::programFolder());
+    }
+    static void TearDownTestSuite() { delete tables; }
+    static KeywordTables* tables;
+};
+KeywordTables* ShippedTables::tables = nullptr;
+
+void copyShippedFiles(const QString& to) {
+    for (const char* name : {"tag.tsh", "tooltiphtml.tsh", "vbkey.tsh", "vbobj.tsh", "jskey.tsh",
+                             "jsobj.tsh", "jobj.tsh", "jkey.tsh", "jpack.tsh"})
+        QFile::copy(TestEnvironment::programFolder() + "/" + name, to + "/" + name);
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile::remove(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+// The shipped tables with one file replaced.
+KeywordTables loadedWith(const char* name, const QByteArray& text) {
+    QTemporaryDir dir;
+    copyShippedFiles(dir.path());
+    writeFile(dir.filePath(name), text);
+    KeywordTables t;
+    t.loadAll(dir.path());
+    return t;
+}
+
+std::string loadError(const QString& folder) {
+    KeywordTables t;
+    try {
+        t.loadAll(folder);
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+    return {};
+}
+}  // namespace
+
+TEST_F(ShippedTables, TagLookupLowerCasesAndReportsFlagAndTooltip) {
+    EXPECT_TRUE(tables->IsTag("TABLE"));
+    EXPECT_TRUE(tables->results.foundTagCloses);
+    EXPECT_EQ(tables->results.foundTagTooltip.size(), 28);
+    EXPECT_EQ(tables->results.foundTagTooltip.trimmed(), QStringLiteral("Table"));
+
+    EXPECT_TRUE(tables->IsTag("br"));
+    EXPECT_FALSE(tables->results.foundTagCloses);
+    EXPECT_TRUE(tables->IsTag("Img"));
+    EXPECT_FALSE(tables->results.foundTagCloses);
+    EXPECT_TRUE(tables->IsTag("h1"));
+    EXPECT_TRUE(tables->results.foundTagCloses);
+
+    // A failed lookup leaves the previous results alone.
+    EXPECT_FALSE(tables->IsTag("tablex"));
+    EXPECT_TRUE(tables->results.foundTagCloses);
+}
+
+TEST_F(ShippedTables, TagLookupGivesFalseOutsideTheLetterRanges) {
+    // Letters without a range, and every character outside a to x.
+    for (const char* word : {"g", "gone", "j", "rt", "ruby", "y", "zone", "1st", "!--", "?xml",
+                             "!doctype", "_a", " table", ""})
+        EXPECT_FALSE(tables->IsTag(word)) << word;
+    // The unsearched positions hold entries, shown only in the completion list.
+    EXPECT_EQ(tables->tagTable()[61].trimmed(), QStringLiteral("!doctype"));
+    EXPECT_EQ(tables->tagTable()[0].size(), 15);
+}
+
+TEST_F(ShippedTables, VbLookupsIgnoreCaseAndReturnTheTableSpelling) {
+    EXPECT_TRUE(tables->IsVbKeyword("dim"));
+    EXPECT_EQ(tables->results.foundVbKeyword, QStringLiteral("Dim        "));
+    EXPECT_TRUE(tables->IsVbKeyword("ELSEIF"));
+    EXPECT_EQ(tables->results.foundVbKeyword.trimmed(), QStringLiteral("ElseIf"));
+    EXPECT_FALSE(tables->IsVbKeyword("Dimension"));
+    EXPECT_FALSE(tables->IsVbKeyword("yield"));
+
+    EXPECT_TRUE(tables->IsVbObject("msgbox"));
+    EXPECT_EQ(tables->results.foundVbObject.trimmed(), QStringLiteral("MsgBox"));
+    EXPECT_EQ(tables->results.foundVbObject.size(), 26);
+    EXPECT_TRUE(tables->IsVbObject("YEAR"));
+    EXPECT_FALSE(tables->IsVbObject("xor"));
+}
+
+TEST_F(ShippedTables, ScriptLookupsFollowTheirCaseRules) {
+    EXPECT_TRUE(tables->IsJsKeyword("function"));
+    // The letter is taken as typed: a capital never starts a JScript keyword.
+    EXPECT_FALSE(tables->IsJsKeyword("Function"));
+    EXPECT_FALSE(tables->IsJsKeyword("FOR"));
+
+    EXPECT_TRUE(tables->IsJsObject("Math"));
+    EXPECT_FALSE(tables->IsJsObject("math"));
+    EXPECT_TRUE(tables->IsJsObject("parseInt"));  // in the range p shares with o
+    EXPECT_TRUE(tables->IsJsObject("Object"));
+
+    EXPECT_TRUE(tables->IsJavaKeyword("synchronized"));
+    EXPECT_FALSE(tables->IsJavaKeyword("Class"));
+    EXPECT_FALSE(tables->IsJavaKeyword("enum")) << "not at a searched position";
+}
+
+TEST_F(ShippedTables, JavaClassLookupUsesFirstTwoLetters) {
+    ASSERT_TRUE(tables->IsJavaClass("String"));
+    const int string = tables->results.foundJavaClassIndex;
+    EXPECT_EQ(tables->javaClassTable()[string].trimmed(), QStringLiteral("String"));
+    EXPECT_EQ(tables->javaPackagesOfClass(string), QStringList({"java.lang"}));
+
+    ASSERT_TRUE(tables->IsJavaClass("JButton"));
+    EXPECT_EQ(tables->javaPackagesOfClass(tables->results.foundJavaClassIndex),
+              QStringList({"javax.swing"}));
+
+    ASSERT_TRUE(tables->IsJavaClass("List"));
+    EXPECT_EQ(tables->javaPackagesOfClass(tables->results.foundJavaClassIndex),
+              QStringList({"java.awt", "java.util"}));
+    ASSERT_TRUE(tables->IsJavaClass("Timer"));
+    EXPECT_EQ(tables->javaPackagesOfClass(tables->results.foundJavaClassIndex).size(), 2);
+
+    for (const char* word : {"string", "STring", "Strin", "Xy", "", "JBUTTON", "Ünicode"})
+        EXPECT_FALSE(tables->IsJavaClass(word)) << word;
+    // The second letter is compared lower-cased when choosing the range, exactly when searching.
+    EXPECT_TRUE(tables->IsJavaClass("AWTEvent"));
+}
+
+TEST(KeywordFiles, FewerItemsLeaveBlankPositionsThatNeverMatch) {
+    KeywordTables t = loadedWith("vbkey.tsh", "And\r\n");
+    EXPECT_TRUE(t.IsVbKeyword("and"));
+    EXPECT_FALSE(t.IsVbKeyword("dim"));
+    EXPECT_FALSE(t.IsVbKeyword(" "));
+    EXPECT_EQ(t.table(VbKeywordTable)[5], QString(11, ' '));
+}
+
+TEST(KeywordFiles, LongItemsAreCutToTheTableWidth) {
+    KeywordTables t = loadedWith("jsobj.tsh", "ActiveXObject,Boolean");
+    EXPECT_EQ(t.table(JsObjectTable)[0], QStringLiteral("ActiveXObjec"));
+    EXPECT_FALSE(t.IsJsObject("ActiveXObject"));
+    EXPECT_TRUE(t.IsJsObject("ActiveXObjec"));
+}
+
+TEST(KeywordFiles, MissingOrOverfullFileFailsNamingItAndKeepsTheTables) {
+    QTemporaryDir dir;
+    copyShippedFiles(dir.path());
+    KeywordTables t;
+    t.loadAll(dir.path());
+
+    QFile::remove(dir.filePath("jpack.tsh"));
+    EXPECT_NE(loadError(dir.path()).find("jpack.tsh"), std::string::npos);
+
+    copyShippedFiles(dir.path());
+    QByteArray tooMany;
+    for (int i = 0; i < 57; ++i) tooMany += "w" + QByteArray::number(i) + ",";
+    writeFile(dir.filePath("jskey.tsh"), tooMany);
+    EXPECT_NE(loadError(dir.path()).find("jskey.tsh"), std::string::npos);
+
+    EXPECT_THROW(t.loadAll(dir.path()), std::runtime_error);
+    EXPECT_TRUE(t.IsJsKeyword("while")) << "a failed load changes nothing";
+}
