@@ -1,9 +1,11 @@
 #include "html/tag_typing_help.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "core/coloured_insertion.h"
+#include "core/delimited_reader.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
 #include "html/autotag_list.h"
@@ -44,13 +46,10 @@ TagTypingHelp::TagTypingHelp(EditorWindow& window) : window_(window) {
 TagTypingHelp::~TagTypingHelp() = default;
 
 void TagTypingHelp::initautotag() {
-    // The tag table holds the file's items in file order; positions past the last item are blank.
-    const std::vector<QString>& table = window_.app().tables.tagTable();
-    qsizetype count = qsizetype(table.size());
-    while (count > 0 && table[count - 1].trimmed().isEmpty()) --count;
-    QStringList tags;
-    for (qsizetype i = 0; i < count; ++i) tags << table[i].trimmed();
-    autotag_->fill(tags);
+    QFile file(window_.app().programFolder + QStringLiteral("/tag.tsh"));
+    // Start-up has already refused a missing tag file; an unreadable one leaves the list empty.
+    if (!file.open(QIODevice::ReadOnly)) return;
+    autotag_->fill(readDelimitedItems(QString::fromUtf8(file.readAll())));
 }
 
 QRect TagTypingHelp::caretInWindow() const {
