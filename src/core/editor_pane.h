@@ -52,13 +52,22 @@ enum FileKind : int {
     FilePlainText = 1,
 };
 
-// One snapshot of a pane: its text, the attributes of every position and the selection.
-// What "attributes" holds is the pane's own business; it only round-trips through Restore.
+// One snapshot of a pane (or of a stretch of it): its text, the attributes of every position
+// and the selection. What "attributes" holds is the pane's own business, attributeBytes() per
+// position; it only round-trips through Restore.
 struct PaneSnapshot {
     QByteArray text;
     QByteArray attributes;
     int selStart = 0;
     int selLength = 0;
+};
+
+// What changed since the pane was last marked unchanged: the first `head` positions and the
+// last `tail` positions are as they were then. With `any` false nothing changed at all.
+struct PaneChanges {
+    bool any = true;
+    int head = 0;
+    int tail = 0;
 };
 
 class EditorPane {
@@ -143,9 +152,17 @@ public:
     virtual bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
     virtual void SelPrint(QPrinter& printer) = 0;
 
-    // Snapshots for the undo ring.
-    virtual PaneSnapshot Snapshot() const = 0;
-    virtual void Restore(const PaneSnapshot& snapshot) = 0;
+    // Snapshots for the undo ring. A stretch [from, to) can be read and replaced by itself, so
+    // that a snapshot after a small edit costs no more than the edit.
+    virtual PaneSnapshot SnapshotRange(int from, int to) const = 0;
+    // Replaces [from, to) by the piece's text and attributes, then takes its selection.
+    virtual void RestoreRange(int from, int to, const PaneSnapshot& piece) = 0;
+    virtual int attributeBytes() const = 0;  // size of one position's attributes
+    PaneSnapshot Snapshot() const { return SnapshotRange(0, TextLength()); }
+    void Restore(const PaneSnapshot& snapshot) { RestoreRange(0, TextLength(), snapshot); }
+    // Every edit and attribute change since markUnchanged() widens the changed stretch.
+    virtual PaneChanges changesSinceMark() const = 0;
+    virtual void markUnchanged() = 0;
 
     // Clipboard helpers used by the Edit menu.
     virtual void Copy() = 0;

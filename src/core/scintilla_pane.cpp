@@ -1,0 +1,636 @@
+#include "core/scintilla_pane.h"
+
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qsciprinter.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cstring>
+
+#include "core/plain_text_file.h"
+#include "core/scintilla_styles.h"
+#include "core/text_scan.h"
+
+namespace {
+using Sci = QsciScintillaBase;
+
+constexpr int StrikeIndicator = 8;     // the first indicator Scintilla leaves to applications
+constexpr int IndicatorValueFore = 1;  // the indicator takes its colour from its value
+constexpr int StyleChunk = 1 << 16;
+const char* const DefaultFont = "Monospace";
+constexpr int DefaultSize = 10;
+
+class BusyScope {
+public:
+    explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+    ~BusyScope() { --depth_; }
+
+private:
+    int& depth_;
+};
+
+// The character code a key press types, as the rich-edit control reports it (0: none).
+int typedCode(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Delete: return 0;
+    default: break;
+    }
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+int keyForCode(int code) {
+    switch (code) {
+    case 13: return Qt::Key_Return;
+    case 8: return Qt::Key_Backspace;
+    case 9: return Qt::Key_Tab;
+    case 27: return Qt::Key_Escape;
+    default: return QChar(code).toUpper().unicode();
+    }
+}
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+Rgb shade(Rgb colour, int amount) {
+    const bool light = RedOf(colour) + GreenOf(colour) + BlueOf(colour) > 384;
+    const int step = light ? -amount : amount;
+    return makeRgb(std::clamp(RedOf(colour) + step, 0, 255),
+                   std::clamp(GreenOf(colour) + step, 0, 255),
+                   std::clamp(BlueOf(colour) + step, 0, 255));
+}
+}  // namespace
+
+ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) {
+    sci_->setUtf8(true);
+    send(Sci::SCI_SETLEXER, Sci::SCLEX_CONTAINER);
+    send(Sci::SCI_SETUNDOCOLLECTION, 0);
+    send(Sci::SCI_EMPTYUNDOBUFFER);
+    send(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
+    send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
+    send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
+    send(Sci::SCI_SETMARGINTYPEN, 0, Sci::SC_MARGIN_NUMBER);
+    for (int margin = 0; margin < 3; ++margin) send(Sci::SCI_SETMARGINWIDTHN, margin, 0);
+    send(Sci::SCI_INDICSETSTYLE, StrikeIndicator, Sci::INDIC_STRIKE);
+    send(Sci::SCI_INDICSETFLAGS, StrikeIndicator, IndicatorValueFore);
+    // Undo belongs to the window's undo ring: leave its keys to the frame's menu.
+    for (auto command : {QsciCommand::Undo, QsciCommand::Redo}) {
+        if (QsciCommand* bound = sci_->standardCommands()->find(command)) {
+            bound->setKey(0);
+            bound->setAlternateKey(0);
+        }
+    }
+    styles_ = std::make_unique<ScintillaStyles>(*sci_, QString::fromLatin1(DefaultFont), DefaultSize);
+    styles_->setBaseFont(QString::fromLatin1(DefaultFont), DefaultSize);
+    SetBackColor(makeRgb(255, 255, 255));
+
+    connect(sci_, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char* text, int length, int, int, int, int, int,
+                   int) { onModified(position, type, text, length); });
+    sci_->installEventFilter(this);
+    sci_->viewport()->installEventFilter(this);
+}
+
+ScintillaPane::~ScintillaPane() {
+    handler_ = nullptr;
+    if (!sci_) return;
+    sci_->removeEventFilter(this);
+    sci_->viewport()->removeEventFilter(this);
+    disconnect(sci_, nullptr, this, nullptr);
+    delete sci_.data();
+}
+
+QWidget* ScintillaPane::widget() { return sci_; }
+QsciScintilla* ScintillaPane::scintilla() const { return sci_; }
+
+long ScintillaPane::send(unsigned int message, unsigned long wParam, long lParam) const {
+    return sci_->SendScintilla(message, wParam, lParam);
+}
+
+const char* ScintillaPane::bytesAt(int pos, int length) const {
+    return reinterpret_cast<const char*>(send(Sci::SCI_GETRANGEPOINTER, pos, length));
+}
+
+int ScintillaPane::styleAt(int pos) const { return int(send(Sci::SCI_GETSTYLEAT, pos) & 0xFF); }
+
+// What text inserted now would look like, as a rich-edit control decides it: the attributes
+// set on the empty selection, else those of the first selected character, else those of the
+// character before the caret.
+int ScintillaPane::insertionStyle() const {
+    if (insertionOverride_) return *insertionOverride_;
+    const int start = SelStart();
+    if (SelLength() > 0) return styleAt(start);
+    if (start > 0) return styleAt(start - 1);
+    return TextLength() > 0 ? styleAt(0) : 0;
+}
+
+const StyleKey& ScintillaPane::selectionKey() const { return styles_->key(insertionStyle()); }
+
+QByteArray ScintillaPane::readStyles(int from, int to) const {
+    QByteArray styles(to - from, Qt::Uninitialized);
+    scratch_.resize(2 * std::min(to - from, StyleChunk) + 2);
+    for (int chunk = from; chunk < to; chunk += StyleChunk) {
+        const int end = std::min(to, chunk + StyleChunk);
+        sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), scratch_.data());
+        char* out = styles.data() + (chunk - from);
+        for (int i = 0; i < end - chunk; ++i) out[i] = scratch_[2 * i + 1];
+    }
+    return styles;
+}
+
+void ScintillaPane::restyle(int from, int to, int style) {
+    send(Sci::SCI_STARTSTYLING, from, 0);
+    send(Sci::SCI_SETSTYLING, to - from, style);
+    tracker_.restyled(from, to, TextLength());
+}
+
+void ScintillaPane::markStrike(int from, int to, bool on) {
+    if (!on && !strikeUsed_) return;
+    strikeUsed_ = true;
+    send(Sci::SCI_SETINDICATORCURRENT, StrikeIndicator);
+    if (on) {
+        send(Sci::SCI_SETINDICATORVALUE, styles_->key(styleAt(from)).colour | Sci::SC_INDICVALUEBIT);
+        send(Sci::SCI_INDICATORFILLRANGE, from, to - from);
+    } else {
+        send(Sci::SCI_INDICATORCLEARRANGE, from, to - from);
+    }
+}
+
+void ScintillaPane::changeSelectionStyle(const StyleChange& change) {
+    if (SelLength() == 0) {
+        insertionOverride_ = styles_->derive(insertionStyle(), change);
+        return;
+    }
+    const int from = SelStart();
+    const int to = from + SelLength();
+    const QByteArray styles = readStyles(from, to);
+    int runStart = from;
+    while (runStart < to) {
+        const int old = static_cast<unsigned char>(styles[runStart - from]);
+        int runEnd = runStart + 1;
+        while (runEnd < to && static_cast<unsigned char>(styles[runEnd - from]) == old) ++runEnd;
+        const int style = styles_->derive(old, change);
+        if (style != old) {
+            restyle(runStart, runEnd, style);
+            if (styles_->strikes(old) || styles_->strikes(style))
+                markStrike(runStart, runEnd, styles_->strikes(style));
+        }
+        runStart = runEnd;
+    }
+}
+
+void ScintillaPane::placeSelection(int anchor, int caret) {
+    const int length = TextLength();
+    anchor_ = std::clamp(anchor, 0, length);
+    caret_ = std::clamp(caret, 0, length);
+    if (!selectionPending_) {
+        selectionPending_ = true;
+        if (visible_) sci_->viewport()->update();
+    }
+    if (visible_ && !hideSelection_) scrollPending_ = true;
+}
+
+void ScintillaPane::setSelection(int anchor, int caret) {
+    placeSelection(anchor, caret);
+    reportSelection();
+}
+
+void ScintillaPane::reportSelection() {
+    if (anchor_ == reportedAnchor_ && caret_ == reportedCaret_) return;
+    reportedAnchor_ = anchor_;
+    reportedCaret_ = caret_;
+    insertionOverride_.reset();
+    if (handler_) handler_->SelChange();
+}
+
+void ScintillaPane::pushSelection() const {
+    if (!selectionPending_ || !sci_) return;
+    selectionPending_ = false;
+    const long length = send(Sci::SCI_GETLENGTH);
+    send(Sci::SCI_SETSELECTION, std::min<long>(caret_, length), std::min<long>(anchor_, length));
+    if (scrollPending_) send(Sci::SCI_SCROLLCARET);
+    scrollPending_ = false;
+}
+
+void ScintillaPane::pullSelection() {
+    selectionPending_ = false;
+    anchor_ = int(send(Sci::SCI_GETANCHOR));
+    caret_ = int(send(Sci::SCI_GETCURRENTPOS));
+}
+
+void ScintillaPane::SetSelStart(int pos) { setSelection(pos, pos); }
+
+void ScintillaPane::SetSelLength(int length) {
+    const int start = SelStart();
+    setSelection(start, start + std::max(length, 0));
+}
+
+QString ScintillaPane::SelText() const {
+    return QString::fromUtf8(bytesAt(SelStart(), SelLength()), SelLength());
+}
+
+void ScintillaPane::replaceRange(int from, int to, const QByteArray& bytes, int style) {
+    applyPendingStyles();
+    BusyScope busy(busy_);
+    forcedStyle_ = style;
+    send(Sci::SCI_SETTARGETRANGE, from, to);
+    sci_->SendScintilla(Sci::SCI_REPLACETARGET, uintptr_t(bytes.size()), bytes.constData());
+    forcedStyle_ = -1;
+}
+
+void ScintillaPane::SetSelText(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    const int from = SelStart();
+    replaceRange(from, from + SelLength(), bytes, insertionStyle());
+    placeSelection(from + bytes.size(), from + bytes.size());
+    finishEdit();
+}
+
+Rgb ScintillaPane::SelColor() const { return selectionKey().colour; }
+bool ScintillaPane::SelBold() const { return selectionKey().bold; }
+bool ScintillaPane::SelItalic() const { return selectionKey().italic; }
+bool ScintillaPane::SelUnderline() const { return selectionKey().underline; }
+bool ScintillaPane::SelStrikeThru() const { return selectionKey().strike; }
+QString ScintillaPane::SelFontName() const { return selectionKey().font; }
+int ScintillaPane::SelFontSize() const { return selectionKey().size; }
+
+void ScintillaPane::SetSelColor(Rgb colour) {
+    changeSelectionStyle({StyleAttribute::Colour, colour & 0xFFFFFF, {}});
+}
+void ScintillaPane::SetSelBold(bool on) { changeSelectionStyle({StyleAttribute::Bold, on, {}}); }
+void ScintillaPane::SetSelItalic(bool on) { changeSelectionStyle({StyleAttribute::Italic, on, {}}); }
+void ScintillaPane::SetSelUnderline(bool on) {
+    changeSelectionStyle({StyleAttribute::Underline, on, {}});
+}
+void ScintillaPane::SetSelStrikeThru(bool on) {
+    changeSelectionStyle({StyleAttribute::Strike, on, {}});
+}
+void ScintillaPane::SetSelFontName(const QString& name) {
+    changeSelectionStyle({StyleAttribute::FontName, 0, name.trimmed()});
+}
+void ScintillaPane::SetSelFontSize(int points) {
+    changeSelectionStyle({StyleAttribute::FontSize, points, {}});
+}
+
+QByteArray ScintillaPane::Text() const {
+    const char* data = reinterpret_cast<const char*>(send(Sci::SCI_GETCHARACTERPOINTER));
+    return QByteArray(data, TextLength());
+}
+
+void ScintillaPane::SetText(const QByteArray& text) {
+    const int length = TextLength();
+    replaceRange(0, length, text, length > 0 ? styleAt(0) : insertionStyle());
+    placeSelection(0, 0);
+    finishEdit();
+}
+
+QString ScintillaPane::TextString() const { return QString::fromUtf8(Text()); }
+
+int ScintillaPane::TextLength() const { return int(send(Sci::SCI_GETLENGTH)); }
+
+char ScintillaPane::CharAt(int pos) const {
+    if (pos < 0 || pos >= TextLength()) return 0;
+    return char(send(Sci::SCI_GETCHARAT, pos));
+}
+
+void ScintillaPane::SetBackColor(Rgb colour) {
+    backColor_ = colour & 0xFFFFFF;
+    styles_->setBackColor(backColor_);
+    const bool light = RedOf(backColor_) + GreenOf(backColor_) + BlueOf(backColor_) > 384;
+    send(Sci::SCI_SETCARETFORE, light ? makeRgb(0, 0, 0) : makeRgb(255, 255, 255));
+    send(Sci::SCI_SETCARETLINEBACK, shade(backColor_, 20));
+}
+
+void ScintillaPane::SetBaseFont(const QString& name, int points) {
+    styles_->setBaseFont(name.trimmed(), points);
+    updateMarginWidth();
+}
+
+void ScintillaPane::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    sci_->setUpdatesEnabled(visible);
+    if (visible) pushSelection();
+}
+
+void ScintillaPane::SetFocus() { sci_->setFocus(); }
+
+void ScintillaPane::SetLineNumbersVisible(bool visible) {
+    lineNumbers_ = visible;
+    updateMarginWidth();
+}
+
+void ScintillaPane::updateMarginWidth() {
+    const long width =
+        lineNumbers_ ? sci_->SendScintilla(Sci::SCI_TEXTWIDTH, uintptr_t(Sci::STYLE_LINENUMBER),
+                                           "_99999")
+                     : 0;
+    send(Sci::SCI_SETMARGINWIDTHN, 0, width);
+}
+
+void ScintillaPane::SetCurrentLineMarker(bool on) { send(Sci::SCI_SETCARETLINEVISIBLE, on); }
+
+int ScintillaPane::Find(const QString& text, int start, int end, int options) {
+    const int length = TextLength();
+    start = std::max(start, 0);
+    const int limit = (end < 0 || end > length) ? length : end;
+    const QByteArray needle = text.toUtf8();
+    if (needle.isEmpty() || limit - start < needle.size()) return -1;
+
+    int found = -1;
+    int foundEnd = -1;
+    const bool oneByte = needle.size() == 1 && !(options & FindWholeWord) &&
+                         ((options & FindMatchCase) || !isAsciiLetter(needle[0]));
+    if (oneByte) {
+        const char* data = bytesAt(start, limit - start);
+        const void* hit = std::memchr(data, needle[0], size_t(limit - start));
+        if (!hit) return -1;
+        found = start + int(static_cast<const char*>(hit) - data);
+        foundEnd = found + 1;
+    } else {
+        int flags = 0;
+        if (options & FindWholeWord) flags |= Sci::SCFIND_WHOLEWORD;
+        if (options & FindMatchCase) flags |= Sci::SCFIND_MATCHCASE;
+        send(Sci::SCI_SETTARGETRANGE, start, limit);
+        send(Sci::SCI_SETSEARCHFLAGS, flags);
+        found = int(sci_->SendScintilla(Sci::SCI_SEARCHINTARGET, uintptr_t(needle.size()),
+                                        needle.constData()));
+        if (found < 0) return -1;
+        foundEnd = int(send(Sci::SCI_GETTARGETEND));
+    }
+    if (!(options & FindNoHighlight)) setSelection(found, foundEnd);
+    return found;
+}
+
+// A forward move starts at the end of the selection, a backward one at its start.
+void ScintillaPane::UpTo(const QByteArray& characterSet, bool forward, bool negate) {
+    const ByteSet set(characterSet);
+    int target;
+    if (forward) {
+        const int from = SelStart() + SelLength();
+        const int rest = TextLength() - from;
+        target = from + firstIn(bytesAt(from, rest), rest, set, negate);
+    } else {
+        const int from = SelStart();
+        target = afterLastIn(bytesAt(0, from), from, set, negate);
+    }
+    setSelection(target, target);
+}
+
+int ScintillaPane::GetLineFromChar(int pos) const {
+    return int(send(Sci::SCI_LINEFROMPOSITION, std::clamp(pos, 0, TextLength())));
+}
+
+void ScintillaPane::lineScroll(int lines) {
+    pushSelection();
+    send(Sci::SCI_LINESCROLL, 0, lines);
+}
+
+int ScintillaPane::lineCount() const { return int(send(Sci::SCI_GETLINECOUNT)); }
+
+int ScintillaPane::lineIndex(int line) const {
+    if (line < 0 || line >= lineCount()) return -1;
+    return int(send(Sci::SCI_POSITIONFROMLINE, line));
+}
+
+int ScintillaPane::firstVisibleLine() const {
+    pushSelection();
+    return int(send(Sci::SCI_GETFIRSTVISIBLELINE));
+}
+
+QRect ScintillaPane::caretRect() const {
+    pushSelection();
+    const int x = int(send(Sci::SCI_POINTXFROMPOSITION, 0, caret_));
+    const int y = int(send(Sci::SCI_POINTYFROMPOSITION, 0, caret_));
+    const int height = int(send(Sci::SCI_TEXTHEIGHT, GetLineFromChar(caret_)));
+    return QRect(sci_->viewport()->mapTo(sci_, QPoint(x, y)), QSize(1, height));
+}
+
+// Code panes hold plain text only, so both kinds read and write the bytes.
+bool ScintillaPane::LoadFile(const QString& path, FileKind, QString* error) {
+    const auto file = readPlainText(path, error);
+    if (!file) return false;
+    latin1_ = file->latin1;
+    const bool unixLines = file->utf8.contains('\n') && !file->utf8.contains("\r\n");
+    send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
+    SetText(file->utf8);
+    send(Sci::SCI_SETFIRSTVISIBLELINE, 0);
+    return true;
+}
+
+bool ScintillaPane::SaveFile(const QString& path, FileKind, QString* error) {
+    return writePlainText(path, Text(), latin1_, error);
+}
+
+void ScintillaPane::SelPrint(QPrinter& printer) {
+    QsciPrinter output(QPrinter::HighResolution);
+    output.setOutputFormat(printer.outputFormat());
+    output.setPrinterName(printer.printerName());
+    output.setOutputFileName(printer.outputFileName());
+    output.setPageLayout(printer.pageLayout());
+    output.setCopyCount(printer.copyCount());
+    output.setColorMode(printer.colorMode());
+    output.setDocName(printer.docName());
+    int from = -1;
+    int to = -1;
+    if (SelLength() > 0) {
+        from = GetLineFromChar(SelStart());
+        to = GetLineFromChar(SelStart() + SelLength());
+    }
+    output.printRange(sci_, from, to);
+}
+
+PaneSnapshot ScintillaPane::SnapshotRange(int from, int to) const {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, from, length);
+    PaneSnapshot piece;
+    piece.text = QByteArray(bytesAt(from, to - from), to - from);
+    piece.attributes = readStyles(from, to);
+    piece.selStart = SelStart();
+    piece.selLength = SelLength();
+    return piece;
+}
+
+void ScintillaPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, from, length);
+    replaceRange(from, to, piece.text, 0);
+    pendingStyles_.clear();  // the piece brings its own attributes
+    const int size = int(piece.text.size());
+    if (piece.attributes.size() == size && size > 0) {
+        send(Sci::SCI_STARTSTYLING, from, 0);
+        sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(size), piece.attributes.constData());
+        tracker_.restyled(from, from + size, TextLength());
+        markStrike(from, from + size, false);
+        for (int i = 0; i < size; ++i) {
+            const int style = static_cast<unsigned char>(piece.attributes[i]);
+            if (styles_->strikes(style)) markStrike(from + i, from + i + 1, true);
+        }
+    }
+    placeSelection(piece.selStart, piece.selStart + piece.selLength);
+    finishEdit();
+}
+
+void ScintillaPane::runScintillaEdit(void (QsciScintilla::*edit)()) {
+    pushSelection();
+    {
+        BusyScope busy(busy_);
+        forcedStyle_ = insertionStyle();
+        (sci_->*edit)();
+        forcedStyle_ = -1;
+    }
+    pullSelection();
+    finishEdit();
+}
+
+void ScintillaPane::Copy() {
+    pushSelection();
+    sci_->copy();
+}
+void ScintillaPane::Cut() { runScintillaEdit(&QsciScintilla::cut); }
+void ScintillaPane::Paste() { runScintillaEdit(&QsciScintilla::paste); }
+void ScintillaPane::SelectAll() { setSelection(0, TextLength()); }
+
+void ScintillaPane::onModified(int position, int type, const char*, int length) {
+    const int lengthAfter = TextLength();
+    if (type & Sci::SC_MOD_INSERTTEXT) {
+        for (PendingStyle& pending : pendingStyles_)
+            if (pending.pos >= position) pending.pos += length;
+        int style = forcedStyle_;
+        if (style < 0) {
+            if (position > 0) style = styleAt(position - 1);
+            else style = position + length < lengthAfter ? styleAt(position + length) : 0;
+        }
+        pendingStyles_.push_back({position, length, style});
+        tracker_.edited(position, length, lengthAfter);
+    } else if (type & Sci::SC_MOD_DELETETEXT) {
+        const int removedEnd = position + length;
+        std::vector<PendingStyle> kept;
+        for (const PendingStyle& pending : pendingStyles_) {
+            const int end = pending.pos + pending.length;
+            const int before = std::max(0, std::min(end, position) - pending.pos);
+            const int after = std::max(0, end - std::max(pending.pos, removedEnd));
+            const int pos = pending.pos < position ? pending.pos
+                            : pending.pos >= removedEnd ? pending.pos - length
+                                                        : position;
+            if (before + after > 0) kept.push_back({pos, before + after, pending.style});
+        }
+        pendingStyles_.swap(kept);
+        tracker_.edited(position, 0, lengthAfter);
+    } else {
+        return;
+    }
+    textChanged_ = true;
+    // An edit that came neither from this pane nor from an event it passed on (a caller
+    // driving Scintilla directly) is finished once control returns to the event loop.
+    if (busy_ == 0 && !flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                flushQueued_ = false;
+                if (selectionPending_) placeSelection(anchor_, caret_);
+                else pullSelection();
+                finishEdit();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ScintillaPane::applyPendingStyles() {
+    std::vector<PendingStyle> pending;
+    pending.swap(pendingStyles_);
+    for (const PendingStyle& insert : pending) {
+        if (insert.style != 0) restyle(insert.pos, insert.pos + insert.length, insert.style);
+        markStrike(insert.pos, insert.pos + insert.length, styles_->strikes(insert.style));
+    }
+}
+
+void ScintillaPane::finishEdit() {
+    applyPendingStyles();
+    if (textChanged_) {
+        textChanged_ = false;
+        insertionOverride_.reset();
+        reportedAnchor_ = -1;  // the text moved under the caret: always a selection change
+        if (handler_) handler_->Change();
+    }
+    reportSelection();
+}
+
+bool ScintillaPane::forward(QObject* target, QEvent* event) {
+    pushSelection();
+    {
+        BusyScope busy(busy_);
+        target->event(event);
+    }
+    pullSelection();
+    finishEdit();
+    return true;
+}
+
+bool ScintillaPane::filterKeyPress(QObject* target, QKeyEvent* event) {
+    int keyCode = event->key();
+    if (handler_) handler_->KeyDown(keyCode, event->modifiers());
+    if (keyCode == 0) return true;
+    const int typed = typedCode(*event);
+    int code = typed;
+    if (typed != 0 && handler_) {
+        handler_->KeyPress(code);
+        if (code == 0) return true;
+    }
+    // Whatever the key inserts takes the attributes the caret has now.
+    forcedStyle_ = insertionStyle();
+    if (code != typed) {
+        QKeyEvent replacement(QEvent::KeyPress, keyForCode(code),
+                              event->modifiers() & Qt::ShiftModifier, QString(QChar(code)));
+        forward(target, &replacement);
+    } else {
+        forward(target, event);
+    }
+    forcedStyle_ = -1;
+    return true;
+}
+
+bool ScintillaPane::eventFilter(QObject* watched, QEvent* event) {
+    if (busy_ > 0 || !sci_) return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        pushSelection();
+        return false;
+    case QEvent::KeyPress:
+        return !visible_ || filterKeyPress(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: {
+        if (!visible_) return true;
+        auto* key = static_cast<QKeyEvent*>(event);
+        int keyCode = key->key();
+        if (handler_) handler_->KeyUp(keyCode, key->modifiers());
+        return keyCode == 0;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove: {
+        if (!visible_) return true;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = static_cast<QWidget*>(watched)->mapTo(sci_, mouse->position().toPoint());
+        if (handler_ && event->type() == QEvent::MouseButtonPress)
+            handler_->MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y());
+        else if (handler_)
+            handler_->MouseMove(mouse->buttons(), mouse->modifiers(), at.x(), at.y());
+        return forward(watched, event);
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Drop:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+        return !visible_ || forward(watched, event);
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,167 @@
+#pragma once
+// The code pane: EditorPane over a QsciScintilla. The text is UTF-8 and positions are byte
+// offsets; there is no lexer, the pane keeps the attributes of every byte itself in Scintilla
+// styles. Scintilla's own undo is off: the window's undo ring is the only undo.
+//
+// The selection lives in the pane and reaches Scintilla only when it is drawn or the user acts
+// on it, so a long run of selection changes by a colouring pass costs nothing on screen.
+#include <QObject>
+#include <QPointer>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/change_tracker.h"
+#include "core/editor_pane.h"
+
+class QsciScintilla;
+class QKeyEvent;
+class ScintillaStyles;
+struct StyleKey;
+struct StyleChange;
+
+class ScintillaPane : public QObject, public EditorPane {
+    Q_OBJECT
+public:
+    explicit ScintillaPane(QWidget* parent = nullptr);
+    ~ScintillaPane() override;
+
+    QsciScintilla* scintilla() const;
+    bool loadedAsLatin1() const { return latin1_; }
+
+    QWidget* widget() override;
+    void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
+
+    int SelStart() const override { return std::min(anchor_, caret_); }
+    void SetSelStart(int pos) override;
+    int SelLength() const override { return std::abs(caret_ - anchor_); }
+    void SetSelLength(int length) override;
+    QString SelText() const override;
+    void SetSelText(const QString& text) override;
+
+    Rgb SelColor() const override;
+    void SetSelColor(Rgb colour) override;
+    bool SelBold() const override;
+    void SetSelBold(bool on) override;
+    bool SelItalic() const override;
+    void SetSelItalic(bool on) override;
+    bool SelUnderline() const override;
+    void SetSelUnderline(bool on) override;
+    bool SelStrikeThru() const override;
+    void SetSelStrikeThru(bool on) override;
+    QString SelFontName() const override;
+    void SetSelFontName(const QString& name) override;
+    int SelFontSize() const override;
+    void SetSelFontSize(int points) override;
+    // A code pane has no paragraph alignment; it keeps the value for whoever reads it back.
+    int SelAlignment() const override { return alignment_; }
+    void SetSelAlignment(int alignment) override { alignment_ = alignment; }
+
+    QByteArray Text() const override;
+    void SetText(const QByteArray& text) override;
+    QString TextString() const override;
+    int TextLength() const override;
+    char CharAt(int pos) const override;
+
+    Rgb BackColor() const override { return backColor_; }
+    void SetBackColor(Rgb colour) override;
+    void SetBaseFont(const QString& name, int points) override;
+    bool HideSelection() const override { return hideSelection_; }
+    void SetHideSelection(bool hide) override { hideSelection_ = hide; }
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool visible) override;
+    void SetFocus() override;
+    void SetLineNumbersVisible(bool visible) override;
+    void SetCurrentLineMarker(bool on) override;
+
+    int Find(const QString& text, int start, int end = -1, int options = 0) override;
+    void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) override;
+    int GetLineFromChar(int pos) const override;
+
+    void lineScroll(int lines) override;
+    int lineCount() const override;
+    int lineIndex(int line) const override;
+    int firstVisibleLine() const override;
+    QRect caretRect() const override;
+
+    bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    void SelPrint(QPrinter& printer) override;
+
+    PaneSnapshot SnapshotRange(int from, int to) const override;
+    void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
+    int attributeBytes() const override { return 1; }
+    PaneChanges changesSinceMark() const override { return tracker_.changes(); }
+    void markUnchanged() override { tracker_.mark(); }
+
+    void Copy() override;
+    void Cut() override;
+    void Paste() override;
+    void SelectAll() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PendingStyle {
+        int pos;
+        int length;
+        int style;
+    };
+
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    const char* bytesAt(int pos, int length) const;
+    int styleAt(int pos) const;
+    int insertionStyle() const;
+    const StyleKey& selectionKey() const;
+    void changeSelectionStyle(const StyleChange& change);
+    QByteArray readStyles(int from, int to) const;
+    void restyle(int from, int to, int style);
+    void markStrike(int from, int to, bool on);
+
+    void placeSelection(int anchor, int caret);
+    void setSelection(int anchor, int caret);
+    void replaceRange(int from, int to, const QByteArray& bytes, int style);
+    void runScintillaEdit(void (QsciScintilla::*edit)());
+
+    void onModified(int position, int type, const char* text, int length);
+    void applyPendingStyles();
+    void finishEdit();
+    void reportSelection();
+    void pushSelection() const;
+    void pullSelection();
+
+    bool filterKeyPress(QObject* target, QKeyEvent* event);
+    bool forward(QObject* target, QEvent* event);
+    void updateMarginWidth();
+
+    QPointer<QsciScintilla> sci_;
+    std::unique_ptr<ScintillaStyles> styles_;
+    PaneEvents* handler_ = nullptr;
+
+    int anchor_ = 0;
+    int caret_ = 0;
+    int reportedAnchor_ = 0;
+    int reportedCaret_ = 0;
+    mutable bool selectionPending_ = false;  // not yet given to Scintilla
+    mutable bool scrollPending_ = false;
+    std::optional<int> insertionOverride_;  // attributes set on an empty selection
+
+    std::vector<PendingStyle> pendingStyles_;
+    int forcedStyle_ = -1;   // the style of what our own edit inserts
+    int busy_ = 0;           // inside our own edit or a forwarded event
+    bool textChanged_ = false;
+    bool flushQueued_ = false;
+    ChangeTracker tracker_;
+
+    Rgb backColor_ = 0xFFFFFF;
+    int alignment_ = 0;
+    bool hideSelection_ = false;
+    bool visible_ = true;
+    bool lineNumbers_ = false;
+    bool latin1_ = false;
+    bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
+    mutable std::vector<char> scratch_;
+};

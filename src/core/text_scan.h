@@ -1,0 +1,32 @@
+#pragma once
+// Byte scans over a pane's text: the delimiters the program looks for are ASCII, so a scan
+// over UTF-8 bytes never stops inside a character.
+#include <QByteArray>
+#include <array>
+
+class ByteSet {
+public:
+    explicit ByteSet(const QByteArray& members) {
+        for (char c : members) in_[static_cast<unsigned char>(c)] = true;
+    }
+    bool contains(char c) const { return in_[static_cast<unsigned char>(c)]; }
+
+private:
+    std::array<bool, 256> in_{};
+};
+
+// Index of the first byte of data[0, length) that is in the set (not in it, with negate);
+// length when there is none.
+inline int firstIn(const char* data, int length, const ByteSet& set, bool negate) {
+    for (int i = 0; i < length; ++i)
+        if (set.contains(data[i]) != negate) return i;
+    return length;
+}
+
+// Index just after the last byte of data[0, length) that is in the set (or not, with negate);
+// 0 when there is none.
+inline int afterLastIn(const char* data, int length, const ByteSet& set, bool negate) {
+    for (int i = length; i > 0; --i)
+        if (set.contains(data[i - 1]) != negate) return i;
+    return 0;
+}

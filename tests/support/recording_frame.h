@@ -1,0 +1,28 @@
+#pragma once
+// A Frame stand-in for tests: remembers the enabled and checked state of every command and
+// toolbar button it is told about. Commands never mentioned count as enabled and checked,
+// as the options are at start.
+#include <QHash>
+
+#include "core/frame.h"
+
+class RecordingFrame : public Frame {
+public:
+    QHash<QString, bool> enabled;
+    QHash<QString, bool> checked;
+    QHash<int, bool> buttons;
+
+    void setCommandEnabled(const QString& name, bool on) override { enabled[name] = on; }
+    bool isCommandEnabled(const QString& name) const override { return enabled.value(name, true); }
+    void setCommandChecked(const QString& name, bool on) override { checked[name] = on; }
+    bool isCommandChecked(const QString& name) const override { return checked.value(name, true); }
+    void setToolbarButtonEnabled(int index, bool on) override { buttons[index] = on; }
+    bool isToolbarButtonEnabled(int index) const override { return buttons.value(index, true); }
+    void windowActivated(EditorWindow*) override {}
+    void windowUnloaded(EditorWindow*) override {}
+    void hidePalettes() override {}
+    void showPalettes() override {}
+    void popupEditMenu(const QPoint&) override {}
+    EditorWindow* activeChild() const override { return nullptr; }
+    QWidget* frameWidget() override { return nullptr; }
+};
