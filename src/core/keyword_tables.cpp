@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/closing_tags.h"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 frmSplash::frmSplash(QWidget* parent)
@@ -28,6 +29,9 @@ frmSplash::~frmSplash() { endLoading(); }
 void frmSplash::beginLoading() {
     loading_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     show();
     QApplication::processEvents();
 }

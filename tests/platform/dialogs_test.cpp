@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "platform/dialogs.h"
 #include "platform/hunspell_engine.h"
+#include "platform/qt_dialogs.h"
 
 TEST(ProgramFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromProgramFilter("HTML(*.html)|*.html|All files(*.*)|*.*"),
@@ -31,4 +36,34 @@ TEST(HunspellEngine, UnavailableWithoutDictionaryAndChecksThrow) {
     EXPECT_FALSE(engine.available());
     EXPECT_THROW(engine.CheckSpelling("Star"), std::runtime_error);
     EXPECT_THROW(engine.suggestions("Star"), std::runtime_error);
+}
+
+TEST(QtDialogs, MessageBoxOffersTheRequestedButtonsAndEscapeMeansTheSafeOne) {
+    struct Case {
+        MsgButtons buttons;
+        QMessageBox::StandardButtons shown;
+        MsgAnswer onEscape;
+    };
+    const Case cases[] = {
+        {MsgButtons::Ok, QMessageBox::Ok, MsgAnswer::Ok},
+        {MsgButtons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel, MsgAnswer::Cancel},
+        {MsgButtons::YesNo, QMessageBox::Yes | QMessageBox::No, MsgAnswer::No},
+        {MsgButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         MsgAnswer::Cancel},
+    };
+    QtDialogs dialogs;
+    for (const Case& c : cases) {
+        QMessageBox::StandardButtons seen;
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = box->standardButtons();
+            title = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(dialogs.messageBox("text", "A title", c.buttons, MsgIcon::Question), c.onEscape);
+        EXPECT_EQ(seen, c.shown);
+        EXPECT_EQ(title, QStringLiteral("A title"));
+    }
 }
