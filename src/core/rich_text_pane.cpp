@@ -189,35 +189,21 @@ void RichTextPane::SetSelText(const QString& text) {
     finishEdit();
 }
 
-namespace {
-QFont fontOf(const QTextCharFormat& format, const QFont& base) {
-    return format.font().resolve(base);
+QFont RichTextPane::selectionFont() const {
+    return insertionFormat().font().resolve(document()->defaultFont());
 }
-}  // namespace
 
 Rgb RichTextPane::SelColor() const {
     const QTextCharFormat format = insertionFormat();
     return format.hasProperty(QTextFormat::ForegroundBrush) ? fromQColor(format.foreground().color())
                                                             : makeRgb(0, 0, 0);
 }
-bool RichTextPane::SelBold() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).bold();
-}
-bool RichTextPane::SelItalic() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).italic();
-}
-bool RichTextPane::SelUnderline() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).underline();
-}
-bool RichTextPane::SelStrikeThru() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).strikeOut();
-}
-QString RichTextPane::SelFontName() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).family();
-}
-int RichTextPane::SelFontSize() const {
-    return fontOf(insertionFormat(), document()->defaultFont()).pointSize();
-}
+bool RichTextPane::SelBold() const { return selectionFont().bold(); }
+bool RichTextPane::SelItalic() const { return selectionFont().italic(); }
+bool RichTextPane::SelUnderline() const { return selectionFont().underline(); }
+bool RichTextPane::SelStrikeThru() const { return selectionFont().strikeOut(); }
+QString RichTextPane::SelFontName() const { return selectionFont().family(); }
+int RichTextPane::SelFontSize() const { return selectionFont().pointSize(); }
 
 void RichTextPane::SetSelColor(Rgb colour) {
     QTextCharFormat change;

@@ -120,6 +120,7 @@ private:
 
     QTextCharFormat formatAt(int pos) const;
     QTextCharFormat insertionFormat() const;
+    QFont selectionFont() const;
     void mergeSelectionFormat(const QTextCharFormat& change);
     quint16 formatIndex(const QTextCharFormat& format, int alignment) const;
 
