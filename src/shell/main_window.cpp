@@ -89,6 +89,7 @@ const mdiform1::CommandEntry mdiform1::commandEntries[] = {
     {"redo", &mdiform1::redo},
     {"gln", &mdiform1::gotoLine},
     {"td", &mdiform1::timeDate},
+    {"mnuViewWebBrowser", &mdiform1::webBrowser},
     {"ln", &mdiform1::lineNumbers},
     {"mnuViewToolbar", &mdiform1::toggleToolbar},
     {"vcode", &mdiform1::viewCode},

@@ -96,6 +96,7 @@ private:
     void gotoLine();
     void timeDate();
     // View
+    void webBrowser();
     void lineNumbers();
     void toggleToolbar();
     void viewCode();

@@ -13,6 +13,7 @@
 #include "platform/user_settings.h"
 #include "shell/main_window.h"
 #include "shell/toolbar_table.h"
+#include "web/browser_window.h"
 
 namespace {
 HtmlWindow& currentHtml(const AppState& app) {
@@ -23,11 +24,14 @@ HtmlWindow& currentHtml(const AppState& app) {
 
 }  // namespace
 
+void mdiform1::webBrowser() { mnuViewWebBrowser(app_); }
+
 void mdiform1::lineNumbers() {
     const bool on = !isCommandChecked(QStringLiteral("ln"));
     setCommandChecked(QStringLiteral("ln"), on);
     EditorWindow* window = app_.activeWindow();
-    if (window && window->kind() != KindDocument) window->pane().SetLineNumbersVisible(on);
+    if (auto* page = qobject_cast<HtmlWindow*>(window)) page->setGutterVisible(on);
+    else if (window && window->kind() != KindDocument) window->pane().SetLineNumbersVisible(on);
 }
 
 void mdiform1::toggleToolbar() {
