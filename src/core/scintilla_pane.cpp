@@ -4,10 +4,9 @@
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <cstring>
 
+#include "core/pane_input.h"
 #include "core/plain_text_file.h"
 #include "core/scintilla_styles.h"
 #include "core/text_scan.h"
@@ -29,31 +28,6 @@ public:
 private:
     int& depth_;
 };
-
-// The character code a key press types, as the rich-edit control reports it (0: none).
-int typedCode(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Delete: return 0;
-    default: break;
-    }
-    const QString text = event.text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
-}
-
-int keyForCode(int code) {
-    switch (code) {
-    case 13: return Qt::Key_Return;
-    case 8: return Qt::Key_Backspace;
-    case 9: return Qt::Key_Tab;
-    case 27: return Qt::Key_Escape;
-    default: return QChar(code).toUpper().unicode();
-    }
-}
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -92,15 +66,13 @@ ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) 
     connect(sci_, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char* text, int length, int, int, int, int, int,
                    int) { onModified(position, type, text, length); });
-    sci_->installEventFilter(this);
-    sci_->viewport()->installEventFilter(this);
+    input_ = new PaneInput(*this, sci_, sci_->viewport());
 }
 
 ScintillaPane::~ScintillaPane() {
     handler_ = nullptr;
     if (!sci_) return;
-    sci_->removeEventFilter(this);
-    sci_->viewport()->removeEventFilter(this);
+    delete input_.data();
     disconnect(sci_, nullptr, this, nullptr);
     delete sci_.data();
 }
@@ -564,73 +536,19 @@ void ScintillaPane::finishEdit() {
     reportSelection();
 }
 
-bool ScintillaPane::forward(QObject* target, QEvent* event) {
+PaneEvents* ScintillaPane::inputHandler() const { return handler_; }
+bool ScintillaPane::acceptsInput() const { return visible_; }
+void ScintillaPane::beforePaint() { pushSelection(); }
+
+void ScintillaPane::beforeInput(bool typing) {
     pushSelection();
-    {
-        BusyScope busy(busy_);
-        target->event(event);
-    }
+    ++busy_;
+    if (typing) forcedStyle_ = insertionStyle();
+}
+
+void ScintillaPane::afterInput() {
+    forcedStyle_ = -1;
+    --busy_;
     pullSelection();
     finishEdit();
-    return true;
-}
-
-bool ScintillaPane::filterKeyPress(QObject* target, QKeyEvent* event) {
-    int keyCode = event->key();
-    if (handler_) handler_->KeyDown(keyCode, event->modifiers());
-    if (keyCode == 0) return true;
-    const int typed = typedCode(*event);
-    int code = typed;
-    if (typed != 0 && handler_) {
-        handler_->KeyPress(code);
-        if (code == 0) return true;
-    }
-    // Whatever the key inserts takes the attributes the caret has now.
-    forcedStyle_ = insertionStyle();
-    if (code != typed) {
-        QKeyEvent replacement(QEvent::KeyPress, keyForCode(code),
-                              event->modifiers() & Qt::ShiftModifier, QString(QChar(code)));
-        forward(target, &replacement);
-    } else {
-        forward(target, event);
-    }
-    forcedStyle_ = -1;
-    return true;
-}
-
-bool ScintillaPane::eventFilter(QObject* watched, QEvent* event) {
-    if (busy_ > 0 || !sci_) return false;
-    switch (event->type()) {
-    case QEvent::Paint:
-        pushSelection();
-        return false;
-    case QEvent::KeyPress:
-        return !visible_ || filterKeyPress(watched, static_cast<QKeyEvent*>(event));
-    case QEvent::KeyRelease: {
-        if (!visible_) return true;
-        auto* key = static_cast<QKeyEvent*>(event);
-        int keyCode = key->key();
-        if (handler_) handler_->KeyUp(keyCode, key->modifiers());
-        return keyCode == 0;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove: {
-        if (!visible_) return true;
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint at = static_cast<QWidget*>(watched)->mapTo(sci_, mouse->position().toPoint());
-        if (handler_ && event->type() == QEvent::MouseButtonPress)
-            handler_->MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y());
-        else if (handler_)
-            handler_->MouseMove(mouse->buttons(), mouse->modifiers(), at.x(), at.y());
-        return forward(watched, event);
-    }
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Drop:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-        return !visible_ || forward(watched, event);
-    default:
-        return false;
-    }
 }

@@ -15,14 +15,14 @@
 
 #include "core/change_tracker.h"
 #include "core/editor_pane.h"
+#include "core/pane_input.h"
 
 class QsciScintilla;
-class QKeyEvent;
 class ScintillaStyles;
 struct StyleKey;
 struct StyleChange;
 
-class ScintillaPane : public QObject, public EditorPane {
+class ScintillaPane : public QObject, public EditorPane, private PaneInputHost {
     Q_OBJECT
 public:
     explicit ScintillaPane(QWidget* parent = nullptr);
@@ -101,9 +101,6 @@ public:
     void Paste() override;
     void SelectAll() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct PendingStyle {
         int pos;
@@ -133,11 +130,15 @@ private:
     void pushSelection() const;
     void pullSelection();
 
-    bool filterKeyPress(QObject* target, QKeyEvent* event);
-    bool forward(QObject* target, QEvent* event);
+    PaneEvents* inputHandler() const override;
+    bool acceptsInput() const override;
+    void beforeInput(bool typing) override;
+    void afterInput() override;
+    void beforePaint() override;
     void updateMarginWidth();
 
     QPointer<QsciScintilla> sci_;
+    QPointer<PaneInput> input_;
     std::unique_ptr<ScintillaStyles> styles_;
     PaneEvents* handler_ = nullptr;
 

@@ -46,8 +46,9 @@ public:
 // An editor window of the given kind with nothing but a code pane.
 class StubWindow : public EditorWindow {
 public:
-    StubWindow(AppState& app, WindowKind kind)
-        : EditorWindow(app, kind, std::make_unique<ScintillaPane>()) {}
+    StubWindow(AppState& app, WindowKind kind,
+               std::unique_ptr<EditorPane> pane = std::make_unique<ScintillaPane>())
+        : EditorWindow(app, kind, std::move(pane)) {}
     bool SaveDocument() override { return true; }
     bool SaveDocumentAs() override { return true; }
     void refreshPreviewIfSplit() override { ++previews; }

@@ -1,6 +1,7 @@
 // The undo history of a window, driven as the main window drives it.
 #include <gtest/gtest.h>
 
+#include "core/rich_text_pane.h"
 #include "pane_test_support.h"
 #include "support/recording_frame.h"
 
@@ -115,5 +116,34 @@ TEST_F(UndoRingTest, SwitchedOffItDoesNothing) {
     frame.checked["Doundo"] = true;
     window->undo_code();
     EXPECT_EQ(text(), QByteArray("ab"));
+}
+TEST(UndoRingDocument, DocumentsGetBackCharactersFormatsAndParagraphs) {
+    RecordingFrame frame;
+    AppState app;
+    app.frame = &frame;
+    StubWindow window(app, KindDocument, std::make_unique<RichTextPane>());
+    EditorPane& pane = window.pane();
+    pane.SetSelText(QStringLiteral("\u0416 one\r\ntwo"));
+    pane.SetSelAlignment(2);
+    window.backup_code();
+    const QByteArray before = pane.Text();
+
+    pane.SetSelStart(0);
+    pane.SetSelLength(1);
+    pane.SetSelBold(true);
+    pane.SetSelStart(pane.TextLength());
+    pane.SetSelText(QStringLiteral("\r\nthree"));
+    pane.SetSelAlignment(0);
+    window.backup_code();
+    window.undo_code();
+    EXPECT_EQ(pane.Text(), before);
+    EXPECT_EQ(pane.TextString().left(1), QStringLiteral("\u0416"));
+    pane.SetSelStart(0);
+    pane.SetSelLength(1);
+    EXPECT_FALSE(pane.SelBold());
+    pane.SetSelStart(pane.TextLength());
+    EXPECT_EQ(pane.SelAlignment(), 2);
+    window.redo_code();
+    EXPECT_TRUE(pane.TextString().endsWith("three"));
 }
 }  // namespace

@@ -1,0 +1,514 @@
+#include "core/rich_text_pane.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "core/plain_text_file.h"
+#include "core/text_scan.h"
+
+namespace {
+constexpr int AlignLeftCode = 0;
+constexpr int AlignRightCode = 1;
+constexpr int AlignCentreCode = 2;
+
+char byteOf(QChar c) {
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) return '\r';
+    return c.unicode() < 256 ? char(c.unicode()) : '?';
+}
+
+int alignmentCode(Qt::Alignment alignment) {
+    if (alignment & Qt::AlignRight) return AlignRightCode;
+    if (alignment & Qt::AlignHCenter) return AlignCentreCode;
+    return AlignLeftCode;
+}
+
+Qt::Alignment alignmentOf(int code) {
+    if (code == AlignRightCode) return Qt::AlignRight;
+    if (code == AlignCentreCode) return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
+QString withParagraphs(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+}  // namespace
+
+RichTextPane::RichTextPane(QWidget* parent) : edit_(new QTextEdit(parent)) {
+    edit_->setAcceptRichText(true);
+    edit_->document()->setUndoRedoEnabled(false);
+    cursor_ = QTextCursor(edit_->document());
+    connect(edit_->document(), &QTextDocument::contentsChange, this,
+            &RichTextPane::onContentsChange);
+    input_ = new PaneInput(*this, edit_, edit_->viewport());
+}
+
+RichTextPane::~RichTextPane() {
+    handler_ = nullptr;
+    if (!edit_) return;
+    delete input_.data();
+    disconnect(edit_->document(), nullptr, this, nullptr);
+    delete edit_.data();
+}
+
+QTextEdit* RichTextPane::textEdit() const { return edit_; }
+QTextDocument* RichTextPane::document() const { return edit_->document(); }
+QWidget* RichTextPane::widget() { return edit_; }
+
+QTextCharFormat RichTextPane::formatAt(int pos) const {
+    const QTextBlock block = document()->findBlock(pos);
+    if (!block.isValid()) return QTextCharFormat();
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(pos)) return it.fragment().charFormat();
+    return block.charFormat();  // the paragraph break
+}
+
+// As a rich-edit control decides it: the attributes set on the empty selection, else those of
+// the first selected character, else those of the character before the caret.
+QTextCharFormat RichTextPane::insertionFormat() const {
+    if (insertionOverride_) return *insertionOverride_;
+    const int start = SelStart();
+    if (SelLength() > 0) return formatAt(start);
+    if (start > 0) return formatAt(start - 1);
+    return TextLength() > 0 ? formatAt(0) : QTextCharFormat();
+}
+
+void RichTextPane::mergeSelectionFormat(const QTextCharFormat& change) {
+    if (SelLength() == 0) {
+        QTextCharFormat format = insertionFormat();
+        format.merge(change);
+        insertionOverride_ = format;
+        return;
+    }
+    formatting_ = true;
+    cursor_.mergeCharFormat(change);
+    formatting_ = false;
+}
+
+void RichTextPane::placeSelection(int anchor, int caret) {
+    const int length = TextLength();
+    cursor_.setPosition(std::clamp(anchor, 0, length));
+    cursor_.setPosition(std::clamp(caret, 0, length), QTextCursor::KeepAnchor);
+    if (!selectionPending_ && visible_) edit_->viewport()->update();
+    selectionPending_ = true;
+    if (visible_ && !hideSelection_) scrollPending_ = true;
+}
+
+void RichTextPane::setSelection(int anchor, int caret) {
+    placeSelection(anchor, caret);
+    reportSelection();
+}
+
+void RichTextPane::reportSelection() {
+    if (cursor_.anchor() == reportedAnchor_ && cursor_.position() == reportedCaret_) return;
+    reportedAnchor_ = cursor_.anchor();
+    reportedCaret_ = cursor_.position();
+    insertionOverride_.reset();
+    if (handler_) handler_->SelChange();
+}
+
+void RichTextPane::pushSelection() const {
+    if (!selectionPending_ || !edit_) return;
+    selectionPending_ = false;
+    edit_->setTextCursor(cursor_);
+    if (scrollPending_) edit_->ensureCursorVisible();
+    scrollPending_ = false;
+}
+
+void RichTextPane::pullSelection() {
+    selectionPending_ = false;
+    cursor_ = edit_->textCursor();
+}
+
+void RichTextPane::finishEdit() {
+    if (textChanged_) {
+        textChanged_ = false;
+        insertionOverride_.reset();
+        reportedAnchor_ = -1;
+        if (handler_) handler_->Change();
+    }
+    reportSelection();
+}
+
+void RichTextPane::onContentsChange(int position, int, int added) {
+    const int length = TextLength();
+    position = std::clamp(position, 0, length);
+    added = std::clamp(added, 0, length - position);
+    if (formatting_) {
+        tracker_.restyled(position, position + added, length);
+        return;
+    }
+    tracker_.edited(position, added, length);
+    textChanged_ = true;
+    if (busy_ == 0) {
+        // Someone edited the document directly: finish once control returns to the loop.
+        QMetaObject::invokeMethod(
+            this, [this] { if (!selectionPending_) pullSelection(); finishEdit(); },
+            Qt::QueuedConnection);
+    }
+}
+
+void RichTextPane::beforeInput(bool typing) {
+    pushSelection();
+    ++busy_;
+    if (typing && insertionOverride_) edit_->setCurrentCharFormat(*insertionOverride_);
+}
+
+void RichTextPane::afterInput() {
+    --busy_;
+    pullSelection();
+    finishEdit();
+}
+
+void RichTextPane::SetSelStart(int pos) { setSelection(pos, pos); }
+
+void RichTextPane::SetSelLength(int length) {
+    const int start = SelStart();
+    setSelection(start, start + std::max(length, 0));
+}
+
+QString RichTextPane::SelText() const {
+    QString text = cursor_.selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+void RichTextPane::SetSelText(const QString& text) {
+    const QTextCharFormat format = insertionFormat();
+    ++busy_;
+    cursor_.insertText(withParagraphs(text), format);
+    --busy_;
+    placeSelection(cursor_.position(), cursor_.position());
+    finishEdit();
+}
+
+QFont RichTextPane::selectionFont() const {
+    return insertionFormat().font().resolve(document()->defaultFont());
+}
+
+Rgb RichTextPane::SelColor() const {
+    const QTextCharFormat format = insertionFormat();
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? fromQColor(format.foreground().color())
+                                                            : makeRgb(0, 0, 0);
+}
+bool RichTextPane::SelBold() const { return selectionFont().bold(); }
+bool RichTextPane::SelItalic() const { return selectionFont().italic(); }
+bool RichTextPane::SelUnderline() const { return selectionFont().underline(); }
+bool RichTextPane::SelStrikeThru() const { return selectionFont().strikeOut(); }
+QString RichTextPane::SelFontName() const { return selectionFont().family(); }
+int RichTextPane::SelFontSize() const { return selectionFont().pointSize(); }
+
+void RichTextPane::SetSelColor(Rgb colour) {
+    QTextCharFormat change;
+    change.setForeground(toQColor(colour));
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelBold(bool on) {
+    QTextCharFormat change;
+    change.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelItalic(bool on) {
+    QTextCharFormat change;
+    change.setFontItalic(on);
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelUnderline(bool on) {
+    QTextCharFormat change;
+    change.setFontUnderline(on);
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelStrikeThru(bool on) {
+    QTextCharFormat change;
+    change.setFontStrikeOut(on);
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelFontName(const QString& name) {
+    QTextCharFormat change;
+    change.setFontFamilies({name.trimmed()});
+    mergeSelectionFormat(change);
+}
+void RichTextPane::SetSelFontSize(int points) {
+    QTextCharFormat change;
+    change.setFontPointSize(points);
+    mergeSelectionFormat(change);
+}
+
+int RichTextPane::SelAlignment() const {
+    return alignmentCode(document()->findBlock(SelStart()).blockFormat().alignment());
+}
+
+void RichTextPane::SetSelAlignment(int alignment) {
+    QTextBlockFormat change;
+    change.setAlignment(alignmentOf(alignment));
+    formatting_ = true;
+    cursor_.mergeBlockFormat(change);
+    formatting_ = false;
+}
+
+QByteArray RichTextPane::Text() const {
+    const int length = TextLength();
+    QByteArray text(length, Qt::Uninitialized);
+    const QString raw = document()->toRawText();
+    for (int i = 0; i < length; ++i) text[i] = i < raw.size() ? byteOf(raw[i]) : '\r';
+    return text;
+}
+
+void RichTextPane::SetText(const QByteArray& text) {
+    const QTextCharFormat format = TextLength() > 0 ? formatAt(0) : insertionFormat();
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    ++busy_;
+    all.insertText(withParagraphs(QString::fromUtf8(text)), format);
+    --busy_;
+    placeSelection(0, 0);
+    finishEdit();
+}
+
+QString RichTextPane::TextString() const { return document()->toPlainText(); }
+int RichTextPane::TextLength() const { return document()->characterCount() - 1; }
+
+char RichTextPane::CharAt(int pos) const {
+    if (pos < 0 || pos >= TextLength()) return 0;
+    return byteOf(document()->characterAt(pos));
+}
+
+void RichTextPane::SetBackColor(Rgb colour) {
+    backColor_ = colour & 0xFFFFFF;
+    QPalette palette = edit_->palette();
+    palette.setColor(QPalette::Base, toQColor(backColor_));
+    edit_->setPalette(palette);
+}
+
+// The base font is the document's default: text with a font of its own keeps it.
+void RichTextPane::SetBaseFont(const QString& name, int points) {
+    document()->setDefaultFont(QFont(name.trimmed(), points));
+}
+
+void RichTextPane::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    edit_->setUpdatesEnabled(visible);
+    if (visible) pushSelection();
+}
+
+void RichTextPane::SetFocus() { edit_->setFocus(); }
+
+int RichTextPane::Find(const QString& text, int start, int end, int options) {
+    const int length = TextLength();
+    const int limit = (end < 0 || end > length) ? length : end;
+    if (text.isEmpty() || start > length) return -1;
+    QTextDocument::FindFlags flags;
+    if (options & FindWholeWord) flags |= QTextDocument::FindWholeWords;
+    if (options & FindMatchCase) flags |= QTextDocument::FindCaseSensitively;
+    QTextCursor from(document());
+    from.setPosition(std::max(start, 0));
+    QString needle = withParagraphs(text);
+    needle.replace(QLatin1Char('\n'), QChar::ParagraphSeparator);
+    const QTextCursor hit = document()->find(needle, from, flags);
+    if (hit.isNull() || hit.selectionEnd() > limit) return -1;
+    if (!(options & FindNoHighlight)) setSelection(hit.selectionStart(), hit.selectionEnd());
+    return hit.selectionStart();
+}
+
+// A forward move starts at the end of the selection, a backward one at its start.
+void RichTextPane::UpTo(const QByteArray& characterSet, bool forward, bool negate) {
+    const ByteSet set(characterSet);
+    const int length = TextLength();
+    const QTextDocument* doc = document();
+    int pos = forward ? SelStart() + SelLength() : SelStart();
+    if (forward) {
+        while (pos < length && set.contains(byteOf(doc->characterAt(pos))) == negate) ++pos;
+    } else {
+        while (pos > 0 && set.contains(byteOf(doc->characterAt(pos - 1))) == negate) --pos;
+    }
+    setSelection(pos, pos);
+}
+
+int RichTextPane::GetLineFromChar(int pos) const {
+    return document()->findBlock(std::clamp(pos, 0, TextLength())).blockNumber();
+}
+
+void RichTextPane::lineScroll(int lines) {
+    pushSelection();
+    QScrollBar* bar = edit_->verticalScrollBar();
+    bar->setValue(bar->value() + lines * edit_->fontMetrics().lineSpacing());
+}
+
+int RichTextPane::lineCount() const { return document()->blockCount(); }
+
+int RichTextPane::lineIndex(int line) const {
+    if (line < 0 || line >= lineCount()) return -1;
+    return document()->findBlockByNumber(line).position();
+}
+
+int RichTextPane::firstVisibleLine() const {
+    pushSelection();
+    return edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
+}
+
+QRect RichTextPane::caretRect() const {
+    pushSelection();
+    const QRect rect = edit_->cursorRect(cursor_);
+    return QRect(edit_->viewport()->mapTo(edit_, rect.topLeft()), rect.size());
+}
+
+bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) {
+    if (kind == FilePlainText) {
+        const auto file = readPlainText(path, error);
+        if (!file) return false;
+        latin1_ = file->latin1;
+        SetText(file->utf8);
+        return true;
+    }
+    if (!codec_) {
+        if (error) *error = path + QStringLiteral(": rich text cannot be read here");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    QTextDocument read;
+    if (!codec_->read(file.readAll(), read, error)) return false;
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    ++busy_;
+    all.insertFragment(QTextDocumentFragment(&read));
+    --busy_;
+    latin1_ = false;
+    placeSelection(0, 0);
+    finishEdit();
+    return true;
+}
+
+bool RichTextPane::SaveFile(const QString& path, FileKind kind, QString* error) {
+    if (kind == FilePlainText) {
+        QString text = TextString();
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return writePlainText(path, text.toUtf8(), latin1_, error);
+    }
+    if (!codec_) {
+        if (error) *error = path + QStringLiteral(": rich text cannot be written here");
+        return false;
+    }
+    return writePlainText(path, codec_->write(*document()), false, error);
+}
+
+void RichTextPane::SelPrint(QPrinter& printer) {
+    if (SelLength() == 0) {
+        document()->print(&printer);
+        return;
+    }
+    QTextDocument part;
+    QTextCursor(&part).insertFragment(cursor_.selection());
+    part.print(&printer);
+}
+
+quint16 RichTextPane::formatIndex(const QTextCharFormat& format, int alignment) const {
+    for (size_t i = 0; i < formats_.size(); ++i)
+        if (formats_[i].alignment == alignment && formats_[i].character == format) return quint16(i);
+    formats_.push_back(Format{format, alignment});
+    return quint16(formats_.size() - 1);
+}
+
+PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, from, length);
+    PaneSnapshot piece;
+    piece.text = Text().mid(from, to - from);
+    piece.attributes = QByteArray(4 * (to - from), Qt::Uninitialized);
+    auto put = [&](int pos, quint16 index, QChar c) {
+        char* out = piece.attributes.data() + 4 * (pos - from);
+        out[0] = char(index & 0xFF);
+        out[1] = char(index >> 8);
+        out[2] = char(c.unicode() & 0xFF);
+        out[3] = char(c.unicode() >> 8);
+    };
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        const int alignment = alignmentCode(block.blockFormat().alignment());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const quint16 index = formatIndex(fragment.charFormat(), alignment);
+            const QString text = fragment.text();
+            for (int i = 0; i < text.size(); ++i) {
+                const int pos = fragment.position() + i;
+                if (pos >= from && pos < to) put(pos, index, text[i]);
+            }
+        }
+        const int end = block.position() + block.length() - 1;
+        if (end >= from && end < to)
+            put(end, formatIndex(block.charFormat(), alignment), QChar::ParagraphSeparator);
+    }
+    piece.selStart = SelStart();
+    piece.selLength = SelLength();
+    return piece;
+}
+
+void RichTextPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, from, length);
+    const int size = int(piece.attributes.size() / 4);
+    auto indexAt = [&](int i) {
+        return quint16(quint8(piece.attributes[4 * i]) | quint8(piece.attributes[4 * i + 1]) << 8);
+    };
+    auto charAt = [&](int i) {
+        return QChar(quint16(quint8(piece.attributes[4 * i + 2]) |
+                             quint8(piece.attributes[4 * i + 3]) << 8));
+    };
+    QTextCursor edit(document());
+    edit.setPosition(from);
+    edit.setPosition(to, QTextCursor::KeepAnchor);
+    ++busy_;
+    edit.removeSelectedText();
+    for (int run = 0; run < size;) {
+        const quint16 index = indexAt(run);
+        QString text;
+        int end = run;
+        for (; end < size && indexAt(end) == index; ++end) {
+            const QChar c = charAt(end);
+            text += c == QChar::ParagraphSeparator ? QChar('\n') : c;
+        }
+        edit.insertText(text, index < formats_.size() ? formats_[index].character
+                                                      : QTextCharFormat());
+        run = end;
+    }
+    for (QTextBlock block = document()->findBlock(from);
+         block.isValid() && block.position() < from + size; block = block.next()) {
+        const int first = std::max(block.position(), from) - from;
+        const quint16 index = indexAt(first);
+        if (index >= formats_.size()) continue;
+        QTextCursor paragraph(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setAlignment(alignmentOf(formats_[index].alignment));
+        paragraph.setBlockFormat(format);
+    }
+    --busy_;
+    placeSelection(piece.selStart, piece.selStart + piece.selLength);
+    finishEdit();
+}
+
+void RichTextPane::runWidgetEdit(void (QTextEdit::*edit)()) {
+    beforeInput(true);
+    (edit_->*edit)();
+    afterInput();
+}
+
+void RichTextPane::Copy() {
+    pushSelection();
+    edit_->copy();
+}
+void RichTextPane::Cut() { runWidgetEdit(&QTextEdit::cut); }
+void RichTextPane::Paste() { runWidgetEdit(&QTextEdit::paste); }
+void RichTextPane::SelectAll() { setSelection(0, TextLength()); }

@@ -1,0 +1,155 @@
+#pragma once
+// The rich-text document pane: EditorPane over a QTextEdit. One position is one character of
+// the document, a paragraph break included; Text() holds one byte per position (the character
+// when Latin-1 has it, "?" otherwise, "\r" for a paragraph break), so offsets computed on it
+// agree with the pane's own.
+#include <QObject>
+#include <QPointer>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <optional>
+
+#include "core/change_tracker.h"
+#include "core/editor_pane.h"
+#include "core/pane_input.h"
+
+class QTextDocument;
+class QTextEdit;
+
+// Reads and writes rich-text files (kind 0); the document window supplies one.
+class RichTextCodec {
+public:
+    virtual ~RichTextCodec() = default;
+    virtual bool read(const QByteArray& bytes, QTextDocument& into, QString* error) = 0;
+    virtual QByteArray write(const QTextDocument& document) = 0;
+};
+
+class RichTextPane : public QObject, public EditorPane, private PaneInputHost {
+    Q_OBJECT
+public:
+    explicit RichTextPane(QWidget* parent = nullptr);
+    ~RichTextPane() override;
+
+    QTextEdit* textEdit() const;
+    QTextDocument* document() const;
+    void setCodec(RichTextCodec* codec) { codec_ = codec; }
+
+    QWidget* widget() override;
+    void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
+
+    int SelStart() const override { return cursor_.selectionStart(); }
+    void SetSelStart(int pos) override;
+    int SelLength() const override { return cursor_.selectionEnd() - cursor_.selectionStart(); }
+    void SetSelLength(int length) override;
+    QString SelText() const override;
+    void SetSelText(const QString& text) override;
+
+    Rgb SelColor() const override;
+    void SetSelColor(Rgb colour) override;
+    bool SelBold() const override;
+    void SetSelBold(bool on) override;
+    bool SelItalic() const override;
+    void SetSelItalic(bool on) override;
+    bool SelUnderline() const override;
+    void SetSelUnderline(bool on) override;
+    bool SelStrikeThru() const override;
+    void SetSelStrikeThru(bool on) override;
+    QString SelFontName() const override;
+    void SetSelFontName(const QString& name) override;
+    int SelFontSize() const override;
+    void SetSelFontSize(int points) override;
+    int SelAlignment() const override;
+    void SetSelAlignment(int alignment) override;
+
+    QByteArray Text() const override;
+    void SetText(const QByteArray& text) override;
+    QString TextString() const override;
+    int TextLength() const override;
+    char CharAt(int pos) const override;
+
+    Rgb BackColor() const override { return backColor_; }
+    void SetBackColor(Rgb colour) override;
+    void SetBaseFont(const QString& name, int points) override;
+    bool HideSelection() const override { return hideSelection_; }
+    void SetHideSelection(bool hide) override { hideSelection_ = hide; }
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool visible) override;
+    void SetFocus() override;
+    // A document has no line-number margin nor current-line marker.
+    void SetLineNumbersVisible(bool) override {}
+    void SetCurrentLineMarker(bool) override {}
+
+    int Find(const QString& text, int start, int end = -1, int options = 0) override;
+    void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) override;
+    int GetLineFromChar(int pos) const override;
+
+    void lineScroll(int lines) override;
+    int lineCount() const override;
+    int lineIndex(int line) const override;
+    int firstVisibleLine() const override;
+    QRect caretRect() const override;
+
+    bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    void SelPrint(QPrinter& printer) override;
+
+    // The attributes of a position are its format (two bytes into the pane's format table)
+    // and the character itself (two bytes), since Text() cannot hold every character.
+    PaneSnapshot SnapshotRange(int from, int to) const override;
+    void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
+    int attributeBytes() const override { return 4; }
+    PaneChanges changesSinceMark() const override { return tracker_.changes(); }
+    void markUnchanged() override { tracker_.mark(); }
+
+    void Copy() override;
+    void Cut() override;
+    void Paste() override;
+    void SelectAll() override;
+
+private:
+    struct Format {
+        QTextCharFormat character;
+        int alignment = 0;
+    };
+
+    PaneEvents* inputHandler() const override { return handler_; }
+    bool acceptsInput() const override { return visible_; }
+    void beforeInput(bool typing) override;
+    void afterInput() override;
+    void beforePaint() override { pushSelection(); }
+
+    QTextCharFormat formatAt(int pos) const;
+    QTextCharFormat insertionFormat() const;
+    QFont selectionFont() const;
+    void mergeSelectionFormat(const QTextCharFormat& change);
+    quint16 formatIndex(const QTextCharFormat& format, int alignment) const;
+
+    void setSelection(int anchor, int caret);
+    void placeSelection(int anchor, int caret);
+    void reportSelection();
+    void pushSelection() const;
+    void pullSelection();
+    void finishEdit();
+    void runWidgetEdit(void (QTextEdit::*edit)());
+    void onContentsChange(int position, int removed, int added);
+
+    QPointer<QTextEdit> edit_;
+    QPointer<PaneInput> input_;
+    QTextCursor cursor_;
+    PaneEvents* handler_ = nullptr;
+    RichTextCodec* codec_ = nullptr;
+    std::optional<QTextCharFormat> insertionOverride_;
+    int reportedAnchor_ = 0;
+    int reportedCaret_ = 0;
+    mutable bool selectionPending_ = false;
+    mutable bool scrollPending_ = false;
+    bool formatting_ = false;  // our own attribute change: not a Change of the text
+    bool textChanged_ = false;
+    int busy_ = 0;
+    ChangeTracker tracker_;
+    mutable std::vector<Format> formats_;
+    Rgb backColor_ = 0xFFFFFF;
+    bool hideSelection_ = false;
+    bool visible_ = true;
+    bool latin1_ = false;
+};
