@@ -1,0 +1,6 @@
+#pragma once
+// A generated web page of about the given size: headings, paragraphs with inline tags, links
+// with quoted attributes, tables, lists, comments and a few tags no table knows, in CR LF lines.
+#include <QByteArray>
+
+QByteArray generatedHtmlPage(int megabytes);
