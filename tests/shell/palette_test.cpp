@@ -1,44 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMainWindow>
+#include <QSet>
 #include <QTest>
-#include <set>
 
 #include "core/app_state.h"
 #include "core/command_registry.h"
-#include "core/frame.h"
 #include "shell/palette_set.h"
+#include "support/recording_frame.h"
+#include "support/scripted_dialogs.h"
+#include "tags/tag_commands.h"
 
 namespace {
-// Keeps check marks only: all a palette asks of the frame.
-class CheckMarkFrame : public Frame {
-public:
-    std::set<QString> checked;
-    void setCommandEnabled(const QString&, bool) override {}
-    bool isCommandEnabled(const QString&) const override { return true; }
-    void setCommandChecked(const QString& name, bool on) override {
-        if (on) checked.insert(name); else checked.erase(name);
-    }
-    bool isCommandChecked(const QString& name) const override { return checked.count(name) != 0; }
-    void setToolbarButtonEnabled(int, bool) override {}
-    bool isToolbarButtonEnabled(int) const override { return true; }
-    void windowActivated(EditorWindow*) override {}
-    void windowUnloaded(EditorWindow*) override {}
-    void hidePalettes() override {}
-    void showPalettes() override {}
-    void popupEditMenu(const QPoint&) override {}
-    EditorWindow* activeChild() const override { return nullptr; }
-    QWidget* frameWidget() override { return nullptr; }
-};
-
 struct PaletteFixture : ::testing::Test {
     AppState app;
     CommandRegistry commands;
-    CheckMarkFrame frame;
+    RecordingFrame frame;
     QMainWindow window;
     PaletteSet* palettes = nullptr;
 
     void SetUp() override {
+        for (const PaletteRow& row : paletteTable()) frame.checked[row.menuItem] = false;
         app.frame = &frame;
         app.commands = &commands;
         palettes = new PaletteSet(app, &window);
@@ -119,4 +102,26 @@ TEST_F(PaletteFixture, MinimisingTheFrameHidesOpenPalettesAndRestoringShowsThem)
     EXPECT_FALSE(form->isVisible());
     palettes->showPalettes();
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
+    ScriptedDialogs dialogs;
+    app.dialogs = &dialogs;
+    registerTagCommands(app);
+    const QSet<QString> wizards = {"listw", "wiz"};  // these open their wizard window
+    const QWidgetList before = QApplication::topLevelWidgets();
+    for (const PaletteRow& row : paletteTable()) {
+        commands.run(QLatin1String(row.menuItem));
+        Palette* palette = palettes->palette(QLatin1String(row.menuItem));
+        ASSERT_NE(palette, nullptr);
+        for (PictureBox* box : palette->boxes()) {
+            const QString command = QLatin1String(box->row().command);
+            EXPECT_TRUE(commands.has(command)) << command.toStdString();
+            if (!wizards.contains(command)) QTest::mouseClick(box, Qt::LeftButton);
+        }
+    }
+    EXPECT_TRUE(dialogs.asked.empty());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!before.contains(widget) && !qobject_cast<Palette*>(widget))
+            EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className();
 }

@@ -1,0 +1,105 @@
+#pragma once
+// A bare HTML-kind window over a real code pane, the tag commands registered, distinct colours
+// for tag, text, quoted value and comment, and a frame that records palette hiding.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+#include <ostream>
+
+#include "core/app_state.h"
+#include "core/command_registry.h"
+#include "core/editor_window.h"
+#include "core/frame.h"
+#include "core/scintilla_pane.h"
+#include "support/scripted_dialogs.h"
+#include "tags/tag_commands.h"
+
+// Readable failure messages for Qt strings.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+class TagTestWindow : public EditorWindow {
+public:
+    explicit TagTestWindow(AppState& app)
+        : EditorWindow(app, KindHtml, std::make_unique<ScintillaPane>()) {}
+    bool SaveDocument() override { return true; }
+    bool SaveDocumentAs() override { return true; }
+};
+
+class RecordingFrame : public Frame {
+public:
+    QStringList events;
+    QWidget widget;
+    bool split = false;
+    EditorWindow* active = nullptr;
+
+    void setCommandEnabled(const QString&, bool) override {}
+    bool isCommandEnabled(const QString&) const override { return true; }
+    void setCommandChecked(const QString&, bool) override {}
+    bool isCommandChecked(const QString& name) const override {
+        return name == QLatin1String("split") ? split : true;
+    }
+    void setToolbarButtonEnabled(int, bool) override {}
+    bool isToolbarButtonEnabled(int) const override { return true; }
+    void windowActivated(EditorWindow*) override {}
+    void windowUnloaded(EditorWindow*) override {}
+    void hidePalettes() override { events << QStringLiteral("hide"); }
+    void showPalettes() override { events << QStringLiteral("show"); }
+    void popupEditMenu(const QPoint&) override {}
+    EditorWindow* activeChild() const override { return active; }
+    QWidget* frameWidget() override { return &widget; }
+};
+
+class TagTest : public ::testing::Test {
+protected:
+    static constexpr Rgb Tag = makeRgb(0, 0, 200);
+    static constexpr Rgb Text = makeRgb(1, 2, 3);
+    static constexpr Rgb Param = makeRgb(200, 0, 0);
+    static constexpr Rgb Comment = makeRgb(0, 150, 0);
+
+    AppState app;
+    ScriptedDialogs dialogs;
+    CommandRegistry commands;
+    RecordingFrame frame;
+    std::unique_ptr<TagTestWindow> window;
+
+    void SetUp() override {
+        app.htmlTagColor = Tag;
+        app.htmlTextColor = Text;
+        app.htmlParamColor = Param;
+        app.htmlCommentColor = Comment;
+        app.dialogs = &dialogs;
+        app.commands = &commands;
+        app.frame = &frame;
+        registerTagCommands(app);
+        window = std::make_unique<TagTestWindow>(app);
+        window->activate();
+        frame.active = window.get();
+    }
+
+    EditorPane& pane() { return window->pane(); }
+    QByteArray text() { return pane().Text(); }
+    void setText(const QByteArray& content, int selStart, int selLength = 0) {
+        pane().SetText(content);
+        pane().SetSelStart(selStart);
+        pane().SetSelLength(selLength);
+    }
+    // One letter per byte: T tag, x text, P quoted value, C comment, ? anything else.
+    QString colours(int from, int to) {
+        const int start = pane().SelStart(), length = pane().SelLength();
+        QString letters;
+        for (int i = from; i < to; ++i) {
+            pane().SetSelStart(i);
+            pane().SetSelLength(1);
+            const Rgb c = pane().SelColor();
+            letters += c == Tag ? 'T' : c == Text ? 'x' : c == Param ? 'P' : c == Comment ? 'C' : '?';
+        }
+        pane().SetSelStart(start);
+        pane().SetSelLength(length);
+        return letters;
+    }
+    bool run(const char* command) { return commands.run(QString::fromLatin1(command)); }
+};

@@ -1,0 +1,152 @@
+// The page, table and list wizards, driven through their controls.
+#include "tag_test_fixture.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "tags/list_wizard.h"
+#include "tags/page_wizard.h"
+#include "tags/table_wizard.h"
+#include "tags/wizard_widgets.h"
+
+namespace {
+QByteArray page(const char* body) {
+    return QByteArray("<!DOCTYPE HTML PUBLIC\"-//W3C//DTD HTML 2.0//EN\">\r\n<html>\r\n<head>\r\n"
+                      "<title>untitled web page</title>\r\n"
+                      "<meta name=\"Description\"Content = \"\" > \r\n"
+                      "<meta name=\"Generator\"Content = \"The Tessavel editor 2005\" > \r\n"
+                      "<meta name=\"Keywords\"Content = \"\" > \r\n</head>\r\n") +
+           body + "Add your code here\r\n</body>\r\n</html>";
+}
+}  // namespace
+
+TEST_F(TagTest, PageWizardWritesTheSkeletonAndColoursItsTags) {
+    Form2* wizard = openPageWizard(app);
+    EXPECT_FALSE(frame.widget.isEnabled());
+    wizard->Command1->click();
+    EXPECT_EQ(text(), page("<body bgcolor=rgb(255,255,255)  text= rgb(0,0,0)  link= rgb(0,0,255)"
+                           "  vlink= rgb(255,0,255)>\r\n"));
+    EXPECT_TRUE(frame.widget.isEnabled());
+    EXPECT_EQ(window->modifiedTag(), QStringLiteral("n"));
+    EXPECT_EQ(colours(0, 2), QStringLiteral("CC"));
+    const int title = text().indexOf("untitled");
+    EXPECT_EQ(colours(title - 1, title + 1), QStringLiteral("Tx"));
+    EXPECT_FALSE(app.insertBusy);
+}
+
+TEST_F(TagTest, PageWizardAddsBackgroundFilesAndTheChosenColours) {
+    Form2* wizard = openPageWizard(app);
+    wizard->List1->setCurrentRow(5);
+    dialogs.textAnswers = {QStringLiteral("b.gif"), QStringLiteral("s.wav")};
+    wizard->image_open->click();
+    wizard->sound_open->click();
+    EXPECT_EQ(dialogs.last("open")->title, QStringLiteral("Open sound file to play in background"));
+    dialogs.colourAnswers = {makeRgb(1, 2, 3)};
+    wizard->bgcolor->chooseColour();
+    EXPECT_EQ(wizard->textcolort->palette().color(QPalette::Window), QColor(1, 2, 3));
+    wizard->Command1->click();
+    EXPECT_TRUE(text().startsWith("<!DOCTYPE HTML PUBLIC\"-//W3C//DTD HTML 4.01 transitional//EN\">"));
+    EXPECT_TRUE(text().contains("<body bgcolor=rgb(1,2,3)  text="));
+    EXPECT_TRUE(text().contains("vlink= rgb(255,0,255)  background=\"b.gif\">\r\n"
+                                "<bgsound src = \"s.wav\">\r\nAdd your code here"));
+}
+
+TEST_F(TagTest, PageWizardCancelLeavesTheWindowEmpty) {
+    Form2* wizard = openPageWizard(app);
+    wizard->Command2->click();
+    EXPECT_TRUE(text().isEmpty());
+    EXPECT_TRUE(frame.widget.isEnabled());
+}
+
+TEST_F(TagTest, TableWizardWritesHeadingRowAndNumberedCells) {
+    setText("", 0);
+    Tab1* wizard = openTableWizard(app);
+    ASSERT_NE(wizard, nullptr);
+    wizard->OKButton->click();
+    const QByteArray table = text();
+    EXPECT_TRUE(table.startsWith("<table width = 1% height = 1% bgcolor = rgb(255,255,255) "
+                                 "bordercolor= rgb(0,0,255) cellspecing= 1% cellpadding= 1%  "
+                                 "border = 1>\r\n<tr>\r\n<th>Heading1</th>\r\n"));
+    EXPECT_EQ(table.count("<tr>"), 5);
+    EXPECT_EQ(table.count("<td>"), 16);
+    EXPECT_TRUE(table.endsWith("<td>Data 4 , 4 </td>\r\n</tr>\r\n</table>"));
+    EXPECT_EQ(pane().SelText(), QStringLiteral("Heading1"));
+    const int cell = table.indexOf("Data 2 , 1");
+    EXPECT_EQ(colours(cell - 1, cell + 11), QStringLiteral("TxxxxxxxxxxT"));
+}
+
+TEST_F(TagTest, TableWizardEdgeSizesAndRefusals) {
+    setText("", 0);
+    Tab1* wizard = openTableWizard(app);
+    wizard->row->setText(QStringLiteral("0"));
+    wizard->OKButton->click();
+    EXPECT_EQ(text().count("<tr>"), 1);
+
+    setText("", 0);
+    wizard = openTableWizard(app);
+    wizard->col->setText(QStringLiteral("0"));
+    wizard->OKButton->click();
+    EXPECT_EQ(text().count("<tr>\r\n</tr>"), 5);
+
+    setText("", 0);
+    wizard = openTableWizard(app);
+    QTest::keyClicks(wizard->width1, QStringLiteral("x5"));
+    EXPECT_EQ(wizard->width1->text(), QStringLiteral("15"));
+    wizard->col->clear();
+    wizard->OKButton->click();
+    EXPECT_TRUE(text().isEmpty());
+    EXPECT_TRUE(dialogs.last("message")->text.contains(QStringLiteral("Columns")));
+    EXPECT_TRUE(wizard->isVisible());
+    wizard->close();
+
+    app.currentHtmlWindow.clear();
+    EXPECT_EQ(openTableWizard(app), nullptr);
+}
+
+TEST_F(TagTest, ListWizardDefaultsWriteAnUnorderedList) {
+    setText("", 0);
+    listwiz* wizard = openListWizard(app);
+    EXPECT_FALSE(wizard->Option8->isVisible());
+    wizard->OKButton->click();
+    EXPECT_EQ(text(), QByteArray("<ul >\r\n<lh>List Heading here</lh>\r\n<li> Item1\r\n</ul>\r\n"));
+    EXPECT_EQ(pane().SelText(), QStringLiteral("Item1"));
+    EXPECT_EQ(colours(0, 11), QStringLiteral("TTTTTTTTTTT"));
+    EXPECT_EQ(colours(11, 28), QString(17, QLatin1Char('x')));
+}
+
+TEST_F(TagTest, ListWizardOrderedAndDefinitionLists) {
+    setText("", 0);
+    listwiz* wizard = openListWizard(app);
+    wizard->Option2->click();
+    EXPECT_EQ(wizard->Option5->text(), QStringLiteral("I, II, III "));
+    EXPECT_EQ(wizard->Frame1->title(), QStringLiteral("Select Numbering style"));
+    wizard->Option5->click();
+    wizard->List1->setCurrentRow(2);
+    wizard->Text2->setText(QStringLiteral("2"));
+    wizard->OKButton->click();
+    EXPECT_EQ(text(), QByteArray("<ol type = \"I\">\r\n<lh>List Heading here</lh>\r\n"
+                                 "<li value = 3>Item1\r\n<li> Item2\r\n</ol>\r\n"));
+
+    setText("", 0);
+    wizard = openListWizard(app);
+    wizard->Option3->click();
+    EXPECT_TRUE(wizard->Frame1->isHidden());
+    wizard->Text2->setText(QStringLiteral("0"));
+    wizard->OKButton->click();
+    EXPECT_EQ(text(), QByteArray("<dl>\r\n</dl>\r\n"));
+
+    ListSpec spec;
+    spec.type = 3;
+    spec.count = 1;
+    setText("", 0);
+    writeList(*window, spec);
+    EXPECT_EQ(text(), QByteArray("<dl>\r\n<dt> Term1\r\n<dd>Defination 1here\r\n</dl>\r\n"));
+    spec.type = 2;
+    setText("", 0);
+    writeList(*window, spec);
+    EXPECT_TRUE(text().contains("<li value = 0>Item1"));
+}
