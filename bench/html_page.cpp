@@ -1,41 +1,65 @@
 #include "html_page.h"
 
-#include <random>
-#include <vector>
+#include <array>
 
 namespace {
-const char* const Words[] = {"lorem", "ipsum", "page", "editor", "table", "cell",
-                             "colour", "script", "window", "tag", "value", "text"};
-const char* const Blocks[] = {
-    "<p>%w %w <b>%w</b> %w.</p>\r\n",
-    "<a href=\"%w.html\" title=\"%w\">%w %w</a><br>\r\n",
-    "<table border=\"1\"><tr><td>%w</td><td>%w</td></tr></table>\r\n",
-    "<!-- %w %w -->\r\n",
-    "<h2 align=\"center\">%w %w %w</h2>\r\n",
-    "<ul>\r\n<li>%w</li>\r\n<li><i>%w</i> %w</li>\r\n</ul>\r\n",
-    "<font color=\"#ff0000\" size=\"3\">%w</font> %w %w %w %w\r\n",
+const std::array<const char*, 12> Words = {"editor", "page",  "colour", "table", "tag",
+                                           "quick",  "brown", "script", "link",  "list",
+                                           "window", "preview"};
+
+// A fixed pseudo-random sequence, so every run measures the same page.
+class Sequence {
+public:
+    unsigned next() {
+        state_ = state_ * 1103515245u + 12345u;
+        return (state_ >> 16) & 0x7fff;
+    }
+
+private:
+    unsigned state_ = 2005;
+};
+
+void appendSentence(QByteArray& page, Sequence& random, int words) {
+    for (int i = 0; i < words; ++i) {
+        if (i) page += ' ';
+        page += Words[random.next() % Words.size()];
+    }
+}
+
+// One section of the page: each row's text, then that many words. "#" stands for the
+// section's number.
+struct Piece {
+    const char* text;
+    int words;
+};
+const Piece Section[] = {
+    {"<!-- section # -->\r\n<div class=\"row\" id=\"r#\">\r\n<h2>", 3},
+    {"</h2>\r\n<p>", 8},
+    {" <b>", 2},
+    {"</b> and <a href=\"page#.html\">", 2},
+    {"</a> ", 6},
+    {".</p>\r\n<table border=\"1\"><tr><td>", 1},
+    {"</td><td>#</td></tr></table>\r\n<ul><li>", 2},
+    {"</li><li>", 2},
+    {"</li></ul>\r\n<custom-widget data=\"x\">", 1},
+    {"</custom-widget>\r\n</div>\r\n", 0},
 };
 }  // namespace
 
-QByteArray generateHtmlPage(qsizetype megabytes, unsigned seed) {
-    const qsizetype size = megabytes * 1024 * 1024;
-    std::mt19937 random(seed);
+QByteArray generatedHtmlPage(int megabytes) {
+    const qsizetype size = qsizetype(megabytes) * 1024 * 1024;
+    Sequence random;
     QByteArray page;
-    page.reserve(size + 256);
+    page.reserve(size + 4096);
     page += "<html>\r\n<head><title>Generated page</title></head>\r\n<body>\r\n";
-    const QByteArray tail = "</body>\r\n</html>\r\n";
-    while (page.size() < size - tail.size()) {
-        const QByteArray block = Blocks[random() % std::size(Blocks)];
-        for (qsizetype i = 0; i < block.size(); ++i) {
-            if (block[i] == '%' && i + 1 < block.size() && block[i + 1] == 'w') {
-                page += Words[random() % std::size(Words)];
-                ++i;
-            } else {
-                page += block[i];
-            }
+    for (int section = 0; page.size() < size; ++section) {
+        const QByteArray number = QByteArray::number(section);
+        for (const Piece& piece : Section) {
+            page += QByteArray(piece.text).replace('#', number);
+            appendSentence(page, random, piece.words);
         }
     }
-    page += tail;
+    page += "</body>\r\n</html>\r\n";
     return page;
 }
 
@@ -43,8 +67,9 @@ std::vector<TagRange> tagRanges(const QByteArray& page) {
     std::vector<TagRange> ranges;
     int open = -1;
     for (int i = 0; i < page.size(); ++i) {
-        if (page[i] == '<') open = i;
-        else if (page[i] == '>' && open >= 0) {
+        if (page[i] == '<') {
+            open = i;
+        } else if (page[i] == '>' && open >= 0) {
             ranges.push_back({open, i + 1});
             open = -1;
         }

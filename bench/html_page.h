@@ -1,10 +1,11 @@
 #pragma once
-// A generated HTML page for benchmarks: paragraphs, tables, links with quoted attributes and
-// comments, CR LF line breaks, the same bytes for the same size and seed.
+// A generated web page of about the given size: headings, paragraphs with inline tags, links
+// with quoted attributes, tables, lists, comments and a few tags no table knows, in CR LF lines.
 #include <QByteArray>
-#include <vector>
 
-QByteArray generateHtmlPage(qsizetype megabytes, unsigned seed = 1);
+QByteArray generatedHtmlPage(int megabytes);
+
+#include <vector>
 
 // The [start, end) byte ranges of every tag ("<" through ">") of a page.
 struct TagRange {

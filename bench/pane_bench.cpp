@@ -17,7 +17,7 @@ constexpr Rgb Colours[] = {makeRgb(0, 0, 255), makeRgb(128, 0, 0)};
 
 // A hidden pane holding the generated page, as a colouring pass leaves it.
 struct LoadedPane {
-    explicit LoadedPane(qsizetype megabytes) : page(generateHtmlPage(megabytes)) {
+    explicit LoadedPane(qsizetype megabytes) : page(generatedHtmlPage(int(megabytes))) {
         pane.SetText(page);
         pane.SetVisible(false);
         pane.SetHideSelection(true);
@@ -73,7 +73,7 @@ void BM_PaneFindAll(benchmark::State& state) {
 BENCHMARK(BM_PaneFindAll)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_MemchrAll(benchmark::State& state) {
-    const QByteArray page = generateHtmlPage(state.range(0));
+    const QByteArray page = generatedHtmlPage(int(state.range(0)));
     qint64 found = 0;
     for (auto _ : state) {
         const char* data = page.constData();

@@ -62,4 +62,5 @@ struct AppState {
 
     QString programFolder;  // where tag.tsh and the other data files are
     QStringList commandLineFiles;  // files named on the command line, for the main window to open
+    QString browserStartUrl;  // what the browser window shows: the current HTML window's file
 };

@@ -1,10 +1,13 @@
 #pragma once
 // form1: the window in which one HTML page is edited, with its code tab (the coloured pane and
 // its line-number margin) and its preview tab, side by side in split view.
+#include <memory>
+
 #include "core/editor_window.h"
 
 class QTabBar;
-class PreviewView;
+class WebView;
+class HtmlTypingHelp;
 
 class HtmlWindow : public EditorWindow {
     Q_OBJECT
@@ -31,16 +34,51 @@ public:
 
     // Preview and layout.
     void RefreshPreview();
+    void refreshPreviewIfSplit() override;
     void showCode();     // View Code
     void showPreview();  // View Preview
     void ScrollText();
     void Initcount() override;
+    // Shows or hides the line-number margin (the main window's `ln`).
+    void setGutterVisible(bool visible);
+
+    QTabBar* ts() const;
+    // The preview browser; null until the preview is first shown.
+    WebView* Browser1() const;
+    // Where the preview of an unsaved page is written.
+    static QString previewPath();
+
+    HtmlTypingHelp& typingHelp() const;
+    void setTypingHelp(std::unique_ptr<HtmlTypingHelp> help);
 
     bool colouringBusy = false;
     int savedCaret = 0;
     int rangeStart = 0;
+    // What the last keys were, for the typing help.
+    bool lastKeyBackspace = false;
+    bool tagOpened = false;
+
+protected:
+    void Change() override;
+    void SelChange() override;
+    void KeyPress(int& keyAscii) override;
+    void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override;
+    void KeyUp(int& keyCode, Qt::KeyboardModifiers shift) override;
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ts_Click(int index);
+    void layoutPage();
+    bool splitView() const;
+    bool lineNumbersOn() const;
+    WebView& ensureBrowser();
+    bool loadDocument(const QString& path);
+    bool writeDocument(const QString& path);
+    void reportProblem(const QString& text);
+    void typedOtherKey(int keyAscii);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,0 +1,257 @@
+#include "html/html_colouring.h"
+
+#include <QCoreApplication>
+#include <cstring>
+
+#include "core/coloured_insertion.h"
+#include "html/html_typing_help.h"
+#include "html/html_window.h"
+
+namespace {
+const QByteArray TagStartSet = QByteArrayLiteral("<>");
+const QByteArray TagEndSet = QByteArrayLiteral("><");
+const QByteArray NameEndWithQuoteSet = QByteArrayLiteral(" ><\r\n\"");
+const QByteArray TextEndSet = QByteArrayLiteral("<");
+constexpr int LongestLookedUpName = 15;
+
+int indexOf(const QByteArray& text, char wanted, int from) {
+    if (from < 0) from = 0;
+    if (from >= text.size()) return -1;
+    const void* hit = std::memchr(text.constData() + from, wanted, size_t(text.size() - from));
+    return hit ? int(static_cast<const char*>(hit) - text.constData()) : -1;
+}
+
+bool isNameEnd(char c) { return c == ' ' || c == '>' || c == '<' || c == '\r' || c == '\n'; }
+
+// Where a forward UpTo to the name-end set stops.
+int nameEnd(const QByteArray& text, int from) {
+    const char* bytes = text.constData();
+    int i = from;
+    while (i < text.size() && !isNameEnd(bytes[i])) ++i;
+    return i;
+}
+
+// Where a forward UpTo to the tag-end set stops: the next ">" or "<", or the end of the text.
+int tagEnd(const QByteArray& text, int from) {
+    const int close = indexOf(text, '>', from);
+    const int open = indexOf(text, '<', from);
+    if (close < 0 && open < 0) return text.size();
+    if (close < 0) return open;
+    if (open < 0) return close;
+    return std::min(open, close);
+}
+}  // namespace
+
+// Colour changes of one pass, joined while they touch and share a colour.
+class HtmlColouring::ColourRuns {
+public:
+    explicit ColourRuns(HtmlColouring& colouring) : colouring_(colouring) {}
+    void add(int from, int to, Rgb colour) {
+        if (to <= from) return;
+        if (from == to_ && colour == colour_) {
+            to_ = to;
+            return;
+        }
+        flush();
+        from_ = from;
+        to_ = to;
+        colour_ = colour;
+    }
+    void flush() {
+        if (to_ > from_) colouring_.colour(from_, to_ - from_, colour_);
+        from_ = to_ = 0;
+    }
+
+private:
+    HtmlColouring& colouring_;
+    int from_ = 0;
+    int to_ = 0;
+    Rgb colour_ = 0;
+};
+
+HtmlColouring::HtmlColouring(HtmlWindow& window) : window_(window) {}
+
+bool HtmlColouring::isTagName(const char* name, int length) {
+    const QByteArray key(name, length);
+    const auto known = knownNames_.constFind(key);
+    if (known != knownNames_.constEnd()) return *known;
+    const bool tag = window_.app().tables.IsTag(QString::fromUtf8(key));
+    knownNames_.insert(key, tag);
+    return tag;
+}
+
+void HtmlColouring::colour(int from, int length, int rgb) {
+    EditorPane& pane = window_.pane();
+    pane.SetSelStart(from);
+    pane.SetSelLength(length);
+    pane.SetSelColor(rgb);
+}
+
+void HtmlColouring::refreshCode(int& start, int& length) {
+    EditorPane& pane = window_.pane();
+    const AppState& app = window_.app();
+    window_.colouringBusy = true;
+    window_.rangeStart = start;
+    int end = start + length;
+
+    pane.SetVisible(false);
+    pane.SetSelStart(start);
+    pane.SetSelLength(length);
+    pane.SetSelFontName(app.editorFontName.trimmed());
+    pane.SetSelFontSize(app.editorFontSize);
+    QCoreApplication::processEvents();
+    pane.SetHideSelection(true);
+
+    // The scan works on one copy of the bytes; only the colouring goes through the pane, and
+    // touching stretches of one colour go to it as one.
+    const QByteArray text = pane.Text();
+    ColourRuns runs(*this);
+    for (;;) {
+        const int p = indexOf(text, '<', start);
+        if (p < start || p > end) break;
+
+        Rgb tagColour = app.htmlCommentColor;
+        if (p + 1 >= text.size() || text[p + 1] != '!') {
+            const int q = p + 1 + (p + 1 < text.size() && text[p + 1] == '/' ? 1 : 0);
+            const int r = nameEnd(text, p + 1);
+            const bool tag = q < r && r - q < LongestLookedUpName &&
+                             isTagName(text.constData() + q, r - q);
+            if (!tag) {
+                // The characters up to the end of this word's tag keep the colour they had.
+                runs.add(start, p + 1, app.htmlTextColor);
+                start = tagEnd(text, r) + 1;
+                continue;
+            }
+            tagColour = app.htmlTagColor;
+        }
+        const int t = indexOf(text, '>', p + 1);
+        if (t < start) {
+            runs.add(start, p + 1, app.htmlTextColor);
+            break;
+        }
+        runs.add(start, p, app.htmlTextColor);
+        length = t - p;
+        runs.add(p, t + 1, tagColour);
+        start = t + 1;
+    }
+    runs.flush();
+    ColourQuotedValues(window_.rangeStart, window_, end);
+
+    pane.SetSelStart(end);
+    pane.SetHideSelection(false);
+    pane.SetVisible(true);
+    pane.SetFocus();
+    window_.ScrollText();
+    window_.colouringBusy = false;
+    window_.backup_code();
+}
+
+int HtmlColouring::colourToTagEnd(int from, int e, int rgb) {
+    EditorPane& pane = window_.pane();
+    const int last = pane.CharAt(e) == '<' ? e - 1 : std::min(e, pane.TextLength() - 1);
+    if (last >= from) colour(from, last - from + 1, rgb);
+    return last;
+}
+
+void HtmlColouring::colourLocalText(int a) {
+    EditorPane& pane = window_.pane();
+    pane.SetSelStart(a);
+    pane.UpTo(TextEndSet, true);
+    const int b = pane.SelStart();
+    if (b > a) colour(a, b - a, window_.app().htmlTextColor);
+}
+
+void HtmlColouring::colourLocalTag(int p, int a) {
+    EditorPane& pane = window_.pane();
+    AppState& app = window_.app();
+    if (pane.CharAt(p + 1) == '!') {
+        pane.SetSelStart(p + 1);
+        pane.UpTo(TagEndSet, true);
+        colourToTagEnd(p, pane.SelStart(), app.htmlCommentColor);
+        return;
+    }
+    const bool closing = pane.CharAt(p + 1) == '/';
+    pane.SetSelStart(p + 1);
+    pane.UpTo(NameEndWithQuoteSet, true);
+    const int e = pane.SelStart();
+    const int nameStart = p + (closing ? 2 : 1);
+    const int nameLength = e - nameStart;
+    const int longest = closing ? LongestLookedUpName : LongestLookedUpName - 1;
+    bool tag = false;
+    if (nameLength >= 1 && nameLength <= longest) {
+        QByteArray name;
+        for (int i = nameStart; i < e; ++i) name += pane.CharAt(i);
+        tag = isTagName(name.constData(), name.size());
+    }
+    if (!tag) {
+        colourLocalText(a);
+        return;
+    }
+    pane.SetSelStart(p + 1);
+    pane.UpTo(TagEndSet, true);
+    int from = p;
+    int last = colourToTagEnd(p, pane.SelStart(), app.htmlTagColor);
+    ColourQuotedValues(from, window_, last);
+    pane.SetVisible(true);
+    pane.SetFocus();
+    pane.SetSelStart(window_.savedCaret);
+    window_.typingHelp().tagRecognised(app.tables.results.foundTagTooltip.trimmed());
+}
+
+void HtmlColouring::recolourAroundCaret() {
+    EditorPane& pane = window_.pane();
+    if (pane.TextLength() == 0) return;
+    window_.colouringBusy = true;
+    pane.SetHideSelection(true);
+    pane.SetVisible(false);
+    window_.savedCaret = pane.SelStart();
+
+    pane.UpTo(TagStartSet, false);
+    const int a = pane.SelStart();
+    if (a > 0) {
+        if (pane.CharAt(a - 1) == '<')
+            colourLocalTag(a - 1, a);
+        else
+            colourLocalText(a);
+    }
+
+    window_.app().colourOnChange = true;
+    pane.SetSelStart(window_.savedCaret);
+    pane.SetVisible(true);
+    pane.SetHideSelection(false);
+    if (pane.widget()->isVisible()) pane.SetFocus();
+    window_.colouringBusy = false;
+}
+
+void HtmlColouring::recolourWithoutLookup() {
+    EditorPane& pane = window_.pane();
+    const AppState& app = window_.app();
+    window_.colouringBusy = true;
+    const int caret = pane.SelStart();
+    pane.SetVisible(false);
+    pane.SetHideSelection(true);
+
+    const QByteArray text = pane.Text();
+    ColourRuns runs(*this);
+    int pos = 0;
+    while (pos < text.size()) {
+        int p = indexOf(text, '<', pos);
+        if (p < 0) p = text.size();
+        runs.add(pos, p, app.htmlTextColor);
+        if (p == text.size()) break;
+        int t = indexOf(text, '>', p + 1);
+        if (t < 0) t = text.size() - 1;
+        const bool comment = p + 1 < text.size() && text[p + 1] == '!';
+        runs.add(p, t + 1, comment ? app.htmlCommentColor : app.htmlTagColor);
+        pos = t + 1;
+    }
+    runs.flush();
+    int start = 0;
+    int end = text.size();
+    ColourQuotedValues(start, window_, end);
+
+    pane.SetSelStart(caret);
+    pane.SetHideSelection(false);
+    pane.SetVisible(true);
+    window_.colouringBusy = false;
+}

@@ -1,0 +1,382 @@
+#include "html/html_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/frame.h"
+#include "core/scintilla_pane.h"
+#include "html/html_colouring.h"
+#include "html/html_typing_help.h"
+#include "platform/paths.h"
+#include "platform/web_view.h"
+
+namespace {
+// Split view brings the preview up to date this long after the last keystroke, so typing in a
+// large page never waits for the browser.
+constexpr int PreviewDelayMs = 300;
+
+constexpr int CutButton = 8;
+constexpr int CopyButton = 9;
+constexpr int DeleteButton = 11;
+
+struct TabRow {
+    const char* caption;
+    const char* key;
+    const char* tooltip;
+};
+const TabRow Tabs[] = {
+    {"Code ", "code ", "HTML Code "},
+    {"Preview", "preview", "Preview of Web Page"},
+};
+
+// The settings a window was last coloured with.
+struct ColouringCopy {
+    QString fontName;
+    int fontSize = 0;
+    Rgb text = 0;
+    Rgb tag = 0;
+    Rgb param = 0;
+    Rgb comment = 0;
+};
+
+class BusyFlag {
+public:
+    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyFlag() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+}  // namespace
+
+struct HtmlWindow::Private {
+    explicit Private(HtmlWindow& window) : colouring(window) {}
+    QTabBar* ts = nullptr;
+    QWidget* page = nullptr;
+    std::unique_ptr<WebView> browser;
+    QTimer previewTimer;
+    HtmlColouring colouring;
+    std::unique_ptr<HtmlTypingHelp> typingHelp = std::make_unique<HtmlTypingHelp>();
+    ColouringCopy copy;
+    bool gutterVisible = true;
+    int lineCount = 0;
+};
+
+HtmlWindow::HtmlWindow(AppState& app, QWidget* parent)
+    : EditorWindow(app, KindHtml, std::make_unique<ScintillaPane>(), parent),
+      d(std::make_unique<Private>(*this)) {
+    d->ts = new QTabBar(this);
+    d->ts->setObjectName(QStringLiteral("ts"));
+    d->ts->setExpanding(false);
+    for (const TabRow& row : Tabs) {
+        const int index = d->ts->addTab(QString::fromLatin1(row.caption));
+        d->ts->setTabData(index, QString::fromLatin1(row.key));
+        d->ts->setTabToolTip(index, QString::fromLatin1(row.tooltip));
+    }
+    connect(d->ts, &QTabBar::tabBarClicked, this, &HtmlWindow::ts_Click);
+
+    d->page = new QWidget(this);
+    d->page->installEventFilter(this);
+    QWidget* code = pane().widget();
+    code->setObjectName(QStringLiteral("rtf1"));
+    code->setParent(d->page);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(d->ts);
+    layout->addWidget(d->page, 1);
+
+    d->previewTimer.setSingleShot(true);
+    d->previewTimer.setInterval(PreviewDelayMs);
+    connect(&d->previewTimer, &QTimer::timeout, this, &HtmlWindow::RefreshPreview);
+
+    d->copy = {app.editorFontName, app.editorFontSize, app.htmlTextColor, app.htmlTagColor,
+               app.htmlParamColor, app.htmlCommentColor};
+    pane().SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
+    pane().SetBackColor(app.htmlBackColor);
+    pane().SetCurrentLineMarker(true);
+    setGutterVisible(lineNumbersOn());
+    backup_code();
+    d->typingHelp->initautotag();
+}
+
+HtmlWindow::~HtmlWindow() = default;
+
+QTabBar* HtmlWindow::ts() const { return d->ts; }
+WebView* HtmlWindow::Browser1() const { return d->browser.get(); }
+HtmlTypingHelp& HtmlWindow::typingHelp() const { return *d->typingHelp; }
+
+void HtmlWindow::setTypingHelp(std::unique_ptr<HtmlTypingHelp> help) {
+    d->typingHelp = std::move(help);
+    d->typingHelp->initautotag();
+}
+
+QString HtmlWindow::previewPath() { return QDir(Paths::writableFolder()).filePath("temp1.html"); }
+
+bool HtmlWindow::splitView() const {
+    return app().frame && app().frame->isCommandChecked(QStringLiteral("split"));
+}
+
+bool HtmlWindow::lineNumbersOn() const {
+    return !app().frame || app().frame->isCommandChecked(QStringLiteral("ln"));
+}
+
+void HtmlWindow::setGutterVisible(bool visible) {
+    d->gutterVisible = visible;
+    pane().SetLineNumbersVisible(visible);
+    d->lineCount = pane().lineCount();
+}
+
+WebView& HtmlWindow::ensureBrowser() {
+    if (!d->browser) {
+        // Created on first use: the browser engine takes a while to start.
+        d->browser = createWebView(d->page);
+        d->browser->widget()->setObjectName(QStringLiteral("Browser1"));
+        layoutPage();
+    }
+    return *d->browser;
+}
+
+void HtmlWindow::layoutPage() {
+    const QRect area = d->page->rect();
+    QWidget* code = pane().widget();
+    QWidget* browser = d->browser ? d->browser->widget() : nullptr;
+    if (splitView()) {
+        const int half = area.width() / 2;
+        code->setGeometry(0, 0, half, area.height());
+        if (browser) browser->setGeometry(half, 0, area.width() - half, area.height());
+    } else {
+        code->setGeometry(area);
+        if (browser) {
+            browser->setGeometry(area);
+            browser->raise();
+        }
+    }
+}
+
+bool HtmlWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == d->page && event->type() == QEvent::Resize) layoutPage();
+    return EditorWindow::eventFilter(watched, event);
+}
+
+void HtmlWindow::ts_Click(int index) {
+    if (index != 0) {
+        RefreshPreview();
+        return;
+    }
+    if (colouringBusy) return;
+    if (d->browser && !splitView()) d->browser->widget()->hide();
+    pane().widget()->show();
+    if (lineNumbersOn()) setGutterVisible(true);
+}
+
+void HtmlWindow::showCode() {
+    d->ts->setCurrentIndex(0);
+    if (d->browser) d->browser->widget()->hide();
+    pane().widget()->show();
+    if (lineNumbersOn()) setGutterVisible(true);
+}
+
+void HtmlWindow::showPreview() {
+    d->ts->setCurrentIndex(1);
+    RefreshPreview();
+    setGutterVisible(false);
+}
+
+void HtmlWindow::RefreshPreview() {
+    d->previewTimer.stop();
+    WebView& browser = ensureBrowser();
+    browser.widget()->show();
+    if (splitView()) {
+        pane().widget()->show();
+        if (lineNumbersOn()) setGutterVisible(true);
+    } else {
+        setGutterVisible(false);
+    }
+    layoutPage();
+    // A preview that cannot be written is simply not refreshed.
+    if (pane().SaveFile(previewPath(), FilePlainText)) browser.Navigate(previewPath());
+}
+
+void HtmlWindow::refreshPreviewIfSplit() {
+    if (splitView()) RefreshPreview();
+}
+
+void RefreshPreview(AppState& app) {
+    if (auto* window = qobject_cast<HtmlWindow*>(app.currentHtmlWindow.data()))
+        window->RefreshPreview();
+}
+
+void HtmlWindow::ScrollText() {
+    const int lines = pane().lineCount();
+    if (lines != d->lineCount) Initcount();
+    if (d->typingHelp->listVisible()) pane().SetFocus();
+}
+
+void HtmlWindow::Initcount() { setGutterVisible(d->gutterVisible); }
+
+void HtmlWindow::refreshCode(int& start, int& length) { d->colouring.refreshCode(start, length); }
+
+void HtmlWindow::pastecode() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    int start = pane().SelStart();
+    {
+        BusyFlag busy(colouringBusy);
+        pane().Paste();
+    }
+    int length = pane().SelStart() - start;
+    refreshCode(start, length);
+    QApplication::restoreOverrideCursor();
+}
+
+void HtmlWindow::pasteFromClipboard() { pastecode(); }
+
+void HtmlWindow::Fchangefont() {
+    if (colouringBusy) return;
+    AppState& a = app();
+    EditorPane& p = pane();
+    const int caret = p.SelStart();
+    const bool newName = a.fontChanged && a.editorFontName != d->copy.fontName;
+    if (newName || a.editorFontSize != d->copy.fontSize) {
+        p.SetBaseFont(a.editorFontName.trimmed(), a.editorFontSize);
+        p.SetSelStart(0);
+        p.SetSelLength(p.TextLength());
+        if (newName) p.SetSelFontName(a.editorFontName.trimmed());
+        p.SetSelFontSize(a.editorFontSize);
+        p.SetSelStart(caret);
+        d->copy.fontName = a.editorFontName;
+        d->copy.fontSize = a.editorFontSize;
+    }
+    if (!a.coloursChanged) return;
+    bool differed = false;
+    for (auto [current, copy] : {std::pair{a.htmlTagColor, &d->copy.tag},
+                                 std::pair{a.htmlParamColor, &d->copy.param},
+                                 std::pair{a.htmlCommentColor, &d->copy.comment},
+                                 std::pair{a.htmlTextColor, &d->copy.text}}) {
+        if (current == *copy) continue;
+        *copy = current;
+        differed = true;
+    }
+    if (differed) d->colouring.recolourWithoutLookup();
+}
+
+void HtmlWindow::Change() {
+    setModifiedTag(QStringLiteral("n"));
+    if (undoRing().restoring() || colouringBusy || app().insertBusy) return;
+    if (splitView()) d->previewTimer.start();
+    ScrollText();
+    EditorPane& p = pane();
+    if (!app().colourOnChange) {
+        // A programmatic edit lowered the flag to skip this one change; the next one recolours.
+        p.SetVisible(true);
+        if (p.widget()->isVisible()) p.SetFocus();
+        app().colourOnChange = true;
+        p.SetHideSelection(false);
+        return;
+    }
+    lastKeyBackspace = false;
+    d->colouring.recolourAroundCaret();
+}
+
+void HtmlWindow::SelChange() {
+    if (colouringBusy || app().insertBusy) return;
+    if (Frame* frame = app().frame) {
+        const bool selected = pane().SelLength() > 0;
+        for (const char* command : {"Cut", "Copy", "del"})
+            frame->setCommandEnabled(QString::fromLatin1(command), selected);
+        for (int button : {CutButton, CopyButton, DeleteButton})
+            frame->setToolbarButtonEnabled(button, selected);
+    }
+    ScrollText();
+}
+
+void HtmlWindow::KeyPress(int& keyAscii) {
+    if (colouringBusy) return;
+    EditorPane& p = pane();
+    if (p.SelStart() == 0) return;
+    BusyFlag busy(colouringBusy);
+    if (p.SelLength() > 0 && keyAscii != '\b') {
+        p.SetSelText(QString(QChar(keyAscii)));
+        keyAscii = 0;
+        return;
+    }
+    AppState& a = app();
+    switch (keyAscii) {
+    case ' ':
+        backup_code();
+        break;
+    case '\b':
+        lastKeyBackspace = true;
+        break;
+    case '\r':
+        a.keyInsertBusy = true;
+        backup_code();
+        p.SetSelText(QStringLiteral("\r\n"));
+        keyAscii = 0;
+        a.colourOnChange = true;
+        a.keyInsertBusy = false;
+        break;
+    case '"':
+        a.colourOnChange = true;
+        break;
+    case '<':
+        backup_code();
+        a.colourOnChange = true;
+        tagOpened = true;
+        break;
+    case '>':
+        backup_code();
+        a.colourOnChange = true;
+        d->typingHelp->hideList();
+        d->typingHelp->hideTooltip();
+        d->typingHelp->closingBracketTyped(keyAscii);
+        break;
+    default:
+        if (!a.keyInsertBusy) typedOtherKey(keyAscii);
+        break;
+    }
+}
+
+void HtmlWindow::typedOtherKey(int keyAscii) {
+    EditorPane& p = pane();
+    const int caret = p.SelStart();
+    const char before = p.CharAt(caret - 1);
+    if (QByteArrayView("<>! \"").contains(before)) {
+        // The change this key makes can turn the text around it into a tag, or back.
+        app().colourOnChange = true;
+        if (before != ' ') {
+            d->typingHelp->hideList();
+            d->typingHelp->hideTooltip();
+        } else if (keyAscii != ' ') {
+            d->typingHelp->hideList();
+        }
+        return;
+    }
+    app().colourOnChange = false;
+    QByteArray recent;
+    for (int i = std::max(0, caret - 15); i < caret; ++i) recent += p.CharAt(i);
+    const int open = recent.lastIndexOf('<');
+    if (open >= 0 && recent.indexOf('>', open) < 0 && recent.indexOf(' ', open) < 0)
+        d->typingHelp->tagNameTyped();
+}
+
+void HtmlWindow::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
+    d->typingHelp->KeyDown(keyCode, shift);
+}
+
+void HtmlWindow::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
+    d->typingHelp->KeyUp(keyCode, shift);
+}
+
+void HtmlWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    d->typingHelp->MouseDown(button, shift, x, y);
+}
+
+void HtmlWindow::MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
+    d->typingHelp->MouseMove(buttons, shift, x, y);
+}

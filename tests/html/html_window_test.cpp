@@ -1,0 +1,213 @@
+// The HTML window: tabs, preview, split view, opening, saving and closing.
+#include <QDir>
+#include <QFile>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include "html/html_fixture.h"
+
+namespace {
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+void clickTab(QTabBar* tabs, int index) {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+}  // namespace
+
+using HtmlWindowTest = HtmlFixture;
+
+TEST_F(HtmlWindowTest, TabsHaveTheirCaptionsKeysAndTooltips) {
+    QTabBar* tabs = window->ts();
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), "Code ");
+    EXPECT_EQ(tabs->tabData(0).toString(), "code ");
+    EXPECT_EQ(tabs->tabToolTip(0), "HTML Code ");
+    EXPECT_EQ(tabs->tabText(1), "Preview");
+    EXPECT_EQ(tabs->tabData(1).toString(), "preview");
+    EXPECT_EQ(tabs->tabToolTip(1), "Preview of Web Page");
+    // The browser is only made when the preview is first wanted.
+    EXPECT_EQ(window->Browser1(), nullptr);
+}
+
+TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
+    type(QStringLiteral("<p>hello"));
+    QFile::remove(HtmlWindow::previewPath());
+
+    clickTab(window->ts(), 1);
+    ASSERT_NE(window->Browser1(), nullptr);
+    EXPECT_EQ(readFile(HtmlWindow::previewPath()), "<p>hello");
+    EXPECT_EQ(HtmlWindow::previewPath(), QDir(TestEnvironment::programFolder()).filePath("temp1.html"));
+    EXPECT_EQ(browsers.last()->navigated, QStringList{HtmlWindow::previewPath()});
+    QWidget* browser = window->Browser1()->widget();
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_EQ(browser->geometry(), window->pane().widget()->geometry());
+
+    // Back on the code tab the browser no longer covers the pane.
+    clickTab(window->ts(), 0);
+    EXPECT_FALSE(browser->isVisible());
+    EXPECT_TRUE(window->pane().widget()->isVisible());
+}
+
+TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
+    frame.checked["split"] = true;
+    window->RefreshPreview();
+    QWidget* code = window->pane().widget();
+    QWidget* browser = window->Browser1()->widget();
+    const int width = code->parentWidget()->width();
+    EXPECT_EQ(code->geometry().left(), 0);
+    EXPECT_EQ(code->width(), width / 2);
+    EXPECT_EQ(browser->geometry().left(), width / 2);
+    EXPECT_EQ(browser->width(), width - width / 2);
+    EXPECT_TRUE(code->isVisible());
+    EXPECT_TRUE(browser->isVisible());
+
+    window->resize(1000, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(browser->geometry().left(), code->parentWidget()->width() / 2);
+
+    // Typing does not wait for the browser: the preview follows a moment after the last key.
+    RecordingWebView* view = browsers.last();
+    const qsizetype shown = view->navigated.size();
+    type(QStringLiteral("<b>x"));
+    EXPECT_EQ(view->navigated.size(), shown);
+    QTRY_COMPARE_WITH_TIMEOUT(view->navigated.size(), shown + 1, 2000);
+    EXPECT_EQ(readFile(HtmlWindow::previewPath()), "<b>x");
+}
+
+TEST_F(HtmlWindowTest, SavingAnUntitledPageAsksAndCancelChangesNothing) {
+    type(QStringLiteral("<p>"));
+    ASSERT_EQ(window->modifiedTag(), "n");
+    EXPECT_FALSE(window->SaveDocument());
+    const AskedQuestion* asked = dialogs.last("save");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, "Web page save as ");
+    EXPECT_EQ(asked->filter, "HTML(*.html)|*.html|HTM Files(*.htm)|*.htm|All files(*.*)|*.*");
+    EXPECT_EQ(asked->defaultExt, "*.html");
+    EXPECT_EQ(window->caption(), "noname1");
+    EXPECT_EQ(window->modifiedTag(), "n");
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("page.html");
+    dialogs.textAnswers.push_back(path);
+    EXPECT_TRUE(window->SaveDocument());
+    EXPECT_EQ(readFile(path), "<p>");
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(window->modifiedTag(), "s");
+
+    // Once named, Save writes without asking; Save As always asks.
+    const size_t questions = dialogs.asked.size();
+    type(QStringLiteral("x"));
+    EXPECT_TRUE(window->SaveDocument());
+    EXPECT_EQ(dialogs.asked.size(), questions);
+    EXPECT_EQ(readFile(path), "<p>x");
+    EXPECT_FALSE(window->SaveDocumentAs());
+    EXPECT_EQ(dialogs.last("save")->title, "Save HTML file as ");
+}
+
+TEST_F(HtmlWindowTest, ASaveThatFailsSaysWhyAndKeepsTheWindowModified) {
+    QTemporaryDir folder;
+    const QString blocker = folder.filePath("file");
+    ASSERT_TRUE(writeFile(blocker, "x"));
+    const QString path = blocker + "/page.html";  // a folder that is really a file
+    type(QStringLiteral("<p>"));
+    dialogs.textAnswers.push_back(path);
+    EXPECT_FALSE(window->SaveDocument());
+    const AskedQuestion* message = dialogs.last("message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text.contains(path));
+    EXPECT_EQ(window->caption(), "noname1");
+    EXPECT_EQ(window->modifiedTag(), "n");
+}
+
+TEST_F(HtmlWindowTest, ClosingAsksOnlyWhenModified) {
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+
+    window = new HtmlWindow(app);
+    window->setCaption(QStringLiteral("noname2"));
+    window->show();
+    window->activate();
+    type(QStringLiteral("a"));
+    dialogs.messageAnswers.push_back(MsgAnswer::Cancel);
+    window->close();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(dialogs.last("message")->text, "You want to save changes ?");
+    EXPECT_EQ(app.currentHtmlWindow, window.data());
+}
+
+TEST_F(HtmlWindowTest, OpeningLoadsColoursAndNamesTheWindow) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("page.html");
+    ASSERT_TRUE(writeFile(path, "<p>hi</p>"));
+
+    EXPECT_FALSE(window->openfile());  // cancelled
+    const AskedQuestion* asked = dialogs.last("open");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, "Open web page for editing  ");
+    EXPECT_EQ(asked->filter,
+              "html file(*.html)|*.html|Text Files(*.txt)|*.txt |All Files (*.*)|*.*");
+    EXPECT_EQ(window->caption(), "noname1");
+
+    dialogs.textAnswers.push_back(path);
+    EXPECT_TRUE(window->openfile());
+    EXPECT_EQ(pane().Text(), "<p>hi</p>");
+    EXPECT_EQ(colours(), "GGGTTGGGG");
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(window->modifiedTag(), "s");
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+
+    // Closing a page just opened asks nothing.
+    window->close();
+    EXPECT_EQ(dialogs.last("message"), nullptr);
+}
+
+TEST_F(HtmlWindowTest, UnreadableFilesAreReportedAndChangeNothing) {
+    QTemporaryDir folder;
+    const QString binary = folder.filePath("picture.png");
+    ASSERT_TRUE(writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)));
+    type(QStringLiteral("<p>"));
+
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {folder.filePath("missing.html"), "does not exist"},
+        {folder.path(), "folder"},
+        {binary, "not a text file"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(window->openfromdir(c.path));
+        const AskedQuestion* message = dialogs.last("message");
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text.contains(c.path)) << message->text.toStdString();
+        EXPECT_TRUE(message->text.contains(c.reason)) << message->text.toStdString();
+        EXPECT_EQ(pane().Text(), "<p>");
+        EXPECT_EQ(window->caption(), "noname1");
+    }
+}
+
+TEST_F(HtmlWindowTest, SelectionEnablesCutCopyAndDelete) {
+    type(QStringLiteral("abc"));
+    pane().SetSelStart(0);
+    pane().SetSelLength(2);
+    EXPECT_TRUE(frame.enabled["Cut"] && frame.enabled["Copy"] && frame.enabled["del"]);
+    EXPECT_TRUE(frame.buttons[8] && frame.buttons[9] && frame.buttons[11]);
+    pane().SetSelStart(1);
+    EXPECT_FALSE(frame.enabled["Cut"] || frame.enabled["Copy"] || frame.enabled["del"]);
+    EXPECT_FALSE(frame.buttons[8] || frame.buttons[9] || frame.buttons[11]);
+
+    // An edit enables Save for the current window.
+    EXPECT_TRUE(frame.enabled["Save"]);
+    EXPECT_TRUE(frame.buttons[3]);
+}

@@ -1,0 +1,122 @@
+// The browser window: what it shows, its caption while and after loading, its buttons and its
+// layout, with a recording browser behind it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPointer>
+#include <QTest>
+#include <QToolBar>
+
+#include "html/html_window.h"
+#include "support/recording_frame.h"
+#include "support/recording_web_view.h"
+#include "support/scripted_dialogs.h"
+#include "web/browser_window.h"
+
+class BrowserWindowTest : public ::testing::Test {
+protected:
+    BrowserWindowTest() {
+        app.dialogs = &dialogs;
+        app.frame = &frame;
+    }
+    ~BrowserWindowTest() override {
+        delete openBrowserWindow();
+        delete page.data();
+    }
+
+    // An HTML window with the given caption, current for its kind.
+    void openPage(const QString& caption) {
+        page = new HtmlWindow(app);
+        page->setCaption(caption);
+        page->activate();
+    }
+
+    frmBrowser* showBrowser() {
+        mnuViewWebBrowser(app);
+        return openBrowserWindow();
+    }
+
+    RecordingWebViews browsers;
+    ScriptedDialogs dialogs;
+    RecordingFrame frame;
+    AppState app;
+    QPointer<HtmlWindow> page;
+};
+
+TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
+    EXPECT_EQ(showBrowser(), nullptr);  // no HTML window: nothing to show
+
+    openPage(QStringLiteral("/tmp/site/index.html"));
+    frmBrowser* window = showBrowser();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(app.browserStartUrl, "/tmp/site/index.html");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    RecordingWebView* view = browsers.last();
+    EXPECT_EQ(view->navigated, QStringList{"/tmp/site/index.html"});
+
+    // An untitled page's caption is what the browser is asked for; it shows its own error.
+    page->setCaption(QStringLiteral("noname3"));
+    EXPECT_EQ(showBrowser(), window);
+    EXPECT_EQ(browsers.made.size(), 1u);
+    EXPECT_EQ(view->navigated.last(), "noname3");
+}
+
+TEST_F(BrowserWindowTest, CaptionFollowsLoading) {
+    openPage(QStringLiteral("/tmp/a.html"));
+    frmBrowser* window = showBrowser();
+    RecordingWebView* view = browsers.last();
+    EXPECT_TRUE(window->timTimer().isActive());
+    EXPECT_EQ(window->timTimer().interval(), 5);
+    QTRY_COMPARE(window->windowTitle(), QString("Loading..."));
+
+    // The page's name alone when it arrives, then the long form once the browser is idle.
+    window->timTimer().stop();
+    view->finishLoading(QStringLiteral("My page"));
+    EXPECT_EQ(window->windowTitle(), "My page");
+    window->timTimer().start();
+    QTRY_COMPARE(window->windowTitle(), QString("Browser's view of My page"));
+    EXPECT_FALSE(window->timTimer().isActive());
+
+    // Stop while loading gives the long form at once, with the name known at that moment.
+    view->busy = true;
+    view->locationName = QStringLiteral("Half");
+    window->tbToolBar()->actions().at(2)->trigger();
+    EXPECT_EQ(view->calls.last(), "Stop");
+    EXPECT_EQ(window->windowTitle(), "Browser's view of Half");
+    EXPECT_FALSE(window->timTimer().isActive());
+}
+
+TEST_F(BrowserWindowTest, ToolbarButtonsNavigateAndRestartTheTimer) {
+    openPage(QStringLiteral("/tmp/a.html"));
+    frmBrowser* window = showBrowser();
+    RecordingWebView* view = browsers.last();
+    const QList<QAction*> actions = window->tbToolBar()->actions();
+    const QStringList keys{"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
+    ASSERT_EQ(actions.size(), keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(actions[i]->objectName(), keys[i]);
+        EXPECT_EQ(actions[i]->toolTip(), keys[i]);
+    }
+    for (const int i : {0, 1, 3, 4, 5}) {
+        window->timTimer().stop();
+        actions[i]->trigger();
+        EXPECT_EQ(view->calls.last(), keys[i]);
+        EXPECT_TRUE(window->timTimer().isActive());
+    }
+}
+
+TEST_F(BrowserWindowTest, BrowserFillsTheWindowBelowTheToolbarUnlessTooSmall) {
+    openPage(QStringLiteral("/tmp/a.html"));
+    frmBrowser* window = showBrowser();
+    QWidget* browser = browsers.last()->widget();
+    window->resize(600, 400);
+    QApplication::processEvents();
+    const int toolbar = window->tbToolBar()->height();
+    EXPECT_EQ(browser->geometry(), QRect(0, toolbar, 600, 400 - 33 - toolbar));
+
+    // Too small for the strip below: the browser keeps its earlier height.
+    window->resize(300, toolbar + 10);
+    QApplication::processEvents();
+    EXPECT_EQ(browser->height(), 400 - 33 - toolbar);
+}
