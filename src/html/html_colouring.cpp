@@ -72,10 +72,16 @@ private:
 HtmlColouring::HtmlColouring(HtmlWindow& window) : window_(window) {}
 
 bool HtmlColouring::isTagName(const char* name, int length) {
-    const QByteArray key(name, length);
+    // Names of the range pass are shorter than 15 bytes, so a name and its length fit the key.
+    char packed[16] = {};
+    std::memcpy(packed, name, size_t(std::min(length, 15)));
+    packed[15] = char(length);
+    std::pair<quint64, quint64> key;
+    std::memcpy(&key.first, packed, 8);
+    std::memcpy(&key.second, packed + 8, 8);
     const auto known = knownNames_.constFind(key);
     if (known != knownNames_.constEnd()) return *known;
-    const bool tag = window_.app().tables.IsTag(QString::fromUtf8(key));
+    const bool tag = window_.app().tables.IsTag(QString::fromUtf8(name, length));
     knownNames_.insert(key, tag);
     return tag;
 }
@@ -179,9 +185,10 @@ void HtmlColouring::colourLocalTag(int p, int a) {
     const int longest = closing ? LongestLookedUpName : LongestLookedUpName - 1;
     bool tag = false;
     if (nameLength >= 1 && nameLength <= longest) {
+        // Asked afresh: the tooltip comes from this lookup.
         QByteArray name;
         for (int i = nameStart; i < e; ++i) name += pane.CharAt(i);
-        tag = isTagName(name.constData(), name.size());
+        tag = app.tables.IsTag(QString::fromUtf8(name));
     }
     if (!tag) {
         colourLocalText(a);

@@ -1,11 +1,12 @@
 // The colouring of an HTML pane, byte by byte: the whole-range pass, the recolouring after an
 // edit, and the pass after a colour change.
 #include <QDir>
-#include <algorithm>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "html/html_fixture.h"
+#include "html/html_typing_help.h"
 
 using HtmlColouringTest = HtmlFixture;
 
@@ -191,4 +192,32 @@ TEST_F(HtmlColouringTest, ColourChangeRecoloursEverythingWithoutLookingNamesUp) 
     setText("<p>");
     window->Fchangefont();
     EXPECT_EQ(colours(), "OOO");
+}
+
+namespace {
+struct RecordingTypingHelp : HtmlTypingHelp {
+    QStringList tooltips;
+    int tagNamesTyped = 0;
+    int listsHidden = 0;
+    void tagRecognised(const QString& tooltip) override { tooltips << tooltip; }
+    void tagNameTyped() override { ++tagNamesTyped; }
+    void hideList() override { ++listsHidden; }
+};
+}  // namespace
+
+TEST_F(HtmlColouringTest, TypingTellsTheTypingHelpWhatIsBeingTyped) {
+    auto help = std::make_unique<RecordingTypingHelp>();
+    RecordingTypingHelp* seen = help.get();
+    window->setTypingHelp(std::move(help));
+
+    type(QStringLiteral("x<ta"));
+    EXPECT_EQ(seen->tagNamesTyped, 1);  // "a" after "<t": a tag name is being typed
+    type(QStringLiteral("ble "));
+    EXPECT_EQ(seen->tagNamesTyped, 4);
+    // The blank made the name a known tag: its tooltip comes from that very lookup.
+    ASSERT_FALSE(seen->tooltips.isEmpty());
+    EXPECT_EQ(seen->tooltips.last(), app.tables.tooltipTable()[94].trimmed());
+    type(QStringLiteral("b>"));
+    EXPECT_GE(seen->listsHidden, 1);
+    EXPECT_EQ(seen->tagNamesTyped, 4);
 }
