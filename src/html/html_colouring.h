@@ -21,7 +21,7 @@ public:
     void recolourWithoutLookup();
 
 private:
-    class ColourRuns;
+    class ColourStretch;
     bool isTagName(const char* name, int length);
     void colour(int from, int length, int rgb);
     // Colours from .. e, or from .. e - 1 when e is the "<" of the next tag; returns the last
