@@ -110,7 +110,8 @@ const StyleKey& ScintillaPane::selectionKey() const { return styles_->key(insert
 // count), without copying them anywhere else.
 template <typename Use>
 void ScintillaPane::forEachStyleChunk(int from, int to, Use&& use) const {
-    scratch_.resize(2 * size_t(std::min(to - from, StyleChunk)) + 2);
+    const size_t needed = 2 * size_t(std::min(to - from, StyleChunk)) + 2;
+    if (scratch_.size() < needed) scratch_.resize(needed);
     for (int chunk = from; chunk < to; chunk += StyleChunk) {
         const int end = std::min(to, chunk + StyleChunk);
         sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), scratch_.data());
