@@ -22,7 +22,8 @@ public:
     void windowUnloaded(EditorWindow*) override {}
     void hidePalettes() override {}
     void showPalettes() override {}
-    void popupEditMenu(const QPoint&) override {}
+    int editMenuPopups = 0;
+    void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
     EditorWindow* activeChild() const override { return nullptr; }
     QWidget* frameWidget() override { return nullptr; }
 };
