@@ -62,3 +62,17 @@ QByteArray generatedHtmlPage(int megabytes) {
     page += "</body>\r\n</html>\r\n";
     return page;
 }
+
+std::vector<TagRange> tagRanges(const QByteArray& page) {
+    std::vector<TagRange> ranges;
+    int open = -1;
+    for (int i = 0; i < page.size(); ++i) {
+        if (page[i] == '<') {
+            open = i;
+        } else if (page[i] == '>' && open >= 0) {
+            ranges.push_back({open, i + 1});
+            open = -1;
+        }
+    }
+    return ranges;
+}

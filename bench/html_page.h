@@ -4,3 +4,12 @@
 #include <QByteArray>
 
 QByteArray generatedHtmlPage(int megabytes);
+
+#include <vector>
+
+// The [start, end) byte ranges of every tag ("<" through ">") of a page.
+struct TagRange {
+    int start;
+    int end;
+};
+std::vector<TagRange> tagRanges(const QByteArray& page);

@@ -103,15 +103,24 @@ int ScintillaPane::insertionStyle() const {
 
 const StyleKey& ScintillaPane::selectionKey() const { return styles_->key(insertionStyle()); }
 
-QByteArray ScintillaPane::readStyles(int from, int to) const {
-    QByteArray styles(to - from, Qt::Uninitialized);
-    scratch_.resize(2 * std::min(to - from, StyleChunk) + 2);
+// Hands the styles of [from, to) to `use` a chunk at a time, as (first position, styles,
+// count), without copying them anywhere else.
+template <typename Use>
+void ScintillaPane::forEachStyleChunk(int from, int to, Use&& use) const {
+    scratch_.resize(2 * size_t(std::min(to - from, StyleChunk)) + 2);
     for (int chunk = from; chunk < to; chunk += StyleChunk) {
         const int end = std::min(to, chunk + StyleChunk);
         sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), scratch_.data());
-        char* out = styles.data() + (chunk - from);
-        for (int i = 0; i < end - chunk; ++i) out[i] = scratch_[2 * i + 1];
+        for (int i = 0; i < end - chunk; ++i) scratch_[i] = scratch_[2 * i + 1];
+        use(chunk, scratch_.data(), end - chunk);
     }
+}
+
+QByteArray ScintillaPane::readStyles(int from, int to) const {
+    QByteArray styles(to - from, Qt::Uninitialized);
+    forEachStyleChunk(from, to, [&](int chunk, const char* chunkStyles, int count) {
+        std::memcpy(styles.data() + (chunk - from), chunkStyles, size_t(count));
+    });
     return styles;
 }
 
@@ -139,21 +148,20 @@ void ScintillaPane::changeSelectionStyle(const StyleChange& change) {
         return;
     }
     const int from = SelStart();
-    const int to = from + SelLength();
-    const QByteArray styles = readStyles(from, to);
-    int runStart = from;
-    while (runStart < to) {
-        const int old = static_cast<unsigned char>(styles[runStart - from]);
-        int runEnd = runStart + 1;
-        while (runEnd < to && static_cast<unsigned char>(styles[runEnd - from]) == old) ++runEnd;
-        const int style = styles_->derive(old, change);
-        if (style != old) {
-            restyle(runStart, runEnd, style);
-            if (styles_->strikes(old) || styles_->strikes(style))
-                markStrike(runStart, runEnd, styles_->strikes(style));
+    forEachStyleChunk(from, from + SelLength(), [&](int chunk, const char* styles, int count) {
+        for (int runStart = 0; runStart < count;) {
+            const int old = static_cast<unsigned char>(styles[runStart]);
+            int runEnd = runStart + 1;
+            while (runEnd < count && static_cast<unsigned char>(styles[runEnd]) == old) ++runEnd;
+            const int style = styles_->derive(old, change);
+            if (style != old) {
+                restyle(chunk + runStart, chunk + runEnd, style);
+                if (styles_->strikes(old) || styles_->strikes(style))
+                    markStrike(chunk + runStart, chunk + runEnd, styles_->strikes(style));
+            }
+            runStart = runEnd;
         }
-        runStart = runEnd;
-    }
+    });
 }
 
 void ScintillaPane::placeSelection(int anchor, int caret) {
@@ -263,7 +271,7 @@ void ScintillaPane::SetText(const QByteArray& text) {
 
 QString ScintillaPane::TextString() const { return QString::fromUtf8(Text()); }
 
-int ScintillaPane::TextLength() const { return int(send(Sci::SCI_GETLENGTH)); }
+int ScintillaPane::TextLength() const { return length_; }
 
 char ScintillaPane::CharAt(int pos) const {
     if (pos < 0 || pos >= TextLength()) return 0;
@@ -311,16 +319,20 @@ int ScintillaPane::Find(const QString& text, int start, int end, int options) {
     const int length = TextLength();
     start = std::max(start, 0);
     const int limit = (end < 0 || end > length) ? length : end;
-    const QByteArray needle = text.toUtf8();
-    if (needle.isEmpty() || limit - start < needle.size()) return -1;
+    // One ASCII character, the common delimiter search, needs no conversion.
+    const bool ascii = text.size() == 1 && text.at(0).unicode() < 128;
+    const QByteArray needle = ascii ? QByteArray() : text.toUtf8();
+    const char first = ascii ? char(text.at(0).unicode()) : (needle.isEmpty() ? '\0' : needle[0]);
+    const int needleSize = ascii ? 1 : int(needle.size());
+    if (needleSize == 0 || limit - start < needleSize) return -1;
 
     int found = -1;
     int foundEnd = -1;
-    const bool oneByte = needle.size() == 1 && !(options & FindWholeWord) &&
-                         ((options & FindMatchCase) || !isAsciiLetter(needle[0]));
+    const bool oneByte = needleSize == 1 && !(options & FindWholeWord) &&
+                         ((options & FindMatchCase) || !isAsciiLetter(first));
     if (oneByte) {
         const char* data = bytesAt(start, limit - start);
-        const void* hit = std::memchr(data, needle[0], size_t(limit - start));
+        const void* hit = std::memchr(data, first, size_t(limit - start));
         if (!hit) return -1;
         found = start + int(static_cast<const char*>(hit) - data);
         foundEnd = found + 1;
@@ -330,8 +342,9 @@ int ScintillaPane::Find(const QString& text, int start, int end, int options) {
         if (options & FindMatchCase) flags |= Sci::SCFIND_MATCHCASE;
         send(Sci::SCI_SETTARGETRANGE, start, limit);
         send(Sci::SCI_SETSEARCHFLAGS, flags);
-        found = int(sci_->SendScintilla(Sci::SCI_SEARCHINTARGET, uintptr_t(needle.size()),
-                                        needle.constData()));
+        const QByteArray bytes = ascii ? QByteArray(1, first) : needle;
+        found = int(sci_->SendScintilla(Sci::SCI_SEARCHINTARGET, uintptr_t(bytes.size()),
+                                        bytes.constData()));
         if (found < 0) return -1;
         foundEnd = int(send(Sci::SCI_GETTARGETEND));
     }
@@ -471,7 +484,8 @@ void ScintillaPane::Paste() { runScintillaEdit(&QsciScintilla::paste); }
 void ScintillaPane::SelectAll() { setSelection(0, TextLength()); }
 
 void ScintillaPane::onModified(int position, int type, const char*, int length) {
-    const int lengthAfter = TextLength();
+    length_ = int(send(Sci::SCI_GETLENGTH));
+    const int lengthAfter = length_;
     if (type & Sci::SC_MOD_INSERTTEXT) {
         for (PendingStyle& pending : pendingStyles_)
             if (pending.pos >= position) pending.pos += length;

@@ -114,6 +114,8 @@ private:
     int insertionStyle() const;
     const StyleKey& selectionKey() const;
     void changeSelectionStyle(const StyleChange& change);
+    template <typename Use>
+    void forEachStyleChunk(int from, int to, Use&& use) const;
     QByteArray readStyles(int from, int to) const;
     void restyle(int from, int to, int style);
     void markStrike(int from, int to, bool on);
@@ -142,6 +144,7 @@ private:
     std::unique_ptr<ScintillaStyles> styles_;
     PaneEvents* handler_ = nullptr;
 
+    int length_ = 0;  // kept up to date by every insertion and deletion
     int anchor_ = 0;
     int caret_ = 0;
     int reportedAnchor_ = 0;

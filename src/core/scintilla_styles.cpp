@@ -57,16 +57,26 @@ int ScintillaStyles::styleFor(const StyleKey& key) {
 }
 
 int ScintillaStyles::derive(int style, const StyleChange& change) {
-    const bool cached = change.attribute != StyleAttribute::FontName;
+    if (change.attribute == StyleAttribute::FontName) {
+        StyleKey key = keys_[style];
+        apply(key, change);
+        return styleFor(key);
+    }
     const quint64 cacheKey = quint64(style) << 40 | quint64(change.attribute) << 32 |
                              quint32(change.value);
-    if (cached) {
-        if (auto it = derived_.constFind(cacheKey); it != derived_.constEnd()) return *it;
+    // A colouring pass asks the same question many times in a row.
+    if (lastKey_ == cacheKey) return lastResult_;
+    int result;
+    if (auto it = derived_.constFind(cacheKey); it != derived_.constEnd()) {
+        result = *it;
+    } else {
+        StyleKey key = keys_[style];
+        apply(key, change);
+        result = styleFor(key);
+        derived_.insert(cacheKey, result);
     }
-    StyleKey key = keys_[style];
-    apply(key, change);
-    const int result = styleFor(key);
-    if (cached) derived_.insert(cacheKey, result);
+    lastKey_ = cacheKey;
+    lastResult_ = result;
     return result;
 }
 
@@ -93,6 +103,7 @@ void ScintillaStyles::setBaseFont(const QString& name, int size) {
     sci_.SendScintilla(Sci::SCI_STYLESETSIZE, Sci::STYLE_DEFAULT, long(size));
     index_.clear();
     derived_.clear();
+    lastKey_ = ~quint64(0);
     for (int style : used_) {
         keys_[style].font = name;
         keys_[style].size = size;

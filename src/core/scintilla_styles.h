@@ -56,5 +56,7 @@ private:
     std::vector<int> used_;
     QHash<StyleKey, int> index_;
     QHash<quint64, int> derived_;  // (style, attribute, value) -> style, for the common changes
+    quint64 lastKey_ = ~quint64(0);
+    int lastResult_ = 0;
     Rgb back_ = 0xFFFFFF;
 };

@@ -53,7 +53,8 @@ void ColourSwatch::setColour(Rgb colour) {
     const QColor shown = toQColor(colour);
     palette.setColor(QPalette::Window, shown);
     // Keep a caption readable on dark and light colours alike.
-    palette.setColor(QPalette::WindowText, shown.lightness() < 128 ? Qt::white : Qt::black);
+    const int luminance = (299 * shown.red() + 587 * shown.green() + 114 * shown.blue()) / 1000;
+    palette.setColor(QPalette::WindowText, luminance < 128 ? Qt::white : Qt::black);
     setPalette(palette);
     emit colourChanged(colour);
 }

@@ -3,6 +3,7 @@
 // toolbar button it is told about. Commands never mentioned count as enabled and checked,
 // as the options are at start.
 #include <QHash>
+#include <QStringList>
 
 #include "core/frame.h"
 
@@ -11,6 +12,9 @@ public:
     QHash<QString, bool> enabled;
     QHash<QString, bool> checked;
     QHash<int, bool> buttons;
+    QStringList paletteEvents;  // "hide" and "show", in order
+    EditorWindow* activeWindow = nullptr;
+    QWidget* widget = nullptr;
 
     void setCommandEnabled(const QString& name, bool on) override { enabled[name] = on; }
     bool isCommandEnabled(const QString& name) const override { return enabled.value(name, true); }
@@ -20,10 +24,10 @@ public:
     bool isToolbarButtonEnabled(int index) const override { return buttons.value(index, true); }
     void windowActivated(EditorWindow*) override {}
     void windowUnloaded(EditorWindow*) override {}
-    void hidePalettes() override {}
-    void showPalettes() override {}
+    void hidePalettes() override { paletteEvents << QStringLiteral("hide"); }
+    void showPalettes() override { paletteEvents << QStringLiteral("show"); }
     int editMenuPopups = 0;
     void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
-    EditorWindow* activeChild() const override { return nullptr; }
-    QWidget* frameWidget() override { return nullptr; }
+    EditorWindow* activeChild() const override { return activeWindow; }
+    QWidget* frameWidget() override { return widget; }
 };

@@ -7,11 +7,11 @@ TEST_F(TagTest, ColorWritesTheChosenColourBetweenHiddenPalettes) {
     run("color");
     EXPECT_EQ(text(), QByteArray("A rgb(0,255,0)B"));
     EXPECT_EQ(dialogs.last("colour")->title, QStringLiteral("Select color"));
-    EXPECT_EQ(frame.events, (QStringList{"hide", "show"}));
+    EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
 
     run("color");  // cancelled
     EXPECT_EQ(text(), QByteArray("A rgb(0,255,0)B"));
-    EXPECT_EQ(frame.events.size(), 4);
+    EXPECT_EQ(frame.paletteEvents.size(), 4);
 }
 
 TEST_F(TagTest, FontWrapsTheContentInTheChosenStylesAndLeavesItSelected) {

@@ -4,6 +4,18 @@
 #include "support/test_environment.h"
 
 namespace {
+// Notes what the pane had selected while each message was on screen.
+class WatchingDialogs : public ScriptedDialogs {
+public:
+    EditorPane* pane = nullptr;
+    QStringList selectedWhileAsked;
+    MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
+                         MsgIcon icon) override {
+        selectedWhileAsked << pane->SelText();
+        return ScriptedDialogs::messageBox(text, title, buttons, icon);
+    }
+};
+
 class TagParserTest : public TagTest {
 protected:
     void SetUp() override {
@@ -32,9 +44,14 @@ TEST_F(TagParserTest, KnownTagsCommentsAndBlanksAreNotReported) {
 }
 
 TEST_F(TagParserTest, UnknownNamesAreReportedOneByOneWithoutTheirSlash) {
+    WatchingDialogs watching;
+    watching.pane = &pane();
+    app.dialogs = &watching;
     setText("<p><foo>x</foo><bar.x><p\r\n>", 0);
-    dialogs.messageAnswers = {};
     run("pall");
+    app.dialogs = &dialogs;
+    dialogs.asked = watching.asked;
+    EXPECT_EQ(watching.selectedWhileAsked.mid(0, 3), (QStringList{"foo", "foo", "bar"}));
     EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag foo", "Invalid HTML tag foo",
                                       "Invalid HTML tag bar", "Invalid HTML tag p\r\n"}));
     EXPECT_EQ(dialogs.asked.front().icon, MsgIcon::Exclamation);

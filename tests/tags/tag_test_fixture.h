@@ -1,6 +1,6 @@
 #pragma once
 // A bare HTML-kind window over a real code pane, the tag commands registered, distinct colours
-// for tag, text, quoted value and comment, and a frame that records palette hiding.
+// for tag, text, quoted value and comment, and a frame that records what it is asked.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -12,6 +12,7 @@
 #include "core/editor_window.h"
 #include "core/frame.h"
 #include "core/scintilla_pane.h"
+#include "support/recording_frame.h"
 #include "support/scripted_dialogs.h"
 #include "tags/tag_commands.h"
 
@@ -29,30 +30,6 @@ public:
     bool SaveDocumentAs() override { return true; }
 };
 
-class RecordingFrame : public Frame {
-public:
-    QStringList events;
-    QWidget widget;
-    bool split = false;
-    EditorWindow* active = nullptr;
-
-    void setCommandEnabled(const QString&, bool) override {}
-    bool isCommandEnabled(const QString&) const override { return true; }
-    void setCommandChecked(const QString&, bool) override {}
-    bool isCommandChecked(const QString& name) const override {
-        return name == QLatin1String("split") ? split : true;
-    }
-    void setToolbarButtonEnabled(int, bool) override {}
-    bool isToolbarButtonEnabled(int) const override { return true; }
-    void windowActivated(EditorWindow*) override {}
-    void windowUnloaded(EditorWindow*) override {}
-    void hidePalettes() override { events << QStringLiteral("hide"); }
-    void showPalettes() override { events << QStringLiteral("show"); }
-    void popupEditMenu(const QPoint&) override {}
-    EditorWindow* activeChild() const override { return active; }
-    QWidget* frameWidget() override { return &widget; }
-};
-
 class TagTest : public ::testing::Test {
 protected:
     static constexpr Rgb Tag = makeRgb(0, 0, 200);
@@ -64,6 +41,7 @@ protected:
     ScriptedDialogs dialogs;
     CommandRegistry commands;
     RecordingFrame frame;
+    QWidget frameWindow;
     std::unique_ptr<TagTestWindow> window;
 
     void SetUp() override {
@@ -73,11 +51,13 @@ protected:
         app.htmlCommentColor = Comment;
         app.dialogs = &dialogs;
         app.commands = &commands;
+        frame.widget = &frameWindow;
+        frame.checked[QStringLiteral("split")] = false;
         app.frame = &frame;
         registerTagCommands(app);
         window = std::make_unique<TagTestWindow>(app);
         window->activate();
-        frame.active = window.get();
+        frame.activeWindow = window.get();
     }
 
     EditorPane& pane() { return window->pane(); }

@@ -26,11 +26,11 @@ QByteArray page(const char* body) {
 
 TEST_F(TagTest, PageWizardWritesTheSkeletonAndColoursItsTags) {
     Form2* wizard = openPageWizard(app);
-    EXPECT_FALSE(frame.widget.isEnabled());
+    EXPECT_FALSE(frameWindow.isEnabled());
     wizard->Command1->click();
     EXPECT_EQ(text(), page("<body bgcolor=rgb(255,255,255)  text= rgb(0,0,0)  link= rgb(0,0,255)"
                            "  vlink= rgb(255,0,255)>\r\n"));
-    EXPECT_TRUE(frame.widget.isEnabled());
+    EXPECT_TRUE(frameWindow.isEnabled());
     EXPECT_EQ(window->modifiedTag(), QStringLiteral("n"));
     EXPECT_EQ(colours(0, 2), QStringLiteral("CC"));
     const int title = text().indexOf("untitled");
@@ -59,7 +59,7 @@ TEST_F(TagTest, PageWizardCancelLeavesTheWindowEmpty) {
     Form2* wizard = openPageWizard(app);
     wizard->Command2->click();
     EXPECT_TRUE(text().isEmpty());
-    EXPECT_TRUE(frame.widget.isEnabled());
+    EXPECT_TRUE(frameWindow.isEnabled());
 }
 
 TEST_F(TagTest, TableWizardWritesHeadingRowAndNumberedCells) {
