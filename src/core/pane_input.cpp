@@ -72,6 +72,10 @@ bool PaneInput::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint:
         host_.beforePaint();
         return false;
+    case QEvent::ShortcutOverride:
+        // Left unaccepted: a key that has an application shortcut goes to the shortcut (menu
+        // shortcuts win over the control's own keys); any other key still reaches the pane.
+        return true;
     case QEvent::KeyPress:
         return !host_.acceptsInput() || keyPress(watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease: {

@@ -46,7 +46,10 @@ ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) 
     send(Sci::SCI_SETUNDOCOLLECTION, 0);
     send(Sci::SCI_EMPTYUNDOBUFFER);
     send(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
-    send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
+    // Only the notices sent before an edit: QScintilla answers the ones after it with work
+    // proportional to the whole text, which makes each keystroke in a large page slow.
+    send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
+    send(Sci::SCI_SETSCROLLWIDTH, 1);  // grows with the longest line shown
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
     send(Sci::SCI_SETMARGINTYPEN, 0, Sci::SC_MARGIN_NUMBER);
     for (int margin = 0; margin < 3; ++margin) send(Sci::SCI_SETMARGINWIDTHN, margin, 0);
@@ -107,7 +110,8 @@ const StyleKey& ScintillaPane::selectionKey() const { return styles_->key(insert
 // count), without copying them anywhere else.
 template <typename Use>
 void ScintillaPane::forEachStyleChunk(int from, int to, Use&& use) const {
-    scratch_.resize(2 * size_t(std::min(to - from, StyleChunk)) + 2);
+    const size_t needed = 2 * size_t(std::min(to - from, StyleChunk)) + 2;
+    if (scratch_.size() < needed) scratch_.resize(needed);
     for (int chunk = from; chunk < to; chunk += StyleChunk) {
         const int end = std::min(to, chunk + StyleChunk);
         sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), scratch_.data());
@@ -483,20 +487,21 @@ void ScintillaPane::Cut() { runScintillaEdit(&QsciScintilla::cut); }
 void ScintillaPane::Paste() { runScintillaEdit(&QsciScintilla::paste); }
 void ScintillaPane::SelectAll() { setSelection(0, TextLength()); }
 
+// Told before each insertion and deletion, so the bookkeeping counts the edit as done.
 void ScintillaPane::onModified(int position, int type, const char*, int length) {
-    length_ = int(send(Sci::SCI_GETLENGTH));
-    const int lengthAfter = length_;
-    if (type & Sci::SC_MOD_INSERTTEXT) {
-        for (PendingStyle& pending : pendingStyles_)
-            if (pending.pos >= position) pending.pos += length;
+    if (type & Sci::SC_MOD_BEFOREINSERT) {
         int style = forcedStyle_;
         if (style < 0) {
             if (position > 0) style = styleAt(position - 1);
-            else style = position + length < lengthAfter ? styleAt(position + length) : 0;
+            else style = position < length_ ? styleAt(position) : 0;
         }
+        length_ += length;
+        for (PendingStyle& pending : pendingStyles_)
+            if (pending.pos >= position) pending.pos += length;
         pendingStyles_.push_back({position, length, style});
-        tracker_.edited(position, length, lengthAfter);
-    } else if (type & Sci::SC_MOD_DELETETEXT) {
+        tracker_.edited(position, length, length_);
+    } else if (type & Sci::SC_MOD_BEFOREDELETE) {
+        length_ -= length;
         const int removedEnd = position + length;
         std::vector<PendingStyle> kept;
         for (const PendingStyle& pending : pendingStyles_) {
@@ -509,7 +514,7 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
             if (before + after > 0) kept.push_back({pos, before + after, pending.style});
         }
         pendingStyles_.swap(kept);
-        tracker_.edited(position, 0, lengthAfter);
+        tracker_.edited(position, 0, length_);
     } else {
         return;
     }

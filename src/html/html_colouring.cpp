@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cstring>
+#include <vector>
 
 #include "core/coloured_insertion.h"
 #include "html/html_typing_help.h"
@@ -42,40 +43,64 @@ int tagEnd(const QByteArray& text, int from) {
 }
 }  // namespace
 
-// Colour changes of one pass, joined while they touch and share a colour.
-class HtmlColouring::ColourRuns {
+// The colour changes of one pass. A stretch that ends up text and tags without a gap is
+// coloured as text in one go and its tags painted over it, touching tags of one colour as one:
+// the pane is asked a few times per gap instead of twice per tag.
+class HtmlColouring::ColourStretch {
 public:
-    explicit ColourRuns(HtmlColouring& colouring) : colouring_(colouring) {}
-    void add(int from, int to, Rgb colour) {
-        if (to <= from) return;
-        if (from == to_ && colour == colour_) {
-            to_ = to;
-            return;
-        }
-        flush();
-        from_ = from;
-        to_ = to;
-        colour_ = colour;
+    ColourStretch(HtmlColouring& colouring, Rgb textColour)
+        : colouring_(colouring), text_(textColour) {}
+    ~ColourStretch() { flush(); }
+
+    void text(int from, int to) { extend(from, to); }
+    void tag(int from, int to, Rgb colour) {
+        extend(from, to);
+        if (!tags_.empty() && tags_.back().to == from && tags_.back().colour == colour)
+            tags_.back().to = to;
+        else
+            tags_.push_back({from, to, colour});
     }
+    // What follows is not joined to what came before.
     void flush() {
-        if (to_ > from_) colouring_.colour(from_, to_ - from_, colour_);
+        if (to_ > from_) colouring_.colour(from_, to_ - from_, text_);
+        for (const Run& run : tags_) colouring_.colour(run.from, run.to - run.from, run.colour);
+        tags_.clear();
         from_ = to_ = 0;
     }
 
 private:
+    struct Run {
+        int from;
+        int to;
+        Rgb colour;
+    };
+    void extend(int from, int to) {
+        if (to <= from) return;
+        if (to_ > from_ && from != to_) flush();
+        if (to_ == from_) from_ = from;
+        to_ = std::max(to_, to);
+    }
+
     HtmlColouring& colouring_;
+    Rgb text_;
     int from_ = 0;
     int to_ = 0;
-    Rgb colour_ = 0;
+    std::vector<Run> tags_;
 };
 
 HtmlColouring::HtmlColouring(HtmlWindow& window) : window_(window) {}
 
 bool HtmlColouring::isTagName(const char* name, int length) {
-    const QByteArray key(name, length);
+    // Names of the range pass are shorter than 15 bytes, so a name and its length fit the key.
+    char packed[16] = {};
+    std::memcpy(packed, name, size_t(std::min(length, 15)));
+    packed[15] = char(length);
+    std::pair<quint64, quint64> key;
+    std::memcpy(&key.first, packed, 8);
+    std::memcpy(&key.second, packed + 8, 8);
     const auto known = knownNames_.constFind(key);
     if (known != knownNames_.constEnd()) return *known;
-    const bool tag = window_.app().tables.IsTag(QString::fromUtf8(key));
+    const bool tag = window_.app().tables.IsTag(QString::fromUtf8(name, length));
     knownNames_.insert(key, tag);
     return tag;
 }
@@ -102,10 +127,9 @@ void HtmlColouring::refreshCode(int& start, int& length) {
     QCoreApplication::processEvents();
     pane.SetHideSelection(true);
 
-    // The scan works on one copy of the bytes; only the colouring goes through the pane, and
-    // touching stretches of one colour go to it as one.
+    // The scan works on one copy of the bytes; only the colouring goes through the pane.
     const QByteArray text = pane.Text();
-    ColourRuns runs(*this);
+    ColourStretch runs(*this, app.htmlTextColor);
     for (;;) {
         const int p = indexOf(text, '<', start);
         if (p < start || p > end) break;
@@ -118,7 +142,8 @@ void HtmlColouring::refreshCode(int& start, int& length) {
                              isTagName(text.constData() + q, r - q);
             if (!tag) {
                 // The characters up to the end of this word's tag keep the colour they had.
-                runs.add(start, p + 1, app.htmlTextColor);
+                runs.text(start, p + 1);
+                runs.flush();
                 start = tagEnd(text, r) + 1;
                 continue;
             }
@@ -126,12 +151,12 @@ void HtmlColouring::refreshCode(int& start, int& length) {
         }
         const int t = indexOf(text, '>', p + 1);
         if (t < start) {
-            runs.add(start, p + 1, app.htmlTextColor);
+            runs.text(start, p + 1);
             break;
         }
-        runs.add(start, p, app.htmlTextColor);
+        runs.text(start, p);
         length = t - p;
-        runs.add(p, t + 1, tagColour);
+        runs.tag(p, t + 1, tagColour);
         start = t + 1;
     }
     runs.flush();
@@ -179,9 +204,10 @@ void HtmlColouring::colourLocalTag(int p, int a) {
     const int longest = closing ? LongestLookedUpName : LongestLookedUpName - 1;
     bool tag = false;
     if (nameLength >= 1 && nameLength <= longest) {
+        // Asked afresh: the tooltip comes from this lookup.
         QByteArray name;
         for (int i = nameStart; i < e; ++i) name += pane.CharAt(i);
-        tag = isTagName(name.constData(), name.size());
+        tag = app.tables.IsTag(QString::fromUtf8(name));
     }
     if (!tag) {
         colourLocalText(a);
@@ -232,17 +258,17 @@ void HtmlColouring::recolourWithoutLookup() {
     pane.SetHideSelection(true);
 
     const QByteArray text = pane.Text();
-    ColourRuns runs(*this);
+    ColourStretch runs(*this, app.htmlTextColor);
     int pos = 0;
     while (pos < text.size()) {
         int p = indexOf(text, '<', pos);
         if (p < 0) p = text.size();
-        runs.add(pos, p, app.htmlTextColor);
+        runs.text(pos, p);
         if (p == text.size()) break;
         int t = indexOf(text, '>', p + 1);
         if (t < 0) t = text.size() - 1;
         const bool comment = p + 1 < text.size() && text[p + 1] == '!';
-        runs.add(p, t + 1, comment ? app.htmlCommentColor : app.htmlTagColor);
+        runs.tag(p, t + 1, comment ? app.htmlCommentColor : app.htmlTagColor);
         pos = t + 1;
     }
     runs.flush();

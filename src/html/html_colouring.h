@@ -2,8 +2,8 @@
 // The HTML colouring of a window's pane: known tags, comments ("<!" constructs), quoted values
 // and plain text each in their colour. Colouring never changes the text; it selects ranges and
 // sets their colour through the pane's selection operations.
-#include <QByteArray>
 #include <QHash>
+#include <utility>
 
 class HtmlWindow;
 
@@ -21,7 +21,7 @@ public:
     void recolourWithoutLookup();
 
 private:
-    class ColourRuns;
+    class ColourStretch;
     bool isTagName(const char* name, int length);
     void colour(int from, int length, int rgb);
     // Colours from .. e, or from .. e - 1 when e is the "<" of the next tag; returns the last
@@ -31,5 +31,7 @@ private:
     void colourLocalText(int a);
 
     HtmlWindow& window_;
-    QHash<QByteArray, bool> knownNames_;  // the tables never change after start-up
+    // Answers by name (its bytes and length packed into 16 bytes); the tables never change
+    // after start-up.
+    QHash<std::pair<quint64, quint64>, bool> knownNames_;
 };

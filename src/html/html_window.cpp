@@ -11,6 +11,7 @@
 #include "core/scintilla_pane.h"
 #include "html/html_colouring.h"
 #include "html/html_typing_help.h"
+#include "html/tag_typing_help.h"
 #include "platform/paths.h"
 #include "platform/web_view.h"
 
@@ -54,13 +55,14 @@ private:
 }  // namespace
 
 struct HtmlWindow::Private {
-    explicit Private(HtmlWindow& window) : colouring(window) {}
+    explicit Private(HtmlWindow& window)
+        : colouring(window), typingHelp(std::make_unique<TagTypingHelp>(window)) {}
     QTabBar* ts = nullptr;
     QWidget* page = nullptr;
     std::unique_ptr<WebView> browser;
     QTimer previewTimer;
     HtmlColouring colouring;
-    std::unique_ptr<HtmlTypingHelp> typingHelp = std::make_unique<HtmlTypingHelp>();
+    std::unique_ptr<HtmlTypingHelp> typingHelp;
     ColouringCopy copy;
     bool gutterVisible = true;
     int lineCount = 0;

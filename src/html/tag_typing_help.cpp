@@ -43,7 +43,12 @@ TagTypingHelp::TagTypingHelp(EditorWindow& window) : window_(window) {
     window.pane().widget()->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-TagTypingHelp::~TagTypingHelp() = default;
+// A window may swap its help for another; the widgets go with the help.
+TagTypingHelp::~TagTypingHelp() {
+    delete autotag_;
+    delete hint_;
+    delete tooltip_;
+}
 
 void TagTypingHelp::initautotag() {
     QFile file(window_.app().programFolder + QStringLiteral("/tag.tsh"));

@@ -2,7 +2,7 @@
 // The typing help of an HTML window: the completion list beside the caret, the tooltip of the
 // tag just recognised, closing tags written on ">", and the pane's Ctrl shortcuts and context
 // menu.
-#include <QPointer>
+#include <QRect>
 
 #include "html/html_typing_help.h"
 
@@ -14,7 +14,8 @@ class QPoint;
 
 class TagTypingHelp : public HtmlTypingHelp {
 public:
-    // The list, hint and tooltip become children of window, floating over its pane.
+    // The list, hint and tooltip become children of window, floating over its pane; the window
+    // outlives this help, which it owns.
     explicit TagTypingHelp(EditorWindow& window);
     ~TagTypingHelp() override;
 
@@ -47,8 +48,8 @@ private:
     void popupEditMenuAt(const QPoint& windowPos);
 
     EditorWindow& window_;
-    QPointer<AutotagList> autotag_;
-    QPointer<QLineEdit> tooltip_;
-    QPointer<QLabel> hint_;
+    AutotagList* autotag_;
+    QLineEdit* tooltip_;
+    QLabel* hint_;
     bool ctrlDown_ = false;
 };

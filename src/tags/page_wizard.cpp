@@ -11,12 +11,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "core/app_state.h"
 #include "core/command_registry.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
+#include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "tags/tag_insertion.h"
 #include "tags/wizard_widgets.h"
@@ -100,9 +102,18 @@ void writePage(EditorWindow& window, const PageSpec& spec) {
         pane.SetVisible(false);
         pane.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
         pane.SetSelText(pageSkeleton(spec));
-        window.setModifiedTag(QStringLiteral("n"));
+        auto* html = qobject_cast<HtmlWindow*>(&window);
+        if (html)
+            html->newfile(QStringLiteral("n"));
+        else
+            window.setModifiedTag(QStringLiteral("n"));
         pane.SetVisible(true);
         window.refreshPreviewIfSplit();
+        // Show the new page as it will look, as a click on the preview tab would.
+        if (html && html->ts()->currentIndex() == 0) {
+            html->ts()->setCurrentIndex(1);
+            html->RefreshPreview();
+        }
         colourPage(pane, app);
         window.Initcount();
     }

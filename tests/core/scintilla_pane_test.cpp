@@ -2,6 +2,7 @@
 // the layout.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,8 +62,19 @@ TEST(ScintillaPaneFiles, FailuresReportAndChangeNothing) {
     EXPECT_EQ(readAll(dir.filePath("page.html")), QByteArray("<p>old</p>"));
 }
 
-TEST(ScintillaPaneTyping, EnterTypesCrLfAndEditsAreTheirOwnUndo) {
-    ScintillaPane pane;
+TEST(ScintillaPaneTyping, EnterTypesCrLfAndShortcutsWinOverThePane) {
+    QWidget window;
+    ScintillaPane pane(&window);
+    int pastes = 0;
+    auto* paste = new QAction(&window);
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    paste->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(paste, &QAction::triggered, [&] { ++pastes; });
+    window.addAction(paste);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
     pane.SetText("ab");
     pane.SetSelStart(1);
     QTest::keyClick(pane.widget(), Qt::Key_Return);
@@ -70,8 +82,10 @@ TEST(ScintillaPaneTyping, EnterTypesCrLfAndEditsAreTheirOwnUndo) {
     EXPECT_EQ(pane.SelStart(), 3);
     QTest::keyClick(pane.widget(), Qt::Key_Z, Qt::ControlModifier);  // not Scintilla's undo
     EXPECT_EQ(pane.Text(), QByteArray("a\r\nb"));
+    QTest::keyClick(pane.widget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(pastes, 1);
     QTest::keyClick(pane.widget(), Qt::Key_Backspace);
-    EXPECT_EQ(pane.Text(), QByteArray("a\r\nb").remove(1, 2));
+    EXPECT_EQ(pane.Text(), QByteArray("ab"));
 }
 
 TEST(ScintillaPaneLook, HiddenPaneStaysInItsLayoutAndKeepsWorking) {

@@ -1,11 +1,12 @@
 // The colouring of an HTML pane, byte by byte: the whole-range pass, the recolouring after an
 // edit, and the pass after a colour change.
 #include <QDir>
-#include <algorithm>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "html/html_fixture.h"
+#include "html/html_typing_help.h"
 
 using HtmlColouringTest = HtmlFixture;
 
@@ -79,7 +80,7 @@ TEST_F(HtmlColouringTest, RangePassColoursOnlyItsRangeAndTakesASnapshot) {
     EXPECT_EQ(window->undoRing().undoDepth(), depth + 1);
 }
 
-TEST_F(HtmlColouringTest, EditsWhileBusyAreNotRecoloured) {
+TEST_F(HtmlColouringTest, EditsWhileBusyOrRightAfterALoweredFlagAreNotRecoloured) {
     setText("<p>ab<i>");
     refreshAll();
     app.colourOnChange = true;
@@ -98,21 +99,16 @@ TEST_F(HtmlColouringTest, EditsWhileBusyAreNotRecoloured) {
     EXPECT_EQ(colours(), "GGGTTTTGGG");
     EXPECT_EQ(pane().SelStart(), 6);
     EXPECT_EQ(window->modifiedTag(), "n");
-}
 
-TEST_F(HtmlColouringTest, ALoweredFlagSkipsOneChangeAndIsRearmed) {
-    setText("<p>ab<i>");
-    refreshAll();
+    // A lowered flag skips one change and is raised again by it.
     app.colourOnChange = false;
-    pane().SetSelStart(5);
     pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("x"));
-    EXPECT_EQ(colours(), "GGGTTOGGG");
+    pane().SetSelText(QStringLiteral("z"));
+    EXPECT_EQ(colours(), "GGGTTTOTGGG");
     EXPECT_TRUE(app.colourOnChange);
-
     pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("y"));
-    EXPECT_EQ(colours(), "GGGTTTTGGG");
+    pane().SetSelText(QStringLiteral("z"));
+    EXPECT_EQ(colours(), "GGGTTTTTTGGG");
 }
 
 TEST_F(HtmlColouringTest, EditInsideATagRecoloursThatTag) {
@@ -191,4 +187,32 @@ TEST_F(HtmlColouringTest, ColourChangeRecoloursEverythingWithoutLookingNamesUp) 
     setText("<p>");
     window->Fchangefont();
     EXPECT_EQ(colours(), "OOO");
+}
+
+namespace {
+struct RecordingTypingHelp : HtmlTypingHelp {
+    QStringList tooltips;
+    int tagNamesTyped = 0;
+    int listsHidden = 0;
+    void tagRecognised(const QString& tooltip) override { tooltips << tooltip; }
+    void tagNameTyped() override { ++tagNamesTyped; }
+    void hideList() override { ++listsHidden; }
+};
+}  // namespace
+
+TEST_F(HtmlColouringTest, TypingTellsTheTypingHelpWhatIsBeingTyped) {
+    auto help = std::make_unique<RecordingTypingHelp>();
+    RecordingTypingHelp* seen = help.get();
+    window->setTypingHelp(std::move(help));
+
+    type(QStringLiteral("x<ta"));
+    EXPECT_EQ(seen->tagNamesTyped, 1);  // "a" after "<t": a tag name is being typed
+    type(QStringLiteral("ble "));
+    EXPECT_EQ(seen->tagNamesTyped, 4);
+    // The blank made the name a known tag: its tooltip comes from that very lookup.
+    ASSERT_FALSE(seen->tooltips.isEmpty());
+    EXPECT_EQ(seen->tooltips.last(), app.tables.tooltipTable()[94].trimmed());
+    type(QStringLiteral("b>"));
+    EXPECT_GE(seen->listsHidden, 1);
+    EXPECT_EQ(seen->tagNamesTyped, 4);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/app_state.h"
+#include "html/html_typing_help.h"
 #include "html/html_window.h"
 #include "support/recording_frame.h"
 #include "support/recording_web_view.h"
@@ -36,6 +37,9 @@ protected:
         app.programFolder = TestEnvironment::programFolder();
         app.tables.loadAll(app.programFolder);
         window = new HtmlWindow(app);
+        // These tests type plain text: no completion list, no closing tags. The typing help's
+        // own tests put it back.
+        window->setTypingHelp(std::make_unique<HtmlTypingHelp>());
         window->setCaption(QStringLiteral("noname1"));
         window->newfile(QStringLiteral("s"));
         window->resize(800, 600);

@@ -4,12 +4,16 @@
 #include <QMainWindow>
 #include <QSet>
 #include <QTest>
+#include <functional>
 
 #include "core/app_state.h"
 #include "core/command_registry.h"
+#include "html/html_window.h"
 #include "shell/palette_set.h"
 #include "support/recording_frame.h"
+#include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -124,4 +128,40 @@ TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (!before.contains(widget) && !qobject_cast<Palette*>(widget))
             EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className();
+}
+
+TEST_F(PaletteFixture, ButtonsWriteExactlyWhatTheMenuWrites) {
+    ScriptedDialogs dialogs;  // no answers: every dialog a command opens is cancelled
+    RecordingWebViews browsers;
+    frame.checked["split"] = false;
+    app.dialogs = &dialogs;
+    app.programFolder = TestEnvironment::programFolder();
+    app.tables.loadAll(app.programFolder);
+    app.htmlTagColor = makeRgb(0, 0, 200);
+    registerTagCommands(app);
+    HtmlWindow html(app);
+    html.setCaption(QStringLiteral("noname1"));
+    html.newfile(QStringLiteral("s"));
+    html.activate();
+    EditorPane& pane = html.pane();
+    auto written = [&](const std::function<void()>& insert) {
+        pane.SetText(QByteArray("x"));
+        pane.SetSelStart(1);
+        insert();
+        return pane.Text();
+    };
+
+    int inserting = 0;
+    for (const PaletteRow& row : paletteTable()) {
+        commands.run(QLatin1String(row.menuItem));
+        for (PictureBox* box : palettes->palette(QLatin1String(row.menuItem))->boxes()) {
+            const QString command = QLatin1String(box->row().command);
+            if (command == "listw" || command == "wiz") continue;
+            const QByteArray byMenu = written([&] { commands.run(command); });
+            const QByteArray byButton = written([&] { QTest::mouseClick(box, Qt::LeftButton); });
+            EXPECT_EQ(byButton, byMenu) << command.toStdString();
+            if (byMenu.size() > 1) ++inserting;
+        }
+    }
+    EXPECT_GT(inserting, 30);  // most buttons write a template
 }

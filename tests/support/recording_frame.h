@@ -26,7 +26,8 @@ public:
     void windowUnloaded(EditorWindow*) override {}
     void hidePalettes() override { paletteEvents << QStringLiteral("hide"); }
     void showPalettes() override { paletteEvents << QStringLiteral("show"); }
-    void popupEditMenu(const QPoint&) override {}
+    int editMenuPopups = 0;
+    void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
     EditorWindow* activeChild() const override { return activeWindow; }
     QWidget* frameWidget() override { return widget; }
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A bare HTML-kind window over a real code pane, the tag commands registered, distinct colours
-// for tag, text, quoted value and comment, and a frame that records what it is asked.
+// An HTML window with the tag commands registered, distinct colours for tag, text, quoted value
+// and comment, and a frame and a preview that record what they are asked.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -11,8 +11,9 @@
 #include "core/command_registry.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
-#include "core/scintilla_pane.h"
+#include "html/html_window.h"
 #include "support/recording_frame.h"
+#include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
 #include "tags/tag_commands.h"
 
@@ -21,14 +22,6 @@ QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QByteArray& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 QT_END_NAMESPACE
-
-class TagTestWindow : public EditorWindow {
-public:
-    explicit TagTestWindow(AppState& app)
-        : EditorWindow(app, KindHtml, std::make_unique<ScintillaPane>()) {}
-    bool SaveDocument() override { return true; }
-    bool SaveDocumentAs() override { return true; }
-};
 
 class TagTest : public ::testing::Test {
 protected:
@@ -41,8 +34,9 @@ protected:
     ScriptedDialogs dialogs;
     CommandRegistry commands;
     RecordingFrame frame;
+    RecordingWebViews browsers;
     QWidget frameWindow;
-    std::unique_ptr<TagTestWindow> window;
+    std::unique_ptr<HtmlWindow> window;
 
     void SetUp() override {
         app.htmlTagColor = Tag;
@@ -55,7 +49,7 @@ protected:
         frame.checked[QStringLiteral("split")] = false;
         app.frame = &frame;
         registerTagCommands(app);
-        window = std::make_unique<TagTestWindow>(app);
+        window = std::make_unique<HtmlWindow>(app);
         window->activate();
         frame.activeWindow = window.get();
     }

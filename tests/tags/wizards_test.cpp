@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 
 #include "tags/list_wizard.h"
@@ -32,6 +33,8 @@ TEST_F(TagTest, PageWizardWritesTheSkeletonAndColoursItsTags) {
                            "  vlink= rgb(255,0,255)>\r\n"));
     EXPECT_TRUE(frameWindow.isEnabled());
     EXPECT_EQ(window->modifiedTag(), QStringLiteral("n"));
+    EXPECT_EQ(window->ts()->currentIndex(), 1);  // the new page is previewed
+    ASSERT_NE(browsers.last(), nullptr);
     EXPECT_EQ(colours(0, 2), QStringLiteral("CC"));
     const int title = text().indexOf("untitled");
     EXPECT_EQ(colours(title - 1, title + 1), QStringLiteral("Tx"));
