@@ -44,6 +44,8 @@ struct AppState {
     QPointer<EditorWindow> currentJavaWindow;
     QPointer<EditorWindow> currentJscriptWindow;
     QPointer<EditorWindow> currentDocumentWindow;
+    // The current window of the active kind, the target of every command; null for kind 0.
+    EditorWindow* activeWindow() const;
 
     bool insertBusy = false;
     bool keyInsertBusy = false;

@@ -7,14 +7,24 @@
 #include <map>
 #include <vector>
 
+// Initial state and layout of a menu item, or-ed together in CommandRow::flags.
+enum MenuFlag : int {
+    MenuCheckable = 1,       // carries a check mark, unchecked at start
+    MenuChecked = 2,         // carries a check mark, checked at start
+    MenuDisabled = 4,        // disabled at start
+    MenuSeparatorAfter = 8,  // a separator follows the item
+};
+
 // One row of a menu table: the item's parent menu ("" for the menu bar), its name, caption
-// with access key, shortcut ("Ctrl+S", "F9", "Del" or empty) and whether it is a submenu.
+// with access key, shortcut ("Ctrl+S", "F9", "Del" or empty), whether it is a submenu, and its
+// MenuFlag bits.
 struct CommandRow {
     QString parent;
     QString name;
     QString caption;
     QString shortcut;
     bool submenu = false;
+    int flags = 0;
 };
 
 class CommandRegistry {

@@ -25,6 +25,7 @@ public:
     // A window of this kind is being unloaded: disable the commands that need it.
     virtual void windowUnloaded(EditorWindow* window) = 0;
 
+    // Hide, and show again, every palette whose View > Toolbox item is checked.
     virtual void hidePalettes() = 0;
     virtual void showPalettes() = 0;
     virtual void popupEditMenu(const QPoint& globalPos) = 0;
@@ -33,4 +34,20 @@ public:
     virtual EditorWindow* activeChild() const = 0;
     // Parent widget for modal dialogs.
     virtual QWidget* frameWidget() = 0;
+};
+
+// Palettes stay on top of everything, so they are put away while a common dialog is up.
+class PalettesAway {
+public:
+    explicit PalettesAway(Frame* frame) : frame_(frame) {
+        if (frame_) frame_->hidePalettes();
+    }
+    ~PalettesAway() {
+        if (frame_) frame_->showPalettes();
+    }
+    PalettesAway(const PalettesAway&) = delete;
+    PalettesAway& operator=(const PalettesAway&) = delete;
+
+private:
+    Frame* frame_;
 };

@@ -1,11 +1,366 @@
 #include "shell/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
 
-mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setWindowTitle(QStringLiteral("Tessavel Editor 2005"));
-    mdi_ = new QMdiArea(this);
-    setCentralWidget(mdi_);
+#include "core/editor_window.h"
+#include "platform/help_window.h"
+#include "platform/paths.h"
+#include "platform/qt_speaker.h"
+#include "platform/user_settings.h"
+#include "shell/enabling_rules.h"
+#include "shell/main_menu_table.h"
+#include "shell/palette_set.h"
+#include "shell/toolbar_table.h"
+#include "tags/tag_commands.h"
+
+namespace {
+constexpr int TwipsPerPixel = 15;
+
+struct PlacementKey {
+    const char* key;
+    int defaultTwips;
+};
+const PlacementKey placementKeys[] = {
+    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
+
+QRect pixelsOf(const int twips[4]) {
+    return QRect(twips[0] / TwipsPerPixel, twips[1] / TwipsPerPixel, twips[2] / TwipsPerPixel,
+                 twips[3] / TwipsPerPixel);
 }
 
-mdiform1::~mdiform1() = default;
+EditorWindow* editorIn(QMdiSubWindow* sub) {
+    return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
+}
+
+// Without a desktop session Qt knows no icon theme: look in the system's icon folders and use
+// the theme the program installs with.
+void preferInstalledIconTheme() {
+    if (!QIcon::fromTheme(QStringLiteral("document-new")).isNull()) return;
+    QStringList paths = QIcon::themeSearchPaths();
+    paths += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                       QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
+
+// Our own picture where we drew one, otherwise the icon theme's.
+QIcon toolbarIcon(const ToolbarRow& row) {
+    const QString own = QStringLiteral(":/toolbar/%1.svg").arg(row.image);
+    if (!row.image.isEmpty() && QFile::exists(own)) return QIcon(own);
+    return QIcon::fromTheme(row.themeIcon);
+}
+}  // namespace
+
+struct mdiform1::CommandEntry {
+    const char* name;
+    void (mdiform1::*run)();
+};
+
+const mdiform1::CommandEntry mdiform1::commandEntries[] = {
+    {"HTML", &mdiform1::newHtml},
+    {"openhtml", &mdiform1::openHtml},
+    {"mnuFileClose", &mdiform1::closeActive},
+    {"Save", &mdiform1::save},
+    {"Save_As", &mdiform1::saveAs},
+    {"mnuFilePageSetup", &mdiform1::pageSetup},
+    {"mnuPrint", &mdiform1::print},
+    {"mnuFileExit", &mdiform1::exitProgram},
+    {"Cut", &mdiform1::cut},
+    {"Copy", &mdiform1::copy},
+    {"Paste", &mdiform1::paste},
+    {"del", &mdiform1::deleteSelection},
+    {"selall", &mdiform1::selectAll},
+    {"Undo", &mdiform1::undo},
+    {"redo", &mdiform1::redo},
+    {"gln", &mdiform1::gotoLine},
+    {"td", &mdiform1::timeDate},
+    {"mnuViewWebBrowser", &mdiform1::webBrowser},
+    {"ln", &mdiform1::lineNumbers},
+    {"mnuViewToolbar", &mdiform1::toggleToolbar},
+    {"vcode", &mdiform1::viewCode},
+    {"vpre", &mdiform1::viewPreview},
+    {"split", &mdiform1::splitView},
+    {"audio", &mdiform1::audioMessage},
+    {"tipofday", &mdiform1::tipOfDay},
+    {"Doundo", &mdiform1::performUndo},
+    {"mnuWindowTileHorizontal", &mdiform1::tileHorizontal},
+    {"mnuWindowTileVertical", &mdiform1::tileVertical},
+    {"mnuWindowCascade", &mdiform1::cascade},
+    {"mnuWindowArrangeIcons", &mdiform1::arrangeIcons},
+    {"mnuHelpContents", &mdiform1::helpContents},
+};
+
+mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    setObjectName(QStringLiteral("mdiform1"));
+    setWindowTitle(QStringLiteral("Tessavel Editor 2005"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (EditorWindow* window = editorIn(sub)) window->activate();
+    });
+
+    if (!app_.commands) {
+        ownCommands_ = std::make_unique<CommandRegistry>();
+        app_.commands = ownCommands_.get();
+    }
+    if (!app_.speaker) {
+        ownSpeaker_ = std::make_unique<QtSpeaker>();
+        app_.speaker = ownSpeaker_.get();
+    }
+    app_.frame = this;
+    Q_INIT_RESOURCE(toolbar_icons);
+    preferInstalledIconTheme();
+
+    restorePlacement();
+    registerCommands();
+    registerTagCommands(app_);
+    palettes_ = new PaletteSet(app_, this);
+    palettes_->registerCommands(*app_.commands);
+    buildMenus();
+    for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
+    helpFolder_ = QDir(Paths::programFolder()).filePath(QStringLiteral("help")) + '/';
+    buildToolbar();
+    setCommandChecked(QStringLiteral("tipofday"),
+                      UserSettings::openForExecutable()
+                          ->value(QStringLiteral("Options/Show Tips at Startup"), 1)
+                          .toInt() != 0);
+    // Files named on the command line open once the frame is on screen.
+    if (!app_.commandLineFiles.isEmpty())
+        QTimer::singleShot(0, this, [this] { openFiles(app_.commandLineFiles); });
+}
+
+mdiform1::~mdiform1() {
+    // Editor windows still open are destroyed after this frame: they must not call back.
+    if (app_.frame == this) app_.frame = nullptr;
+    if (app_.commands == ownCommands_.get()) app_.commands = nullptr;
+    if (app_.speaker == ownSpeaker_.get()) app_.speaker = nullptr;
+}
+
+void mdiform1::registerCommands() {
+    for (const CommandEntry& entry : commandEntries) {
+        const auto run = entry.run;
+        app_.commands->add(QString::fromLatin1(entry.name), [this, run] { (this->*run)(); });
+    }
+}
+
+void mdiform1::buildMenus() {
+    std::vector<const CommandRow*> pending;
+    for (const CommandRow& row : mainMenuRows()) pending.push_back(&row);
+    for (const CommandRow& row : app_.commands->menuRows()) pending.push_back(&row);
+    // A registered row may name a parent that is itself registered further down.
+    while (!pending.empty()) {
+        std::vector<const CommandRow*> waiting;
+        for (const CommandRow* row : pending)
+            if (!addMenuItem(*row)) waiting.push_back(row);
+        if (waiting.size() == pending.size()) {
+            for (const CommandRow* row : waiting)
+                qWarning("Menu item %s has no parent %s", qPrintable(row->name),
+                         qPrintable(row->parent));
+            break;
+        }
+        pending.swap(waiting);
+    }
+    if (QMenu* windows = menu(QStringLiteral("mnuWindow")))
+        connect(windows, &QMenu::aboutToShow, this, &mdiform1::fillWindowList);
+}
+
+bool mdiform1::addMenuItem(const CommandRow& row) {
+    if (command(row.name)) return true;  // registered twice: one item is enough
+    QWidget* parent = menuBar();
+    QMenu* parentMenu = nullptr;
+    if (!row.parent.isEmpty()) {
+        parentMenu = menu(row.parent);
+        if (!parentMenu) return false;
+        parent = parentMenu;
+    }
+    QAction* action = nullptr;
+    if (row.submenu) {
+        auto* submenu = new QMenu(row.caption, parent);
+        submenu->setObjectName(row.name);
+        menus_[row.name] = submenu;
+        action = submenu->menuAction();
+    } else {
+        action = new QAction(row.caption, this);
+        const QString name = row.name;
+        connect(action, &QAction::triggered, this, [this, action, name] {
+            // Commands set their own check mark (the toolbar runs some of them too), so the
+            // toggle Qt has just made is taken back first.
+            if (action->isCheckable()) action->setChecked(!action->isChecked());
+            app_.commands->run(name);
+        });
+    }
+    action->setObjectName(row.name);
+    if (!row.shortcut.isEmpty()) action->setShortcut(QKeySequence(row.shortcut));
+    if (row.flags & (MenuCheckable | MenuChecked)) {
+        action->setCheckable(true);
+        action->setChecked(row.flags & MenuChecked);
+    }
+    if (row.flags & MenuDisabled) action->setEnabled(false);
+    parent->addAction(action);
+    if (parentMenu && (row.flags & MenuSeparatorAfter)) parentMenu->addSeparator();
+    actions_[row.name] = action;
+    return true;
+}
+
+void mdiform1::buildToolbar() {
+    toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolbar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(24, 24));
+    addToolBar(toolbar_);
+    for (const ToolbarRow& row : toolbarRows()) {
+        if (row.key.isEmpty()) {
+            buttons_[row.index] = toolbar_->addSeparator();
+            continue;
+        }
+        QAction* button = toolbar_->addAction(toolbarIcon(row), QString());
+        button->setObjectName(row.key);
+        button->setToolTip(row.tooltip);
+        button->setEnabled(row.enabledAtLoad);
+        connect(button, &QAction::triggered, this, [this, &row] { toolbarClicked(row); });
+        if (QMenu* dropDown = menu(row.dropDownMenu)) {
+            auto* tool = qobject_cast<QToolButton*>(toolbar_->widgetForAction(button));
+            tool->setMenu(dropDown);
+            tool->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+        buttons_[row.index] = button;
+    }
+}
+
+QAction* mdiform1::command(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* mdiform1::menu(const QString& name) const {
+    const auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* mdiform1::toolbarButton(int index) const {
+    const auto it = buttons_.find(index);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void mdiform1::setCommandEnabled(const QString& name, bool enabled) {
+    if (QAction* action = command(name)) action->setEnabled(enabled);
+}
+
+bool mdiform1::isCommandEnabled(const QString& name) const {
+    const QAction* action = command(name);
+    return action && action->isEnabled();
+}
+
+void mdiform1::setCommandChecked(const QString& name, bool checked) {
+    if (QAction* action = command(name)) action->setChecked(checked);
+}
+
+bool mdiform1::isCommandChecked(const QString& name) const {
+    const QAction* action = command(name);
+    return action && action->isChecked();
+}
+
+void mdiform1::setToolbarButtonEnabled(int index, bool enabled) {
+    if (QAction* button = toolbarButton(index)) button->setEnabled(enabled);
+}
+
+bool mdiform1::isToolbarButtonEnabled(int index) const {
+    const QAction* button = toolbarButton(index);
+    return button && button->isEnabled();
+}
+
+void mdiform1::windowActivated(EditorWindow* window) {
+    WindowCommandState state;
+    state.modified = window->isModified();
+    state.selection = window->pane().SelLength() > 0;
+    state.clipboardText = !QApplication::clipboard()->text().isEmpty();
+    state.canUndo = window->undoRing().canUndo();
+    state.canRedo = window->undoRing().canRedo();
+    applyActivationRules(*this, window->kind(), state);
+}
+
+void mdiform1::windowUnloaded(EditorWindow* window) { applyUnloadRules(*this, window->kind()); }
+
+void mdiform1::reactivateActiveChild() {
+    if (EditorWindow* window = editorIn(mdi_->currentSubWindow())) window->activate();
+}
+
+void mdiform1::showChild(EditorWindow* window) {
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
+    sub->resize(mdi_->viewport()->size() * 3 / 4);
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+    // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
+    if (app_.activeWindow() != window) window->activate();
+}
+
+EditorWindow* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }
+
+EditorWindow& mdiform1::target() const {
+    EditorWindow* window = app_.activeWindow();
+    if (!window) throw std::runtime_error("no editor window of the active kind");
+    return *window;
+}
+
+void mdiform1::hidePalettes() { palettes_->hidePalettes(); }
+
+void mdiform1::showPalettes() { palettes_->showPalettes(); }
+
+void mdiform1::popupEditMenu(const QPoint& globalPos) {
+    if (QMenu* edit = menu(QStringLiteral("Edit"))) edit->popup(globalPos);
+}
+
+void mdiform1::restorePlacement() {
+    const auto settings = UserSettings::openForTitle();
+    int twips[4];
+    int defaults[4];
+    for (int i = 0; i < 4; ++i) {
+        defaults[i] = placementKeys[i].defaultTwips;
+        twips[i] =
+            settings->value(QStringLiteral("Settings/") + placementKeys[i].key, defaults[i]).toInt();
+    }
+    QRect placement = pixelsOf(twips);
+    // A placement on a screen that is no longer there would hide the whole program.
+    if (!QGuiApplication::screenAt(placement.center())) placement = pixelsOf(defaults);
+    move(placement.topLeft());
+    resize(placement.size());
+}
+
+void mdiform1::savePlacement() {
+    const auto settings = UserSettings::openForTitle();
+    const int pixels[4] = {x(), y(), width(), height()};
+    for (int i = 0; i < 4; ++i)
+        settings->setValue(QStringLiteral("Settings/") + placementKeys[i].key,
+                           pixels[i] * TwipsPerPixel);
+}
+
+void mdiform1::closeEvent(QCloseEvent* event) {
+    // Each window may ask to save; Cancel keeps it, and the program, running.
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    if (!isMinimized()) savePlacement();
+    if (help_) help_->close();
+    event->accept();
+}

@@ -1,20 +1,134 @@
 #pragma once
-// mdiform1: the main window, a multiple-document frame holding every editor window.
+// mdiform1: the main window, a multiple-document frame holding every editor window. It owns the
+// menus, the toolbar and the commands that act on the current window of the active kind.
 #include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <memory>
 
 #include "core/app_state.h"
+#include "core/command_registry.h"
+#include "core/frame.h"
 
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class HelpWindow;
+class PaletteSet;
+struct ToolbarRow;
 
-class mdiform1 : public QMainWindow {
+class mdiform1 : public QMainWindow, public Frame {
     Q_OBJECT
 public:
+    // Registers the frame's commands in app.commands (creating the registry when the
+    // application has none) and builds the menus from the rows registered so far.
     explicit mdiform1(AppState& app, QWidget* parent = nullptr);
     ~mdiform1() override;
 
     QMdiArea* mdiArea() const { return mdi_; }
+    QToolBar* toolBar() const { return toolbar_; }
+    // A menu item or submenu by its name; null when there is none.
+    QAction* command(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    QAction* toolbarButton(int index) const;
+    PaletteSet& palettes() const { return *palettes_; }
+
+    // Opens each file in a window of its kind; a file that cannot be read is reported by name.
+    void openFiles(const QStringList& paths);
+    // Adds a created editor window to the frame, shows and activates it.
+    void showChild(EditorWindow* window);
+
+    // Frame
+    void setCommandEnabled(const QString& name, bool enabled) override;
+    bool isCommandEnabled(const QString& name) const override;
+    void setCommandChecked(const QString& name, bool checked) override;
+    bool isCommandChecked(const QString& name) const override;
+    void setToolbarButtonEnabled(int index, bool enabled) override;
+    bool isToolbarButtonEnabled(int index) const override;
+    void windowActivated(EditorWindow* window) override;
+    void windowUnloaded(EditorWindow* window) override;
+    void hidePalettes() override;
+    void showPalettes() override;
+    void popupEditMenu(const QPoint& globalPos) override;
+    EditorWindow* activeChild() const override;
+    QWidget* frameWidget() override { return this; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct CommandEntry;
+    static const CommandEntry commandEntries[];
+
+    void registerCommands();
+    void buildMenus();
+    bool addMenuItem(const CommandRow& row);
+    void buildToolbar();
+    void toolbarClicked(const ToolbarRow& row);
+    void fillWindowList();
+    void restorePlacement();
+    void savePlacement();
+    // The current window of the active kind; throws (ending the command) when there is none.
+    EditorWindow& target() const;
+    // Gives the frame's commands back to the MDI area's active window after another window
+    // went away without becoming visible (a cancelled open).
+    void reactivateActiveChild();
+
+    // File
+    void newHtml();
+    void openHtml();
+    void closeActive();
+    void save();
+    void saveAs();
+    void pageSetup();
+    void print();
+    void exitProgram();
+    // Edit
+    void cut();
+    void copy();
+    void paste();
+    void deleteSelection();
+    void selectAll();
+    void undo();
+    void redo();
+    void gotoLine();
+    void timeDate();
+    // View
+    void webBrowser();
+    void lineNumbers();
+    void toggleToolbar();
+    void viewCode();
+    void viewPreview();
+    void splitView();
+    // Tools
+    void audioMessage();
+    void tipOfDay();
+    void performUndo();
+    // Window
+    void tileHorizontal();
+    void tileVertical();
+    void cascade();
+    void tile(Qt::Orientation direction);
+    void arrangeIcons();
+    // Help
+    void helpContents();
+    // Toolbar formatting buttons in a document window
+    void formatDocument(const ToolbarRow& row);
+
     AppState& app_;
+    std::unique_ptr<CommandRegistry> ownCommands_;
+    std::unique_ptr<Speaker> ownSpeaker_;
     QMdiArea* mdi_;
+    QToolBar* toolbar_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<int, QAction*> buttons_;
+    QList<QAction*> windowListActions_;
+    PaletteSet* palettes_;
+    short windowCounter_[6] = {0, 0, 0, 0, 0, 0};
+    std::unique_ptr<QPrinter> printer_;
+    QPointer<HelpWindow> help_;
+    QString helpFolder_;
 };

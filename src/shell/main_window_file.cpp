@@ -1,0 +1,73 @@
+// The File menu of the main window.
+#include <QMdiSubWindow>
+#include <QPrinter>
+
+#include "html/html_window.h"
+#include "platform/dialogs.h"
+#include "shell/main_window.h"
+
+void mdiform1::newHtml() {
+    const short number = ++windowCounter_[KindHtml];
+    auto* window = new HtmlWindow(app_);
+    window->setCaption(EditorWindow::defaultName(KindHtml) + QString::number(number));
+    window->newfile(QStringLiteral("s"));
+    showChild(window);
+    app_.commands->run(QStringLiteral("Form2"));
+}
+
+void mdiform1::openHtml() {
+    auto* window = new HtmlWindow(app_);
+    if (!window->openfile()) {
+        delete window;
+        reactivateActiveChild();
+        return;
+    }
+    showChild(window);
+}
+
+// Every file opens as a web page: the other kinds have no windows of their own yet.
+void mdiform1::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        auto* window = new HtmlWindow(app_);
+        if (window->openfromdir(path)) {
+            showChild(window);
+        } else {
+            delete window;
+            reactivateActiveChild();
+        }
+    }
+}
+
+void mdiform1::closeActive() {
+    EditorWindow& window = target();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget())) sub->close();
+    else window.close();
+}
+
+void mdiform1::save() {
+    EditorWindow& window = target();
+    PalettesAway away(this);
+    window.SaveDocument();
+}
+
+void mdiform1::saveAs() {
+    EditorWindow& window = target();
+    PalettesAway away(this);
+    window.SaveDocumentAs();
+}
+
+void mdiform1::pageSetup() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    PalettesAway away(this);
+    app_.dialogs->pageSetup(*printer_, QStringLiteral("Page Setup"));
+}
+
+void mdiform1::print() {
+    EditorWindow& window = target();
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    PalettesAway away(this);
+    if (!app_.dialogs->choosePrinter(*printer_, QStringLiteral(" Print file"))) return;
+    window.pane().SelPrint(*printer_);
+}
+
+void mdiform1::exitProgram() { close(); }

@@ -1,0 +1,181 @@
+// The View, Tools, Window and Help menus, and the toolbar's buttons.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolBar>
+#include <stdexcept>
+
+#include "core/editor_window.h"
+#include "html/html_window.h"
+#include "platform/dialogs.h"
+#include "platform/help_window.h"
+#include "platform/speaker.h"
+#include "platform/user_settings.h"
+#include "shell/main_window.h"
+#include "shell/toolbar_table.h"
+#include "web/browser_window.h"
+
+namespace {
+HtmlWindow& currentHtml(const AppState& app) {
+    auto* window = qobject_cast<HtmlWindow*>(app.currentHtmlWindow.data());
+    if (!window) throw std::runtime_error("no HTML window");
+    return *window;
+}
+
+}  // namespace
+
+void mdiform1::webBrowser() { mnuViewWebBrowser(app_); }
+
+void mdiform1::lineNumbers() {
+    const bool on = !isCommandChecked(QStringLiteral("ln"));
+    setCommandChecked(QStringLiteral("ln"), on);
+    EditorWindow* window = app_.activeWindow();
+    if (auto* page = qobject_cast<HtmlWindow*>(window)) page->setGutterVisible(on);
+    else if (window && window->kind() != KindDocument) window->pane().SetLineNumbersVisible(on);
+}
+
+void mdiform1::toggleToolbar() {
+    const bool on = !isCommandChecked(QStringLiteral("mnuViewToolbar"));
+    setCommandChecked(QStringLiteral("mnuViewToolbar"), on);
+    toolbar_->setVisible(on);
+}
+
+void mdiform1::viewCode() { currentHtml(app_).showCode(); }
+
+void mdiform1::viewPreview() { currentHtml(app_).showPreview(); }
+
+void mdiform1::splitView() {
+    setCommandChecked(QStringLiteral("split"), !isCommandChecked(QStringLiteral("split")));
+    RefreshPreview(app_);
+}
+
+void mdiform1::audioMessage() {
+    app_.speakMessages = !app_.speakMessages;
+    setCommandChecked(QStringLiteral("audio"), app_.speakMessages);
+    if (!app_.speakMessages) return;
+    if (!app_.speaker) throw std::runtime_error("no speaker");
+    app_.speaker->Speak(QStringLiteral("Audio message are enabled "));
+}
+
+void mdiform1::tipOfDay() {
+    const bool on = !isCommandChecked(QStringLiteral("tipofday"));
+    setCommandChecked(QStringLiteral("tipofday"), on);
+    UserSettings::openForExecutable()->setValue(QStringLiteral("Options/Show Tips at Startup"),
+                                                on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void mdiform1::performUndo() {
+    const bool on = !isCommandChecked(QStringLiteral("Doundo"));
+    setCommandChecked(QStringLiteral("Doundo"), on);
+    if (on) return;  // the next snapshot enables what it can
+    for (const QString name : {QStringLiteral("Undo"), QStringLiteral("redo")}) {
+        setCommandEnabled(name, false);
+        for (int index : toolbarIndexesFor(name)) setToolbarButtonEnabled(index, false);
+    }
+}
+
+void mdiform1::tileHorizontal() { tile(Qt::Vertical); }
+
+void mdiform1::tileVertical() { tile(Qt::Horizontal); }
+
+// Windows one above the other (Qt::Vertical) or side by side (Qt::Horizontal).
+void mdiform1::tile(Qt::Orientation direction) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized()) windows.append(sub);
+    if (windows.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
+        if (direction == Qt::Vertical)
+            windows[i]->setGeometry(0, i * area.height() / count, area.width(),
+                                    area.height() / count);
+        else
+            windows[i]->setGeometry(i * area.width() / count, 0, area.width() / count,
+                                    area.height());
+    }
+}
+
+void mdiform1::cascade() { mdi_->cascadeSubWindows(); }
+
+// Lines the minimised windows up along the bottom edge.
+void mdiform1::arrangeIcons() {
+    const int bottom = mdi_->viewport()->height();
+    int left = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isMinimized()) continue;
+        sub->move(left, bottom - sub->height());
+        left += sub->width();
+    }
+}
+
+void mdiform1::fillWindowList() {
+    QMenu* windowMenu = menu(QStringLiteral("mnuWindow"));
+    for (QAction* action : windowListActions_) {
+        windowMenu->removeAction(action);
+        action->deleteLater();
+    }
+    windowListActions_.clear();
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (windows.isEmpty()) return;
+    windowListActions_.append(windowMenu->addSeparator());
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* sub = windows[i];
+        QAction* action = windowMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(sub->widget()->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(sub == mdi_->currentSubWindow());
+        connect(action, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+        windowListActions_.append(action);
+    }
+}
+
+void mdiform1::helpContents() {
+    if (!help_) help_ = new HelpWindow(helpFolder_, this);
+    if (!help_->showContents())
+        app_.dialogs->messageBox(
+            QStringLiteral("The help pages could not be found in %1").arg(helpFolder_),
+            windowTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void mdiform1::toolbarClicked(const ToolbarRow& row) {
+    if (row.format != DocumentFormat::None && app_.activeWindowKind == KindDocument)
+        formatDocument(row);
+    else if (!row.command.isEmpty())
+        app_.commands->run(row.command);
+}
+
+void mdiform1::formatDocument(const ToolbarRow& row) {
+    EditorWindow* window = app_.currentDocumentWindow;
+    if (!window) return;
+    EditorPane& pane = window->pane();
+    switch (row.format) {
+    case DocumentFormat::Bold: pane.SetSelBold(!pane.SelBold()); break;
+    case DocumentFormat::Italic: pane.SetSelItalic(!pane.SelItalic()); break;
+    case DocumentFormat::Underline: pane.SetSelUnderline(!pane.SelUnderline()); break;
+    case DocumentFormat::Strike: pane.SetSelStrikeThru(!pane.SelStrikeThru()); break;
+    case DocumentFormat::AlignLeft: pane.SetSelAlignment(0); break;
+    case DocumentFormat::AlignRight: pane.SetSelAlignment(1); break;
+    case DocumentFormat::Center: pane.SetSelAlignment(2); break;
+    case DocumentFormat::Font: {
+        const FontChoice initial{pane.SelFontName(), pane.SelFontSize(), pane.SelBold(),
+                                 pane.SelItalic(), pane.SelUnderline(), pane.SelStrikeThru(),
+                                 pane.SelColor()};
+        std::optional<FontChoice> font;
+        {
+            PalettesAway away(this);
+            font = app_.dialogs->chooseFont(QStringLiteral("Select font "), initial);
+        }
+        if (!font) return;
+        pane.SetSelFontName(font->name);
+        pane.SetSelFontSize(font->size);
+        pane.SetSelBold(font->bold);
+        pane.SetSelItalic(font->italic);
+        pane.SetSelUnderline(font->underline);
+        pane.SetSelStrikeThru(font->strikeThru);
+        pane.SetSelColor(font->colour);
+        break;
+    }
+    case DocumentFormat::None: break;
+    }
+}

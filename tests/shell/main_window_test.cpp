@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/command_registry.h"
+#include "core/editor_window.h"
+#include "core/save_dialog.h"
+#include "core/scintilla_pane.h"
+#include "platform/user_settings.h"
+#include "shell/main_menu_table.h"
+#include "shell/main_window.h"
+#include "shell/palette_set.h"
+#include "support/recording_speaker.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
+
+namespace {
+// An editor window of any kind, saving the way every kind's Save does.
+class TestWindow : public EditorWindow {
+public:
+    TestWindow(AppState& app, WindowKind kind)
+        : EditorWindow(app, kind, std::make_unique<ScintillaPane>()) {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(pane().widget());
+        setCaption(defaultName(kind) + "1");
+    }
+    bool SaveDocument() override { return saveWithDialog(*this, false); }
+    bool SaveDocumentAs() override { return saveWithDialog(*this, true); }
+};
+
+struct FrameTest : ::testing::Test {
+    AppState app;
+    ScriptedDialogs dialogs;
+    RecordingSpeaker speaker;
+    CommandRegistry commands;
+    std::unique_ptr<mdiform1> frame;
+
+    void SetUp() override {
+        app.dialogs = &dialogs;
+        app.speaker = &speaker;
+        app.commands = &commands;
+        frame = std::make_unique<mdiform1>(app);
+        frame->show();
+    }
+    void TearDown() override { frame.reset(); }
+
+    TestWindow* open(WindowKind kind) {
+        auto* window = new TestWindow(app, kind);
+        frame->showChild(window);
+        return window;
+    }
+    bool on(const char* name) const { return frame->isCommandEnabled(name); }
+    bool button(int index) const { return frame->isToolbarButtonEnabled(index); }
+    void run(const char* name) { frame->command(name)->trigger(); }
+};
+}  // namespace
+
+TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
+    EXPECT_EQ(frame->windowTitle(), "Tessavel Editor 2005");
+    for (const QString& name : menusDisabledAtLoad())
+        if (frame->command(name)) EXPECT_FALSE(frame->isCommandEnabled(name)) << name.toStdString();
+    EXPECT_FALSE(on("toolbox"));
+    for (const char* name : {"mnuFileNew", "HTML", "openhtml", "find", "mnuViewWebBrowser", "ln"})
+        EXPECT_TRUE(on(name)) << name;
+    for (int index = 1; index <= 30; ++index) {
+        const bool stays = index == 1 || index == 2 || index == 28 || index == 29 || index == 30;
+        if (index == 4 || index == 7 || index == 13 || index == 16 || index == 22 || index == 26)
+            EXPECT_TRUE(frame->toolbarButton(index)->isSeparator()) << index;
+        else
+            EXPECT_EQ(button(index), stays) << index;
+    }
+    EXPECT_EQ(frame->toolbarButton(21)->toolTip(), "Font ");
+
+    QAction* save = frame->command("Save");
+    EXPECT_EQ(save->text(), "&Save");
+    EXPECT_EQ(save->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(frame->command("del")->shortcut(), QKeySequence(Qt::Key_Delete));
+    for (const char* name : {"ln", "mnuViewToolbar", "mnuViewStatusBar", "Doundo"})
+        EXPECT_TRUE(frame->isCommandChecked(name)) << name;
+    EXPECT_FALSE(frame->isCommandChecked("split"));
+    EXPECT_TRUE(frame->isCommandChecked("tipofday"));  // no setting stored yet: tips shown
+    // Separators after Close, Save As, Print.
+    QStringList file;
+    for (QAction* action : frame->menu("mnuFile")->actions())
+        file << (action->isSeparator() ? "-" : action->objectName());
+    EXPECT_EQ(file.join(' '), "mnuFileNew mnuFileOpen mnuFileClose - Save Save_As - "
+                              "mnuFilePageSetup mnuPrint - mnuFileExit");
+
+    auto* newButton =
+        qobject_cast<QToolButton*>(frame->toolBar()->widgetForAction(frame->toolbarButton(1)));
+    EXPECT_EQ(newButton->menu(), frame->menu("mnuFileNew"));
+    EXPECT_EQ(newButton->popupMode(), QToolButton::MenuButtonPopup);
+}
+
+TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
+    frame.reset();
+    commands.addMenuRows({{"extraSub", "extraItem", "E&xtra item"},
+                          {"extraTop", "extraSub", "&Extra", "", true},
+                          {"httg", "extraTop", "&More", "", true}});
+    int ran = 0;
+    commands.add("extraItem", [&ran] { ++ran; });
+    frame = std::make_unique<mdiform1>(app);
+    ASSERT_NE(frame->menu("extraSub"), nullptr);
+    EXPECT_EQ(frame->menu("extraTop")->actions().value(0), frame->menu("extraSub")->menuAction());
+    run("extraItem");
+    EXPECT_EQ(ran, 1);
+    // The tag commands' own tree, built twice into one registry, still appears once.
+    QMenu* tags = frame->menu("httg");
+    EXPECT_EQ(tags->actions().count(frame->menu("docTag")->menuAction()), 1);
+    EXPECT_FALSE(on("docTag"));  // disabled at load
+    EXPECT_FALSE(on("Allign"));
+}
+
+TEST_F(FrameTest, SwitchingBetweenHtmlAndJavaTogglesTheirMenus) {
+    TestWindow* html = open(KindHtml);
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+    EXPECT_EQ(app.currentHtmlWindow, html);
+    EXPECT_TRUE(on("mnHTML") && on("Edit") && on("toolbox") && on("Save_As") && on("spel"));
+    EXPECT_FALSE(on("mnujava") || on("mnuscript"));
+    EXPECT_TRUE(button(17) && button(27) && button(12));
+
+    TestWindow* java = open(KindJava);
+    EXPECT_EQ(app.activeWindowKind, KindJava);
+    EXPECT_TRUE(on("mnujava") && on("Edit"));
+    EXPECT_FALSE(on("mnHTML") || on("spel") || button(17));
+    EXPECT_TRUE(on("toolbox"));  // left as the HTML window set it
+
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(html->parentWidget()));
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+    EXPECT_TRUE(on("mnHTML"));
+    EXPECT_FALSE(on("mnujava"));
+
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(java->parentWidget()));
+    run("mnuFileClose");  // unmodified: asks nothing
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(app.currentJavaWindow.isNull());
+    EXPECT_FALSE(on("mnujava"));
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(FrameTest, DynamicRulesFollowTheActivatedWindow) {
+    QApplication::clipboard()->setText("x");
+    TestWindow* html = open(KindHtml);
+    EXPECT_FALSE(on("Save") || button(3));
+    EXPECT_FALSE(on("Cut") || on("Copy") || on("del"));
+    EXPECT_TRUE(on("Paste") && button(10));
+    EXPECT_FALSE(on("Undo") || on("redo"));
+
+    html->backup_code();  // the snapshot every window takes when it loads
+    html->pane().SetText("<p>one</p>");
+    html->pane().SetSelStart(3);
+    html->pane().SetSelLength(3);
+    html->setModifiedTag("n");
+    html->backup_code();
+    html->activate();
+    EXPECT_TRUE(on("Save") && button(3));
+    EXPECT_TRUE(on("Cut") && on("Copy") && on("del") && button(8));
+    EXPECT_TRUE(on("Undo") && button(14));
+
+    // VBScript windows leave Cut, Copy and Delete as they were.
+    TestWindow* vbs = open(KindVbscript);
+    EXPECT_TRUE(on("Cut"));
+    EXPECT_FALSE(on("Save") || on("Undo"));
+    EXPECT_TRUE(on("mnuscript"));
+    vbs->setModifiedTag("n");
+    EXPECT_TRUE(on("Save"));
+
+    QApplication::clipboard()->clear();
+    html->activate();
+    EXPECT_FALSE(on("Paste"));
+
+    run("Doundo");
+    EXPECT_FALSE(frame->isCommandChecked("Doundo"));
+    EXPECT_FALSE(on("Undo") || on("redo") || button(14) || button(15));
+}
+
+TEST_F(FrameTest, MinimisingHidesCheckedPalettesAndRestoringShowsThem) {
+    open(KindHtml);
+    run("form3");
+    QWidget* palette = frame->palettes().palette("form3");
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    frame->showMinimized();
+    EXPECT_FALSE(palette->isVisible());
+    frame->showNormal();
+    EXPECT_TRUE(palette->isVisible());
+    frame->hidePalettes();
+    EXPECT_FALSE(palette->isVisible());
+    frame->showPalettes();
+    EXPECT_TRUE(palette->isVisible());
+}
+
+TEST_F(FrameTest, SaveAsksOnlyForANeverSavedWindowAndCancelKeepsIt) {
+    TestWindow* java = open(KindJava);
+    java->pane().SetText("class A {}");
+    java->setModifiedTag("n");
+    run("Save");
+    const AskedQuestion* asked = dialogs.last("save");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, "Save Java file as ");
+    EXPECT_EQ(asked->filter, "Java files(*.java)|*.java|All files(*.*)|*.*");
+    EXPECT_EQ(asked->defaultExt, "*.java");
+    EXPECT_EQ(java->caption(), "Java1");
+    EXPECT_EQ(java->modifiedTag(), "n");
+
+    const QString path = QDir(TestEnvironment::programFolder()).filePath("A.java");
+    dialogs.textAnswers.push_back(path);
+    run("Save");
+    EXPECT_EQ(java->caption(), path);
+    EXPECT_EQ(java->modifiedTag(), "s");
+    EXPECT_FALSE(on("Save") || button(3));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "class A {}");
+
+    const size_t questions = dialogs.asked.size();
+    java->setModifiedTag("n");
+    run("Save");  // titled now: no question
+    EXPECT_EQ(dialogs.asked.size(), questions);
+    run("Save_As");
+    EXPECT_EQ(dialogs.last("save")->title, "Save Java file as ");
+    EXPECT_EQ(saveDialogRequest(KindVbscript, true).filter,
+              "VBScript(*.vbs)|*.vbs|All files(*.*)|*.*");
+}
+
+TEST_F(FrameTest, ExitAsksEachModifiedWindowAndCancelKeepsTheProgram) {
+    TestWindow* clean = open(KindJscript);
+    TestWindow* modified = open(KindHtml);
+    modified->setModifiedTag("n");
+    dialogs.messageAnswers.push_back(MsgAnswer::Cancel);
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, "You want to save changes ?");
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_FALSE(modified->isHidden());
+    Q_UNUSED(clean)
+
+    dialogs.messageAnswers.push_back(MsgAnswer::No);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(frame->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
+    TestWindow* html = open(KindHtml);
+    html->pane().SetText("one\r\ntwo\r\nthree");
+    struct Case {
+        const char* answer;
+        int caretBefore;
+        int caretAfter;
+    };
+    const Case cases[] = {
+        {"2", 0, 5},     {" 2.6 lines", 0, 10}, {"2.5", 12, 5},  // halves go to the even number
+        {"none", 7, 5},  {"0", 12, 10},         {"9", 3, 3},  // no such line: caret stays
+    };
+    for (const Case& c : cases) {
+        html->pane().SetSelStart(c.caretBefore);
+        dialogs.textAnswers.push_back(QString(c.answer));
+        run("gln");
+        EXPECT_EQ(html->pane().SelStart(), c.caretAfter) << c.answer;
+    }
+    const AskedQuestion* asked = dialogs.last("input");
+    EXPECT_EQ(asked->title, "Goto Line Number");
+    EXPECT_EQ(asked->text, "Enter line number to go ");
+    EXPECT_EQ(asked->defaultExt, "1");
+}
+
+TEST_F(FrameTest, AudioMessageSpeaksWhenSwitchedOn) {
+    run("audio");
+    EXPECT_TRUE(app.speakMessages);
+    EXPECT_TRUE(frame->isCommandChecked("audio"));
+    EXPECT_EQ(speaker.spoken, QStringList{"Audio message are enabled "});
+    run("audio");
+    EXPECT_FALSE(app.speakMessages);
+    EXPECT_FALSE(frame->isCommandChecked("audio"));
+    EXPECT_EQ(speaker.spoken.size(), 1);
+}
+
+TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
+    QFile::remove(QDir(TestEnvironment::settingsFolder()).filePath("Tessavel Editor 2005.ini"));
+    AppState app;
+    ScriptedDialogs dialogs;
+    app.dialogs = &dialogs;
+    {
+        mdiform1 first(app);
+        EXPECT_EQ(first.pos(), QPoint(1000 / 15, 1000 / 15));
+        EXPECT_EQ(first.size(), QSize(6500 / 15, 6500 / 15));
+        first.show();
+        first.move(120, 90);
+        first.resize(640, 480);
+        first.close();
+    }
+    {
+        mdiform1 second(app);
+        EXPECT_EQ(second.pos(), QPoint(120, 90));
+        EXPECT_EQ(second.size(), QSize(640, 480));
+        second.show();
+        second.move(10, 10);
+        second.showMinimized();
+        second.close();
+    }
+    {
+        mdiform1 third(app);
+        EXPECT_EQ(third.pos(), QPoint(120, 90));
+    }
+    // A placement on no screen at all falls back to the defaults.
+    UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
+    mdiform1 fourth(app);
+    EXPECT_EQ(fourth.pos(), QPoint(1000 / 15, 1000 / 15));
+}
+
+TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindow) {
+    run("HTML");
+    run("HTML");
+    QStringList captions;
+    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList())
+        captions << sub->widget()->windowTitle();
+    EXPECT_EQ(captions, QStringList({"noname1", "noname2"}));
+    EXPECT_EQ(app.currentHtmlWindow->caption(), "noname2");
+    EXPECT_EQ(app.currentHtmlWindow->modifiedTag(), "s");
+
+    run("openhtml");  // the file dialog is cancelled
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+    EXPECT_TRUE(on("mnHTML"));
+
+    const QString page = QDir(TestEnvironment::programFolder()).filePath("page.html");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body>Hi</body></html>");
+    file.close();
+    const QString missing = QDir(TestEnvironment::programFolder()).filePath("missing.html");
+    frame->openFiles({missing, page});
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
+    EXPECT_EQ(app.currentHtmlWindow->caption(), page);
+    const AskedQuestion* message = dialogs.last("message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text.contains("missing.html")) << message->text.toStdString();
+}
+
+TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
+    QStringList ran;
+    for (const char* name : {"bold", "font", "Center", "Right"})
+        commands.add(name, [&ran, name] { ran << name; });
+    open(KindHtml);
+    for (int index : {17, 21, 24, 25}) frame->toolbarButton(index)->trigger();
+    EXPECT_EQ(ran, QStringList({"bold", "font", "Center", "Right"}));
+
+    // In a document window the same buttons format the selection instead.
+    TestWindow* document = open(KindDocument);
+    document->pane().SetText("some words");
+    document->pane().SetSelStart(5);
+    document->pane().SetSelLength(5);
+    frame->toolbarButton(17)->trigger();
+    EXPECT_TRUE(document->pane().SelBold());
+    frame->toolbarButton(18)->trigger();
+    EXPECT_TRUE(document->pane().SelItalic());
+    frame->toolbarButton(17)->trigger();
+    EXPECT_FALSE(document->pane().SelBold());
+    FontChoice font{"DejaVu Serif", 14, true};
+    dialogs.fontAnswers.push_back(font);
+    frame->toolbarButton(21)->trigger();
+    EXPECT_EQ(dialogs.last("font")->title, "Select font ");
+    EXPECT_EQ(document->pane().SelFontName(), "DejaVu Serif");
+    EXPECT_TRUE(document->pane().SelBold());
+    EXPECT_EQ(ran.size(), 4);
+
+    frame->toolbarButton(28)->trigger();  // "tool" hides the toolbar itself
+    EXPECT_FALSE(frame->toolBar()->isVisible());
+    EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
+    run("mnuViewToolbar");
+    EXPECT_TRUE(frame->toolBar()->isVisible());
+}
