@@ -151,6 +151,9 @@ void ScintillaPane::changeSelectionStyle(const StyleChange& change) {
         insertionOverride_ = styles_->derive(insertionStyle(), change);
         return;
     }
+    // A long stretch is worth a look at the few styles in use before reading all its bytes:
+    // setting the font the whole text already has is then free.
+    if (SelLength() > StyleChunk && styles_->leavesAllAsTheyAre(change)) return;
     const int from = SelStart();
     forEachStyleChunk(from, from + SelLength(), [&](int chunk, const char* styles, int count) {
         for (int runStart = 0; runStart < count;) {

@@ -80,6 +80,16 @@ int ScintillaStyles::derive(int style, const StyleChange& change) {
     return result;
 }
 
+bool ScintillaStyles::leavesAllAsTheyAre(const StyleChange& change) const {
+    return std::all_of(used_.begin(), used_.end(), [&](int style) {
+        StyleKey key = keys_[style];
+        apply(key, change);
+        // Two styles that look alike map to the first: the other would still be rewritten.
+        const auto it = index_.constFind(key);
+        return it != index_.constEnd() && *it == style;
+    });
+}
+
 void ScintillaStyles::define(int style) {
     const StyleKey& key = keys_[style];
     sci_.SendScintilla(Sci::SCI_STYLESETFORE, style, long(key.colour));

@@ -42,6 +42,9 @@ public:
     int styleFor(const StyleKey& key);
     // The style that differs from `style` only by the change.
     int derive(int style, const StyleChange& change);
+    // Whether the change would give every style in use back unchanged, so that no byte of any
+    // stretch needs looking at. Makes no style.
+    bool leavesAllAsTheyAre(const StyleChange& change) const;
 
     void setBackColor(Rgb colour);
     // Every style takes the new base font, as the pane's Font applies to the whole text.

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 namespace {
 constexpr int MaxDepth = UndoRing::Slots - 1;
@@ -23,12 +26,15 @@ Piece splice(QByteArray& whole, int head, int tail, const QByteArray& middle) {
     const int oldSize = int(whole.size()) - head - tail;
     const int newSize = int(middle.size());
     const int common = std::min(oldSize, newSize);
-    int same = 0;
-    while (same < common && whole[head + same] == middle[same]) ++same;
-    int sameEnd = 0;
-    while (sameEnd < common - same &&
-           whole[head + oldSize - 1 - sameEnd] == middle[newSize - 1 - sameEnd])
-        ++sameEnd;
+    // Read through const pointers: indexing the mutable array would check for sharing per byte.
+    const char* oldBytes = std::as_const(whole).constData() + head;
+    const char* newBytes = middle.constData();
+    const int same = int(std::mismatch(oldBytes, oldBytes + common, newBytes).first - oldBytes);
+    const auto oldEnd = std::make_reverse_iterator(oldBytes + oldSize);
+    const int sameEnd = int(
+        std::mismatch(oldEnd, oldEnd + (common - same), std::make_reverse_iterator(newBytes + newSize))
+            .first -
+        oldEnd);
     Piece old{head + same, tail + sameEnd, whole.mid(head + same, oldSize - same - sameEnd)};
     const qsizetype resultSize = whole.size() - old.middle.size() + (newSize - same - sameEnd);
     // Grow with a little room to spare, so that a run of one-byte insertions into a large page
@@ -60,8 +66,8 @@ struct UndoRing::Impl {
     Impl(EditorPane& p, std::function<void(bool)> undoReport, std::function<void(bool)> redoReport)
         : pane(p), reportUndo(std::move(undoReport)), reportRedo(std::move(redoReport)) {}
 
-    bool sameAsWhole(const PaneChanges& changes);
-    void storeAt(int slot);
+    bool sameAsWhole(const PaneChanges& changes, const PaneSnapshot& now) const;
+    void storeAt(int slot, const PaneChanges& changes, const PaneSnapshot* changed);
     void freeUnreachable();
     void moveWholeTo(int slot);
     void restore(int slot);
@@ -90,11 +96,8 @@ struct UndoRing::Impl {
 };
 
 // Compares the stretch of the pane that changed since the whole snapshot was taken.
-bool UndoRing::Impl::sameAsWhole(const PaneChanges& changes) {
-    if (!changes.any) return true;
-    const int length = pane.TextLength();
+bool UndoRing::Impl::sameAsWhole(const PaneChanges& changes, const PaneSnapshot& now) const {
     const int width = pane.attributeBytes();
-    const PaneSnapshot now = pane.SnapshotRange(changes.head, length - changes.tail);
     const int wholeMiddle = int(wholeText.size()) - changes.head - changes.tail;
     return wholeMiddle >= 0 &&
            QByteArrayView(now.text) ==
@@ -103,19 +106,16 @@ bool UndoRing::Impl::sameAsWhole(const PaneChanges& changes) {
                QByteArrayView(wholeAttributes).sliced(changes.head * width, wholeMiddle * width);
 }
 
-void UndoRing::Impl::storeAt(int slot) {
-    const int previous = before(slot);
-    const PaneChanges changes = pane.changesSinceMark();
-    if (whole == previous && changes.any) {
-        // Only the changed stretch is read; the old whole snapshot becomes its difference.
+// `changed` is the stretch that changed since the previous snapshot, when that one is whole.
+void UndoRing::Impl::storeAt(int slot, const PaneChanges& changes, const PaneSnapshot* changed) {
+    if (changed) {
+        // Only the changed stretch was read; the old whole snapshot becomes its difference.
         const int width = pane.attributeBytes();
-        const PaneSnapshot middle =
-            pane.SnapshotRange(changes.head, pane.TextLength() - changes.tail);
-        Slot& old = ring[previous];
+        Slot& old = ring[before(slot)];
         old.state = Slot::Difference;
-        old.text = splice(wholeText, changes.head, changes.tail, middle.text);
+        old.text = splice(wholeText, changes.head, changes.tail, changed->text);
         old.attributes = splice(wholeAttributes, changes.head * width, changes.tail * width,
-                                middle.attributes);
+                                changed->attributes);
     } else {
         const PaneSnapshot all = pane.Snapshot();
         wholeText = all.text;
@@ -189,13 +189,16 @@ UndoRing::UndoRing(EditorPane& pane, std::function<void(bool)> reportUndo,
 UndoRing::~UndoRing() = default;
 
 void UndoRing::take() {
-    const int previous = before(d->next);
-    if (d->whole == previous && d->sameAsWhole(d->pane.changesSinceMark())) {
-        d->pane.markUnchanged();
-        return;
+    const PaneChanges changes = d->pane.changesSinceMark();
+    std::optional<PaneSnapshot> changed;
+    if (d->whole == before(d->next)) {
+        if (!changes.any) return d->pane.markUnchanged();
+        // Read once: compared with the whole snapshot, then spliced into it when it differs.
+        changed = d->pane.SnapshotRange(changes.head, d->pane.TextLength() - changes.tail);
+        if (d->sameAsWhole(changes, *changed)) return d->pane.markUnchanged();
     }
     const int slot = d->next;
-    d->storeAt(slot);
+    d->storeAt(slot, changes, changed ? &*changed : nullptr);
     d->next = after(slot);
     d->undoDepth = std::min(d->undoDepth + 1, MaxDepth);
     d->redoDepth = 0;
