@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 #include <Qt>
+#include <vector>
 
 #include "core/colour.h"
 
@@ -55,6 +56,13 @@ enum FileKind : int {
 // One snapshot of a pane (or of a stretch of it): its text, the attributes of every position
 // and the selection. What "attributes" holds is the pane's own business, attributeBytes() per
 // position; it only round-trips through Restore.
+// One stretch [from, to) and the colour it is given.
+struct ColourRun {
+    int from;
+    int to;
+    Rgb colour;
+};
+
 struct PaneSnapshot {
     QByteArray text;
     QByteArray attributes;
@@ -90,6 +98,15 @@ public:
     // Attributes of the selection, or of text about to be inserted at the caret.
     virtual Rgb SelColor() const = 0;
     virtual void SetSelColor(Rgb colour) = 0;
+    // Selects each run in turn and sets its colour; the last run stays selected. A pane that
+    // can do it with one look at the attributes of the whole stretch does so.
+    virtual void colourRuns(const std::vector<ColourRun>& runs) {
+        for (const ColourRun& run : runs) {
+            SetSelStart(run.from);
+            SetSelLength(run.to - run.from);
+            SetSelColor(run.colour);
+        }
+    }
     virtual bool SelBold() const = 0;
     virtual void SetSelBold(bool on) = 0;
     virtual bool SelItalic() const = 0;

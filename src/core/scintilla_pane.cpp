@@ -246,8 +246,57 @@ bool ScintillaPane::SelStrikeThru() const { return selectionKey().strike; }
 QString ScintillaPane::SelFontName() const { return selectionKey().font; }
 int ScintillaPane::SelFontSize() const { return selectionKey().size; }
 
-void ScintillaPane::SetSelColor(Rgb colour) {
-    changeSelectionStyle({StyleAttribute::Colour, colour & 0xFFFFFF, {}});
+StyleChange colourChange(Rgb colour) { return {StyleAttribute::Colour, colour & 0xFFFFFF, {}}; }
+
+void ScintillaPane::SetSelColor(Rgb colour) { changeSelectionStyle(colourChange(colour)); }
+
+// The styles of the whole stretch are read once and worked out run after run in the order the
+// selection operations would, so the same styles are made in the same order; only the bytes
+// that end up different are written, in one go.
+void ScintillaPane::colourRuns(const std::vector<ColourRun>& runs) {
+    const auto empty = [](const ColourRun& run) { return run.to <= run.from; };
+    if (runs.empty() || std::any_of(runs.begin(), runs.end(), empty)) {
+        EditorPane::colourRuns(runs);
+        return;
+    }
+    const auto byFrom = [](const ColourRun& a, const ColourRun& b) { return a.from < b.from; };
+    const auto byTo = [](const ColourRun& a, const ColourRun& b) { return a.to < b.to; };
+    const int from = std::min_element(runs.begin(), runs.end(), byFrom)->from;
+    const int to = std::max_element(runs.begin(), runs.end(), byTo)->to;
+    const QByteArray before = readStyles(from, to);
+    QByteArray after = before;
+    bool strikes = false;
+    for (const ColourRun& run : runs) {
+        const StyleChange change = colourChange(run.colour);
+        for (int runStart = run.from - from; runStart < run.to - from;) {
+            const int old = static_cast<unsigned char>(after[runStart]);
+            int runEnd = runStart + 1;
+            while (runEnd < run.to - from && static_cast<unsigned char>(after[runEnd]) == old)
+                ++runEnd;
+            const int style = styles_->derive(old, change);
+            strikes = strikes || styles_->strikes(old) || styles_->strikes(style);
+            std::memset(after.data() + runStart, style, size_t(runEnd - runStart));
+            runStart = runEnd;
+        }
+    }
+    // The strike-through line takes the colour each run has when it is drawn: run by run it
+    // is. The styles are all made by now, so this makes none of its own.
+    if (strikes) {
+        EditorPane::colourRuns(runs);
+        return;
+    }
+    const auto first = std::mismatch(before.begin(), before.end(), after.begin()).first;
+    if (first != before.end()) {
+        const int changedFrom = from + int(first - before.begin());
+        const auto last = std::mismatch(before.rbegin(), before.rend(), after.rbegin()).first;
+        const int changedTo = to - int(last - before.rbegin());
+        send(Sci::SCI_STARTSTYLING, changedFrom, 0);
+        sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(changedTo - changedFrom),
+                            after.constData() + (changedFrom - from));
+        tracker_.restyled(changedFrom, changedTo, TextLength());
+    }
+    SetSelStart(runs.back().from);
+    SetSelLength(runs.back().to - runs.back().from);
 }
 void ScintillaPane::SetSelBold(bool on) { changeSelectionStyle({StyleAttribute::Bold, on, {}}); }
 void ScintillaPane::SetSelItalic(bool on) { changeSelectionStyle({StyleAttribute::Italic, on, {}}); }

@@ -43,6 +43,7 @@ public:
 
     Rgb SelColor() const override;
     void SetSelColor(Rgb colour) override;
+    void colourRuns(const std::vector<ColourRun>& runs) override;
     bool SelBold() const override;
     void SetSelBold(bool on) override;
     bool SelItalic() const override;

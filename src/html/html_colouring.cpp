@@ -44,8 +44,8 @@ int tagEnd(const QByteArray& text, int from) {
 }  // namespace
 
 // The colour changes of one pass. A stretch that ends up text and tags without a gap is
-// coloured as text in one go and its tags painted over it, touching tags of one colour as one:
-// the pane is asked a few times per gap instead of twice per tag.
+// coloured as text in one go and its tags painted over it, touching tags of one colour as one,
+// all in one request to the pane: it then reads and writes the stretch's attributes once.
 class HtmlColouring::ColourStretch {
 public:
     ColourStretch(HtmlColouring& colouring, Rgb textColour)
@@ -62,18 +62,16 @@ public:
     }
     // What follows is not joined to what came before.
     void flush() {
-        if (to_ > from_) colouring_.colour(from_, to_ - from_, text_);
-        for (const Run& run : tags_) colouring_.colour(run.from, run.to - run.from, run.colour);
+        if (to_ > from_) {
+            // The text colour goes first so that the tags end up painted over it.
+            tags_.insert(tags_.begin(), {from_, to_, text_});
+            colouring_.window_.pane().colourRuns(tags_);
+        }
         tags_.clear();
         from_ = to_ = 0;
     }
 
 private:
-    struct Run {
-        int from;
-        int to;
-        Rgb colour;
-    };
     void extend(int from, int to) {
         if (to <= from) return;
         if (to_ > from_ && from != to_) flush();
@@ -85,7 +83,7 @@ private:
     Rgb text_;
     int from_ = 0;
     int to_ = 0;
-    std::vector<Run> tags_;
+    std::vector<ColourRun> tags_;
 };
 
 HtmlColouring::HtmlColouring(HtmlWindow& window) : window_(window) {}
@@ -106,10 +104,7 @@ bool HtmlColouring::isTagName(const char* name, int length) {
 }
 
 void HtmlColouring::colour(int from, int length, int rgb) {
-    EditorPane& pane = window_.pane();
-    pane.SetSelStart(from);
-    pane.SetSelLength(length);
-    pane.SetSelColor(rgb);
+    window_.pane().colourRuns({{from, from + length, Rgb(rgb)}});
 }
 
 void HtmlColouring::refreshCode(int& start, int& length) {

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <Qsci/qsciscintilla.h>
+
 #include "core/scintilla_pane.h"
 #include "pane_test_support.h"
 
@@ -110,3 +112,99 @@ TEST(ScintillaPaneLook, HiddenPaneStaysInItsLayoutAndKeepsWorking) {
     EXPECT_LT(caret.top(), 2 * caret.height());
 }
 }  // namespace
+
+namespace {
+// A page of tags and text with bold, italic and struck-through stretches in several colours.
+void prepareStyledPage(ScintillaPane& pane) {
+    QByteArray text;
+    for (int i = 0; i < 12; ++i) text += "<p class=\"x\">some words here</p>\r\n";
+    pane.SetText(text);
+    const struct {
+        int from, length;
+        Rgb colour;
+        bool bold, strike;
+    } marks[] = {{5, 40, makeRgb(200, 0, 0), true, false},
+                 {60, 30, makeRgb(0, 0, 200), false, false},
+                 {150, 20, makeRgb(0, 120, 0), false, true}};
+    for (const auto& mark : marks) {
+        pane.SetSelStart(mark.from);
+        pane.SetSelLength(mark.length);
+        pane.SetSelColor(mark.colour);
+        pane.SetSelBold(mark.bold);
+        pane.SetSelStrikeThru(mark.strike);
+    }
+}
+}  // namespace
+
+namespace {
+// The strike-through line's colour at every position (the pane draws it as an indicator).
+std::vector<long> strikeLine(ScintillaPane& pane) {
+    std::vector<long> values;
+    for (int pos = 0; pos < pane.TextLength(); ++pos) {
+        long value = 0;
+        for (int indicator = 0; indicator <= QsciScintillaBase::INDIC_MAX; ++indicator)
+            value += pane.scintilla()->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT,
+                                                     indicator, pos);
+        values.push_back(value);
+    }
+    return values;
+}
+}  // namespace
+
+TEST(ScintillaPaneStyles, ColourRunsMatchColouringEachRunInTurn) {
+    const Rgb text = makeRgb(10, 10, 10);
+    const Rgb tag = makeRgb(0, 0, 255);
+    const std::vector<std::vector<ColourRun>> cases = {
+        // A stretch coloured as text with tags over it, across bold and plain bytes.
+        {{0, 120, text}, {0, 13, tag}, {28, 32, tag}, {60, 90, makeRgb(1, 2, 3)}},
+        // Runs over struck-through bytes, whose line follows each run's colour.
+        {{140, 200, text}, {150, 160, tag}},
+        // Nothing to change: the stretch already has these colours.
+        {{0, 120, text}, {0, 13, tag}}};
+    ScintillaPane quick;
+    ScintillaPane stepwise;
+    prepareStyledPage(quick);
+    prepareStyledPage(stepwise);
+    for (const auto& runs : cases) {
+        quick.markUnchanged();
+        stepwise.markUnchanged();
+        quick.colourRuns(runs);
+        stepwise.EditorPane::colourRuns(runs);
+        const PaneSnapshot a = quick.Snapshot();
+        const PaneSnapshot b = stepwise.Snapshot();
+        EXPECT_EQ(a.attributes, b.attributes);
+        EXPECT_EQ(a.selStart, b.selStart);
+        EXPECT_EQ(a.selLength, b.selLength);
+        EXPECT_EQ(quick.changesSinceMark().any, stepwise.changesSinceMark().any);
+        EXPECT_EQ(strikeLine(quick), strikeLine(stepwise));
+    }
+    EXPECT_EQ(coloursOf(quick)[5], tag);
+}
+
+TEST(ScintillaPaneStyles, FontOfALongStretchChangesOnlyBytesThatDiffer) {
+    ScintillaPane pane;
+    pane.SetText(QByteArray(100000, 'a'));
+    pane.SetBaseFont(QStringLiteral("Serif"), 12);
+    pane.SelectAll();
+    pane.markUnchanged();
+    pane.SetSelFontName(QStringLiteral("Serif"));
+    pane.SetSelFontSize(12);
+    EXPECT_FALSE(pane.changesSinceMark().any);
+
+    // Two styles that come to look alike: the later one's bytes take the first one's style.
+    pane.SetSelStart(10);
+    pane.SetSelLength(10);
+    pane.SetSelFontName(QStringLiteral("Sans"));
+    pane.SetBaseFont(QStringLiteral("Serif"), 12);
+    pane.SelectAll();
+    pane.markUnchanged();
+    pane.SetSelFontName(QStringLiteral("Serif"));
+    EXPECT_TRUE(pane.changesSinceMark().any);
+    const QByteArray styles = pane.Snapshot().attributes;
+    EXPECT_EQ(styles.count(styles[0]), styles.size());
+
+    pane.SetSelFontName(QStringLiteral("Sans"));
+    pane.SetSelStart(500);
+    pane.SetSelLength(1);
+    EXPECT_EQ(pane.SelFontName(), QStringLiteral("Sans"));
+}
