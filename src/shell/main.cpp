@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstring>
+#include <unistd.h>
 #include <iostream>
 
 #include "core/app_state.h"
@@ -30,10 +31,18 @@ bool answeredOnTerminal(int argc, char** argv) {
     }
     return false;
 }
+
+// The page preview's browser engine refuses to start as root with its sandbox on; an editor
+// run as root (a fresh machine, a container) must still show its preview.
+void allowPreviewAsRoot() {
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (answeredOnTerminal(argc, argv)) return 0;
+    allowPreviewAsRoot();
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavel Editor 2005"));

@@ -37,9 +37,9 @@ void PaletteSet::toggle(const PaletteRow& row) {
     }
     if (!palette) {
         palette = new Palette(app_, row, frame_);
-        // Open palettes side by side along the frame's top edge rather than on top of each other.
+        // Beside the frame, one under the other, so that no palette covers the text or another.
         const int slot = int(&row - paletteTable().data());
-        palette->move(frame_->mapToGlobal(QPoint(40 + 30 * slot, 80 + 50 * slot)));
+        palette->move(frame_->frameGeometry().topRight() + QPoint(8, 40 + 60 * slot));
     }
     palette->show();
 }
