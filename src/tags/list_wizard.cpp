@@ -29,7 +29,7 @@ QString typeAttribute(const char* const types[], int style) {
 }
 }  // namespace
 
-void writeList(EditorWindow& window, const ListSpec& spec) {
+void writeList(EditorWindow& window, const ListChoices& choices) {
     AppState& app = window.app();
     EditorPane& pane = window.pane();
     {
@@ -41,27 +41,27 @@ void writeList(EditorWindow& window, const ListSpec& spec) {
         };
         auto heading = [&] {
             tag(QStringLiteral("<lh>"));
-            text(spec.heading);
+            text(choices.heading);
             tag(QStringLiteral("</lh>\r\n"));
         };
-        switch (spec.type) {
+        switch (choices.type) {
         case 1:
-            tag(QStringLiteral("<ul ") + typeAttribute(unorderedTypes, spec.style) +
+            tag(QStringLiteral("<ul ") + typeAttribute(unorderedTypes, choices.style) +
                 QStringLiteral(">\r\n"));
             heading();
-            for (int k = 1; k <= spec.count; ++k) {
+            for (int k = 1; k <= choices.count; ++k) {
                 tag(QStringLiteral("<li>"));
                 text(QStringLiteral(" Item%1\r\n").arg(k));
             }
             tag(QStringLiteral("</ul>\r\n"));
             break;
         case 2:
-            tag(QStringLiteral("<ol ") + typeAttribute(orderedTypes, spec.style) +
+            tag(QStringLiteral("<ol ") + typeAttribute(orderedTypes, choices.style) +
                 QStringLiteral(">\r\n"));
             heading();
-            for (int k = 1; k <= spec.count; ++k) {
+            for (int k = 1; k <= choices.count; ++k) {
                 if (k == 1) {
-                    tag(QStringLiteral("<li value = %1>").arg(spec.start));
+                    tag(QStringLiteral("<li value = %1>").arg(choices.start));
                     text(QStringLiteral("Item1\r\n"));
                 } else {
                     tag(QStringLiteral("<li>"));
@@ -72,7 +72,7 @@ void writeList(EditorWindow& window, const ListSpec& spec) {
             break;
         default:
             tag(QStringLiteral("<dl>\r\n"));
-            for (int k = 1; k <= spec.count; ++k) {
+            for (int k = 1; k <= choices.count; ++k) {
                 tag(QStringLiteral("<dt>"));
                 text(QStringLiteral(" Term%1\r\n").arg(k));
                 tag(QStringLiteral("<dd>"));
@@ -206,15 +206,15 @@ void listwiz::OKButton_Click() {
         close();
         return;
     }
-    ListSpec spec;
-    spec.heading = Text1->text();
-    spec.count = fieldNumber(Text2);
-    spec.start = List1->currentItem() && List1->currentItem()->isSelected()
+    ListChoices choices;
+    choices.heading = Text1->text();
+    choices.count = fieldNumber(Text2);
+    choices.start = List1->currentItem() && List1->currentItem()->isSelected()
                      ? List1->currentItem()->text().toInt()
                      : 0;
-    spec.type = typeCode();
-    spec.style = styleCode();
-    writeList(*window, spec);
+    choices.type = typeCode();
+    choices.style = styleCode();
+    writeList(*window, choices);
     close();
 }
 

@@ -11,7 +11,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-struct ListSpec {
+struct ListChoices {
     QString heading = QStringLiteral("List Heading here");
     int count = 1;
     int start = 0;  // the value of the first ordered item
@@ -20,7 +20,7 @@ struct ListSpec {
 };
 
 // Writes the list at the caret, coloured, and selects "Item1".
-void writeList(EditorWindow& window, const ListSpec& spec);
+void writeList(EditorWindow& window, const ListChoices& choices);
 
 class listwiz : public QWidget {
     Q_OBJECT

@@ -67,41 +67,41 @@ const QStringList& htmlVersions() {
     return versions;
 }
 
-QString pageSkeleton(const PageSpec& spec) {
+QString pageSkeleton(const PageChoices& choices) {
     const QString nl = QStringLiteral("\r\n");
     auto meta = [&](const char* name, const QString& content) {
         return QStringLiteral("<meta name=\"%1\"Content = \"%2\" > ")
                    .arg(QLatin1String(name), content) +
                nl;
     };
-    QString page = QStringLiteral("<!DOCTYPE HTML PUBLIC\"-//W3C//DTD ") + spec.version +
+    QString page = QStringLiteral("<!DOCTYPE HTML PUBLIC\"-//W3C//DTD ") + choices.version +
                    QStringLiteral("//EN\">") + nl;
     page += QStringLiteral("<html>") + nl + QStringLiteral("<head>") + nl;
-    page += QStringLiteral("<title>") + spec.title + QStringLiteral("</title>") + nl;
-    page += meta("Description", spec.description);
+    page += QStringLiteral("<title>") + choices.title + QStringLiteral("</title>") + nl;
+    page += meta("Description", choices.description);
     page += meta("Generator", QStringLiteral("The Tessavel editor 2005"));
-    page += meta("Keywords", spec.keywords);
+    page += meta("Keywords", choices.keywords);
     page += QStringLiteral("</head>") + nl;
-    page += QStringLiteral("<body bgcolor=") + rgbCall(spec.background) +
-            QStringLiteral("  text= ") + rgbCall(spec.text) + QStringLiteral("  link= ") +
-            rgbCall(spec.link) + QStringLiteral("  vlink= ") + rgbCall(spec.visitedLink);
-    if (!spec.image.isEmpty()) page += QStringLiteral("  background=\"") + spec.image + '"';
+    page += QStringLiteral("<body bgcolor=") + rgbCall(choices.background) +
+            QStringLiteral("  text= ") + rgbCall(choices.text) + QStringLiteral("  link= ") +
+            rgbCall(choices.link) + QStringLiteral("  vlink= ") + rgbCall(choices.visitedLink);
+    if (!choices.image.isEmpty()) page += QStringLiteral("  background=\"") + choices.image + '"';
     page += QStringLiteral(">") + nl;
-    if (!spec.sound.isEmpty())
-        page += QStringLiteral("<bgsound src = \"") + spec.sound + QStringLiteral("\">") + nl;
+    if (!choices.sound.isEmpty())
+        page += QStringLiteral("<bgsound src = \"") + choices.sound + QStringLiteral("\">") + nl;
     page += QStringLiteral("Add your code here") + nl;
     page += QStringLiteral("</body>") + nl + QStringLiteral("</html>");
     return page;
 }
 
-void writePage(EditorWindow& window, const PageSpec& spec) {
+void writePage(EditorWindow& window, const PageChoices& choices) {
     AppState& app = window.app();
     EditorPane& pane = window.pane();
     {
         QScopedValueRollback<bool> busy(app.insertBusy, true);
         pane.SetVisible(false);
         pane.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
-        pane.SetSelText(pageSkeleton(spec));
+        pane.SetSelText(pageSkeleton(choices));
         auto* html = qobject_cast<HtmlWindow*>(&window);
         if (html)
             html->newfile(QStringLiteral("n"));
@@ -156,7 +156,7 @@ Form2::Form2(AppState& app)
     versionBox->addWidget(List1);
     List1->setMaximumWidth(200);
 
-    const PageSpec defaults;
+    const PageChoices defaults;
     auto* colours = new QGroupBox(QStringLiteral("Page color"), this);
     auto* colourGrid = new QGridLayout(colours);
     bgcolor = new ColourSwatch(app, defaults.background, QStringLiteral("Background Color"),
@@ -242,19 +242,19 @@ void Form2::showSampleColours() {
     }
 }
 
-PageSpec Form2::spec() const {
-    PageSpec spec;
-    if (const QListWidgetItem* item = List1->currentItem()) spec.version = item->text();
-    spec.title = Text1->text();
-    spec.description = Text2->text();
-    spec.keywords = Text3->text();
-    spec.image = image_name->text();
-    spec.sound = sound_name->text();
-    spec.background = bgcolor->colour();
-    spec.text = textcolor->colour();
-    spec.link = linkcolor->colour();
-    spec.visitedLink = vlinkcolor->colour();
-    return spec;
+PageChoices Form2::choices() const {
+    PageChoices choices;
+    if (const QListWidgetItem* item = List1->currentItem()) choices.version = item->text();
+    choices.title = Text1->text();
+    choices.description = Text2->text();
+    choices.keywords = Text3->text();
+    choices.image = image_name->text();
+    choices.sound = sound_name->text();
+    choices.background = bgcolor->colour();
+    choices.text = textcolor->colour();
+    choices.link = linkcolor->colour();
+    choices.visitedLink = vlinkcolor->colour();
+    return choices;
 }
 
 void Form2::browse(QLineEdit* target, const QString& title, const QString& filter,
@@ -282,7 +282,7 @@ void Form2::Command1_Click() {
     if (window && window->kind() == KindHtml) {
         app_.currentHtmlWindow = window;
         releaseFrame();
-        writePage(*window, spec());
+        writePage(*window, choices());
     }
     close();
 }

@@ -15,7 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-struct PageSpec {
+struct PageChoices {
     QString version = QStringLiteral("HTML 2.0");
     QString title = QStringLiteral("untitled web page");
     QString description;
@@ -31,10 +31,10 @@ struct PageSpec {
 // The HTML versions offered, in list order.
 const QStringList& htmlVersions();
 // The page text the wizard writes.
-QString pageSkeleton(const PageSpec& spec);
+QString pageSkeleton(const PageChoices& choices);
 // Writes the page at the caret of a new window, marks the window modified and colours every
 // tag of its text.
-void writePage(EditorWindow& window, const PageSpec& spec);
+void writePage(EditorWindow& window, const PageChoices& choices);
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -62,7 +62,7 @@ public:
     QPushButton* Command2;
     QPushButton* Command3;
 
-    PageSpec spec() const;
+    PageChoices choices() const;
     void Command1_Click();
     void image_open_Click();
     void sound_open_Click();

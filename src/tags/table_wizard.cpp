@@ -16,7 +16,7 @@
 #include "tags/tag_insertion.h"
 #include "tags/wizard_widgets.h"
 
-void writeTable(EditorWindow& window, const TableSpec& spec) {
+void writeTable(EditorWindow& window, const TableChoices& choices) {
     AppState& app = window.app();
     EditorPane& pane = window.pane();
     const bool split = app.frame && app.frame->isCommandChecked(QStringLiteral("split"));
@@ -29,14 +29,14 @@ void writeTable(EditorWindow& window, const TableSpec& spec) {
             pane.SetSelFontSize(app.editorFontSize);
             writeColoured(pane, content, app.htmlTextColor);
         };
-        tag(QStringLiteral("<table width = %1% height = %2% ").arg(spec.width, spec.height));
-        tag(QStringLiteral("bgcolor = rgb(%1) ").arg(rgbTriple(spec.background)));
-        tag(QStringLiteral("bordercolor= rgb(%1) ").arg(rgbTriple(spec.border)));
+        tag(QStringLiteral("<table width = %1% height = %2% ").arg(choices.width, choices.height));
+        tag(QStringLiteral("bgcolor = rgb(%1) ").arg(rgbTriple(choices.background)));
+        tag(QStringLiteral("bordercolor= rgb(%1) ").arg(rgbTriple(choices.border)));
         tag(QStringLiteral("cellspecing= %1% cellpadding= %2%  border = 1>\r\n")
-                .arg(spec.spacing, spec.padding));
-        for (int i = 0; i <= spec.rows; ++i) {
+                .arg(choices.spacing, choices.padding));
+        for (int i = 0; i <= choices.rows; ++i) {
             tag(QStringLiteral("<tr>\r\n"));
-            for (int j = 1; j <= spec.columns; ++j) {
+            for (int j = 1; j <= choices.columns; ++j) {
                 if (i == 0) {
                     tag(QStringLiteral("<th>"));
                     text(QStringLiteral("Heading%1").arg(j));
@@ -81,7 +81,7 @@ Tab1::Tab1(AppState& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(a
 
     auto* colours = new QGroupBox(QStringLiteral("Table color"), this);
     auto* colourLayout = new QFormLayout(colours);
-    const TableSpec defaults;
+    const TableChoices defaults;
     Picture1 = new ColourSwatch(app, defaults.border, QString(), colours);
     Picture2 = new ColourSwatch(app, defaults.background, QString(), colours);
     colourLayout->addRow(QStringLiteral("&Border Color:"), Picture1);
@@ -118,16 +118,16 @@ void Tab1::OKButton_Click() {
             return;
         }
     }
-    TableSpec spec;
-    spec.rows = fieldNumber(row);
-    spec.columns = fieldNumber(col);
-    spec.width = width1->text();
-    spec.height = height1->text();
-    spec.spacing = cellspace->text();
-    spec.padding = cellpad->text();
-    spec.border = Picture1->colour();
-    spec.background = Picture2->colour();
-    writeTable(*window, spec);
+    TableChoices choices;
+    choices.rows = fieldNumber(row);
+    choices.columns = fieldNumber(col);
+    choices.width = width1->text();
+    choices.height = height1->text();
+    choices.spacing = cellspace->text();
+    choices.padding = cellpad->text();
+    choices.border = Picture1->colour();
+    choices.background = Picture2->colour();
+    writeTable(*window, choices);
     close();
 }
 

@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class ColourSwatch;
 
-struct TableSpec {
+struct TableChoices {
     int rows = 4;
     int columns = 4;
     // Written as typed, so an empty field writes nothing.
@@ -23,7 +23,7 @@ struct TableSpec {
 };
 
 // Writes the table at the caret, coloured, and selects "Heading1".
-void writeTable(EditorWindow& window, const TableSpec& spec);
+void writeTable(EditorWindow& window, const TableChoices& choices);
 
 class Tab1 : public QWidget {
     Q_OBJECT

@@ -142,14 +142,14 @@ TEST_F(TagTest, ListWizardOrderedAndDefinitionLists) {
     wizard->OKButton->click();
     EXPECT_EQ(text(), QByteArray("<dl>\r\n</dl>\r\n"));
 
-    ListSpec spec;
-    spec.type = 3;
-    spec.count = 1;
+    ListChoices choices;
+    choices.type = 3;
+    choices.count = 1;
     setText("", 0);
-    writeList(*window, spec);
+    writeList(*window, choices);
     EXPECT_EQ(text(), QByteArray("<dl>\r\n<dt> Term1\r\n<dd>Defination 1here\r\n</dl>\r\n"));
-    spec.type = 2;
+    choices.type = 2;
     setText("", 0);
-    writeList(*window, spec);
+    writeList(*window, choices);
     EXPECT_TRUE(text().contains("<li value = 0>Item1"));
 }
