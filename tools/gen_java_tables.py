@@ -48,7 +48,7 @@ java.rmi java.rmi.server java.rmi.registry javax.imageio javax.imageio.stream
 javax.sound.sampled javax.sound.midi javax.print javax.print.event javax.swing.plaf
 javax.swing.text.html.parser javax.swing.text.rtf javax.accessibility java.beans.beancontext
 javax.xml.parsers javax.xml.transform javax.xml.transform.dom javax.xml.transform.stream
-javax.xml.xpath javax.naming javax.net javax.net.ssl javax.crypto javax.crypto.spec
+javax.xml.xpath javax.naming javax.net javax.net.ssl javax.crypto
 javax.script javax.sql java.awt.desktop javax.swing.plaf.metal javax.swing.plaf.basic
 """.split()
 
