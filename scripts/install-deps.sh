@@ -6,7 +6,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(
-  g++ cmake make pkg-config git
+  g++ cmake make pkg-config git ccache
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev
   libqscintilla2-qt6-dev
   qt6-webengine-dev qt6-webengine-dev-tools
