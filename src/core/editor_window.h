@@ -51,6 +51,9 @@ public:
     virtual void Initcount() {}
     // Brings the window's preview up to date when it has one and split view is on.
     virtual void refreshPreviewIfSplit() {}
+    // Recolours the whole text after the colour or font settings changed, keeping the caret.
+    // The colour dialogs and the font command call it on the current window of the active kind.
+    virtual void recolourAll() {}
 
     // Registers this window as the current one of its kind and lets the frame apply the
     // enabling rules. Called when the frame activates the window.
