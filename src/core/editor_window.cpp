@@ -109,8 +109,8 @@ bool EditorWindow::queryUnload() {
         app_.dialogs->messageBox(question, QApplication::applicationName(),
                                  MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == MsgAnswer::Cancel) return false;
-    if (answer == MsgAnswer::Yes) SaveDocument();
-    return true;
+    // A save that failed or was not made keeps the window, and the edits, where they are.
+    return answer != MsgAnswer::Yes || SaveDocument();
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

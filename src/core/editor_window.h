@@ -63,7 +63,8 @@ public:
     // enabling rules. Called when the frame activates the window.
     virtual void activate();
 
-    // Asks "You want to save changes ?" when modified. False when the user chose Cancel.
+    // Asks "You want to save changes ?" when modified. False when the user chose Cancel, or
+    // chose Yes and the document was not saved (failed, or its dialog cancelled).
     bool queryUnload();
 
 signals:

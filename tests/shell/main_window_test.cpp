@@ -413,3 +413,26 @@ TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
         EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
     }
 }
+
+TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
+    const QString notAFolder = QDir(TestEnvironment::programFolder()).filePath("plain-file");
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TestWindow* window = open(KindJava);
+    window->setCaption(notAFolder + "/A.java");
+    window->pane().SetText("class A {}");
+    window->setModifiedTag("n");
+
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    run("mnuFileClose");
+    EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(window->modifiedTag(), "n");
+    EXPECT_EQ(app.currentJavaWindow, window);
+
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(window->pane().Text(), "class A {}");
+}
