@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -22,8 +23,10 @@
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
 #include "support/recording_speaker.h"
+#include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_environment.h"
+#include "tags/tag_commands.h"
 
 namespace {
 // An editor window of any kind, saving the way every kind's Save does.
@@ -38,6 +41,10 @@ public:
     bool SaveDocument() override { return saveWithDialog(*this, false); }
     bool SaveDocumentAs() override { return saveWithDialog(*this, true); }
 };
+
+EditorWindow* editorOf(QMdiSubWindow* sub) {
+    return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
+}
 
 struct FrameTest : ::testing::Test {
     AppState app;
@@ -435,4 +442,34 @@ TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(window->pane().Text(), "class A {}");
+}
+
+// The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
+// goes, OK or Cancel, the new window is the active one and has the keyboard focus.
+TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
+    RecordingWebViews browsers;  // OK shows the new page's preview
+    registerTagCommands(app);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    TestWindow* earlier = open(KindHtml);
+    EXPECT_TRUE(earlier->pane().widget()->hasFocus());
+
+    for (const char* button : {"&CANCEL", "&OK"}) {
+        run("HTML");
+        EditorWindow* page = app.activeWindow();
+        ASSERT_NE(page, earlier);
+        QWidget* wizard = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "New web page") wizard = top;
+        ASSERT_NE(wizard, nullptr);
+        for (QPushButton* push : wizard->findChildren<QPushButton*>())
+            if (push->text() == button) push->click();
+        frame->activateWindow();  // what the window manager does when the wizard goes
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        EXPECT_EQ(app.activeWindow(), page) << button;
+        EXPECT_EQ(editorOf(frame->mdiArea()->activeSubWindow()), page) << button;
+        EXPECT_TRUE(page->pane().widget()->hasFocus()) << button;
+        // Disabling the frame turned every submenu back on; the page's own set is back.
+        EXPECT_FALSE(on("mnujava") || on("mnuscript")) << button;
+    }
 }
