@@ -473,3 +473,17 @@ TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
         EXPECT_FALSE(on("mnujava") || on("mnuscript")) << button;
     }
 }
+
+TEST_F(FrameTest, PasteFollowsTheClipboardAsItChanges) {
+    QApplication::clipboard()->clear();
+    open(KindHtml);
+    EXPECT_FALSE(on("Paste") || button(10));
+    QApplication::clipboard()->setText("copied elsewhere");
+    EXPECT_TRUE(on("Paste") && button(10));
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(on("Paste") || button(10));
+
+    run("mnuFileClose");  // with no window Paste stays off whatever the clipboard holds
+    QApplication::clipboard()->setText("x");
+    EXPECT_FALSE(on("Paste") || button(10));
+}
