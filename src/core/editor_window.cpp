@@ -81,6 +81,12 @@ void EditorWindow::redo_code() {
     Initcount();
 }
 
+void EditorWindow::documentOpened() {
+    undo_->clear();
+    backup_code();
+    setModifiedTag(QStringLiteral("s"));
+}
+
 void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
 
 void EditorWindow::activate() {
@@ -103,8 +109,8 @@ bool EditorWindow::queryUnload() {
         app_.dialogs->messageBox(question, QApplication::applicationName(),
                                  MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == MsgAnswer::Cancel) return false;
-    if (answer == MsgAnswer::Yes) SaveDocument();
-    return true;
+    // A save that failed or was not made keeps the window, and the edits, where they are.
+    return answer != MsgAnswer::Yes || SaveDocument();
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

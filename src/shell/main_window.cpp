@@ -115,6 +115,11 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (EditorWindow* window = editorIn(sub)) window->activate();
     });
+    // Paste follows the clipboard as other programs change it, not only at activation.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (EditorWindow* window = app_.activeWindow())
+            applyClipboardRules(*this, window->kind(), !QApplication::clipboard()->text().isEmpty());
+    });
 
     if (!app_.commands) {
         ownCommands_ = std::make_unique<CommandRegistry>();
@@ -310,6 +315,25 @@ void mdiform1::showChild(EditorWindow* window) {
     mdi_->setActiveSubWindow(sub);
     // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
     if (app_.activeWindow() != window) window->activate();
+    focusActiveChild();
+}
+
+void mdiform1::focusActiveChild() {
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    EditorWindow* window = editorIn(sub);
+    if (!window) return;
+    QWidget* focus = focusWidget();
+    if (!focus || !sub->isAncestorOf(focus)) window->pane().SetFocus();
+}
+
+void mdiform1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A window that disabled the frame while it was up (a wizard) took the frame's focus with
+    // it (on return Qt would give the focus to the first child window, activating that one),
+    // and every submenu followed the frame back on: the active window's set is put back.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) reactivateActiveChild();
+    const bool back = event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange;
+    if (back && isActiveWindow() && isEnabled()) focusActiveChild();
 }
 
 EditorWindow* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }

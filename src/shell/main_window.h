@@ -57,6 +57,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct CommandEntry;
@@ -75,6 +76,9 @@ private:
     // Gives the frame's commands back to the MDI area's active window after another window
     // went away without becoming visible (a cancelled open).
     void reactivateActiveChild();
+    // Gives the keyboard focus to the active window's pane unless it is already inside that
+    // window, so that typing goes to the window the frame shows as active.
+    void focusActiveChild();
 
     // File
     void newHtml();

@@ -57,8 +57,12 @@ void PaletteSet::hidePalettes() {
 
 void PaletteSet::showPalettes() {
     for (const PaletteRow& row : paletteTable())
-        if (Palette* open = palette(QLatin1String(row.menuItem)); open && isChecked(row))
+        if (Palette* open = palette(QLatin1String(row.menuItem)); open && isChecked(row)) {
+            // The window manager may have minimised the palette along with the frame; mapped
+            // minimised, it would minimise the frame again (a transient takes its parent down).
+            open->setWindowState(open->windowState() & ~Qt::WindowMinimized);
             open->show();
+        }
 }
 
 bool PaletteSet::eventFilter(QObject* watched, QEvent* event) {

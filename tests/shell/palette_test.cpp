@@ -108,6 +108,21 @@ TEST_F(PaletteFixture, MinimisingTheFrameHidesOpenPalettesAndRestoringShowsThem)
     EXPECT_TRUE(form->isVisible());
 }
 
+// A window manager minimises a palette along with its frame. Shown again still minimised, the
+// palette would take the frame back down with it, on every restore.
+TEST_F(PaletteFixture, RestoringTheFrameShowsPalettesTheWindowManagerMinimisedWithIt) {
+    commands.run(QStringLiteral("form3"));
+    Palette* form = palettes->palette(QStringLiteral("form3"));
+    ASSERT_NE(form, nullptr);
+    window.setWindowState(Qt::WindowMinimized);
+    form->setWindowState(form->windowState() | Qt::WindowMinimized);
+
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_FALSE(window.isMinimized());
+}
+
 TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
     ScriptedDialogs dialogs;
     app.dialogs = &dialogs;
