@@ -49,14 +49,7 @@ void BM_GuiTypeLetter(benchmark::State& state) {
     AppState app;
     QtDialogs dialogs;
     app.dialogs = &dialogs;
-    app.htmlTextColor = makeRgb(0, 0, 0);
-    app.htmlTagColor = makeRgb(0, 0, 200);
-    app.htmlParamColor = makeRgb(200, 0, 0);
-    app.htmlCommentColor = makeRgb(0, 128, 0);
-    app.htmlBackColor = makeRgb(255, 255, 255);
-    app.editorFontName = QStringLiteral("DejaVu Sans Mono");
-    app.programFolder = TESSAVEL_PROGRAM_DIR;
-    app.tables.loadAll(app.programFolder);
+    useInstalledSettings(app);
     mdiform1 frame(app);
     frame.setGeometry(40, 40, 1100, 800);
     frame.show();
