@@ -362,10 +362,17 @@ void ScintillaPane::SetLineNumbersVisible(bool visible) {
     updateMarginWidth();
 }
 
+// Room for five digits at least, and for every digit of the last line's number.
+int ScintillaPane::lineNumberDigits() const {
+    return std::max(5, int(QByteArray::number(lineCount()).size()));
+}
+
 void ScintillaPane::updateMarginWidth() {
+    marginDigits_ = lineNumbers_ ? lineNumberDigits() : 0;
+    const QByteArray widest = "_" + QByteArray(marginDigits_, '9');
     const long width =
         lineNumbers_ ? sci_->SendScintilla(Sci::SCI_TEXTWIDTH, uintptr_t(Sci::STYLE_LINENUMBER),
-                                           "_99999")
+                                           widest.constData())
                      : 0;
     send(Sci::SCI_SETMARGINWIDTHN, 0, width);
 }
@@ -603,6 +610,7 @@ void ScintillaPane::finishEdit() {
         textChanged_ = false;
         insertionOverride_.reset();
         reportedAnchor_ = -1;  // the text moved under the caret: always a selection change
+        if (lineNumbers_ && lineNumberDigits() != marginDigits_) updateMarginWidth();
         if (handler_) handler_->Change();
     }
     reportSelection();

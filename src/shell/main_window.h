@@ -75,6 +75,8 @@ private:
     // Gives the frame's commands back to the MDI area's active window after another window
     // went away without becoming visible (a cancelled open).
     void reactivateActiveChild();
+    void leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const;
+    QRect cascadePlaceOf(const QMdiSubWindow& sub, int index) const;
 
     // File
     void newHtml();
