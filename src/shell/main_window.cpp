@@ -333,15 +333,21 @@ QRect mdiform1::cascadePlaceOf(const QMdiSubWindow& sub, int index) const {
 
 // A sub-window's own menu binds keys of its own (Close takes Ctrl+W, which View > Web Browser
 // owns); a key bound twice runs neither, so the sub-window keeps only keys no menu item has.
+// Its Close then answers Ctrl+F4, as in every multiple-document frame.
 void mdiform1::leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const {
     if (!sub.systemMenu()) return;
     QList<QKeySequence> taken;
     for (const auto& [name, action] : actions_)
         if (!action->shortcut().isEmpty()) taken << action->shortcut();
+    const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    const QKeySequence closeWindow(Qt::CTRL | Qt::Key_F4);
     for (QAction* own : sub.systemMenu()->actions()) {
         QList<QKeySequence> kept;
         for (const QKeySequence& key : own->shortcuts())
             if (!taken.contains(key)) kept << key;
+        const bool closes = !closeKeys.isEmpty() && own->shortcuts() == closeKeys;
+        if (closes && !kept.contains(closeWindow) && !taken.contains(closeWindow))
+            kept << closeWindow;
         own->setShortcuts(kept);
     }
 }
