@@ -74,6 +74,9 @@ private:
     bool splitView() const;
     bool lineNumbersOn() const;
     WebView& ensureBrowser();
+    // Shows the address in the preview, with the loading notice until it has arrived.
+    void navigatePreview(const QString& address);
+    void hideBrowser();
     bool loadDocument(const QString& path);
     bool writeDocument(const QString& path);
     void reportProblem(const QString& text);

@@ -67,7 +67,7 @@ bool HtmlWindow::loadDocument(const QString& path) {
     }
     setCaption(path);
     p.SetVisible(false);
-    if (Browser1()) Browser1()->Navigate(path);
+    if (Browser1()) navigatePreview(path);
     QApplication::processEvents();
     int start = 0;
     int length = p.TextLength();

@@ -79,6 +79,8 @@ private:
     // Gives the keyboard focus to the active window's pane unless it is already inside that
     // window, so that typing goes to the window the frame shows as active.
     void focusActiveChild();
+    void leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const;
+    QRect cascadePlaceOf(const QMdiSubWindow& sub, int index) const;
 
     // File
     void newHtml();

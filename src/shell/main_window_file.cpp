@@ -1,4 +1,6 @@
 // The File menu of the main window.
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPrinter>
 
@@ -25,11 +27,12 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Every file opens as a web page: the other kinds have no windows of their own yet.
+// Every file opens as a web page: the other kinds have no windows of their own yet. A path
+// relative to the working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         auto* window = new HtmlWindow(app_);
-        if (window->openfromdir(path)) {
+        if (window->openfromdir(QDir::cleanPath(QFileInfo(path).absoluteFilePath()))) {
             showChild(window);
         } else {
             delete window;
