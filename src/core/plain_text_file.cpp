@@ -1,7 +1,6 @@
 #include "core/plain_text_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -55,15 +54,4 @@ bool writePlainText(const QString& path, const QByteArray& utf8, bool latin1, QS
         return false;
     }
     return true;
-}
-
-QString unreadableTextReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist.");
-    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    // Text never holds a NUL byte; pictures, archives and programs almost always do.
-    if (file.read(64 * 1024).contains('\0')) return QStringLiteral("it is not a text file.");
-    return {};
 }

@@ -15,6 +15,3 @@ std::optional<PlainText> readPlainText(const QString& path, QString* error);
 // Writes through a temporary file, so that a failed save leaves the old file as it was.
 // Text that Latin-1 cannot hold is written as UTF-8 rather than lost.
 bool writePlainText(const QString& path, const QByteArray& utf8, bool latin1, QString* error);
-// Why a file cannot be opened as text (missing, a folder, unreadable, binary), or an empty
-// string when it can.
-QString unreadableTextReason(const QString& path);
