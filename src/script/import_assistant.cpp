@@ -6,8 +6,9 @@
 #include "platform/dialogs.h"
 #include "script/script_window.h"
 
+#include "script/import_assistant.h"
+
 namespace {
-constexpr int MostPackagesOffered = 4;
 
 bool endsWord(char c) {
     return c == ' ' || c == '(' || c == '{' || c == '}' || c == ')' || c == ',' || c == '.' ||
@@ -46,12 +47,9 @@ void ScriptWindow::importPackage() {
 
     QString package = packages.first();
     if (packages.size() > 1) {
-        QStringList lines;
-        for (int i = 0; i < packages.size() && i < MostPackagesOffered; ++i)
-            lines << QStringLiteral("%1. %2").arg(i + 1).arg(packages[i]);
-        const auto answer = app().dialogs->inputBox(
-            lines.join(QLatin1Char('\n')) + QStringLiteral("\n\nEnter Package Number to import"),
-            QStringLiteral("Class Declared in many packages"), QString());
+        const auto answer = app().dialogs->inputBox(packageChoicePrompt(packages),
+                                                    QStringLiteral("Class Declared in many packages"),
+                                                    QString());
         if (!answer) return;
         bool ok = false;
         const int chosen = answer->trimmed().toInt(&ok);
@@ -78,4 +76,11 @@ void ScriptWindow::importPackage() {
     p.SetFocus();
     backup_code();
     markModified();
+}
+
+QString packageChoicePrompt(const QStringList& packages) {
+    QStringList lines;
+    for (int i = 0; i < packages.size() && i < MostPackagesOffered; ++i)
+        lines << QStringLiteral("%1. %2").arg(i + 1).arg(packages[i]);
+    return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\nEnter Package Number to import");
 }
