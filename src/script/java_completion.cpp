@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringListModel>
 #include <functional>
 
 #include "core/keyword_tables.h"
@@ -29,19 +30,17 @@ bool isIdentifier(char c) {
 }
 
 // The list passes arrow and page keys to itself and everything else to its owner.
-class MemberList : public QListWidget {
+class MemberList : public QListView {
 public:
     MemberList(QWidget* parent, std::function<void(QKeyEvent*)> otherKey)
-        : QListWidget(parent), otherKey_(std::move(otherKey)) {}
+        : QListView(parent), otherKey_(std::move(otherKey)) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->text().isEmpty() || event->key() == Qt::Key_Escape) {
-            if (event->key() == Qt::Key_Escape) otherKey_(event);
-            else QListWidget::keyPressEvent(event);
-            return;
-        }
-        otherKey_(event);
+        if (event->text().isEmpty() && event->key() != Qt::Key_Escape)
+            QListView::keyPressEvent(event);
+        else
+            otherKey_(event);
     }
 
 private:
@@ -58,14 +57,30 @@ QString memberName(const QString& insertion) {
 
 JavaCompletion::JavaCompletion(ScriptWindow& window)
     : window_(window),
-      jshow_(new MemberList(&window, [this](QKeyEvent* event) { listKeyPressed(event); })) {
+      jshow_(new MemberList(&window, [this](QKeyEvent* event) { listKeyPressed(event); })),
+      shown_(new QStringListModel(jshow_)),
+      files_(window.app().programFolder) {
     jshow_->setObjectName(QStringLiteral("jshow"));
+    jshow_->setModel(shown_);
     jshow_->setSelectionMode(QAbstractItemView::SingleSelection);
+    jshow_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     jshow_->setUniformItemSizes(true);
     jshow_->resize(ListWidth, ListHeight);
     jshow_->hide();
-    QObject::connect(jshow_, &QListWidget::itemDoubleClicked, jshow_,
-                     [this] { acceptSelected(); });
+    QObject::connect(jshow_, &QListView::doubleClicked, jshow_, [this] { acceptSelected(); });
+}
+
+QStringList JavaCompletion::shownItems() const { return shown_->stringList(); }
+
+int JavaCompletion::currentRow() const {
+    const QModelIndex current = jshow_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void JavaCompletion::setCurrentRow(int row) {
+    const QModelIndex index = shown_->index(row);
+    jshow_->setCurrentIndex(index);
+    jshow_->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 JavaCompletion::~JavaCompletion() = default;
@@ -90,7 +105,7 @@ bool JavaCompletion::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
         return true;
     case Qt::Key_Down:
         jshow_->setFocus();
-        if (jshow_->currentRow() < 0 && jshow_->count() > 0) jshow_->setCurrentRow(0);
+        if (currentRow() < 0 && !jput_.isEmpty()) setCurrentRow(0);
         keyCode = 0;
         return true;
     default:
@@ -122,23 +137,24 @@ bool JavaCompletion::openList(int dot) {
     EditorPane& pane = window_.pane();
     const int found = classOfExpression(pane.Text(), dot);
     if (found < 0) return false;
-    std::vector<MemberRecord> members = classMembers(window_.app().programFolder, found);
-    if (members.empty()) return false;
-    shownClass_ = found;
-    QStringList shown;
-    jput_.clear();
-    jreturn_.clear();
-    QSet<QString> listed;  // an overriding member hides the one it overrides
-    for (const MemberRecord& member : members) {
-        if (listed.contains(member.display)) continue;
-        listed.insert(member.display);
-        shown << member.display;
-        jput_ << member.insertion;
-        jreturn_.push_back(member.returns);
+    if (found != shownClass_) {
+        const std::vector<const MemberRecord*> members = files_.classMembers(found);
+        if (members.empty()) return false;
+        shownClass_ = found;
+        QStringList shown;
+        jput_.clear();
+        jreturn_.clear();
+        QSet<QString> listed;  // an overriding member hides the one it overrides
+        for (const MemberRecord* member : members) {
+            if (listed.contains(member->display)) continue;
+            listed.insert(member->display);
+            shown << member->display;
+            jput_ << member->insertion;
+            jreturn_.push_back(member->returns);
+        }
+        shown_->setStringList(shown);
     }
-    jshow_->clear();
-    jshow_->addItems(shown);
-    jshow_->setCurrentRow(0);
+    setCurrentRow(0);
 
     const QRect caret = pane.caretRect();
     QPoint at = pane.widget()->mapTo(&window_, caret.bottomLeft() + QPoint(0, 2));
@@ -170,15 +186,14 @@ void JavaCompletion::textChanged() {
     const QString prefix = QString::fromUtf8(typed);
     for (int row = 0; row < jput_.size(); ++row) {
         if (insertedText(jput_[row]).startsWith(prefix, Qt::CaseInsensitive)) {
-            jshow_->setCurrentRow(row);
-            jshow_->scrollToItem(jshow_->currentItem(), QAbstractItemView::PositionAtTop);
+            setCurrentRow(row);
             return;
         }
     }
 }
 
 void JavaCompletion::acceptSelected() {
-    const int row = jshow_->currentRow();
+    const int row = currentRow();
     const int start = typedStart();
     hideList();
     if (row < 0 || row >= jput_.size() || start < 0) return;
@@ -213,8 +228,8 @@ void JavaCompletion::listKeyPressed(QKeyEvent* event) {
 
 int JavaCompletion::returnedClass(int owner, const QString& member) const {
     if (owner < 0) return -1;
-    for (const MemberRecord& record : classMembers(window_.app().programFolder, owner))
-        if (memberName(record.insertion) == member) return record.returns;
+    for (const MemberRecord* record : files_.classMembers(owner))
+        if (memberName(record->insertion) == member) return record->returns;
     return -1;
 }
 
@@ -247,24 +262,32 @@ int JavaCompletion::classOfExpression(const QByteArray& text, int end, int depth
 
 int JavaCompletion::declaredClass(KeywordTables& tables, const QByteArray& text,
                                   const QString& word, int before) {
-    // A type, optionally with type arguments and array brackets, then names (each perhaps with
-    // an initial value) separated by commas, the last of them the word.
-    const QRegularExpression declaration(
-        QStringLiteral(R"((?<![\w.])([A-Za-z_$][\w$]*)\s*(?:<[^<>;()]*>)?\s*(?:\[\s*\]\s*)*\s)"
-                       R"(\s*(?:[A-Za-z_$][\w$]*\s*(?:=[^,;{}]*)?,\s*)*%1(?![\w$]))")
-            .arg(QRegularExpression::escape(word)));
+    // A type, perhaps with type arguments and array brackets, then names (each perhaps with an
+    // initial value) separated by commas.
+    static const QRegularExpression declaration(QStringLiteral(
+        R"((?<![\w.$])([A-Za-z_$][\w$]*)\s*(?:<[^<>;()]*>)?\s*(?:\[\s*\]\s*)*\s)"
+        R"(\s*([A-Za-z_$][\w$]*(?:\s*=[^,;{}]*)?(?:\s*,\s*[A-Za-z_$][\w$]*(?:\s*=[^,;{}]*)?)*))"));
+    static const QRegularExpression declaredName(QStringLiteral(R"((?:^|,)\s*([A-Za-z_$][\w$]*))"));
+    static const QRegularExpression initialValue(QStringLiteral("=[^,]*"));
+    // What follows "//" on a line is a comment.
+    static const QRegularExpression comment(QStringLiteral("//[^\r\n]*"));
     int blockEnd = before;
     for (;;) {
         const int open = int(text.lastIndexOf('{', std::max(0, blockEnd - 1)));
         const int blockStart = open < 0 || open >= blockEnd ? 0 : open + 1;
         QString block = QString::fromUtf8(text.mid(blockStart, blockEnd - blockStart));
-        // What follows "//" on a line is a comment.
-        static const QRegularExpression comment(QStringLiteral("//[^\r\n]*"));
         block.replace(comment, QString());
         int found = -1;
         for (auto it = declaration.globalMatch(block); it.hasNext();) {
-            const QString type = it.next().captured(1);
-            if (tables.IsJavaClass(type)) found = tables.results.foundJavaClassIndex;
+            const QRegularExpressionMatch match = it.next();
+            bool declares = false;
+            // Initial values are skipped: only the names at the start of each part count.
+            QString names = match.captured(2);
+            names.replace(initialValue, QString());
+            for (auto name = declaredName.globalMatch(names); name.hasNext() && !declares;)
+                declares = name.next().captured(1) == word;
+            if (declares && tables.IsJavaClass(match.captured(1)))
+                found = tables.results.foundJavaClassIndex;
         }
         if (found >= 0) return found;
         if (blockStart == 0) return -1;

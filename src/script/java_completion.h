@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <vector>
 
-class QListWidget;
+#include "script/member_files.h"
+
+class QListView;
+class QStringListModel;
 class QKeyEvent;
 class ScriptWindow;
 class KeywordTables;
@@ -17,7 +20,11 @@ public:
     explicit JavaCompletion(ScriptWindow& window);
     ~JavaCompletion();
 
-    QListWidget* jshow() const { return jshow_; }
+    QListView* jshow() const { return jshow_; }
+    // What jshow lists, and the row selected in it (-1 for none).
+    QStringList shownItems() const;
+    int currentRow() const;
+    void setCurrentRow(int row);
     const QStringList& jput() const { return jput_; }
     const std::vector<int>& jreturn() const { return jreturn_; }
     int shownClass() const { return shownClass_; }
@@ -46,7 +53,9 @@ private:
     void listKeyPressed(QKeyEvent* event);
 
     ScriptWindow& window_;
-    QListWidget* jshow_;
+    QListView* jshow_;
+    QStringListModel* shown_;
+    mutable MemberFiles files_;
     QStringList jput_;
     std::vector<int> jreturn_;
     int shownClass_ = -1;

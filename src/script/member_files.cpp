@@ -21,10 +21,14 @@ int leadingNumber(const QByteArray& line) {
     return ok ? value : -1;
 }
 
-// Reads one file's records into members; returns the position it inherits from, or -1.
-int readMemberFile(const QString& folder, int classPosition, std::vector<MemberRecord>& members) {
-    QFile file(QDir(folder).filePath(memberFileName(classPosition)));
-    if (!file.open(QIODevice::ReadOnly)) return -1;
+}  // namespace
+
+const MemberFiles::File& MemberFiles::file(int classPosition) {
+    const auto known = files_.find(classPosition);
+    if (known != files_.end()) return known->second;
+    File& read = files_[classPosition];
+    QFile file(QDir(folder_).filePath(memberFileName(classPosition)));
+    if (!file.open(QIODevice::ReadOnly)) return read;
     const QList<QByteArray> lines = file.readAll().split('\n');
     auto line = [&lines](qsizetype i) {
         QByteArray text = i < lines.size() ? lines[i] : QByteArray();
@@ -36,20 +40,22 @@ int readMemberFile(const QString& folder, int classPosition, std::vector<MemberR
         const QByteArray display = line(i + 1);
         const QByteArray returns = line(i + 2);
         if (insertion.isEmpty() || display.isEmpty() || returns.isEmpty()) break;
-        members.push_back({QString::fromUtf8(insertion), QString::fromUtf8(display),
-                           leadingNumber(returns)});
+        read.members.push_back({QString::fromUtf8(insertion), QString::fromUtf8(display),
+                                leadingNumber(returns)});
     }
     const QByteArray first = line(0);
-    return first.trimmed().isEmpty() ? -1 : leadingNumber(first);
+    read.inherits = first.trimmed().isEmpty() ? -1 : leadingNumber(first);
+    return read;
 }
-}  // namespace
 
-std::vector<MemberRecord> classMembers(const QString& programFolder, int classPosition) {
-    std::vector<MemberRecord> members;
+std::vector<const MemberRecord*> MemberFiles::classMembers(int classPosition) {
+    std::vector<const MemberRecord*> members;
     QSet<int> seen;  // a damaged file could name a class that inherits from itself
     for (int position = classPosition; position >= 0 && !seen.contains(position);) {
         seen.insert(position);
-        position = readMemberFile(programFolder, position, members);
+        const File& read = file(position);
+        for (const MemberRecord& member : read.members) members.push_back(&member);
+        position = read.inherits;
     }
     return members;
 }

@@ -59,9 +59,10 @@ void ScriptWindow::colourAll() {
     pairQuotes(text, 0, length, c.param, runs);
     applyRuns(p, runs);
 
-    p.SetSelStart(caret);
+    // Shown again first, so that the view goes back to the caret rather than the last run.
     p.SetVisible(true);
     p.SetHideSelection(false);
+    p.SetSelStart(caret);
     busy = false;
     backup_code();
     WaitWindow::hide();

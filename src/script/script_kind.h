@@ -3,9 +3,8 @@
 // script window class.
 #include <QString>
 
+#include "core/keyword_tables.h"
 #include "core/window_kind.h"
-
-class KeywordTables;
 
 struct ScriptKindRow {
     WindowKind kind;
@@ -15,6 +14,8 @@ struct ScriptKindRow {
     const char* commentMarker;  // a comment runs from the marker to the end of its line
     bool (KeywordTables::*isKeyword)(const QString&);
     bool (KeywordTables::*isObject)(const QString&);
+    KeywordTableId keywordTable;  // the tables the two lookups search
+    KeywordTableId objectTable;
     bool braceTemplate;  // "{" writes a block, Enter takes an undo snapshot
     bool memberLists;    // "." lists members, the import assistant works
     bool correctsCase;   // typed keywords and objects take the table's spelling

@@ -31,11 +31,38 @@ int indexOf(const QByteArray& text, char wanted, int from, int to) {
 }  // namespace
 
 WordClassifier::WordClassifier(KeywordTables& tables, const ScriptKindRow& row)
-    : tables_(tables), row_(row) {}
+    : tables_(tables), row_(row) {
+    for (KeywordTableId id : {row.keywordTable, row.objectTable})
+        for (const QString& entry : tables.table(id)) addToFilter(entry.trimmed());
+}
+
+quint64 WordClassifier::foldedHash(const char* word, int length) {
+    quint64 hash = 14695981039346656037ull;  // FNV-1a
+    for (int i = 0; i < length; ++i) {
+        char c = word[i];
+        if (c >= 'A' && c <= 'Z') c = char(c + 32);
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool WordClassifier::mayBeInTables(quint64 hash) const {
+    const unsigned a = unsigned(hash) & 0xFFFF;
+    const unsigned b = unsigned(hash >> 32) & 0xFFFF;
+    return (filter_[a >> 6] >> (a & 63) & 1) && (filter_[b >> 6] >> (b & 63) & 1);
+}
+
+void WordClassifier::addToFilter(const QString& word) {
+    if (word.isEmpty()) return;
+    const QByteArray bytes = word.toUtf8();
+    const quint64 hash = foldedHash(bytes.constData(), int(bytes.size()));
+    for (const unsigned bit : {unsigned(hash) & 0xFFFF, unsigned(hash >> 32) & 0xFFFF})
+        filter_[bit >> 6] |= quint64(1) << (bit & 63);
+}
 
 const WordClassifier::Answer& WordClassifier::classify(const char* word, int length) {
     static const Answer plain;
-    if (length > LongestTableWord) return plain;
+    if (length > LongestTableWord || !mayBeInTables(foldedHash(word, length))) return plain;
     const QByteArray key = QByteArray::fromRawData(word, length);
     const auto known = known_.constFind(key);
     if (known != known_.constEnd()) return *known;

@@ -4,6 +4,7 @@
 // which stretch takes which colour; the passes of ScriptColouring hand the runs to a pane.
 #include <QByteArray>
 #include <QHash>
+#include <array>
 #include <vector>
 
 #include "core/colour.h"
@@ -33,9 +34,16 @@ public:
     const Answer& classify(const char* word, int length);
 
 private:
+    // A filter over the tables' words, letter case folded: a word it does not hold is in
+    // neither table, and most words of a script are answered by it alone.
+    static quint64 foldedHash(const char* word, int length);
+    bool mayBeInTables(quint64 hash) const;
+    void addToFilter(const QString& word);
+
     KeywordTables& tables_;
     const ScriptKindRow& row_;
     QHash<QByteArray, Answer> known_;
+    std::array<quint64, 1024> filter_{};
 };
 
 // Colour runs in text order; a run that continues the previous one in the same colour widens it.
