@@ -159,6 +159,7 @@ void ScriptWindow::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
 
 void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
     Q_UNUSED(shift)
+    if (completion_) completion_->hideList();  // the caret is going elsewhere
     if (button == Qt::RightButton)
         popupEditMenuAt(*this, pane().widget()->mapTo(this, QPoint(x, y)));
 }
