@@ -29,6 +29,7 @@
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
 #include "shell/window_layout.h"
+#include "script/script_commands.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -139,6 +140,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
