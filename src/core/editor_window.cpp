@@ -81,6 +81,12 @@ void EditorWindow::redo_code() {
     Initcount();
 }
 
+void EditorWindow::documentOpened() {
+    undo_->clear();
+    backup_code();
+    setModifiedTag(QStringLiteral("s"));
+}
+
 void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
 
 void EditorWindow::activate() {

@@ -37,6 +37,10 @@ public:
     void undo_code();
     void redo_code();
     UndoRing& undoRing() { return *undo_; }
+    // The pane now holds a document just opened (from a file, a list, an address): it is
+    // unmodified and its text starts the undo history, so that Undo never goes back past it.
+    // Every opener calls this once the text and its colours are in place.
+    void documentOpened();
 
     int autosaveTicks = 0;
 

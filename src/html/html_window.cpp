@@ -302,7 +302,8 @@ void HtmlWindow::KeyPress(int& keyAscii) {
     EditorPane& p = pane();
     if (p.SelStart() == 0) return;
     BusyFlag busy(colouringBusy);
-    if (p.SelLength() > 0 && keyAscii != '\b') {
+    // A typed character replaces the selection; Enter does too, below, with its CR LF.
+    if (p.SelLength() > 0 && keyAscii != '\b' && keyAscii != '\r') {
         p.SetSelText(QString(QChar(keyAscii)));
         keyAscii = 0;
         return;

@@ -72,7 +72,7 @@ bool HtmlWindow::loadDocument(const QString& path) {
     int start = 0;
     int length = p.TextLength();
     refreshCode(start, length);
-    setModifiedTag(QStringLiteral("s"));
+    documentOpened();
     p.SetVisible(true);
     return true;
 }

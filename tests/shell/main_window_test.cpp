@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include "core/editor_window.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
+#include "html/html_window.h"
 #include "platform/user_settings.h"
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
@@ -378,4 +380,36 @@ TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
     EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
     run("mnuViewToolbar");
     EXPECT_TRUE(frame->toolBar()->isVisible());
+}
+
+TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
+    const QString page = QDir(TestEnvironment::programFolder()).filePath("opened.html");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>opened</p>");
+    file.close();
+    dialogs.textAnswers.push_back(page);
+    run("openhtml");
+    EditorWindow* menuOpened = app.activeWindow();
+    frame->openFiles({page});
+    EditorWindow* commandLineOpened = app.activeWindow();
+    ASSERT_NE(menuOpened, commandLineOpened);
+
+    for (EditorWindow* window : {menuOpened, commandLineOpened}) {
+        frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+        window->activate();
+        EXPECT_FALSE(on("Undo") || button(14));
+        window->undo_code();
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+
+        window->pane().SetSelStart(9);
+        run("td");  // an edit that takes its snapshot
+        ASSERT_NE(window->pane().Text(), "<p>opened</p>");
+        EXPECT_TRUE(on("Undo") && button(14));
+        run("Undo");
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+        EXPECT_FALSE(on("Undo") || button(14));
+        window->undo_code();
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+    }
 }
