@@ -30,6 +30,8 @@ public:
 
     QsciScintilla* scintilla() const;
     bool loadedAsLatin1() const { return latin1_; }
+    // Whether SaveFile writes Latin-1, for a document put back without its file.
+    void setLatin1(bool on) { latin1_ = on; }
 
     QWidget* widget() override;
     void setEventHandler(PaneEvents* handler) override { handler_ = handler; }

@@ -59,6 +59,7 @@ public:
     bool tagOpened = false;
 
 protected:
+    void showRecoveredText(const QByteArray& text) override;
     void Change() override;
     void SelChange() override;
     void KeyPress(int& keyAscii) override;

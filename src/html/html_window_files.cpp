@@ -52,6 +52,16 @@ bool HtmlWindow::loadDocument(const QString& path) {
     return true;
 }
 
+void HtmlWindow::showRecoveredText(const QByteArray& text) {
+    colouringBusy = true;
+    pane().SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
+    pane().SetText(text);
+    colouringBusy = false;
+    int start = 0;
+    int length = pane().TextLength();
+    refreshCode(start, length);
+}
+
 bool HtmlWindow::writeDocument(const QString& path) {
     QString error;
     if (!pane().SaveFile(path, FilePlainText, &error)) {

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 
+#include "core/recovery_store.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
@@ -39,6 +40,16 @@ void mdiform1::openFiles(const QStringList& paths) {
             reactivateActiveChild();
         }
     }
+}
+
+bool mdiform1::recoverDocument(const RecoveredDocument& document) {
+    EditorWindow* window = nullptr;
+    switch (document.kind) {
+    default: window = new HtmlWindow(app_); break;
+    }
+    window->recoverDocument(document.text, document.caption, document.latin1);
+    showChild(window);
+    return true;
 }
 
 void mdiform1::closeActive() {
