@@ -1,0 +1,49 @@
+#include "script/vbscript/vbs_messages.h"
+
+namespace vbs {
+
+namespace {
+// In the order of Message.
+const char* const texts[] = {
+    "Syntax error",
+    "Expected '('",
+    "Expected ')'",
+    "Expected identifier",
+    "Expected '='",
+    "Expected 'If'",
+    "Expected 'To'",
+    "Expected 'End'",
+    "Expected 'Function'",
+    "Expected 'Sub'",
+    "Expected 'Then'",
+    "Expected 'Wend'",
+    "Expected 'Loop'",
+    "Expected 'Next'",
+    "Expected 'Case'",
+    "Expected 'Select'",
+    "Expected expression",
+    "Expected statement",
+    "Expected end of statement",
+    "Expected integer constant",
+    "Expected 'While', 'Until' or end of statement",
+    "Expected 'With'",
+    "Identifier too long",
+    "Invalid number",
+    "Invalid character",
+    "Unterminated string constant",
+    "Invalid 'exit' statement",
+    "'loop' without 'do'",
+    "Cannot use parentheses when calling a Sub",
+    "Expected literal constant",
+    "Expected 'In'",
+    "Expected 'Class'",
+    "Expected Let or Set or Get in property declaration",
+    "Expected 'Property'",
+    "Unexpected 'Next'",
+};
+static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::UnexpectedNext) + 1);
+}  // namespace
+
+const char* messageText(Message message) { return texts[std::size_t(message)]; }
+
+}  // namespace vbs
