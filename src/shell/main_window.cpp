@@ -26,6 +26,8 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "script/java_tools_commands.h"
+#include "script/script_check_commands.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -131,6 +133,8 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerScriptCheckCommands(app_);
+    registerJavaToolCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
