@@ -1,5 +1,6 @@
 #include "script/java_tools_dialogs.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -77,74 +78,85 @@ void ToolDialog::showEvent(QShowEvent* event) {
 }
 
 namespace {
-ToolDialog* openDialog(ToolDialog* dialog) {
+QWidget* frameWidget(AppState& app) { return app.frame ? app.frame->frameWidget() : nullptr; }
+
+// Shows the dialog of that name, made by `make` unless one is open already (then it is only
+// brought forward).
+ToolDialog* openDialog(const QString& name, const std::function<ToolDialog*()>& make) {
+    ToolDialog* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) dialog = qobject_cast<ToolDialog*>(w);
+    if (!dialog) dialog = make();
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
     return dialog;
 }
-
-QWidget* frameWidget(AppState& app) { return app.frame ? app.frame->frameWidget() : nullptr; }
 }  // namespace
 
 ToolDialog* openSetPathDialog(AppState& app) {
-    auto* dialog = new ToolDialog(
-        QStringLiteral("brvpath"), QStringLiteral("Set Path"),
-        {{QStringLiteral("Text1"), QStringLiteral("&Folder of java and javac:")}},
-        [&app](ToolDialog& d) { JavaTools::writeJdkFolder(app, d.text(0)); },
-        frameWidget(app));
-    dialog->field(0)->setText(JavaTools::readJdkFolder());
-    dialog->addFieldButton(QStringLiteral("Command1"), QStringLiteral("..."), [&app](ToolDialog& d) {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Open java.exe");
-        request.filter = QStringLiteral("java.exe|Java.exe");
-        // Cancelled: the field keeps its text.
-        if (const auto chosen = app.dialogs->openFile(request))
-            d.field(0)->setText(JavaTools::folderOfProgram(*chosen));
+    return openDialog(QStringLiteral("brvpath"), [&app] {
+        auto* dialog = new ToolDialog(
+            QStringLiteral("brvpath"), QStringLiteral("Set Path"),
+            {{QStringLiteral("Text1"), QStringLiteral("&Folder of java and javac:")}},
+            [&app](ToolDialog& d) { JavaTools::writeJdkFolder(app, d.text(0)); }, frameWidget(app));
+        dialog->field(0)->setText(JavaTools::readJdkFolder());
+        dialog->addFieldButton(QStringLiteral("Command1"), QStringLiteral("..."), [&app](ToolDialog& d) {
+            FileDialogRequest request;
+            request.title = QStringLiteral("Open java.exe");
+            request.filter = QStringLiteral("java.exe|Java.exe");
+            // Cancelled: the field keeps its text.
+            if (const auto chosen = app.dialogs->openFile(request))
+                d.field(0)->setText(JavaTools::folderOfProgram(*chosen));
+        });
+        return dialog;
     });
-    return openDialog(dialog);
 }
 
 ToolDialog* openRunDialog(AppState& app) {
-    auto* dialog = new ToolDialog(
-        QStringLiteral("runjava"), QStringLiteral("Run"),
-        {{QStringLiteral("Text1"), QStringLiteral("&Class name:")}},
-        [&app](ToolDialog& d) {
-            JavaTools::runTool(app, QStringLiteral("java ") + d.text(0), ConsoleShow::Maximised);
-        },
-        frameWidget(app));
-    // The class name under the caret starts at once.
-    dialog->setOnFirstShow([&app](ToolDialog& d) {
-        EditorWindow* java = app.currentJavaWindow.data();
-        if (!java) return;
-        d.field(0)->setText(JavaTools::wordAtCaret(java->pane()));
-        if (!d.text(0).isEmpty()) d.okClicked();
+    return openDialog(QStringLiteral("runjava"), [&app] {
+        auto* dialog = new ToolDialog(
+            QStringLiteral("runjava"), QStringLiteral("Run"),
+            {{QStringLiteral("Text1"), QStringLiteral("&Class name:")}},
+            [&app](ToolDialog& d) {
+                JavaTools::runTool(app, QStringLiteral("java ") + d.text(0), ConsoleShow::Maximised);
+            },
+            frameWidget(app));
+        // The class name under the caret starts at once.
+        dialog->setOnFirstShow([&app](ToolDialog& d) {
+            EditorWindow* java = app.currentJavaWindow.data();
+            if (!java) return;
+            d.field(0)->setText(JavaTools::wordAtCaret(java->pane()));
+            if (!d.text(0).isEmpty()) d.okClicked();
+        });
+        return dialog;
     });
-    return openDialog(dialog);
 }
 
 ToolDialog* openAppletDialog(AppState& app) {
-    auto* dialog = new ToolDialog(
-        QStringLiteral("appletv"), QStringLiteral("Java AppletViewer "),
-        {{QStringLiteral("Text1"), QStringLiteral("&Height"), true},
-         {QStringLiteral("Text2"), QStringLiteral("&Width"), true}},
-        [&app](ToolDialog& d) {
-            EditorWindow* java = app.currentJavaWindow.data();
-            if (!java) return;
-            const QByteArray page = JavaTools::appletPage(JavaTools::classNameOfSource(java->caption()),
-                                                          d.text(0), d.text(1));
-            if (!JavaTools::writeToolFile(app, JavaTools::appletPageFile(), page)) return;
-            JavaTools::runTool(app, QStringLiteral("Appletviewer temp.html"), ConsoleShow::Normal);
-        },
-        frameWidget(app));
-    return openDialog(dialog);
+    return openDialog(QStringLiteral("appletv"), [&app] {
+        return new ToolDialog(
+            QStringLiteral("appletv"), QStringLiteral("Java AppletViewer "),
+            {{QStringLiteral("Text1"), QStringLiteral("&Height"), true},
+             {QStringLiteral("Text2"), QStringLiteral("&Width"), true}},
+            [&app](ToolDialog& d) {
+                EditorWindow* java = app.currentJavaWindow.data();
+                if (!java) return;
+                const QByteArray page = JavaTools::appletPage(
+                    JavaTools::classNameOfSource(java->caption()), d.text(0), d.text(1));
+                if (!JavaTools::writeToolFile(app, JavaTools::appletPageFile(), page)) return;
+                JavaTools::runTool(app, QStringLiteral("Appletviewer temp.html"), ConsoleShow::Normal);
+            },
+            frameWidget(app));
+    });
 }
 
 ToolDialog* openCommandDialog(AppState& app) {
-    auto* dialog = new ToolDialog(
-        QStringLiteral("cmd1"), QStringLiteral("Command"),
-        {{QStringLiteral("Text1"), QStringLiteral("&Command line:")}},
-        [&app](ToolDialog& d) { JavaTools::runTool(app, d.text(0), ConsoleShow::Normal); },
-        frameWidget(app));
-    return openDialog(dialog);
+    return openDialog(QStringLiteral("cmd1"), [&app] {
+        return new ToolDialog(
+            QStringLiteral("cmd1"), QStringLiteral("Command"),
+            {{QStringLiteral("Text1"), QStringLiteral("&Command line:")}},
+            [&app](ToolDialog& d) { JavaTools::runTool(app, d.text(0), ConsoleShow::Normal); },
+            frameWidget(app));
+    });
 }

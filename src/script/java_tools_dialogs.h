@@ -40,7 +40,8 @@ private:
     Action onFirstShow_;
 };
 
-// The dialogs; each opens modeless above the main window and deletes itself when closed.
+// The dialogs; each opens modeless above the main window (or comes forward when it is open
+// already) and deletes itself when closed.
 ToolDialog* openSetPathDialog(AppState& app);   // brvpath
 ToolDialog* openRunDialog(AppState& app);       // runjava
 ToolDialog* openAppletDialog(AppState& app);    // appletv

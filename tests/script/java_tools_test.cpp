@@ -63,8 +63,12 @@ TEST_F(JavaToolsTest, EachCommandWritesTheThreeBatchLines) {
     EXPECT_EQ(runs[0].sourceFolder, QStringLiteral("/home/ann/src"));
 
     commands.run(QStringLiteral("comm"));
+    commands.run(QStringLiteral("comm"));  // the open dialog only comes forward
     ToolDialog* cmd1 = dialog(QStringLiteral("cmd1"));
     ASSERT_TRUE(cmd1);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) open += w->objectName() == "cmd1" && w->isVisible();
+    EXPECT_EQ(open, 1);
     QTest::keyClicks(field(cmd1, "Text1"), QStringLiteral("ls -l \"a b\" | wc"));
     clickOk(cmd1);
     ASSERT_EQ(runs.size(), 2u);
