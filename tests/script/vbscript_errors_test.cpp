@@ -33,6 +33,8 @@ const ErrorCase errorCases[] = {
     {"For i = 1 To 3\n  If i Then\n    x\nNext\n", 4, "Expected 'End'"},
     // Words left out or misplaced.
     {"x = 1\nIf x = 1\n y\nEnd If\n", 2, "Expected 'Then'"},
+    {"If a Then b End Sub\n", 1, "Expected 'If'"},
+    {"If a Then For i = 1 To 2: Next\n", 1, "Syntax error"},
     {"x = 1\nElse\n", 2, "Expected statement"},
     {"Case 1\n", 1, "Expected statement"},
     {"Next\n", 1, "Unexpected 'Next'"},
@@ -44,7 +46,6 @@ const ErrorCase errorCases[] = {
     {"For i = 1 2\nNext\n", 1, "Expected 'To'"},
     {"For Each x coll\nNext\n", 1, "Expected 'In'"},
     {"Do x\nLoop\n", 1, "Expected 'While', 'Until' or end of statement"},
-    {"Property Foo\nEnd Property\n", 1, "Expected Let or Set or Get in property declaration"},
     {"Class C\nProperty Get A\nEnd Sub\nEnd Class\n", 3, "Expected 'Property'"},
     {"Class C\nEnd Sub\n", 2, "Expected 'Class'"},
     {"Dim 1a\n", 1, "Expected identifier"},

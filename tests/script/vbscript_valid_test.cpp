@@ -25,7 +25,8 @@ const ValidCase validCases[] = {
               "x.y(1)\nfoo -1\nCall Me.Bar(1)\n"},
     {"single-line if", "If a Then b = 1\nIf a Then b = 1 Else b = 2\nIf a Then x: y Else z: w\n"
                        "If a Then If b Then c Else d\nSub S: If a Then Exit Sub\nEnd Sub\nIf a Then WScript.Quit 1\n"
-                       "If a Then Else b\n"},
+                       "If a Then Else b\nIf x Then: y = 1\nIf a Then b End If\nIf a Then b: End If\n"
+                       "If a Then b Else c End If\nIf a Then b Else If c Then d End If\n"},
     {"block if", "If a > 1 Then\n  b\nElseIf a = 1 Then\n  c\nElseIf a Then d\nElse\n  e\nEnd If\n"
                  "If x Then ' comment\r\n  y = 1\r\nEnd If\r\n"
                  "If a Then\nElse If b Then\n c\n End If\nEnd If\n"},
@@ -64,6 +65,9 @@ const ValidCase validCases[] = {
                           "If a And _\n   b Then\nEnd If\nx = \"a\" &_\n\"b\"\n"},
     {"colons and rem", "a = 1: b = 2: Rem done\nc = 3 ' trailing\n:\n: a = 1\n"},
     {"keywords after a dot", "x = obj.Type + obj.End + obj.Class + obj.Next\nobj.Select\nrs.Fields.Item(\"a\").Value = 1\n"},
+    {"names that are keywords only in place", "For Each property In item.Properties_\n"
+                                              "  WScript.Echo property.Name\nNext\nstep = 1: error = 2\n"
+                                              "explicit = default + get + preserve\nSub S(property)\nEnd Sub\n"},
     {"mixed case keywords", "IF a THEN\n b\nend if\nfor I = 1 to 2: NEXT\nDO: LOOP\n"},
     {"lone CR and LF line ends", "a = 1\rb = 2\nc = 3\r\n"},
     {"utf-8 in strings and comments", "' caf\xC3\xA9\nx = \"\xC3\xA9t\xC3\xA9\"\n"},

@@ -226,7 +226,8 @@ private:
         if (text.size() > longestIdentifier) return error(Message::IdentifierTooLong);
         // After "." every word is a member name, keywords included (obj.Type, x.End).
         const bool member = !out_.empty() && out_.back().kind == TokenKind::Dot && !space_;
-        const int keyword = member ? -1 : findKeyword(text);
+        int keyword = member ? -1 : findKeyword(text);
+        if (keyword == int(Keyword::Property) && !startsPropertyWord(j)) keyword = -1;
         if (keyword == int(Keyword::Rem) && atStatementStart()) {
             skipToLineEnd();
             return true;
@@ -237,6 +238,20 @@ private:
             push(TokenKind::Identifier, 0, i_, text.size());
         i_ = j;
         return true;
+    }
+
+    // "Property" is a name like any other ("For Each property In item.Properties_") except in
+    // "Property Get/Let/Set", "End Property" and "Exit Property".
+    bool startsPropertyWord(std::size_t after) const {
+        if (!out_.empty() && (out_.back().is(Keyword::End) || out_.back().is(Keyword::Exit))) return true;
+        while (after < s_.size() && (s_[after] == ' ' || s_[after] == '\t')) ++after;
+        std::size_t end = after;
+        while (end < s_.size() && isWordChar(s_[end])) ++end;
+        if (end - after != 3) return false;
+        const std::string_view next = s_.substr(after, 3);
+        for (const char* kind : {"get", "let", "set"})
+            if (lower(next[0]) == kind[0] && lower(next[1]) == kind[1] && lower(next[2]) == kind[2]) return true;
+        return false;
     }
 
     bool number() {

@@ -37,7 +37,6 @@ const char* const texts[] = {
     "Expected literal constant",
     "Expected 'In'",
     "Expected 'Class'",
-    "Expected Let or Set or Get in property declaration",
     "Expected 'Property'",
     "Unexpected 'Next'",
 };

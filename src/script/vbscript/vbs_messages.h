@@ -38,7 +38,6 @@ enum class Message : std::uint8_t {
     ExpectedLiteralConstant,
     ExpectedIn,
     ExpectedClass,
-    ExpectedPropertyKind,
     ExpectedProperty,
     UnexpectedNext,
 };

@@ -106,7 +106,8 @@ private:
     bool atEndOfStatement() const {
         const Token& t = peek();
         return t.kind == TokenKind::Newline || t.kind == TokenKind::Colon ||
-               t.kind == TokenKind::EndOfText || (singleLineIf_ > 0 && t.is(Keyword::Else));
+               t.kind == TokenKind::EndOfText ||
+               (singleLineIf_ > 0 && (t.is(Keyword::Else) || t.is(Keyword::End)));
     }
     void endOfStatement() const {
         if (!atEndOfStatement()) fail(Message::ExpectedEndOfStatement);
@@ -375,21 +376,22 @@ private:
             blockIf();
             return;
         }
+        // One line: "If a Then b: c Else d", optionally closed by "End If" on the same line.
         ++singleLineIf_;
-        if (!peek().is(Keyword::Else)) simpleStatements();
+        simpleStatements();
         if (accept(Keyword::Else)) simpleStatements();
+        if (accept(Keyword::End) && !accept(Keyword::If)) fail(Message::ExpectedIf);
         --singleLineIf_;
     }
 
-    // The statements of a one-line If branch, separated by ":".
+    // The statements of a one-line If branch, separated by ":" (empty ones too).
     void simpleStatements() {
         for (;;) {
-            statement();
-            if (!acceptKind(TokenKind::Colon)) {
-                endOfStatement();
-                return;
+            while (acceptKind(TokenKind::Colon)) {
             }
             if (atEndOfStatement()) return;
+            statement();
+            endOfStatement();
         }
     }
 
@@ -495,11 +497,10 @@ private:
             closeWith(Keyword::Function, Message::ExpectedFunction);
     }
 
-    // Property Get, Let or Set, then the procedure.
+    // Property Get, Let or Set (the lexer makes "Property" a keyword only before these three),
+    // then the procedure.
     void property() {
         advance();
-        if (!isWord("get") && !peek().is(Keyword::Let) && !peek().is(Keyword::Set))
-            fail(Message::ExpectedPropertyKind);
         advance();
         procedureBody(Procedure::Property);
         closeWith(Keyword::Property, Message::ExpectedProperty);
