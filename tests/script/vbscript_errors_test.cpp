@@ -78,6 +78,19 @@ const ErrorCase errorCases[] = {
     {"a = 1\r\rIf b\r", 3, "Expected 'Then'"},
 };
 
+TEST(VbscriptErrors, NestingBeyondAnyScriptEndsTheCheckInsteadOfTheProgram) {
+    const QByteArray parentheses = "x = " + QByteArray(200000, '(') + "1";
+    const QByteArray ifs = QByteArray("If a Then\n").repeated(50000);
+    const QByteArray unary = "x = " + QByteArray(200000, '-') + "1";
+    for (const QByteArray& text : {parentheses, ifs, unary}) {
+        const auto error = checkVbscript(text);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->description.toStdString(), "Out of memory");
+    }
+    // Deep but reasonable nesting is fine.
+    EXPECT_FALSE(checkVbscript("x = " + QByteArray(200, '(') + "1" + QByteArray(200, ')') + "\n"));
+}
+
 TEST(VbscriptErrors, EachBrokenScriptReportsItsLineAndDescription) {
     for (const ErrorCase& c : errorCases) {
         const auto error = checkVbscript(QByteArray(c.source));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "script/vbscript/vbscript_checker.h"
+#include "vbscript_samples.h"
 
 namespace {
 
@@ -80,113 +81,6 @@ TEST(VbscriptValid, EachStatementAndExpressionFormChecksClean) {
                             << (error ? error->description.toStdString() : "");
     }
 }
-
-// Whole scripts in the styles people write: administration with WScript and WMI, classes,
-// error handling, long concatenations over continued lines.
-const char* const realisticScripts[] = {
-    R"VBS(' Lists the services that are stopped and writes them to a log.
-Option Explicit
-On Error Resume Next
-
-Const ForAppending = 8, LOG_NAME = "services.log"
-Dim objWMI, colServices, objService, fso, logFile, strComputer, count
-
-strComputer = "."
-If WScript.Arguments.Count > 0 Then strComputer = WScript.Arguments(0)
-
-Set objWMI = GetObject("winmgmts:{impersonationLevel=impersonate}!\\" & _
-                       strComputer & "\root\cimv2")
-If Err.Number <> 0 Then
-    WScript.Echo "Cannot connect to " & strComputer & ": " & Err.Description
-    WScript.Quit 1
-End If
-On Error GoTo 0
-
-Set fso = CreateObject("Scripting.FileSystemObject")
-Set logFile = fso.OpenTextFile(LOG_NAME, ForAppending, True)
-Set colServices = objWMI.ExecQuery("SELECT * FROM Win32_Service WHERE State = 'Stopped'")
-count = 0
-For Each objService In colServices
-    If objService.StartMode = "Auto" Then
-        logFile.WriteLine Now & vbTab & objService.Name & vbTab & objService.DisplayName
-        count = count + 1
-    End If
-Next
-logFile.Close
-WScript.Echo count & " automatic services are stopped."
-)VBS",
-    R"VBS(Class Stack
-    Private items(), top
-
-    Private Sub Class_Initialize()
-        ReDim items(15)
-        top = -1
-    End Sub
-
-    Public Sub Push(ByVal value)
-        top = top + 1
-        If top > UBound(items) Then ReDim Preserve items(UBound(items) * 2 + 1)
-        If IsObject(value) Then
-            Set items(top) = value
-        Else
-            items(top) = value
-        End If
-    End Sub
-
-    Public Function Pop()
-        If top < 0 Then Err.Raise vbObjectError + 1, "Stack", "Stack is empty"
-        Pop = items(top)
-        top = top - 1
-    End Function
-
-    Public Property Get Count()
-        Count = top + 1
-    End Property
-End Class
-
-Dim s : Set s = New Stack
-s.Push 1 : s.Push "two"
-Do While s.Count > 0
-    WScript.Echo s.Pop()
-Loop
-)VBS",
-    R"VBS(' Copies new files from a share, keeping a dictionary of what was seen.
-Dim fso, dict, src, dst, f, shell, rc
-Set fso = CreateObject("Scripting.FileSystemObject")
-Set dict = CreateObject("Scripting.Dictionary")
-Set shell = WScript.CreateObject("WScript.Shell")
-src = shell.ExpandEnvironmentStrings("%USERPROFILE%") & "\Documents"
-dst = "\\server\backup\" & shell.ExpandEnvironmentStrings("%USERNAME%")
-If Not fso.FolderExists(dst) Then fso.CreateFolder dst
-For Each f In fso.GetFolder(src).Files
-    Select Case LCase(fso.GetExtensionName(f.Name))
-        Case "doc", "xls", "txt"
-            If Not dict.Exists(f.Name) Then
-                dict.Add f.Name, f.DateLastModified
-                f.Copy dst & "\" & f.Name, True
-            ElseIf dict(f.Name) < f.DateLastModified Then
-                dict(f.Name) = f.DateLastModified
-            End If
-        Case "tmp": f.Delete
-        Case Else
-    End Select
-Next
-rc = shell.Run("cmd /c dir """ & dst & """ > nul", 0, True)
-WScript.Echo "Done: " & dict.Count & " files (" & rc & ")"
-Function Pad(ByVal s, n)
-    Do Until Len(s) >= n
-        s = "0" & s
-    Loop
-    Pad = s
-End Function
-Sub Report(msg)
-    Dim ts
-    ts = Year(Now) & "-" & Pad(Month(Now), 2) & "-" & Pad(Day(Now), 2)
-    WScript.StdOut.WriteLine ts & " " & msg
-End Sub
-Report "finished"
-)VBS",
-};
 
 TEST(VbscriptValid, RealisticScriptsCheckClean) {
     for (const char* script : realisticScripts) {

@@ -39,8 +39,9 @@ const char* const texts[] = {
     "Expected 'Class'",
     "Expected 'Property'",
     "Unexpected 'Next'",
+    "Out of memory",
 };
-static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::UnexpectedNext) + 1);
+static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::OutOfMemory) + 1);
 }  // namespace
 
 const char* messageText(Message message) { return texts[std::size_t(message)]; }

@@ -40,6 +40,7 @@ enum class Message : std::uint8_t {
     ExpectedClass,
     ExpectedProperty,
     UnexpectedNext,
+    OutOfMemory,
 };
 
 const char* messageText(Message message);

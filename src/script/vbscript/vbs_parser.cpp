@@ -157,8 +157,20 @@ private:
         }
     }
 
+    // Nesting (of blocks and of parentheses) deeper than any script has would run the reader
+    // out of stack; it ends the check as it ended the classic engine's.
+    struct Nesting {
+        explicit Nesting(Parser& parser) : parser_(parser) {
+            if (++parser_.depth_ > maxDepth) parser_.fail(Message::OutOfMemory);
+        }
+        ~Nesting() { --parser_.depth_; }
+        Parser& parser_;
+    };
+    static constexpr int maxDepth = 1000;
+
     // Statements up to the end of the text or a closing word, which is left for the caller.
     void block(bool nested) {
+        const Nesting nesting(*this);
         for (;;) {
             skipSeparators();
             const Token& t = peek();
@@ -586,6 +598,7 @@ private:
 
     // ---- Expressions ----
     void expression(int minPrecedence = PrecImp) {
+        const Nesting nesting(*this);
         operand();
         binaryTail(minPrecedence);
     }
@@ -624,6 +637,7 @@ private:
     }
 
     void operand() {
+        const Nesting nesting(*this);
         const Token& t = peek();
         switch (t.kind) {
         case TokenKind::Number:
@@ -730,6 +744,7 @@ private:
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
     int singleLineIf_ = 0;
+    int depth_ = 0;
     int doDepth_ = 0;
     int forDepth_ = 0;
     Procedure procedure_ = Procedure::None;
