@@ -26,8 +26,8 @@ QStringList batchLines(const QString& batchFile, QString* error) {
 }  // namespace
 
 ConsoleWindow* ConsoleWindow::start(const QString& batchFile, ConsoleShow show,
-                                    const QProcessEnvironment& environment) {
-    auto* console = new ConsoleWindow(batchFile, environment);
+                                    const QProcessEnvironment& environment, QWidget* owner) {
+    auto* console = new ConsoleWindow(batchFile, environment, owner);
     if (show == ConsoleShow::Maximised)
         console->showMaximized();
     else
@@ -38,8 +38,9 @@ ConsoleWindow* ConsoleWindow::start(const QString& batchFile, ConsoleShow show,
     return console;
 }
 
-ConsoleWindow::ConsoleWindow(const QString& batchFile, const QProcessEnvironment& environment)
-    : folder_(QFileInfo(batchFile).absolutePath()), environment_(environment) {
+ConsoleWindow::ConsoleWindow(const QString& batchFile, const QProcessEnvironment& environment,
+                             QWidget* owner)
+    : QWidget(owner, Qt::Window), folder_(QFileInfo(batchFile).absolutePath()), environment_(environment) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QDir::toNativeSeparators(QFileInfo(batchFile).absoluteFilePath()));
     resize(720, 400);

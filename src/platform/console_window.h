@@ -19,10 +19,12 @@ class ConsoleWindow : public QWidget {
     Q_OBJECT
 public:
     // Opens a console that runs the batch file and deletes itself when closed. The commands
-    // get the environment given (PATH changed by the batch file's own path line).
+    // get the environment given (PATH changed by the batch file's own path line). A console
+    // given an owner window closes with it, ending its command.
     static ConsoleWindow* start(const QString& batchFile, ConsoleShow show,
                                 const QProcessEnvironment& environment =
-                                    QProcessEnvironment::systemEnvironment());
+                                    QProcessEnvironment::systemEnvironment(),
+                                QWidget* owner = nullptr);
     ~ConsoleWindow() override;
 
     QString text() const;
@@ -37,7 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ConsoleWindow(const QString& batchFile, const QProcessEnvironment& environment);
+    ConsoleWindow(const QString& batchFile, const QProcessEnvironment& environment, QWidget* owner);
     void runNextLine();
     void runCommand(const QString& line);
     void appendOutput();

@@ -7,6 +7,7 @@
 #include "core/delimited_reader.h"
 #include "core/editor_pane.h"
 #include "core/editor_window.h"
+#include "core/frame.h"
 #include "core/plain_text_file.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
@@ -20,13 +21,13 @@ BatchRunner& installedRunner() {
 }
 
 // The console, with the Java source's folder ahead of the class path.
-void runInConsole(const QString& batch, ConsoleShow show, const QString& sourceFolder) {
+void runInConsole(const QString& batch, ConsoleShow show, const QString& sourceFolder, QWidget* owner) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!sourceFolder.isEmpty()) {
         const QString classPath = environment.value(QStringLiteral("CLASSPATH"), QStringLiteral("."));
         environment.insert(QStringLiteral("CLASSPATH"), sourceFolder + QLatin1Char(':') + classPath);
     }
-    ConsoleWindow::start(batch, show, environment);
+    ConsoleWindow::start(batch, show, environment, owner);
 }
 
 // Paths may come with either separator ("/" here, "\\" in paths typed the Windows way).
@@ -99,7 +100,8 @@ void runTool(AppState& app, const QString& command, ConsoleShow show) {
     if (EditorWindow* java = app.currentJavaWindow.data(); java && !java->isUntitled())
         sourceFolder = QFileInfo(java->caption()).absolutePath();
     const BatchRunner& runner = installedRunner();
-    (runner ? runner : BatchRunner(runInConsole))(batchFile(), show, sourceFolder);
+    QWidget* owner = app.frame ? app.frame->frameWidget() : nullptr;
+    (runner ? runner : BatchRunner(runInConsole))(batchFile(), show, sourceFolder, owner);
 }
 
 }  // namespace JavaTools

@@ -38,9 +38,9 @@ QString classNameOfSource(const QString& path);
 // The word around the caret on the caret's line, bounded by " ({}),.", tab, CR and LF.
 QString wordAtCaret(const EditorPane& pane);
 
-// Runs a batch file in a console; tests put a recorder in its place.
+// Runs a batch file in a console owned by the main window; tests put a recorder in its place.
 using BatchRunner = std::function<void(const QString& batchFile, ConsoleShow show,
-                                       const QString& sourceFolder)>;
+                                       const QString& sourceFolder, QWidget* owner)>;
 void setBatchRunner(BatchRunner runner);  // an empty runner restores the console
 
 // Writes temp.bat for the command and runs it. The classes next to the current Java window's

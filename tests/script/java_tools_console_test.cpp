@@ -66,6 +66,18 @@ TEST_F(ConsoleTest, CompilesAndRunsARealJavaClass) {
     delete run;
 }
 
+TEST_F(ConsoleTest, ClosingTheOwnerClosesTheConsoleAndEndsItsCommand) {
+    auto* owner = new QWidget;
+    QPointer<ConsoleWindow> console = ConsoleWindow::start(
+        writeBatch("sleep 30; echo late > " + dir.filePath(QStringLiteral("late")).toUtf8() + "\r\n"),
+        ConsoleShow::Normal, QProcessEnvironment::systemEnvironment(), owner);
+    QTest::qWait(200);
+    delete owner;
+    EXPECT_FALSE(console);
+    QTest::qWait(100);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("late"))));
+}
+
 TEST_F(ConsoleTest, AMissingProgramShowsTheShellsMessage) {
     ConsoleWindow* console = runToPause("path = \r\nno-such-tool-here\r\n@pause\r\n");
     EXPECT_TRUE(console->text().contains(QStringLiteral("no-such-tool-here: not found")))

@@ -28,7 +28,7 @@ protected:
     JavaToolsTest() {
         QFile::remove(JavaTools::jdkPathFile());
         QFile::remove(JavaTools::batchFile());
-        JavaTools::setBatchRunner([this](const QString& batch, ConsoleShow show, const QString& folder) {
+        JavaTools::setBatchRunner([this](const QString& batch, ConsoleShow show, const QString& folder, QWidget*) {
             runs.push_back({fileBytes(batch), show, folder});
         });
         registerJavaToolCommands(app);
