@@ -59,6 +59,19 @@ const ErrorCase errorCases[] = {
     {"MsgBox(\"a\", 1)\n", 1, "Cannot use parentheses when calling a Sub"},
     {"Dim x = 5\n", 1, "Expected end of statement"},
     {"Set x\n", 1, "Expected '='"},
+    // What classes ask of their members.
+    {"Property Get A\nEnd Property\n", 1, "Must be defined inside a Class"},
+    {"Class C\nPublic Default Function A\nEnd Function\nPublic Default Property Get B\nEnd Property\n"
+     "End Class\n", 4, "Cannot have multiple default property/method in a Class"},
+    {"Class C\nPrivate Default Function A\nEnd Function\nEnd Class\n", 2,
+     "'Default' specification must also specify 'Public'"},
+    {"Class C\nPublic Default Property Let A(v)\nEnd Property\nEnd Class\n", 2,
+     "'Default' specification can only be on Property Get"},
+    {"Class C\nSub Class_Initialize(x)\nEnd Sub\nEnd Class\n", 2,
+     "Class initialize or terminate do not have arguments"},
+    {"Class C\nProperty Let A()\nEnd Property\nEnd Class\n", 2,
+     "Property Set or Let must have at least one argument"},
+    {"For a(1) = 1 To 2\nNext\n", 1, "Invalid 'for' loop control variable"},
     // Expressions.
     {"x = \n", 1, "Expected expression"},
     {"x = 1 +\n", 1, "Expected expression"},

@@ -40,8 +40,15 @@ const char* const texts[] = {
     "Expected 'Property'",
     "Unexpected 'Next'",
     "Out of memory",
+    "Must be defined inside a Class",
+    "Cannot have multiple default property/method in a Class",
+    "Class initialize or terminate do not have arguments",
+    "'Default' specification can only be on Property Get",
+    "'Default' specification must also specify 'Public'",
+    "Property Set or Let must have at least one argument",
+    "Invalid 'for' loop control variable",
 };
-static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::OutOfMemory) + 1);
+static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::InvalidForVariable) + 1);
 }  // namespace
 
 const char* messageText(Message message) { return texts[std::size_t(message)]; }

@@ -41,6 +41,13 @@ enum class Message : std::uint8_t {
     ExpectedProperty,
     UnexpectedNext,
     OutOfMemory,
+    MustBeInsideClass,
+    MultipleDefaults,
+    ClassEventArguments,
+    DefaultOnlyOnPropertyGet,
+    DefaultMustBePublic,
+    PropertyWriteNeedsArgument,
+    InvalidForVariable,
 };
 
 const char* messageText(Message message);

@@ -364,10 +364,13 @@ private:
 
     // Private or Public: a procedure, a property, constants or variables.
     void declaration() {
+        const bool isPublic = peek().is(Keyword::Public);
         advance();
         if (isWord("default") && (nextIs(Keyword::Function) || nextIs(Keyword::Sub) ||
-                                  nextIs(Keyword::Property)))
+                                  nextIs(Keyword::Property))) {
+            if (inClass_) defaultMember(isPublic);
             advance();
+        }
         const Token& t = peek();
         if (t.is(Keyword::Sub) || t.is(Keyword::Function)) {
             procedure();
@@ -378,6 +381,16 @@ private:
         } else {
             variables();
         }
+    }
+
+    // A class has one default member, public, and a property's default is its Get.
+    void defaultMember(bool isPublic) {
+        if (!isPublic) fail(Message::DefaultMustBePublic);
+        if (nextIs(Keyword::Property) && pos_ + 2 < tokens_.size() &&
+            !tokenIsWord(text_, tokens_[pos_ + 2], "get"))
+            fail(Message::DefaultOnlyOnPropertyGet);
+        if (classHasDefault_) fail(Message::MultipleDefaults);
+        classHasDefault_ = true;
     }
 
     void ifStatement() {
@@ -449,6 +462,8 @@ private:
             expression();
         } else {
             identifier();
+            if (peek().kind == TokenKind::Dot || peek().kind == TokenKind::LParen)
+                fail(Message::InvalidForVariable);
             expectEqual();
             expression();
             if (!accept(Keyword::To)) fail(Message::ExpectedTo);
@@ -512,16 +527,24 @@ private:
     // Property Get, Let or Set (the lexer makes "Property" a keyword only before these three),
     // then the procedure.
     void property() {
+        if (!inClass_) fail(Message::MustBeInsideClass);
         advance();
+        const bool writes = !isWord("get");
         advance();
-        procedureBody(Procedure::Property);
+        procedureBody(Procedure::Property, writes);
         closeWith(Keyword::Property, Message::ExpectedProperty);
     }
 
-    // Name, parameters and statements of a procedure, up to its "End".
-    void procedureBody(Procedure kind) {
+    // Name, parameters and statements of a procedure, up to its "End". A property that is
+    // written (Let, Set) takes the value as a parameter; a class's own events take none.
+    void procedureBody(Procedure kind, bool propertyWrite = false) {
+        const Token& name = peek();
         identifier();
-        parameters();
+        const int parameterCount = parameters();
+        if (propertyWrite && parameterCount == 0) fail(Message::PropertyWriteNeedsArgument);
+        if (inClass_ && kind == Procedure::Sub && parameterCount > 0 &&
+            (tokenIsWord(text_, name, "class_initialize") || tokenIsWord(text_, name, "class_terminate")))
+            fail(Message::ClassEventArguments);
         endOfStatement();
         const Procedure outerProcedure = procedure_;
         const int outerDo = doDepth_;
@@ -534,16 +557,16 @@ private:
         forDepth_ = outerFor;
     }
 
-    // (ByVal a, ByRef b, c())
-    void parameters() {
-        if (!acceptKind(TokenKind::LParen) || acceptKind(TokenKind::RParen)) return;
-        for (;;) {
+    // (ByVal a, ByRef b, c()); answers how many there are.
+    int parameters() {
+        if (!acceptKind(TokenKind::LParen) || acceptKind(TokenKind::RParen)) return 0;
+        for (int count = 1;; ++count) {
             if (!accept(Keyword::ByVal)) accept(Keyword::ByRef);
             identifier();
             if (acceptKind(TokenKind::LParen)) expectRParen();
             if (acceptKind(TokenKind::Comma)) continue;
             expectRParen();
-            return;
+            return count;
         }
     }
 
@@ -551,6 +574,8 @@ private:
         advance();
         identifier();
         endOfStatement();
+        inClass_ = true;
+        classHasDefault_ = false;
         for (;;) {
             skipSeparators();
             const Token& t = peek();
@@ -560,6 +585,7 @@ private:
             endOfStatement();
         }
         closeWith(Keyword::Class, Message::ExpectedClass);
+        inClass_ = false;
     }
 
     static bool isClassMember(const Token& t) {
@@ -745,6 +771,8 @@ private:
     std::size_t pos_ = 0;
     int singleLineIf_ = 0;
     int depth_ = 0;
+    bool inClass_ = false;
+    bool classHasDefault_ = false;
     int doDepth_ = 0;
     int forDepth_ = 0;
     Procedure procedure_ = Procedure::None;
