@@ -72,6 +72,15 @@ const ErrorCase errorCases[] = {
     {"Class C\nProperty Let A()\nEnd Property\nEnd Class\n", 2,
      "Property Set or Let must have at least one argument"},
     {"For a(1) = 1 To 2\nNext\n", 1, "Invalid 'for' loop control variable"},
+    // Names declared twice in one scope.
+    {"Dim a\nIf x Then\n  Dim a\nEnd If\n", 3, "Name redefined"},
+    {"Const A = 1\nDim b, [a]\n", 2, "Name redefined"},
+    {"Sub S\nEnd Sub\nFunction s()\nEnd Function\n", 3, "Name redefined"},
+    {"Sub S(a, A)\nEnd Sub\n", 1, "Name redefined"},
+    {"Sub S(a)\n Dim a\nEnd Sub\n", 2, "Name redefined"},
+    {"Class C\nPublic Name\nProperty Get Name\nEnd Property\nEnd Class\n", 3, "Name redefined"},
+    {"Class C\nProperty Get N\nEnd Property\nProperty Get N\nEnd Property\nEnd Class\n", 4,
+     "Name redefined"},
     // Expressions.
     {"x = \n", 1, "Expected expression"},
     {"x = 1 +\n", 1, "Expected expression"},

@@ -69,6 +69,11 @@ const ValidCase validCases[] = {
     {"names that are keywords only in place", "For Each property In item.Properties_\n"
                                               "  WScript.Echo property.Name\nNext\nstep = 1: error = 2\n"
                                               "explicit = default + get + preserve\nSub S(property)\nEnd Sub\n"},
+    {"one name in separate scopes", "Dim x\nSub A(x)\n Dim y\nEnd Sub\nSub B\n Dim y, x\nEnd Sub\n"
+                                    "Class C\n Dim x\n Sub A\n  Dim x\n End Sub\n"
+                                    " Property Get P\n End Property\n Property Let P(v)\n End Property\n"
+                                    " Property Set P(v)\n End Property\nEnd Class\n"
+                                    "Class D\n Public x\n Sub A\n End Sub\nEnd Class\nReDim z(2): ReDim z(3)\n"},
     {"mixed case keywords", "IF a THEN\n b\nend if\nfor I = 1 to 2: NEXT\nDO: LOOP\n"},
     {"lone CR and LF line ends", "a = 1\rb = 2\nc = 3\r\n"},
     {"utf-8 in strings and comments", "' caf\xC3\xA9\nx = \"\xC3\xA9t\xC3\xA9\"\n"},

@@ -47,8 +47,9 @@ const char* const texts[] = {
     "'Default' specification must also specify 'Public'",
     "Property Set or Let must have at least one argument",
     "Invalid 'for' loop control variable",
+    "Name redefined",
 };
-static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::InvalidForVariable) + 1);
+static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::NameRedefined) + 1);
 }  // namespace
 
 const char* messageText(Message message) { return texts[std::size_t(message)]; }

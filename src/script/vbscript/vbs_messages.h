@@ -48,6 +48,7 @@ enum class Message : std::uint8_t {
     DefaultMustBePublic,
     PropertyWriteNeedsArgument,
     InvalidForVariable,
+    NameRedefined,
 };
 
 const char* messageText(Message message);

@@ -1,5 +1,7 @@
 #include "script/vbscript/vbs_parser.h"
 
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,16 @@ struct Failure {
 };
 
 enum class Procedure { None, Sub, Function, Property };
+
+// What a name stands for in its scope. The Get, Let and Set of one property share its name.
+enum Declared : int {
+    DeclaredVariable = 1,
+    DeclaredProcedure = 2,
+    DeclaredGet = 4,
+    DeclaredLet = 8,
+    DeclaredSet = 16,
+};
+constexpr int declaredProperty = DeclaredGet | DeclaredLet | DeclaredSet;
 
 // Binding strength of the operators, loosest first. Not and unary minus sit between levels:
 // "Not a = b" negates the comparison, "-2 ^ 2" is -4.
@@ -66,7 +78,9 @@ int binaryPrecedence(const Token& t) {
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : text_(text), tokens_(tokenize(text)) {}
+    explicit Parser(std::string_view text) : text_(text), tokens_(tokenize(text)) {
+        scopes_.emplace_back();  // the script's own names
+    }
 
     void program() {
         block(false);
@@ -118,6 +132,32 @@ private:
     void identifier() {
         if (!acceptKind(TokenKind::Identifier)) fail(Message::ExpectedIdentifier);
     }
+
+    // ---- Names ----
+    // An identifier that declares a name in the innermost scope (script, class, procedure).
+    // Names are declared once per scope, whatever the blocks around them: "Dim x" in both
+    // branches of an If is one name too many.
+    void declaredName(int what) {
+        const Token& name = peek();
+        identifier();
+        std::string key(text_.substr(std::size_t(name.offset), std::size_t(name.length)));
+        if (key.front() == '[') key = key.substr(1, key.size() - 2);
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z') c = char(c + 32);
+        auto [it, inserted] = scopes_.back().emplace(std::move(key), what);
+        if (inserted) return;
+        const bool anotherAccessor = (what & declaredProperty) && (it->second & ~declaredProperty) == 0 &&
+                                     (it->second & what) == 0;
+        if (!anotherAccessor) throw Failure{name.line, Message::NameRedefined};
+        it->second |= what;
+    }
+
+    // The names of a class or procedure, for as long as it is being read.
+    struct Scope {
+        explicit Scope(Parser& parser) : parser_(parser) { parser_.scopes_.emplace_back(); }
+        ~Scope() { parser_.scopes_.pop_back(); }
+        Parser& parser_;
+    };
     void expectEqual() {
         if (!peek().is(Operator::Equal)) fail(Message::ExpectedEqual);
         advance();
@@ -315,7 +355,7 @@ private:
     // Dim, Private and Public variables: name, name(), name(3, 4).
     void variables() {
         for (;;) {
-            identifier();
+            declaredName(DeclaredVariable);
             if (acceptKind(TokenKind::LParen) && !acceptKind(TokenKind::RParen)) {
                 for (;;) {
                     if (!acceptKind(TokenKind::Number)) fail(Message::ExpectedIntegerConstant);
@@ -348,7 +388,7 @@ private:
     void constants() {
         advance();
         for (;;) {
-            identifier();
+            declaredName(DeclaredVariable);
             expectEqual();
             while (peek().is(Operator::Minus) || peek().is(Operator::Plus)) advance();
             const Token& t = peek();
@@ -517,7 +557,7 @@ private:
     void procedure() {
         const bool isSub = peek().is(Keyword::Sub);
         advance();
-        procedureBody(isSub ? Procedure::Sub : Procedure::Function);
+        procedureBody(isSub ? Procedure::Sub : Procedure::Function, DeclaredProcedure);
         if (isSub)
             closeWith(Keyword::Sub, Message::ExpectedSub);
         else
@@ -529,19 +569,20 @@ private:
     void property() {
         if (!inClass_) fail(Message::MustBeInsideClass);
         advance();
-        const bool writes = !isWord("get");
+        const int accessor = isWord("get") ? DeclaredGet : peek().is(Keyword::Let) ? DeclaredLet : DeclaredSet;
         advance();
-        procedureBody(Procedure::Property, writes);
+        procedureBody(Procedure::Property, accessor);
         closeWith(Keyword::Property, Message::ExpectedProperty);
     }
 
     // Name, parameters and statements of a procedure, up to its "End". A property that is
     // written (Let, Set) takes the value as a parameter; a class's own events take none.
-    void procedureBody(Procedure kind, bool propertyWrite = false) {
+    void procedureBody(Procedure kind, int declared) {
         const Token& name = peek();
-        identifier();
+        declaredName(declared);
+        const Scope scope(*this);
         const int parameterCount = parameters();
-        if (propertyWrite && parameterCount == 0) fail(Message::PropertyWriteNeedsArgument);
+        if ((declared & (DeclaredLet | DeclaredSet)) && parameterCount == 0) fail(Message::PropertyWriteNeedsArgument);
         if (inClass_ && kind == Procedure::Sub && parameterCount > 0 &&
             (tokenIsWord(text_, name, "class_initialize") || tokenIsWord(text_, name, "class_terminate")))
             fail(Message::ClassEventArguments);
@@ -562,7 +603,7 @@ private:
         if (!acceptKind(TokenKind::LParen) || acceptKind(TokenKind::RParen)) return 0;
         for (int count = 1;; ++count) {
             if (!accept(Keyword::ByVal)) accept(Keyword::ByRef);
-            identifier();
+            declaredName(DeclaredVariable);
             if (acceptKind(TokenKind::LParen)) expectRParen();
             if (acceptKind(TokenKind::Comma)) continue;
             expectRParen();
@@ -572,7 +613,8 @@ private:
 
     void classStatement() {
         advance();
-        identifier();
+        declaredName(DeclaredProcedure);
+        const Scope scope(*this);
         endOfStatement();
         inClass_ = true;
         classHasDefault_ = false;
@@ -771,6 +813,7 @@ private:
     std::size_t pos_ = 0;
     int singleLineIf_ = 0;
     int depth_ = 0;
+    std::vector<std::unordered_map<std::string, int>> scopes_;
     bool inClass_ = false;
     bool classHasDefault_ = false;
     int doDepth_ = 0;
