@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include "script/script_check.h"
 
@@ -26,6 +27,15 @@ QStringList scriptFiles(const QStringList& paths) {
     }
     return files;
 }
+// Scripts saved as "Unicode" on Windows are UTF-16 with a byte-order mark; the checkers read
+// UTF-8 (or Latin-1, byte for byte).
+QByteArray scriptText(const QByteArray& bytes) {
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (!encoding || (*encoding != QStringConverter::Utf16LE && *encoding != QStringConverter::Utf16BE))
+        return bytes;
+    QStringDecoder decoder(*encoding, QStringConverter::Flag::ConvertInitialBom);
+    return QString(decoder.decode(bytes)).toUtf8();
+}
 }  // namespace
 
 int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStream& err) {
@@ -44,7 +54,7 @@ int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStrea
             exitCode = Unreadable;
             continue;
         }
-        const auto error = checker.check(*language, input.readAll());
+        const auto error = checker.check(*language, scriptText(input.readAll()));
         if (!error) {
             out << file << ": No Error found\n";
             continue;

@@ -59,6 +59,9 @@ TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
     const QString bad = write(QStringLiteral("bad.vbs"), "For i = 1 To 3\r\n  x = i\r\n");
     const QString js = write(QStringLiteral("ok.js"), "var a = 1;\n");
     const QString other = write(QStringLiteral("notes.txt"), "hello");
+    // Saved as "Unicode" on Windows: UTF-16 with its byte-order mark.
+    const QString wide = write(QStringLiteral("wide.vbs"), QByteArray("\xFF\xFE") +
+        QByteArray(reinterpret_cast<const char*>(u"x = 1\r\nIf x Then\r\n"), 2 * 18));
     const QString missing = dir.filePath(QStringLiteral("missing.vbs"));
 
     struct Run {
@@ -70,9 +73,10 @@ TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
         {{bad, good}, 1, bad + ":3: Expected 'Next'\n" + good + ": No Error found\n"},
         {{missing, bad}, 2, bad + ":3: Expected 'Next'\n"},
         {{other}, 2, QString()},
+        {{wide}, 1, wide + ":3: Expected 'End'\n"},
         // A folder stands for the scripts in it, in name order; other files are left out.
         {{dir.path()}, 1, bad + ":3: Expected 'Next'\n" + good + ": No Error found\n" + js +
-                              ": No Error found\n"},
+                              ": No Error found\n" + wide + ":3: Expected 'End'\n"},
     };
     for (const Run& run : runs) {
         QString out, err;
