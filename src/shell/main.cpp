@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTextStream>
 #include <cstring>
 #include <unistd.h>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include "platform/hunspell_engine.h"
 #include "platform/paths.h"
 #include "platform/qt_dialogs.h"
+#include "script/script_check_command.h"
 #include "shell/main_window.h"
 #include "shell/recovery_dialog.h"
 #include "shell/startup.h"
@@ -24,8 +26,12 @@ bool answeredOnTerminal(int argc, char** argv) {
             std::cout << "Usage: tessavel [FILE]...\n"
                          "Edit web pages (.html, .htm), scripts (.vbs, .js, .java) and documents "
                          "(.rtf, .txt).\n\n"
-                         "  --help     show this help and exit\n"
-                         "  --version  show the version and exit\n\n"
+                         "  --check-script FILE...  check the syntax of VBScript (.vbs) and JScript (.js)\n"
+                         "                          files, or of the scripts in a folder, without opening\n"
+                         "                          a window; exit status 0 when all are clean, 1 on a\n"
+                         "                          syntax error, 2 when a file cannot be read\n"
+                         "  --help                  show this help and exit\n"
+                         "  --version               show the version and exit\n\n"
                          "TESSAVEL_HOME overrides the program folder (keyword files, templates);\n"
                          "TESSAVEL_SETTINGS_DIR the folder of the settings file tshedef01.dat;\n"
                          "TESSAVEL_RECOVERY_DIR the folder where unsaved work is kept.\n";
@@ -41,9 +47,23 @@ void allowPreviewAsRoot() {
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
+
+// --check-script FILE...: no window, the report on the terminal.
+int checkScripts(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList files = QCoreApplication::arguments().mid(2);
+    if (files.isEmpty()) {
+        err << "Usage: tessavel --check-script FILE...\n";
+        return 2;
+    }
+    return runScriptCheckCommand(files, out, err);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--check-script") == 0) return checkScripts(argc, argv);
     if (answeredOnTerminal(argc, argv)) return 0;
     allowPreviewAsRoot();
 

@@ -30,6 +30,8 @@
 #include "shell/toolbar_table.h"
 #include "shell/window_layout.h"
 #include "script/script_commands.h"
+#include "script/java_tools_commands.h"
+#include "script/script_check_commands.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -141,6 +143,8 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     registerCommands();
     registerTagCommands(app_);
     registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
+    registerScriptCheckCommands(app_);
+    registerJavaToolCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();

@@ -16,6 +16,8 @@ TEST(ProgramFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromProgramFilter("Web pages|*.htm;*.html"),
               QStringLiteral("Web pages (*.htm *.html)"));
     EXPECT_EQ(qtFilterFromProgramFilter("Text|*.txt|Dangling"), QStringLiteral("Text (*.txt)"));
+    // Windows programs stand for the program and its companions (java, javac).
+    EXPECT_EQ(qtFilterFromProgramFilter("java.exe|Java.exe"), QStringLiteral("java.exe (java java*)"));
     EXPECT_EQ(qtFilterFromProgramFilter(""), QString());
 }
 

@@ -1,0 +1,68 @@
+#include "script/script_check_command.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include "script/script_check.h"
+
+namespace {
+enum ExitCode { AllClean = 0, SyntaxErrors = 1, Unreadable = 2 };
+
+// The named files, and the .vbs and .js files below each named folder, in name order.
+QStringList scriptFiles(const QStringList& paths) {
+    QStringList files;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files << path;
+            continue;
+        }
+        QStringList found;
+        QDirIterator it(path, {QStringLiteral("*.vbs"), QStringLiteral("*.js")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) found << it.next();
+        found.sort();
+        files << found;
+    }
+    return files;
+}
+// Scripts saved as "Unicode" on Windows are UTF-16 with a byte-order mark; the checkers read
+// UTF-8 (or Latin-1, byte for byte).
+QByteArray scriptText(const QByteArray& bytes) {
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (!encoding || (*encoding != QStringConverter::Utf16LE && *encoding != QStringConverter::Utf16BE))
+        return bytes;
+    QStringDecoder decoder(*encoding, QStringConverter::Flag::ConvertInitialBom);
+    return QString(decoder.decode(bytes)).toUtf8();
+}
+}  // namespace
+
+int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStream& err) {
+    LanguageScriptChecker checker;
+    int exitCode = AllClean;
+    for (const QString& file : scriptFiles(paths)) {
+        const auto language = scriptLanguageForFile(file);
+        if (!language) {
+            err << file << ": not a VBScript (.vbs) or JScript (.js) file\n";
+            exitCode = Unreadable;
+            continue;
+        }
+        QFile input(file);
+        if (!input.open(QIODevice::ReadOnly)) {
+            err << file << ": cannot read: " << input.errorString() << "\n";
+            exitCode = Unreadable;
+            continue;
+        }
+        const auto error = checker.check(*language, scriptText(input.readAll()));
+        if (!error) {
+            out << file << ": No Error found\n";
+            continue;
+        }
+        out << file << ':' << error->line << ": " << error->description << "\n";
+        if (exitCode == AllClean) exitCode = SyntaxErrors;
+    }
+    out.flush();
+    err.flush();
+    return exitCode;
+}
