@@ -70,6 +70,7 @@ void ScriptWindow::colourAll() {
 }
 
 void ScriptWindow::pasteFromClipboard() {
+    if (busy) return;
     EditorPane& p = pane();
     const int start = p.SelStart();
     busy = true;
