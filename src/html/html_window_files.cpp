@@ -42,14 +42,24 @@ bool HtmlWindow::loadDocument(const QString& path) {
     EditorPane& p = pane();
     setCaption(path);
     p.SetVisible(false);
-    if (Browser1()) Browser1()->Navigate(path);
+    if (Browser1()) navigatePreview(path);
     QApplication::processEvents();
     int start = 0;
     int length = p.TextLength();
     refreshCode(start, length);
-    setModifiedTag(QStringLiteral("s"));
+    documentOpened();
     p.SetVisible(true);
     return true;
+}
+
+void HtmlWindow::showRecoveredText(const QByteArray& text) {
+    colouringBusy = true;
+    pane().SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
+    pane().SetText(text);
+    colouringBusy = false;
+    int start = 0;
+    int length = pane().TextLength();
+    refreshCode(start, length);
 }
 
 bool HtmlWindow::writeDocument(const QString& path) {

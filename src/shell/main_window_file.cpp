@@ -1,7 +1,10 @@
 // The File menu of the main window.
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPrinter>
 
+#include "core/recovery_store.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "script/script_commands.h"
@@ -27,9 +30,11 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Scripts open in a window of their kind; every other file opens as a web page.
+// Scripts open in a window of their kind; every other file opens as a web page. A path
+// relative to the working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) {
+    for (const QString& given : paths) {
+        const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
         const WindowKind kind = scriptKindOfFile(path);
         EditorWindow* window = nullptr;
         bool opened = false;
@@ -49,6 +54,19 @@ void mdiform1::openFiles(const QStringList& paths) {
             reactivateActiveChild();
         }
     }
+}
+
+bool mdiform1::recoverDocument(const RecoveredDocument& document) {
+    EditorWindow* window = nullptr;
+    switch (document.kind) {
+    case KindVbscript:
+    case KindJscript:
+    case KindJava: window = new ScriptWindow(app_, document.kind); break;
+    default: window = new HtmlWindow(app_); break;
+    }
+    window->recoverDocument(document.text, document.caption, document.latin1);
+    showChild(window);
+    return true;
 }
 
 void mdiform1::closeActive() {
