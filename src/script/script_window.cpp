@@ -198,7 +198,8 @@ void ScriptWindow::KeyPress(int& keyAscii) {
         keyAscii = 0;
         break;
     case '\r':
-        if (row_.braceTemplate) backup_code();
+        // Each line typed is a step of the undo history, in every kind.
+        backup_code();
         break;
     default:
         break;
