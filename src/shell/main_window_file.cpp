@@ -6,7 +6,6 @@
 
 #include "core/recovery_store.h"
 #include "html/html_window.h"
-#include "script/script_window.h"
 #include "platform/dialogs.h"
 #include "script/script_commands.h"
 #include "script/script_window.h"
