@@ -6,7 +6,7 @@ Outputs (all committed, so that building the editor never needs a JDK):
   data/jpack.tsh                    package names, one per line, in package-table order
   src/core/java_class_packages.h    the built-in class-to-package table
   src/core/java_class_packages.cpp
-  data/" N.tsh"                     the members of the class at position N (a blank first)
+  data/members/" N.tsh"             the members of the class at position N (a blank first)
 
 The class table is ordered so that the classes sharing their first letter and their
 lower-cased second letter stand together: the editor's class lookup computes one range of
@@ -195,6 +195,8 @@ def write_member_files(jdk, root, classes, homes):
     position = {n: i for i, n in enumerate(classes)}
     qualified = [f"{homes[n][0]}.{n}" for n in classes]
     answers = run_javap(jdk, qualified)
+    folder = root / "data" / "members"
+    folder.mkdir(exist_ok=True)
     total = 0
     for i, name in enumerate(classes):
         answer = answers.get(qualified[i], [])
@@ -208,7 +210,7 @@ def write_member_files(jdk, root, classes, homes):
         lines = [str(inherited(answer[0], name, position) if answer else -1)]
         for _, insertion, display, returns in records:
             lines += [insertion, display, str(returns)]
-        write_lines(root / "data" / MEMBER_FILE.format(i), lines)
+        write_lines(folder / MEMBER_FILE.format(i), lines)
         total += len(records)
     return total
 

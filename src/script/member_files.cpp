@@ -5,7 +5,7 @@
 #include <QSet>
 
 QString memberFileName(int classPosition) {
-    return QLatin1Char(' ') + QString::number(classPosition) + QStringLiteral(".tsh");
+    return QStringLiteral("members/ ") + QString::number(classPosition) + QStringLiteral(".tsh");
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
-// The Java member files of the program folder: one per class of the class table, named a blank,
-// the class's position and ".tsh". Line 1 is the position of the class it inherits from (-1 or
+// The Java member files, in the "members" folder of the program folder (some two thousand files
+// would bury the others): one per class of the class table, named a blank, the class's position
+// and ".tsh". Line 1 is the position of the class it inherits from (-1 or
 // empty for none); then three lines per member: the insertion text (the name, "(" for a method,
 // then a tab and the signature), the text shown in the list, and the position of the class the
 // member returns (-1 when it is not in the table). The records end at the end of the file or at
@@ -15,6 +16,7 @@ struct MemberRecord {
     int returns = -1;
 };
 
+// The file's path inside the program folder.
 QString memberFileName(int classPosition);
 
 // What a member's insertion text puts into the text: no leading blanks, nothing from the first

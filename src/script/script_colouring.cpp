@@ -38,13 +38,6 @@ Rgb colourBefore(EditorPane& pane, int pos) {
 }
 }  // namespace
 
-void ScriptWindow::showRecoveredText(const QByteArray& text) {
-    busy = true;
-    pane().SetText(text);
-    busy = false;
-    colourAll();
-}
-
 void ScriptWindow::colourAll() {
     EditorPane& p = pane();
     busy = true;
@@ -77,6 +70,7 @@ void ScriptWindow::colourAll() {
 }
 
 void ScriptWindow::pasteFromClipboard() {
+    if (busy) return;
     EditorPane& p = pane();
     const int start = p.SelStart();
     busy = true;

@@ -1,5 +1,6 @@
 #include "script/script_commands.h"
 
+#include <QFileInfo>
 #include <array>
 #include <memory>
 
@@ -10,12 +11,13 @@ namespace {
 struct ScriptCommandRow {
     const char* newCommand;
     const char* openCommand;
+    const char* extension;
     WindowKind kind;
 };
 const ScriptCommandRow scriptCommandRows[] = {
-    {"vbs", "openvbs", KindVbscript},
-    {"jscript", "openjs", KindJscript},
-    {"java", "openjava", KindJava},
+    {"vbs", "openvbs", "vbs", KindVbscript},
+    {"jscript", "openjs", "js", KindJscript},
+    {"java", "openjava", "java", KindJava},
 };
 }  // namespace
 
@@ -48,4 +50,11 @@ void registerScriptCommands(AppState& app, std::function<void(EditorWindow*)> sh
         if (auto* window = qobject_cast<ScriptWindow*>(app.currentJavaWindow.data()))
             window->importPackage();
     });
+}
+
+WindowKind scriptKindOfFile(const QString& path) {
+    const QString extension = QFileInfo(path).suffix();
+    for (const ScriptCommandRow& row : scriptCommandRows)
+        if (extension.compare(QLatin1String(row.extension), Qt::CaseInsensitive) == 0) return row.kind;
+    return KindNone;
 }

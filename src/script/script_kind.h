@@ -16,7 +16,7 @@ struct ScriptKindRow {
     bool (KeywordTables::*isObject)(const QString&);
     KeywordTableId keywordTable;  // the tables the two lookups search
     KeywordTableId objectTable;
-    bool braceTemplate;  // "{" writes a block, Enter takes an undo snapshot
+    bool braceTemplate;  // "{" writes a block
     bool memberLists;    // "." lists members, the import assistant works
     bool correctsCase;   // typed keywords and objects take the table's spelling
     const char* statusName;  // status bar panel 1

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -141,7 +142,9 @@ void ScriptWindow::SelChange() {
         frame->setCommandEnabled(QString::fromLatin1(command), selected);
     for (int button : {CutButton, CopyButton, DeleteButton})
         frame->setToolbarButtonEnabled(button, selected);
-    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+    // The formats only: asking for the text itself would fetch it on every caret move.
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    const bool clipboardText = clipboard && clipboard->hasText();
     frame->setCommandEnabled(QStringLiteral("Paste"), clipboardText);
     frame->setToolbarButtonEnabled(PasteButton, clipboardText);
 }
@@ -195,7 +198,8 @@ void ScriptWindow::KeyPress(int& keyAscii) {
         keyAscii = 0;
         break;
     case '\r':
-        if (row_.braceTemplate) backup_code();
+        // Each line typed is a step of the undo history, in every kind.
+        backup_code();
         break;
     default:
         break;

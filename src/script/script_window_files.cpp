@@ -19,7 +19,7 @@ void ScriptWindow::newfile() {
         busy = false;
         colourAll();
     }
-    setModifiedTag(QStringLiteral("s"));
+    documentOpened();
     pane().SetFocus();
 }
 
@@ -42,10 +42,20 @@ bool ScriptWindow::loadDocument(const QString& path) {
     pane().SetSelStart(0);
     colourAll();
     setCaption(path);
-    setModifiedTag(QStringLiteral("s"));
+    documentOpened();
     statusUpdate();
     pane().SetFocus();
     return true;
+}
+
+void ScriptWindow::showRecoveredText(const QByteArray& text) {
+    busy = true;
+    pane().SetSelColor(app().scriptTextColor);
+    pane().SetText(text);
+    pane().SetSelStart(0);
+    busy = false;
+    colourAll();
+    panels_[2]->setText(QStringLiteral("*"));
 }
 
 bool ScriptWindow::SaveDocument() {

@@ -41,7 +41,9 @@ void progress(int percent) {
     Parts& p = parts();
     if (!p.window || p.bar->value() == percent) return;
     p.bar->setValue(percent);
-    QApplication::processEvents();
+    // Only painting: a key or a command arriving now waits for the pass instead of acting on
+    // a text that is half coloured.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void hide() {

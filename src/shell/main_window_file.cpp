@@ -6,8 +6,9 @@
 
 #include "core/recovery_store.h"
 #include "html/html_window.h"
-#include "script/script_window.h"
 #include "platform/dialogs.h"
+#include "script/script_commands.h"
+#include "script/script_window.h"
 #include "shell/main_window.h"
 
 void mdiform1::newHtml() {
@@ -29,12 +30,24 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Every file opens as a web page: the other kinds have no windows of their own yet. A path
+// Scripts open in a window of their kind; every other file opens as a web page. A path
 // relative to the working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) {
-        auto* window = new HtmlWindow(app_);
-        if (window->openfromdir(QDir::cleanPath(QFileInfo(path).absoluteFilePath()))) {
+    for (const QString& given : paths) {
+        const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        const WindowKind kind = scriptKindOfFile(path);
+        EditorWindow* window = nullptr;
+        bool opened = false;
+        if (kind != KindNone) {
+            auto* script = new ScriptWindow(app_, kind);
+            opened = script->openfromdir(path);
+            window = script;
+        } else {
+            auto* page = new HtmlWindow(app_);
+            opened = page->openfromdir(path);
+            window = page;
+        }
+        if (opened) {
             showChild(window);
         } else {
             delete window;

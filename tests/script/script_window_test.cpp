@@ -190,3 +190,15 @@ TEST_F(ScriptWindowTest, AutosaveSavesOnTheSixtiethTick) {
     EXPECT_EQ(window.autosaveTicks, 0);
     EXPECT_EQ(window.modifiedTag(), "s");
 }
+
+TEST_F(ScriptWindowTest, EachTypedLineIsAnUndoStepForCtrlZAndCtrlR) {
+    ScriptWindow& window = open(KindVbscript);
+    type(window, "a\nb\nc");
+    QWidget* code = window.pane().widget();
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+    const QByteArray undone = window.pane().Text();
+    EXPECT_TRUE(undone == "a\r\nb" || undone == "a\r\nb\r\n") << undone.constData();
+    QTest::keyClick(code, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(window.pane().Text(), "a\r\nb\r\nc");
+    EXPECT_EQ(window.modifiedTag(), "n");
+}

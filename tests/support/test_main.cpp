@@ -12,11 +12,20 @@ namespace {
 QTemporaryDir* programDir = nullptr;
 QTemporaryDir* settingsDir = nullptr;
 
+// The Java member files are many and never written: one link to their folder stands for them.
+void linkMemberFiles(const QString& from, const QString& to) {
+    const QString link = to + "/members";
+    if (!QFileInfo(link).isSymLink()) QFile::link(from + "/members", link);
+}
+
 void copyTree(const QString& from, const QString& to) {
+    linkMemberFiles(from, to);
     QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
+        const QString relative = QDir(from).relativeFilePath(source);
+        if (relative.startsWith("members/")) continue;
+        const QString target = to + "/" + relative;
         QDir().mkpath(QFileInfo(target).path());
         QFile::remove(target);
         QFile::copy(source, target);
