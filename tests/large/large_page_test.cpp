@@ -1,0 +1,77 @@
+// A 100 MB page: it opens, is coloured, takes typing at its end and saves byte for byte, and at
+// its highest the page costs under 8 bytes of memory per byte.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <cstring>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "html/html_fixture.h"
+
+namespace {
+constexpr qint64 PageBytes = 100LL * 1024 * 1024;
+
+// Resident memory of this process in bytes, as /proc reports it (VmHWM: its highest so far).
+qint64 residentBytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field)) return line.mid(int(strlen(field))).trimmed().split(' ')[0].toLongLong() * 1024;
+    return 0;
+}
+
+// Lines of realistic markup, repeated to the size asked for; written in pieces, so that the
+// test holds no copy of the page beside the editor's.
+const QByteArray block =
+    "<tr><td class=\"name\">Item</td><td><a href=\"page.html#x\">more</a></td></tr>\r\n"
+    "<p>Some <b>bold</b> and <i>italic</i> text &amp; an entity.</p><!-- note -->\r\n";
+
+qint64 writeGeneratedPage(QFile& file, qint64 size) {
+    const QByteArray chunk = block.repeated(int(1024 * 1024 / block.size()));
+    qint64 written = 0;
+    while (written < size) written += file.write(chunk);
+    return written;
+}
+
+using LargePageTest = HtmlFixture;
+}  // namespace
+
+TEST_F(LargePageTest, OpensColoursTakesTypingAndSavesByteForByte) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("large.html"));
+    qint64 written = 0;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        written = writeGeneratedPage(file, PageBytes);
+    }
+
+    const qint64 before = residentBytes("VmRSS:");
+    ASSERT_TRUE(window->openfromdir(path));
+    EXPECT_EQ(window->pane().TextLength(), written);
+    // Coloured to the end: the last paragraph's tag in the tag colour.
+    const int lastParagraph = int(written - block.size() + block.indexOf("<p>"));
+    EXPECT_EQ(window->pane().CharAt(lastParagraph), '<');
+    window->pane().SetSelStart(lastParagraph);
+    window->pane().SetSelLength(3);
+    EXPECT_EQ(window->pane().SelColor(), Tag);
+
+    window->pane().SetSelStart(int(written));
+    type(QStringLiteral("<p>end</p>"));
+    EXPECT_TRUE(window->isModified());
+    ASSERT_TRUE(window->SaveDocument());
+    // What the page cost at its highest, from opening to saving, over what the program held
+    // before it was opened.
+    const qint64 cost = residentBytes("VmHWM:") - before;
+    EXPECT_LT(cost, 8 * written) << "bytes per page byte: " << double(cost) / double(written);
+
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    ASSERT_EQ(saved.size(), written + 10);
+    const QByteArray chunk = block.repeated(int(1024 * 1024 / block.size()));
+    for (qint64 at = 0; at < written; at += chunk.size())
+        ASSERT_EQ(saved.read(chunk.size()), chunk) << "at byte " << at;
+    EXPECT_EQ(saved.readAll(), QByteArray("<p>end</p>"));
+}
