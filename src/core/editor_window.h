@@ -3,6 +3,7 @@
 // undo ring, the modified marker ("n" after an edit, "s" after creation, opening or saving),
 // the caption as the document's identity, the autosave tick counter, activation and the
 // save question on close.
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -38,6 +39,15 @@ public:
     void redo_code();
     UndoRing& undoRing() { return *undo_; }
 
+    // Autosave: Timer1 has no interval and does not run until the autosave dialog starts it
+    // with a period of n seconds; every 60th tick saves, so the file is saved every n minutes.
+    // Changing the period keeps the ticks already counted.
+    static constexpr int AutosaveTicksPerSave = 60;
+    bool autosaveRunning() const { return Timer1.isActive(); }
+    int autosaveInterval() const { return Timer1.interval(); }  // ms
+    void startAutosave(int periodMinutes);
+    void stopAutosave();
+    void Timer1_Timer();
     int autosaveTicks = 0;
 
     // Saves the document (asking for a name when untitled). False when cancelled or failed;
@@ -77,4 +87,6 @@ private:
     std::unique_ptr<UndoRing> undo_;
     QString modifiedTag_ = QStringLiteral("s");
     bool unloadedOnce_ = false;
+    QTimer Timer1;
+    bool autosaving_ = false;
 };

@@ -26,6 +26,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "settings/settings_commands.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -131,11 +132,11 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerSettingsCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
     for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
-    helpFolder_ = QDir(Paths::programFolder()).filePath(QStringLiteral("help")) + '/';
     buildToolbar();
     setCommandChecked(QStringLiteral("tipofday"),
                       UserSettings::openForExecutable()
@@ -260,6 +261,10 @@ QAction* mdiform1::toolbarButton(int index) const {
 }
 
 void mdiform1::setCommandEnabled(const QString& name, bool enabled) {
+    // A submenu's own widget holds its state: a menu copies its enabled state to its menu-bar
+    // item whenever it changes, so when the whole frame is disabled and enabled again (while a
+    // colour dialog is up) a state kept only on the item would be lost.
+    if (QMenu* submenu = menu(name)) submenu->setEnabled(enabled);
     if (QAction* action = command(name)) action->setEnabled(enabled);
 }
 
