@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "core/app_state.h"
 #include "core/frame.h"
@@ -50,4 +51,13 @@ void ColourSwatch::keyPressEvent(QKeyEvent* event) {
         chooseColour();
     else
         QLabel::keyPressEvent(event);
+}
+
+void ColourSwatch::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // A dashed ring in the caption's contrasting colour shows where the keyboard is.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+    painter.drawRect(rect().adjusted(4, 4, -5, -5));
 }

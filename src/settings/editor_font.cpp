@@ -48,9 +48,9 @@ void cfont(AppState& app) {
     app.editorFontName = chosen->name;
     app.editorFontSize = qint16(chosen->size);
     app.fontChanged = true;
-    warnWhenStoredNameIsNoFont(app, chosen->name);
 
     // Document windows keep fonts of their own.
     EditorWindow* window = app.activeWindow();
     if (window && app.activeWindowKind != KindDocument) window->recolourAll();
+    warnWhenStoredNameIsNoFont(app, chosen->name);
 }
