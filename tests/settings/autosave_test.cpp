@@ -115,8 +115,11 @@ TEST_F(AutosaveTest, DocumentWindowsAutosaveAndOtherKindsBindNoTimer) {
     document.activate();
     confirm(true, "3");
     EXPECT_TRUE(document.autosaveRunning());
+    // Ticks while a save is asking its question do not start another save.
+    document.duringSave = [&] { tick(document, 60); };
     tick(document, 60);
     EXPECT_EQ(document.saves, 1);
+    EXPECT_EQ(document.autosaveTicks, 0);
 
     app.activeWindowKind = KindNone;
     QPointer<frmautosave> none = confirm(true, "3");

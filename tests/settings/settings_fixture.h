@@ -14,6 +14,7 @@ public:
         : EditorWindow(app, kind, std::make_unique<ScintillaPane>()) {}
     bool SaveDocument() override {
         ++saves;
+        if (duringSave) duringSave();
         return true;
     }
     bool SaveDocumentAs() override { return SaveDocument(); }
@@ -24,6 +25,7 @@ public:
     int saves = 0;
     int recolours = 0;
     std::function<void()> duringRecolour;
+    std::function<void()> duringSave;
 };
 
 class SettingsFixture : public HtmlFixture {
