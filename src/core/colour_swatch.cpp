@@ -45,9 +45,9 @@ void ColourSwatch::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) chooseColour();
 }
 
+// Space picks, as on a button; Enter is left to the dialog's default button.
 void ColourSwatch::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
+    if (event->key() == Qt::Key_Space)
         chooseColour();
     else
         QLabel::keyPressEvent(event);

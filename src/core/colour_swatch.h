@@ -6,8 +6,8 @@
 
 struct AppState;
 
-// A patch of colour (with an optional caption on it); a click, or Space or Enter once it has the
-// keyboard focus, asks for a new colour.
+// A patch of colour (with an optional caption on it); a click, or Space once it has the keyboard
+// focus, asks for a new colour.
 class ColourSwatch : public QLabel {
     Q_OBJECT
 public:
