@@ -1,6 +1,9 @@
 #include "core/app_state.h"
 
+#include <stdexcept>
+
 #include "core/editor_window.h"
+#include "platform/speaker.h"
 
 EditorWindow* AppState::activeWindow() const {
     switch (activeWindowKind) {
@@ -10,5 +13,14 @@ EditorWindow* AppState::activeWindow() const {
     case KindJava: return currentJavaWindow.data();
     case KindDocument: return currentDocumentWindow.data();
     default: return nullptr;
+    }
+}
+
+void speakIfOn(AppState& app, const QString& text) {
+    if (!app.speakMessages || !app.speaker) return;
+    try {
+        app.speaker->Speak(text);
+    } catch (const std::exception&) {
+        // The message box that follows says the same.
     }
 }

@@ -68,3 +68,6 @@ struct AppState {
     QStringList commandLineFiles;  // files named on the command line, for the main window to open
     QString browserStartUrl;  // what the browser window shows: the current HTML window's file
 };
+
+// Says the text when Audio Message is on; a missing voice is not an error the user must hear of.
+void speakIfOn(AppState& app, const QString& text);

@@ -42,6 +42,7 @@ EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<Edito
     undo_ = std::make_unique<UndoRing>(*pane_, report(QStringLiteral("Undo"), UndoButton),
                                        report(QStringLiteral("redo"), RedoButton));
     pane_->setEventHandler(this);
+    connect(&Timer1, &QTimer::timeout, this, &EditorWindow::Timer1_Timer);
     recoveryPause_.setSingleShot(true);
     recoveryPause_.setInterval(RecoveryPauseMs);
     connect(&recoveryPause_, &QTimer::timeout, this, &EditorWindow::keepForRecovery);
@@ -89,6 +90,23 @@ void EditorWindow::redo_code() {
     if (!undoSwitchedOn(app_)) return;
     undo_->redo();
     Initcount();
+}
+
+void EditorWindow::startAutosave(int periodMinutes) {
+    Timer1.start(periodMinutes * 1000);
+}
+
+void EditorWindow::stopAutosave() { Timer1.stop(); }
+
+void EditorWindow::Timer1_Timer() {
+    // Ticks that arrive while the save question of an untitled window is up are not counted:
+    // the user answers one question at a time.
+    if (autosaving_) return;
+    if (++autosaveTicks < AutosaveTicksPerSave) return;
+    autosaveTicks = 0;
+    autosaving_ = true;
+    SaveDocument();
+    autosaving_ = false;
 }
 
 void EditorWindow::documentOpened() {

@@ -44,6 +44,15 @@ public:
     // Every opener calls this once the text and its colours are in place.
     void documentOpened();
 
+    // Autosave: Timer1 has no interval and does not run until the autosave dialog starts it
+    // with a period of n seconds; every 60th tick saves, so the file is saved every n minutes.
+    // Changing the period keeps the ticks already counted.
+    static constexpr int AutosaveTicksPerSave = 60;
+    bool autosaveRunning() const { return Timer1.isActive(); }
+    int autosaveInterval() const { return Timer1.interval(); }  // ms
+    void startAutosave(int periodMinutes);
+    void stopAutosave();
+    void Timer1_Timer();
     int autosaveTicks = 0;
 
     // Saves the document (asking for a name when untitled). False when cancelled or failed;
@@ -94,6 +103,8 @@ private:
     std::unique_ptr<UndoRing> undo_;
     QString modifiedTag_ = QStringLiteral("s");
     bool unloadedOnce_ = false;
+    QTimer Timer1;
+    bool autosaving_ = false;
 
     // Unsaved changes reach the recovery file a moment after the typing stops, and at least
     // every so often while it goes on.

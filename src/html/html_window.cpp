@@ -291,7 +291,8 @@ void HtmlWindow::Fchangefont() {
         d->copy.fontName = a.editorFontName;
         d->copy.fontSize = a.editorFontSize;
     }
-    if (!a.coloursChanged) return;
+    // The font command changes the text colour too.
+    if (!a.coloursChanged && !a.fontChanged) return;
     bool differed = false;
     for (auto [current, copy] : {std::pair{a.htmlTagColor, &d->copy.tag},
                                  std::pair{a.htmlParamColor, &d->copy.param},
@@ -302,6 +303,21 @@ void HtmlWindow::Fchangefont() {
         differed = true;
     }
     if (differed) d->colouring.recolourWithoutLookup();
+}
+
+void HtmlWindow::recolourAll() {
+    EditorPane& p = pane();
+    const int caret = p.SelStart();
+    Fchangefont();
+    p.SetSelStart(caret);
+    p.SetFocus();
+}
+
+void HtmlWindow::activate() {
+    EditorWindow::activate();
+    if (!app().coloursChanged && !app().fontChanged) return;
+    pane().SetBackColor(app().htmlBackColor);
+    Fchangefont();
 }
 
 void HtmlWindow::Change() {

@@ -31,6 +31,11 @@ public:
     void refreshCode(int& start, int& length);
     void pastecode();
     void Fchangefont();
+    // The font and colours confirmed in the settings dialogs, applied to the whole page with
+    // the caret kept and the focus on the pane.
+    void recolourAll() override;
+    // Settings confirmed while another window was active reach this one when it is activated.
+    void activate() override;
 
     // Preview and layout.
     void RefreshPreview();

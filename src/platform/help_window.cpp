@@ -8,6 +8,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+
 HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
       contentsPage_(QDir(helpFolder).filePath(QStringLiteral("index.html"))),
@@ -47,4 +50,13 @@ bool HelpWindow::showContents() {
     raise();
     activateWindow();
     return true;
+}
+
+void showHelpContents(QPointer<HelpWindow>& help, QWidget* owner, Dialogs& dialogs) {
+    const QString folder = QDir(Paths::programFolder()).filePath(QStringLiteral("help")) + '/';
+    if (!help) help = new HelpWindow(folder, owner);
+    if (!help->showContents())
+        dialogs.messageBox(QStringLiteral("The help pages could not be found in %1").arg(folder),
+                           QCoreApplication::applicationName(), MsgButtons::Ok,
+                           MsgIcon::Exclamation);
 }

@@ -3,7 +3,10 @@
 // and contents buttons.
 #include <QWidget>
 
+#include <QPointer>
+
 class QTextBrowser;
+class Dialogs;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -18,3 +21,8 @@ private:
     QString contentsPage_;
     QTextBrowser* browser_;
 };
+
+// Shows the help window at its contents page, creating it as a window of `owner` the first
+// time (a window of a modal dialog stays usable while the dialog is up). Tells the user when
+// the help pages are missing.
+void showHelpContents(QPointer<HelpWindow>& help, QWidget* owner, Dialogs& dialogs);

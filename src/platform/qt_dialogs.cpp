@@ -1,14 +1,16 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QSettings>
+
+#include "platform/font_colour_dialog.h"
 
 namespace {
 struct ButtonSet {
@@ -52,9 +54,16 @@ QString folderKey(const QString& title) {
 }
 }  // namespace
 
+QWidget* QtDialogs::owner() const {
+    // A question asked from a modal dialog belongs to that dialog: it stacks above it and is
+    // not blocked by it (the main window may even be disabled meanwhile).
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
+
 MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                 MsgIcon icon) {
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, owner());
     for (const ButtonSet& set : buttonSets) {
         if (set.buttons != buttons) continue;
         box.setStandardButtons(set.standard);
@@ -67,7 +76,7 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
                                            const QString& defaultText) {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;
     return text;
 }
@@ -81,7 +90,7 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving) {
-    QFileDialog dialog(parent_, request.title);
+    QFileDialog dialog(owner(), request.title);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString filter = qtFilterFromProgramFilter(request.filter);
@@ -108,40 +117,23 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
 }
 
 std::optional<Rgb> QtDialogs::chooseColour(const QString& title, Rgb initial) {
-    const QColor colour = QColorDialog::getColor(toQColor(initial), parent_, title);
+    const QColor colour = QColorDialog::getColor(toQColor(initial), owner(), title);
     if (!colour.isValid()) return std::nullopt;
     return fromQColor(colour);
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const FontChoice& initial) {
-    QFont start(initial.name.trimmed(), initial.size);
-    start.setBold(initial.bold);
-    start.setItalic(initial.italic);
-    start.setUnderline(initial.underline);
-    start.setStrikeOut(initial.strikeThru);
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, start, parent_, title);
-    if (!ok) return std::nullopt;
-    FontChoice choice;
-    choice.name = font.family();
-    choice.size = qRound(font.pointSizeF());
-    choice.bold = font.bold();
-    choice.italic = font.italic();
-    choice.underline = font.underline();
-    choice.strikeThru = font.strikeOut();
-    // Qt's font dialog offers no colour: the colour the caller started with stays chosen.
-    choice.colour = initial.colour;
-    return choice;
+    return chooseFontAndColour(owner(), title, initial);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer, const QString& title) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtDialogs::pageSetup(QPrinter& printer, const QString& title) {
-    QPageSetupDialog dialog(&printer, parent_);
+    QPageSetupDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }

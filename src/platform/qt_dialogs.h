@@ -23,6 +23,7 @@ public:
     bool pageSetup(QPrinter& printer, const QString& title) override;
 
 private:
+    QWidget* owner() const;
     std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving);
 
     QPointer<QWidget> parent_;

@@ -18,9 +18,7 @@ constexpr int CutButton = 8;
 constexpr int CopyButton = 9;
 constexpr int PasteButton = 10;
 constexpr int DeleteButton = 11;
-constexpr int TicksPerAutosave = 60;
 }  // namespace
-
 
 ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     : EditorWindow(app, kind, std::make_unique<ScintillaPane>(), parent),
@@ -56,9 +54,6 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(code, 1);
     layout->addWidget(status_);
-
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    connect(&Timer1, &QTimer::timeout, this, &ScriptWindow::Timer1_Timer);
 
     EditorPane& p = pane();
     p.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
@@ -113,12 +108,6 @@ void ScriptWindow::markModified() {
     setModifiedTag(QStringLiteral("n"));
     panels_[2]->setText(QStringLiteral("*"));
     statusUpdate();
-}
-
-void ScriptWindow::Timer1_Timer() {
-    if (++autosaveTicks < TicksPerAutosave) return;
-    autosaveTicks = 0;
-    SaveDocument();
 }
 
 void ScriptWindow::Change() {

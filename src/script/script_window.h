@@ -2,7 +2,6 @@
 // vbscript, jscript, java: the window in which one script is edited. One class for the three
 // kinds; what differs stands in the kind's row (script_kind.h). The pane is coloured as the user
 // types (script_colouring.cpp); Java windows add member lists and the import assistant.
-#include <QTimer>
 #include <memory>
 
 #include "core/editor_window.h"
@@ -44,10 +43,6 @@ public:
     // Status bar panel 1..6.
     QString panelText(int panel) const;
     QStatusBar* StatusBar1() const;
-
-    // Autosave: each tick counts; the 60th saves.
-    QTimer Timer1;
-    void Timer1_Timer();
 
     // The hidden scratch pane holding one line.
     EditorPane& code1() const;

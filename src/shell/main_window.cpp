@@ -28,6 +28,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "settings/settings_commands.h"
 #include "shell/window_layout.h"
 #include "script/script_commands.h"
 #include "script/java_tools_commands.h"
@@ -142,6 +143,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerSettingsCommands(app_);
     registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
     registerScriptCheckCommands(app_);
     registerJavaToolCommands(app_);
@@ -149,7 +151,6 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     palettes_->registerCommands(*app_.commands);
     buildMenus();
     for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
-    helpFolder_ = QDir(Paths::programFolder()).filePath(QStringLiteral("help")) + '/';
     buildToolbar();
     setCommandChecked(QStringLiteral("tipofday"),
                       UserSettings::openForExecutable()
@@ -274,6 +275,10 @@ QAction* mdiform1::toolbarButton(int index) const {
 }
 
 void mdiform1::setCommandEnabled(const QString& name, bool enabled) {
+    // A submenu's own widget holds its state: a menu copies its enabled state to its menu-bar
+    // item whenever it changes, so when the whole frame is disabled and enabled again (while a
+    // colour dialog is up) a state kept only on the item would be lost.
+    if (QMenu* submenu = menu(name)) submenu->setEnabled(enabled);
     if (QAction* action = command(name)) action->setEnabled(enabled);
 }
 

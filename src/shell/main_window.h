@@ -139,5 +139,4 @@ private:
     short windowCounter_[6] = {0, 0, 0, 0, 0, 0};
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
-    QString helpFolder_;
 };

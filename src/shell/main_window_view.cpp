@@ -141,13 +141,7 @@ void mdiform1::fillWindowList() {
     }
 }
 
-void mdiform1::helpContents() {
-    if (!help_) help_ = new HelpWindow(helpFolder_, this);
-    if (!help_->showContents())
-        app_.dialogs->messageBox(
-            QStringLiteral("The help pages could not be found in %1").arg(helpFolder_),
-            windowTitle(), MsgButtons::Ok, MsgIcon::Exclamation);
-}
+void mdiform1::helpContents() { showHelpContents(help_, this, *app_.dialogs); }
 
 void mdiform1::toolbarClicked(const ToolbarRow& row) {
     if (row.format != DocumentFormat::None && app_.activeWindowKind == KindDocument)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "core/colour.h"
+#include "core/colour_swatch.h"
 
 struct AppState;
 class QHBoxLayout;
@@ -21,24 +22,3 @@ QHBoxLayout* makeOkCancelRow(QWidget* wizard, QPushButton*& ok, QPushButton*& ca
 
 // The number in a digit field; 0 when it is empty.
 int fieldNumber(const QLineEdit* field);
-
-// A patch of colour (with an optional caption on it); a click asks for a new colour.
-class ColourSwatch : public QLabel {
-    Q_OBJECT
-public:
-    ColourSwatch(AppState& app, Rgb colour, const QString& caption, QWidget* parent);
-    Rgb colour() const { return colour_; }
-    void setColour(Rgb colour);
-    // What a click does: the colour dialog titled "Select color"; cancelling keeps the colour.
-    void chooseColour();
-
-signals:
-    void colourChanged(Rgb colour);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    AppState& app_;
-    Rgb colour_;
-};

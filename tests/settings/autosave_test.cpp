@@ -1,0 +1,124 @@
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "settings/autosave_dialog.h"
+#include "settings_fixture.h"
+
+namespace {
+class AutosaveTest : public SettingsFixture {
+protected:
+    // Opens the dialog for the active window and confirms it with the given period ("" for
+    // none) and check state.
+    QPointer<frmautosave> confirm(bool checked, const QString& period) {
+        QPointer<frmautosave> dialog = frmautosave::open(app);
+        if (dialog->Check1()->isChecked() != checked) dialog->Check1()->click();
+        const auto found = dialog->List1()->findItems(period, Qt::MatchExactly);
+        if (!period.isEmpty() && !found.isEmpty()) dialog->List1()->setCurrentItem(found.first());
+        dialog->OKButton_Click();
+        return dialog;
+    }
+    void tick(EditorWindow& w, int times) {
+        for (int i = 0; i < times; ++i) w.Timer1_Timer();
+    }
+};
+}  // namespace
+
+TEST_F(AutosaveTest, CheckedWithoutPeriodFailsAloudAndKeepsTheDialog) {
+    app.speakMessages = true;
+    QPointer<frmautosave> dialog = confirm(true, "");
+    EXPECT_EQ(speaker.spoken, QStringList{"Please set time for autosave "});
+    const AskedQuestion* failed = dialogs.last("message");
+    ASSERT_NE(failed, nullptr);
+    EXPECT_EQ(failed->title, "Autosave failed");
+    EXPECT_EQ(failed->text, " Please set time for autosave ");
+    EXPECT_EQ(failed->buttons, MsgButtons::Ok);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(window->autosaveRunning());
+    dialog->reject();
+}
+
+TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingStopsIt) {
+    QStringList periods;
+    for (int minutes = 1; minutes <= 60; ++minutes)
+        if (minutes <= 20 || minutes > 30) periods << QString::number(minutes);
+    EXPECT_EQ(frmautosave::periodItems(), periods);
+
+    QPointer<frmautosave> first = frmautosave::open(app);
+    EXPECT_FALSE(first->Check1()->isChecked());
+    EXPECT_FALSE(first->List1()->isEnabled());
+    first->Check1()->click();
+    EXPECT_TRUE(first->List1()->isEnabled());
+    first->reject();
+
+    confirm(true, "31");
+    EXPECT_TRUE(window->autosaveRunning());
+    EXPECT_EQ(window->autosaveInterval(), 31000);
+
+    QPointer<frmautosave> reopened = frmautosave::open(app);
+    EXPECT_EQ(reopened->targetWindow(), window.data());
+    EXPECT_TRUE(reopened->Check1()->isChecked());
+    EXPECT_TRUE(reopened->List1()->isEnabled());
+    EXPECT_EQ(reopened->List1()->selectedItems().size(), 0);
+    reopened->reject();
+
+    // A new period keeps the ticks already counted.
+    tick(*window, 7);
+    confirm(true, "2");
+    EXPECT_EQ(window->autosaveInterval(), 2000);
+    EXPECT_EQ(window->autosaveTicks, 7);
+
+    confirm(false, "");
+    EXPECT_FALSE(window->autosaveRunning());
+}
+
+TEST_F(AutosaveTest, SavesAtExactlySixtyTicksThroughTheWindowsSave) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("page.html");
+    window->setCaption(path);
+    setText("<p>kept</p>");
+    confirm(true, "1");
+    tick(*window, 59);
+    EXPECT_FALSE(QFile::exists(path));
+    tick(*window, 1);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "<p>kept</p>");
+    EXPECT_EQ(window->autosaveTicks, 0);
+    EXPECT_EQ(window->modifiedTag(), "s");
+}
+
+TEST_F(AutosaveTest, UntitledWindowAsksForANameEveryPeriodUntilItHasOne) {
+    QTemporaryDir folder;
+    confirm(true, "5");
+    tick(*window, 60);
+    tick(*window, 60);
+    EXPECT_EQ(std::count_if(dialogs.asked.begin(), dialogs.asked.end(),
+                            [](const AskedQuestion& q) { return q.kind == "save"; }),
+              2);
+    EXPECT_EQ(window->caption(), "noname1");
+
+    dialogs.textAnswers = {folder.filePath("named.html")};
+    tick(*window, 60);
+    EXPECT_EQ(window->caption(), folder.filePath("named.html"));
+    tick(*window, 60);
+    EXPECT_EQ(dialogs.asked.size(), 3u);
+}
+
+TEST_F(AutosaveTest, DocumentWindowsAutosaveAndOtherKindsBindNoTimer) {
+    StubWindow document(app, KindDocument);
+    document.activate();
+    confirm(true, "3");
+    EXPECT_TRUE(document.autosaveRunning());
+    // Ticks while a save is asking its question do not start another save.
+    document.duringSave = [&] { tick(document, 60); };
+    tick(document, 60);
+    EXPECT_EQ(document.saves, 1);
+    EXPECT_EQ(document.autosaveTicks, 0);
+
+    app.activeWindowKind = KindNone;
+    QPointer<frmautosave> none = confirm(true, "3");
+    EXPECT_EQ(none->targetWindow(), nullptr);
+    EXPECT_TRUE(!none || !none->isVisible());
+}

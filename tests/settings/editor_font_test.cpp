@@ -1,0 +1,75 @@
+#include "settings/editor_font.h"
+#include "settings_fixture.h"
+
+namespace {
+class EditorFontTest : public SettingsFixture {
+protected:
+    void choose(const QString& name, int size, Rgb colour) {
+        FontChoice choice;
+        choice.name = name;
+        choice.size = size;
+        choice.colour = colour;
+        dialogs.fontAnswers = {choice};
+        cfont(app);
+    }
+};
+}  // namespace
+
+TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
+    struct Case {
+        QString name;
+        QByteArray stored;
+        bool told;  // the cut name is no installed font: the user hears which name was kept
+    };
+    const Case cases[] = {
+        {"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
+        {"Serif", "Serif          ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        storePatternedSettings();
+        const QByteArray before = storedSettings();
+        dialogs.asked.clear();
+        choose(c.name, 13, makeRgb(1, 2, 3));
+        EXPECT_EQ(dialogs.last("font")->title, "Select font");
+
+        const QByteArray after = storedSettings();
+        EXPECT_EQ(after.mid(8, 15), c.stored);
+        EXPECT_EQ(after.mid(4, 4), QByteArray("\x01\x02\x03\x00", 4));
+        EXPECT_EQ(after.mid(40, 2), QByteArray("\x0d\x00", 2));
+        for (int i : {0, 1, 2, 3, 23, 24, 31, 32, 39, 42, 43, 56, 59, 79, 80, 95})
+            EXPECT_EQ(after[i], before[i]) << "byte " << i;
+        EXPECT_EQ(app.editorFontName, c.name);
+        EXPECT_EQ(app.editorFontSize, 13);
+        EXPECT_EQ(app.htmlTextColor, makeRgb(1, 2, 3));
+        EXPECT_EQ(app.scriptTextColor, makeRgb(1, 2, 3));
+        EXPECT_TRUE(app.fontChanged);
+        const AskedQuestion* told = dialogs.last("message");
+        EXPECT_EQ(told != nullptr, c.told);
+        if (told) EXPECT_TRUE(told->text.contains("\"ABCDEFGHIJKLMNO\"")) << told->text.toStdString();
+    }
+}
+
+TEST_F(EditorFontTest, CancelChangesNothingAndOkRecoloursTheActiveWindowByKind) {
+    cfont(app);  // no answer: cancelled
+    EXPECT_FALSE(QFile::exists(settingsFilePath()));
+    EXPECT_FALSE(app.fontChanged);
+    EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
+
+    // HTML: the page takes the font and the new text colour.
+    setText("<p>x");
+    refreshAll();
+    choose("DejaVu Serif", 14, Other);
+    EXPECT_EQ(colours(), "GGGO");
+    pane().SetSelStart(0);
+    pane().SetSelLength(4);
+    EXPECT_EQ(pane().SelFontSize(), 14);
+
+    // Script windows run their own recolour; document windows keep their fonts.
+    for (WindowKind kind : {KindJscript, KindDocument}) {
+        StubWindow other(app, kind);
+        other.activate();
+        choose("DejaVu Serif", 12, Other);
+        EXPECT_EQ(other.recolours, kind == KindDocument ? 0 : 1) << kind;
+    }
+}
