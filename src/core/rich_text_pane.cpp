@@ -1,6 +1,9 @@
 #include "core/rich_text_pane.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -378,15 +381,12 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
         return false;
     }
     QTextDocument read;
+    read.setDefaultFont(document()->defaultFont());
     if (!codec_->read(file.readAll(), read, error)) return false;
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    ++busy_;
-    all.insertFragment(QTextDocumentFragment(&read));
-    --busy_;
     latin1_ = false;
+    replaceWithDocument(0, TextLength(), read);
     placeSelection(0, 0);
-    finishEdit();
+    reportSelection();
     return true;
 }
 
@@ -505,10 +505,71 @@ void RichTextPane::runWidgetEdit(void (QTextEdit::*edit)()) {
     afterInput();
 }
 
+// Other programs take the copy as rich text, HTML or plain text, whichever they read best.
 void RichTextPane::Copy() {
     pushSelection();
-    edit_->copy();
+    if (SelLength() == 0) return;
+    auto* data = new QMimeData;
+    const QTextDocumentFragment selection = cursor_.selection();
+    data->setText(selection.toPlainText());
+    data->setHtml(selection.toHtml());
+    if (codec_) data->setData(QStringLiteral("text/rtf"), SelRTF());
+    QApplication::clipboard()->setMimeData(data);
 }
-void RichTextPane::Cut() { runWidgetEdit(&QTextEdit::cut); }
-void RichTextPane::Paste() { runWidgetEdit(&QTextEdit::paste); }
+
+void RichTextPane::Cut() {
+    if (SelLength() == 0) return;
+    Copy();
+    SetSelText(QString());
+}
+
+void RichTextPane::Paste() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    for (const char* type : {"text/rtf", "application/rtf", "text/richtext"}) {
+        if (!codec_ || !data || !data->hasFormat(QLatin1String(type))) continue;
+        SetSelRTF(data->data(QLatin1String(type)));
+        return;
+    }
+    runWidgetEdit(&QTextEdit::paste);
+}
+
+QByteArray RichTextPane::rtfOf(int from, int to) const {
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    if (!codec_) return range.selectedText().toUtf8();
+    QTextDocument part;
+    part.setDefaultFont(document()->defaultFont());
+    QTextCursor(&part).insertFragment(range.selection());
+    return codec_->write(part);
+}
+
+void RichTextPane::replaceWithRtf(int from, int to, const QByteArray& rtf) {
+    QTextDocument read;
+    read.setDefaultFont(document()->defaultFont());
+    if (!codec_ || !codec_->read(rtf, read, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
+    replaceWithDocument(from, to, read);
+}
+
+void RichTextPane::replaceWithDocument(int from, int to, const QTextDocument& read) {
+    QTextCursor edit(document());
+    edit.setPosition(from);
+    edit.setPosition(to, QTextCursor::KeepAnchor);
+    ++busy_;
+    edit.insertFragment(QTextDocumentFragment(&read));
+    --busy_;
+    placeSelection(edit.position(), edit.position());
+    finishEdit();
+}
+
+QByteArray RichTextPane::SelRTF() const { return rtfOf(SelStart(), SelStart() + SelLength()); }
+void RichTextPane::SetSelRTF(const QByteArray& rtf) {
+    replaceWithRtf(SelStart(), SelStart() + SelLength(), rtf);
+}
+QByteArray RichTextPane::TextRTF() const { return rtfOf(0, TextLength()); }
+void RichTextPane::SetTextRTF(const QByteArray& rtf) {
+    replaceWithRtf(0, TextLength(), rtf);
+    placeSelection(0, 0);
+    reportSelection();
+}
 void RichTextPane::SelectAll() { setSelection(0, TextLength()); }

@@ -106,6 +106,13 @@ public:
     void Paste() override;
     void SelectAll() override;
 
+    // The selection, or the whole content, as rich-text markup (through the codec; plain text
+    // when there is none). Setting replaces it and raises Change once.
+    QByteArray SelRTF() const;
+    void SetSelRTF(const QByteArray& rtf);
+    QByteArray TextRTF() const;
+    void SetTextRTF(const QByteArray& rtf);
+
 private:
     struct Format {
         QTextCharFormat character;
@@ -131,6 +138,10 @@ private:
     void pullSelection();
     void finishEdit();
     void runWidgetEdit(void (QTextEdit::*edit)());
+    QByteArray rtfOf(int from, int to) const;
+    void replaceWithRtf(int from, int to, const QByteArray& rtf);
+    // Replaces [from, to) by the read document; the caret ends after it. Raises Change.
+    void replaceWithDocument(int from, int to, const QTextDocument& read);
     void onContentsChange(int position, int removed, int added);
 
     QPointer<QTextEdit> edit_;

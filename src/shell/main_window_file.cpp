@@ -25,9 +25,13 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Every file opens as a web page: the other kinds have no windows of their own yet.
+// Rich-text files open as documents, every other file as a web page.
 void mdiform1::openFiles(const QStringList& paths) {
     for (const QString& path : paths) {
+        if (path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive)) {
+            openDocumentFile(path);
+            continue;
+        }
         auto* window = new HtmlWindow(app_);
         if (window->openfromdir(path)) {
             showChild(window);
