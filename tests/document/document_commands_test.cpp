@@ -12,7 +12,7 @@
 #include "core/command_registry.h"
 #include "core/rich_text_pane.h"
 #include "document/document_window.h"
-#include "document/rtf_describe.h"
+#include "support/rtf_describe.h"
 #include "shell/main_window.h"
 #include "support/recording_speaker.h"
 #include "support/scripted_dialogs.h"

@@ -5,7 +5,7 @@
 #include <QTextDocument>
 
 #include "document/rtf/rtf_reader.h"
-#include "document/rtf_describe.h"
+#include "support/rtf_describe.h"
 
 namespace {
 // Snippets are read inside this header unless they are whole files themselves.

@@ -8,7 +8,7 @@
 
 #include "document/rtf/rtf_reader.h"
 #include "document/rtf/rtf_writer.h"
-#include "document/rtf_describe.h"
+#include "support/rtf_describe.h"
 
 namespace {
 QTextCharFormat format(std::initializer_list<void (*)(QTextCharFormat&)> settings) {

@@ -1,4 +1,4 @@
-#include "document/rtf_describe.h"
+#include "support/rtf_describe.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
