@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include "core/command_registry.h"
 #include "core/frame.h"
@@ -63,6 +64,12 @@ document::document(AppState& app, QWidget* parent)
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
     edit->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     pane.document()->setDocumentMargin(TextMargin);
+    // The pane fills the window but for a strip below it.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(edit, 1);
+    layout->addSpacing(BottomStrip);
     pane.SetBaseFont(serifFontName(), DefaultPointSize);
 }
 
@@ -205,9 +212,4 @@ void document::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, i
 
 void document::popupEditMenuAt(const QPoint& panePos) {
     if (app().frame) app().frame->popupEditMenu(pane().widget()->mapToGlobal(panePos));
-}
-
-void document::resizeEvent(QResizeEvent* event) {
-    EditorWindow::resizeEvent(event);
-    pane().widget()->setGeometry(0, 0, width(), std::max(0, height() - BottomStrip));
 }

@@ -43,7 +43,6 @@ protected:
     void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override;
     void KeyUp(int& keyCode, Qt::KeyboardModifiers shift) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool writeDocument(const QString& path);

@@ -1,9 +1,10 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/font_colour_dialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -114,24 +115,7 @@ std::optional<Rgb> QtDialogs::chooseColour(const QString& title, Rgb initial) {
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const FontChoice& initial) {
-    QFont start(initial.name.trimmed(), initial.size);
-    start.setBold(initial.bold);
-    start.setItalic(initial.italic);
-    start.setUnderline(initial.underline);
-    start.setStrikeOut(initial.strikeThru);
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, start, parent_, title);
-    if (!ok) return std::nullopt;
-    FontChoice choice;
-    choice.name = font.family();
-    choice.size = qRound(font.pointSizeF());
-    choice.bold = font.bold();
-    choice.italic = font.italic();
-    choice.underline = font.underline();
-    choice.strikeThru = font.strikeOut();
-    // Qt's font dialog offers no colour: the colour the caller started with stays chosen.
-    choice.colour = initial.colour;
-    return choice;
+    return runFontColourDialog(parent_, title, initial);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer, const QString& title) {
