@@ -160,8 +160,14 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(),
               describeDocument(*written->code().document()).toStdString());
 
-    // A file that is not there: a message, no window.
+    // Named on the command line, an RTF file opens as a document too.
     document* before = current();
+    frame->openFiles({path});
+    ASSERT_NE(current(), before);
+    EXPECT_EQ(current()->caption(), path);
+
+    // A file that is not there: a message, no window.
+    before = current();
     dialogs.textAnswers.push_back(folder.filePath("gone.rtf"));
     run("opendoc");
     EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));

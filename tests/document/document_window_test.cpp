@@ -243,3 +243,28 @@ TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
     EXPECT_TRUE(dialogs.last("message")->text.contains("picture.png"));
     EXPECT_EQ(window->caption(), text);
 }
+
+TEST_F(DocumentTest, SelectionAsRtfCarriesItsFormattingBothWays) {
+    RichTextPane& code = window->code();
+    code.SetSelText("plain ");
+    code.SetSelBold(true);
+    code.SetSelText("strong");
+    code.SetSelStart(6);
+    code.SetSelLength(6);
+    const QByteArray strong = code.SelRTF();
+    EXPECT_TRUE(strong.startsWith("{\\rtf1")) << strong.constData();
+    EXPECT_TRUE(strong.contains("\\b strong")) << strong.constData();
+
+    code.SetSelStart(0);
+    code.SetSelLength(5);
+    const int changes = depth();
+    code.SetSelRTF(strong);  // replaces "plain", raising one Change
+    EXPECT_EQ(code.TextString(), "strong strong");
+    EXPECT_EQ(depth(), changes + 1);
+    code.SetSelStart(0);
+    code.SetSelLength(6);
+    EXPECT_TRUE(code.SelBold());
+    code.SetSelStart(6);
+    code.SetSelLength(1);
+    EXPECT_FALSE(code.SelBold());
+}
