@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTextDocument>
+#include <cctype>
+#include <string>
 
 #include "document/rtf/rtf_reader.h"
 #include "support/rtf_describe.h"
@@ -113,7 +115,14 @@ TEST_P(ReaderTable, ReadsTextAndFormatting) {
     EXPECT_EQ(read(row.rtf).toStdString(), row.expected) << row.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rtf, ReaderTable, ::testing::ValuesIn(readerRows));
+// Each row is named after what it reads: "hex_in_a_Cyrillic_font".
+INSTANTIATE_TEST_SUITE_P(Rtf, ReaderTable, ::testing::ValuesIn(readerRows),
+                         [](const ::testing::TestParamInfo<ReaderRow>& info) {
+                             std::string name;
+                             for (const char* c = info.param.what; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
 
 TEST(RtfReader, RefusesWhatIsNotRtf) {
     QTextDocument document;
