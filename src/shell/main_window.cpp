@@ -127,13 +127,6 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
         app_.speaker = ownSpeaker_.get();
     }
     app_.frame = this;
-    // Paste follows the clipboard while an editor window is active, not only on activation.
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
-        if (!app_.activeWindow()) return;
-        const bool text = !QApplication::clipboard()->text().isEmpty();
-        setCommandEnabled(QStringLiteral("Paste"), text);
-        for (int index : toolbarIndexesFor(QStringLiteral("Paste"))) setToolbarButtonEnabled(index, text);
-    });
     Q_INIT_RESOURCE(toolbar_icons);
     preferInstalledIconTheme();
 
