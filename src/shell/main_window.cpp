@@ -117,6 +117,11 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (EditorWindow* window = editorIn(sub)) window->activate();
     });
+    // Paste follows the clipboard as other programs change it, not only at activation.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (EditorWindow* window = app_.activeWindow())
+            applyClipboardRules(*this, window->kind(), !QApplication::clipboard()->text().isEmpty());
+    });
 
     if (!app_.commands) {
         ownCommands_ = std::make_unique<CommandRegistry>();
