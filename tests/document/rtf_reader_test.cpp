@@ -87,6 +87,7 @@ const ReaderRow readerRows[] = {
     {"headers and footers are left out", "{\\header h}{\\footer f}x", "x"},
     {"pictures are left out", "{\\pict\\pngblip 89504e47}x", "x"},
     {"binary data is skipped whole", "{\\pict\\bin5 ab}}x}y", "y"},
+    {"hidden text is not shown", "a{\\v secret}b\\v c\\v0 d\\v e\\plain f", "abdf"},
     {"unknown control words are ignored", "\\foo\\bar12 text\\baz", "text"},
     {"hyperlinks keep their shown text",
      "{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}", "link"},

@@ -25,7 +25,7 @@ enum class Act {
     FontTable, ColourTable, Skip,
     // character formatting
     Bold, Italic, Underline, UnderlineNone, Strike, SmallCaps, Caps, Font, Size, Foreground,
-    Background, Plain, Super, Sub, NoSuperSub,
+    Background, Plain, Super, Sub, NoSuperSub, Hidden,
     // paragraph formatting
     Par, Pard, AlignLeft, AlignCentre, AlignRight, Justify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, Cell, Row,
@@ -153,6 +153,7 @@ const WordRow wordRows[] = {
     {"ulw", Act::Underline},
     {"ulwave", Act::Underline},
     {"up", Act::Super},
+    {"v", Act::Hidden},
     {"xe", Act::Skip},
     {"fldinst", Act::Skip},
     {"bkmkstart", Act::Skip},
@@ -205,6 +206,7 @@ struct GroupState {
     RunFormat character;
     ParaState paragraph;
     int unicodeSkip = 1;
+    bool hidden = false;  // \v: text that is not shown
 };
 
 struct FontEntry {
@@ -450,7 +452,7 @@ const FontEntry* Parser::font(int number) const {
 void Parser::append(QChar c) { append(QString(c)); }
 
 void Parser::append(const QString& s) {
-    if (s.isEmpty()) return;
+    if (s.isEmpty() || state().hidden) return;
     const RunFormat& current = state().character;
     if (!(current == runState_)) {
         flushRun();
@@ -545,7 +547,9 @@ void Parser::bodyWord(Act act, const RtfToken& token, char16_t character) {
         break;
     case Act::Foreground: c.foreground = std::max(param, 0); break;
     case Act::Background: c.background = std::max(param, 0); break;
+    case Act::Hidden: state().hidden = on; break;
     case Act::Plain:
+        state().hidden = false;
         c = RunFormat();
         c.font = defaultFont_;
         break;
