@@ -413,10 +413,12 @@ void RichTextPane::SelPrint(QPrinter& printer) {
     part.print(&printer);
 }
 
-quint16 RichTextPane::formatIndex(const QTextCharFormat& format, int alignment) const {
+quint16 RichTextPane::formatIndex(const QTextCharFormat& format,
+                                  const QTextBlockFormat& paragraph) const {
     for (size_t i = 0; i < formats_.size(); ++i)
-        if (formats_[i].alignment == alignment && formats_[i].character == format) return quint16(i);
-    formats_.push_back(Format{format, alignment});
+        if (formats_[i].character == format && formats_[i].paragraph == paragraph)
+            return quint16(i);
+    formats_.push_back(Format{format, paragraph});
     return quint16(formats_.size() - 1);
 }
 
@@ -436,10 +438,10 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
     };
     for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
          block = block.next()) {
-        const int alignment = alignmentCode(block.blockFormat().alignment());
+        const QTextBlockFormat paragraph = block.blockFormat();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const quint16 index = formatIndex(fragment.charFormat(), alignment);
+            const quint16 index = formatIndex(fragment.charFormat(), paragraph);
             const QString text = fragment.text();
             for (int i = 0; i < text.size(); ++i) {
                 const int pos = fragment.position() + i;
@@ -448,7 +450,7 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
         }
         const int end = block.position() + block.length() - 1;
         if (end >= from && end < to)
-            put(end, formatIndex(block.charFormat(), alignment), QChar::ParagraphSeparator);
+            put(end, formatIndex(block.charFormat(), paragraph), QChar::ParagraphSeparator);
     }
     piece.selStart = SelStart();
     piece.selLength = SelLength();
@@ -489,10 +491,7 @@ void RichTextPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
         const int first = std::max(block.position(), from) - from;
         const quint16 index = indexAt(first);
         if (index >= formats_.size()) continue;
-        QTextCursor paragraph(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setAlignment(alignmentOf(formats_[index].alignment));
-        paragraph.setBlockFormat(format);
+        QTextCursor(block).setBlockFormat(formats_[index].paragraph);
     }
     --busy_;
     placeSelection(piece.selStart, piece.selStart + piece.selLength);

@@ -5,6 +5,7 @@
 // agree with the pane's own.
 #include <QObject>
 #include <QPointer>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <optional>
@@ -116,7 +117,7 @@ public:
 private:
     struct Format {
         QTextCharFormat character;
-        int alignment = 0;
+        QTextBlockFormat paragraph;  // alignment, indents, spacing: all of it comes back on undo
     };
 
     PaneEvents* inputHandler() const override { return handler_; }
@@ -129,7 +130,7 @@ private:
     QTextCharFormat insertionFormat() const;
     QFont selectionFont() const;
     void mergeSelectionFormat(const QTextCharFormat& change);
-    quint16 formatIndex(const QTextCharFormat& format, int alignment) const;
+    quint16 formatIndex(const QTextCharFormat& format, const QTextBlockFormat& paragraph) const;
 
     void setSelection(int anchor, int caret);
     void placeSelection(int anchor, int caret);

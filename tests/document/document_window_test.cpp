@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include "core/app_state.h"
@@ -267,4 +268,24 @@ TEST_F(DocumentTest, SelectionAsRtfCarriesItsFormattingBothWays) {
     code.SetSelStart(6);
     code.SetSelLength(1);
     EXPECT_FALSE(code.SelBold());
+}
+
+TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
+    const QString path = folder.filePath("indented.rtf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}");
+    file.close();
+    delete window.data();
+    window = new document(app);
+    ASSERT_TRUE(window->openfromdir(path));
+    window->newfile("s");
+    window->activate();
+    const QTextBlockFormat before = window->code().document()->begin().blockFormat();
+    pane().SetSelStart(0);
+    pane().SetSelText("Now ");
+    window->backup_code();
+    window->undo_code();
+    EXPECT_EQ(pane().TextString(), "justified and indented");
+    EXPECT_EQ(window->code().document()->begin().blockFormat(), before);
 }
