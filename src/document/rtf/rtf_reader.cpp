@@ -4,7 +4,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "document/rtf/code_pages.h"
