@@ -1,7 +1,10 @@
 // The File menu of the main window.
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPrinter>
 
+#include "core/recovery_store.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
@@ -25,9 +28,11 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Rich-text files open as documents, every other file as a web page.
+// Rich-text files open as documents, every other file as a web page. A path relative to the
+// working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) {
+    for (const QString& given : paths) {
+        const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
         if (path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive)) {
             openDocumentFile(path);
             continue;
@@ -40,6 +45,16 @@ void mdiform1::openFiles(const QStringList& paths) {
             reactivateActiveChild();
         }
     }
+}
+
+bool mdiform1::recoverDocument(const RecoveredDocument& document) {
+    EditorWindow* window = nullptr;
+    switch (document.kind) {
+    default: window = new HtmlWindow(app_); break;
+    }
+    window->recoverDocument(document.text, document.caption, document.latin1);
+    showChild(window);
+    return true;
 }
 
 void mdiform1::closeActive() {
