@@ -102,7 +102,7 @@ bool document::openfromdir(const QString& path) {
         loading_ = false;
         if (loaded) {
             setCaption(path);
-            setModifiedTag(QStringLiteral("s"));
+            documentOpened();
             return true;
         }
     }
@@ -156,6 +156,14 @@ void document::Change() {
     }
     if (!keyTyped) backup_code();
     keyTyped = false;
+}
+
+QByteArray document::recoveryText() const { return code().TextRTF(); }
+
+void document::showRecoveredText(const QByteArray& text) {
+    loading_ = true;
+    code().SetTextRTF(text);
+    loading_ = false;
 }
 
 void document::SelChange() {

@@ -13,11 +13,11 @@ public:
 
     RichTextPane& code() const;
 
-    // Initialisation after creation or opening: "s" for a document that is as saved. Takes the
-    // first undo snapshot, of the document as it now is.
+    // Initialisation after creation: "s" for a new document. Takes the first undo snapshot.
     void newfile(const QString& tag);
-    // Loads the file: RTF when it is RTF, otherwise as plain text. False, after telling the
-    // user which file and why, when it cannot be read; the window is then unchanged.
+    // Loads the file: RTF when it is RTF, otherwise as plain text; the loaded document starts
+    // the undo history. False, after telling the user which file and why, when it cannot be
+    // read; the window is then unchanged.
     bool openfromdir(const QString& path);
 
     // The window's save routine: asks for a name while the document is untitled.
@@ -43,6 +43,9 @@ protected:
     void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override;
     void KeyUp(int& keyCode, Qt::KeyboardModifiers shift) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
+    // A recovery file keeps the document as RTF, so that its formatting comes back too.
+    QByteArray recoveryText() const override;
+    void showRecoveredText(const QByteArray& text) override;
 
 private:
     bool writeDocument(const QString& path);

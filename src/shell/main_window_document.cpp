@@ -31,7 +31,6 @@ bool mdiform1::openDocumentFile(const QString& path) {
         reactivateActiveChild();
         return false;
     }
-    window->newfile(QStringLiteral("s"));
     showChild(window);
     return true;
 }

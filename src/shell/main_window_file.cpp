@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "core/recovery_store.h"
+#include "document/document_window.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
@@ -50,6 +51,7 @@ void mdiform1::openFiles(const QStringList& paths) {
 bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     EditorWindow* window = nullptr;
     switch (document.kind) {
+    case KindDocument: window = new ::document(app_); break;
     default: window = new HtmlWindow(app_); break;
     }
     window->recoverDocument(document.text, document.caption, document.latin1);

@@ -223,13 +223,8 @@ TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    // As the Open command does it: a fresh window, the file, then its first snapshot.
-    delete window.data();
-    window = new document(app);
-    window->setCaption("Document2");
+    type("typed before");  // an opened file starts a history of its own
     ASSERT_TRUE(window->openfromdir(rich));
-    window->newfile("s");
-    window->activate();
     EXPECT_EQ(window->caption(), rich);
     EXPECT_EQ(pane().TextString(), "Title");
     EXPECT_TRUE(pane().SelBold());
@@ -276,11 +271,7 @@ TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}");
     file.close();
-    delete window.data();
-    window = new document(app);
     ASSERT_TRUE(window->openfromdir(path));
-    window->newfile("s");
-    window->activate();
     const QTextBlockFormat before = window->code().document()->begin().blockFormat();
     pane().SetSelStart(0);
     pane().SetSelText("Now ");
@@ -288,4 +279,17 @@ TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
     window->undo_code();
     EXPECT_EQ(pane().TextString(), "justified and indented");
     EXPECT_EQ(window->code().document()->begin().blockFormat(), before);
+}
+
+TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
+    RichTextPane& code = window->code();
+    code.SetSelBold(true);
+    code.SetSelText("kept");
+    document recovered(app);
+    recovered.recoverDocument(code.TextRTF(), "Document7", false);
+    EXPECT_EQ(recovered.caption(), "Document7");
+    EXPECT_EQ(recovered.pane().TextString(), "kept");
+    EXPECT_TRUE(recovered.pane().SelBold());
+    EXPECT_EQ(recovered.modifiedTag(), "n");
+    EXPECT_FALSE(recovered.undoRing().canUndo());
 }
