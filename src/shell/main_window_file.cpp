@@ -7,6 +7,7 @@
 #include "core/recovery_store.h"
 #include "document/document_window.h"
 #include "html/html_window.h"
+#include "script/script_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
 
@@ -52,6 +53,9 @@ bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     EditorWindow* window = nullptr;
     switch (document.kind) {
     case KindDocument: window = new ::document(app_); break;
+    case KindVbscript:
+    case KindJscript:
+    case KindJava: window = new ScriptWindow(app_, document.kind); break;
     default: window = new HtmlWindow(app_); break;
     }
     window->recoverDocument(document.text, document.caption, document.latin1);
