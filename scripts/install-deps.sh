@@ -18,6 +18,7 @@ PACKAGES=(
   xvfb xauth x11-apps imagemagick
   fonts-dejavu-core adwaita-icon-theme
   default-jdk-headless
+  libreoffice-writer-nogui
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -110,7 +110,10 @@ bool PaneInput::eventFilter(QObject* watched, QEvent* event) {
             handler->MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y());
         else if (handler)
             handler->MouseMove(mouse->buttons(), mouse->modifiers(), at.x(), at.y());
-        return forward(watched, event, false);
+        forward(watched, event, false);
+        // Taken: an ignored press would climb from the viewport to the pane and come again.
+        mouse->accept();
+        return true;
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

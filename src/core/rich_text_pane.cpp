@@ -1,6 +1,9 @@
 #include "core/rich_text_pane.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -378,15 +381,12 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
         return false;
     }
     QTextDocument read;
+    read.setDefaultFont(document()->defaultFont());
     if (!codec_->read(file.readAll(), read, error)) return false;
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    ++busy_;
-    all.insertFragment(QTextDocumentFragment(&read));
-    --busy_;
     latin1_ = false;
+    replaceWithDocument(0, TextLength(), read);
     placeSelection(0, 0);
-    finishEdit();
+    reportSelection();
     return true;
 }
 
@@ -413,10 +413,12 @@ void RichTextPane::SelPrint(QPrinter& printer) {
     part.print(&printer);
 }
 
-quint16 RichTextPane::formatIndex(const QTextCharFormat& format, int alignment) const {
+quint16 RichTextPane::formatIndex(const QTextCharFormat& format,
+                                  const QTextBlockFormat& paragraph) const {
     for (size_t i = 0; i < formats_.size(); ++i)
-        if (formats_[i].alignment == alignment && formats_[i].character == format) return quint16(i);
-    formats_.push_back(Format{format, alignment});
+        if (formats_[i].character == format && formats_[i].paragraph == paragraph)
+            return quint16(i);
+    formats_.push_back(Format{format, paragraph});
     return quint16(formats_.size() - 1);
 }
 
@@ -436,10 +438,10 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
     };
     for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() < to;
          block = block.next()) {
-        const int alignment = alignmentCode(block.blockFormat().alignment());
+        const QTextBlockFormat paragraph = block.blockFormat();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const quint16 index = formatIndex(fragment.charFormat(), alignment);
+            const quint16 index = formatIndex(fragment.charFormat(), paragraph);
             const QString text = fragment.text();
             for (int i = 0; i < text.size(); ++i) {
                 const int pos = fragment.position() + i;
@@ -448,7 +450,7 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
         }
         const int end = block.position() + block.length() - 1;
         if (end >= from && end < to)
-            put(end, formatIndex(block.charFormat(), alignment), QChar::ParagraphSeparator);
+            put(end, formatIndex(block.charFormat(), paragraph), QChar::ParagraphSeparator);
     }
     piece.selStart = SelStart();
     piece.selLength = SelLength();
@@ -489,10 +491,7 @@ void RichTextPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
         const int first = std::max(block.position(), from) - from;
         const quint16 index = indexAt(first);
         if (index >= formats_.size()) continue;
-        QTextCursor paragraph(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setAlignment(alignmentOf(formats_[index].alignment));
-        paragraph.setBlockFormat(format);
+        QTextCursor(block).setBlockFormat(formats_[index].paragraph);
     }
     --busy_;
     placeSelection(piece.selStart, piece.selStart + piece.selLength);
@@ -505,10 +504,71 @@ void RichTextPane::runWidgetEdit(void (QTextEdit::*edit)()) {
     afterInput();
 }
 
+// Other programs take the copy as rich text, HTML or plain text, whichever they read best.
 void RichTextPane::Copy() {
     pushSelection();
-    edit_->copy();
+    if (SelLength() == 0) return;
+    auto* data = new QMimeData;
+    const QTextDocumentFragment selection = cursor_.selection();
+    data->setText(selection.toPlainText());
+    data->setHtml(selection.toHtml());
+    if (codec_) data->setData(QStringLiteral("text/rtf"), SelRTF());
+    QApplication::clipboard()->setMimeData(data);
 }
-void RichTextPane::Cut() { runWidgetEdit(&QTextEdit::cut); }
-void RichTextPane::Paste() { runWidgetEdit(&QTextEdit::paste); }
+
+void RichTextPane::Cut() {
+    if (SelLength() == 0) return;
+    Copy();
+    SetSelText(QString());
+}
+
+void RichTextPane::Paste() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    for (const char* type : {"text/rtf", "application/rtf", "text/richtext"}) {
+        if (!codec_ || !data || !data->hasFormat(QLatin1String(type))) continue;
+        SetSelRTF(data->data(QLatin1String(type)));
+        return;
+    }
+    runWidgetEdit(&QTextEdit::paste);
+}
+
+QByteArray RichTextPane::rtfOf(int from, int to) const {
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    if (!codec_) return range.selectedText().toUtf8();
+    QTextDocument part;
+    part.setDefaultFont(document()->defaultFont());
+    QTextCursor(&part).insertFragment(range.selection());
+    return codec_->write(part);
+}
+
+void RichTextPane::replaceWithRtf(int from, int to, const QByteArray& rtf) {
+    QTextDocument read;
+    read.setDefaultFont(document()->defaultFont());
+    if (!codec_ || !codec_->read(rtf, read, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
+    replaceWithDocument(from, to, read);
+}
+
+void RichTextPane::replaceWithDocument(int from, int to, const QTextDocument& read) {
+    QTextCursor edit(document());
+    edit.setPosition(from);
+    edit.setPosition(to, QTextCursor::KeepAnchor);
+    ++busy_;
+    edit.insertFragment(QTextDocumentFragment(&read));
+    --busy_;
+    placeSelection(edit.position(), edit.position());
+    finishEdit();
+}
+
+QByteArray RichTextPane::SelRTF() const { return rtfOf(SelStart(), SelStart() + SelLength()); }
+void RichTextPane::SetSelRTF(const QByteArray& rtf) {
+    replaceWithRtf(SelStart(), SelStart() + SelLength(), rtf);
+}
+QByteArray RichTextPane::TextRTF() const { return rtfOf(0, TextLength()); }
+void RichTextPane::SetTextRTF(const QByteArray& rtf) {
+    replaceWithRtf(0, TextLength(), rtf);
+    placeSelection(0, 0);
+    reportSelection();
+}
 void RichTextPane::SelectAll() { setSelection(0, TextLength()); }

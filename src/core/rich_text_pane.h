@@ -5,6 +5,7 @@
 // agree with the pane's own.
 #include <QObject>
 #include <QPointer>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <optional>
@@ -106,10 +107,17 @@ public:
     void Paste() override;
     void SelectAll() override;
 
+    // The selection, or the whole content, as rich-text markup (through the codec; plain text
+    // when there is none). Setting replaces it and raises Change once.
+    QByteArray SelRTF() const;
+    void SetSelRTF(const QByteArray& rtf);
+    QByteArray TextRTF() const;
+    void SetTextRTF(const QByteArray& rtf);
+
 private:
     struct Format {
         QTextCharFormat character;
-        int alignment = 0;
+        QTextBlockFormat paragraph;  // alignment, indents, spacing: all of it comes back on undo
     };
 
     PaneEvents* inputHandler() const override { return handler_; }
@@ -122,7 +130,7 @@ private:
     QTextCharFormat insertionFormat() const;
     QFont selectionFont() const;
     void mergeSelectionFormat(const QTextCharFormat& change);
-    quint16 formatIndex(const QTextCharFormat& format, int alignment) const;
+    quint16 formatIndex(const QTextCharFormat& format, const QTextBlockFormat& paragraph) const;
 
     void setSelection(int anchor, int caret);
     void placeSelection(int anchor, int caret);
@@ -131,6 +139,10 @@ private:
     void pullSelection();
     void finishEdit();
     void runWidgetEdit(void (QTextEdit::*edit)());
+    QByteArray rtfOf(int from, int to) const;
+    void replaceWithRtf(int from, int to, const QByteArray& rtf);
+    // Replaces [from, to) by the read document; the caret ends after it. Raises Change.
+    void replaceWithDocument(int from, int to, const QTextDocument& read);
     void onContentsChange(int position, int removed, int added);
 
     QPointer<QTextEdit> edit_;

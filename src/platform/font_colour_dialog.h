@@ -1,11 +1,11 @@
 #pragma once
-// Qt's font dialog offers no colour; the program's font dialogs choose one with the font, so
-// this one embeds Qt's and adds a colour button below it.
+// The font dialog with effects: face, style, size, strike-through and underline from Qt's font
+// dialog, and a colour list below it, as the platform's font dialog offers with its effects.
 #include <optional>
 
 #include "platform/dialogs.h"
 
 class QWidget;
 
-std::optional<FontChoice> chooseFontAndColour(QWidget* owner, const QString& title,
+std::optional<FontChoice> runFontColourDialog(QWidget* parent, const QString& title,
                                               const FontChoice& initial);

@@ -1,6 +1,8 @@
 #include "platform/qt_dialogs.h"
 
 #include <QApplication>
+#include "platform/font_colour_dialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -123,7 +125,7 @@ std::optional<Rgb> QtDialogs::chooseColour(const QString& title, Rgb initial) {
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const FontChoice& initial) {
-    return chooseFontAndColour(owner(), title, initial);
+    return runFontColourDialog(owner(), title, initial);
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer, const QString& title) {

@@ -81,6 +81,8 @@ struct mdiform1::CommandEntry {
 const mdiform1::CommandEntry mdiform1::commandEntries[] = {
     {"HTML", &mdiform1::newHtml},
     {"openhtml", &mdiform1::openHtml},
+    {"doc", &mdiform1::newDocument},
+    {"opendoc", &mdiform1::openDocument},
     {"mnuFileClose", &mdiform1::closeActive},
     {"Save", &mdiform1::save},
     {"Save_As", &mdiform1::saveAs},

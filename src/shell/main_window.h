@@ -125,6 +125,12 @@ private:
     void helpContents();
     // Toolbar formatting buttons in a document window
     void formatDocument(const ToolbarRow& row);
+    // Document windows (main_window_document.cpp)
+    void newDocument();
+    void openDocument();
+    // Opens the file into a new document window, captioned with the next document number
+    // until the file's path replaces it; false when the file cannot be read (the user was told).
+    bool openDocumentFile(const QString& path);
 
     AppState& app_;
     std::unique_ptr<CommandRegistry> ownCommands_;

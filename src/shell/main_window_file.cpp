@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "core/recovery_store.h"
+#include "document/document_window.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "script/script_commands.h"
@@ -30,11 +31,15 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Scripts open in a window of their kind; every other file opens as a web page. A path
-// relative to the working folder becomes absolute, as the open dialog gives it.
+// Rich-text files open as documents, scripts in a window of their kind, every other file as a
+// web page. A path relative to the working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
     for (const QString& given : paths) {
         const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        if (path.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive)) {
+            openDocumentFile(path);
+            continue;
+        }
         const WindowKind kind = scriptKindOfFile(path);
         EditorWindow* window = nullptr;
         bool opened = false;
@@ -59,6 +64,7 @@ void mdiform1::openFiles(const QStringList& paths) {
 bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     EditorWindow* window = nullptr;
     switch (document.kind) {
+    case KindDocument: window = new ::document(app_); break;
     case KindVbscript:
     case KindJscript:
     case KindJava: window = new ScriptWindow(app_, document.kind); break;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/editor_window.h"
+#include "document/document_window.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "platform/help_window.h"
@@ -183,4 +184,5 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
     }
     case DocumentFormat::None: break;
     }
+    if (auto* written = qobject_cast<document*>(window)) written->formatApplied();
 }

@@ -1,0 +1,223 @@
+#include "document/document_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "core/command_registry.h"
+#include "core/frame.h"
+#include "core/rich_text_pane.h"
+#include "core/save_dialog.h"
+#include "document/rtf/rtf_codec.h"
+#include "document/rtf/rtf_reader.h"
+#include "platform/dialogs.h"
+
+namespace {
+const QString SaveTitle = QStringLiteral("Save Document file as ");
+const QString SaveFilter = QStringLiteral("Rich Text files(*.rtf)|*.rtf|All files(*.*)|*.*");
+const QString DefaultExtension = QStringLiteral("*.rtf");
+
+constexpr int TwipsPerPixel = 15;
+// Below the pane the window keeps a strip of 500 twips.
+constexpr int BottomStrip = 500 / TwipsPerPixel;
+// The document pane's text stands 200 twips from its edges.
+constexpr double TextMargin = 200.0 / TwipsPerPixel;
+constexpr int DefaultPointSize = 12;
+
+constexpr int SaveButton = 3;
+constexpr int CutButton = 8;
+constexpr int CopyButton = 9;
+constexpr int DeleteButton = 11;
+
+RtfCodec& rtfCodec() {
+    static RtfCodec codec;
+    return codec;
+}
+
+// Why a file cannot be opened as a document, or an empty string when it can.
+QString unreadableReason(const QString& path, QByteArray* head) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the file does not exist.");
+    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
+    *head = file.read(64 * 1024);
+    // RTF and text never hold a NUL byte; pictures, archives and programs almost always do.
+    if (!rtf::looksLikeRtf(*head) && head->contains('\0'))
+        return QStringLiteral("it is neither a rich text nor a text file.");
+    return {};
+}
+}  // namespace
+
+document::document(AppState& app, QWidget* parent)
+    : EditorWindow(app, KindDocument, std::make_unique<RichTextPane>(), parent) {
+    RichTextPane& pane = code();
+    pane.setCodec(&rtfCodec());
+    QTextEdit* edit = pane.textEdit();
+    edit->setObjectName(QStringLiteral("code"));
+    edit->setParent(this);
+    // The right button and the menu key pop up the main window's Edit menu instead.
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
+    edit->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    pane.document()->setDocumentMargin(TextMargin);
+    // The pane fills the window but for a strip below it.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(edit, 1);
+    layout->addSpacing(BottomStrip);
+    pane.SetBaseFont(serifFontName(), DefaultPointSize);
+}
+
+RichTextPane& document::code() const { return static_cast<RichTextPane&>(pane()); }
+
+QString document::serifFontName() {
+    const QStringList families = QFontDatabase::families();
+    for (const char* name : {"Times New Roman", "Liberation Serif", "DejaVu Serif", "FreeSerif"})
+        if (families.contains(QLatin1String(name))) return QString::fromLatin1(name);
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+void document::newfile(const QString& tag) {
+    setModifiedTag(tag);
+    backup_code();
+}
+
+void document::reportProblem(const QString& text) {
+    app().dialogs->messageBox(text, QApplication::applicationName(), MsgButtons::Ok,
+                              MsgIcon::Exclamation);
+}
+
+bool document::openfromdir(const QString& path) {
+    QByteArray head;
+    QString reason = unreadableReason(path, &head);
+    if (reason.isEmpty()) {
+        loading_ = true;
+        const FileKind kind = rtf::looksLikeRtf(head) ? FileRichText : FilePlainText;
+        const bool loaded = pane().LoadFile(path, kind, &reason);
+        loading_ = false;
+        if (loaded) {
+            setCaption(path);
+            documentOpened();
+            return true;
+        }
+    }
+    reportProblem(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
+    return false;
+}
+
+bool document::writeDocument(const QString& path) {
+    QString error;
+    if (!pane().SaveFile(path, FileRichText, &error)) {
+        reportProblem(QStringLiteral("Cannot save \"%1\": %2").arg(path, error));
+        return false;
+    }
+    setCaption(path);
+    setModifiedTag(QStringLiteral("s"));
+    return true;
+}
+
+bool document::SaveDocument() {
+    if (!isUntitled()) return writeDocument(caption());
+    std::optional<QString> chosen;
+    {
+        PalettesAway away(app().frame);
+        chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, QString()});
+    }
+    if (!chosen || chosen->isEmpty()) return false;
+    return writeDocument(*chosen);
+}
+
+bool document::SaveDocumentAs() { return saveWithDialog(*this, true); }
+
+void document::formatApplied() {
+    keyTyped = false;
+    Change();
+}
+
+void document::Change() {
+    if (loading_) return;
+    Frame* frame = app().frame;
+    const bool saveWasOn = frame && frame->isCommandEnabled(QStringLiteral("Save"));
+    setModifiedTag(QStringLiteral("n"));
+    if (undoRing().restoring()) return;
+    if (app().bulkEditBusy) {
+        // A bulk rewrite (the spelling write-back) takes its own snapshot and enables Save
+        // itself when it ends.
+        if (frame) {
+            frame->setCommandEnabled(QStringLiteral("Save"), saveWasOn);
+            frame->setToolbarButtonEnabled(SaveButton, saveWasOn);
+        }
+        return;
+    }
+    if (!keyTyped) backup_code();
+    keyTyped = false;
+}
+
+QByteArray document::recoveryText() const { return code().TextRTF(); }
+
+void document::showRecoveredText(const QByteArray& text) {
+    loading_ = true;
+    code().SetTextRTF(text);
+    loading_ = false;
+}
+
+void document::SelChange() {
+    if (app().bulkEditBusy || loading_) return;
+    Frame* frame = app().frame;
+    if (!frame) return;
+    const bool selected = pane().SelLength() > 0;
+    for (const char* command : {"Cut", "Copy", "del"})
+        frame->setCommandEnabled(QString::fromLatin1(command), selected);
+    for (int button : {CutButton, CopyButton, DeleteButton})
+        frame->setToolbarButtonEnabled(button, selected);
+}
+
+// Typing is recorded for undo at word and line boundaries.
+void document::KeyPress(int& keyAscii) {
+    if (keyAscii == '\r' || keyAscii == '\b' || keyAscii == ' ') backup_code();
+    keyTyped = true;
+}
+
+void document::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
+    // A Ctrl released while another window had the keyboard never told us.
+    if (!(shift & Qt::ControlModifier)) ctrlHeld = false;
+    if (keyCode == Qt::Key_Control) ctrlHeld = true;
+    if (!ctrlHeld) return;
+    switch (keyCode) {
+    case Qt::Key_V:
+        // The main window's paste, so that a paste is recorded as one change.
+        if (!app().commands || !app().commands->run(QStringLiteral("Paste"))) {
+            pasteFromClipboard();
+            backup_code();
+        }
+        keyCode = 0;
+        break;
+    case Qt::Key_Z:
+        undo_code();
+        keyCode = 0;
+        break;
+    case Qt::Key_R:
+        redo_code();
+        keyCode = 0;
+        break;
+    default: break;
+    }
+}
+
+void document::KeyUp(int& keyCode, Qt::KeyboardModifiers) {
+    if (keyCode == Qt::Key_Menu) popupEditMenuAt(pane().caretRect().bottomLeft());
+    if (keyCode == Qt::Key_Control) ctrlHeld = false;
+}
+
+void document::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+    if (button == Qt::RightButton) popupEditMenuAt(QPoint(x, y));
+}
+
+void document::popupEditMenuAt(const QPoint& panePos) {
+    if (app().frame) app().frame->popupEditMenu(pane().widget()->mapToGlobal(panePos));
+}

@@ -1,0 +1,10 @@
+#include "document/rtf/rtf_codec.h"
+
+#include "document/rtf/rtf_reader.h"
+#include "document/rtf/rtf_writer.h"
+
+bool RtfCodec::read(const QByteArray& bytes, QTextDocument& into, QString* error) {
+    return rtf::readRtf(bytes, into, error);
+}
+
+QByteArray RtfCodec::write(const QTextDocument& document) { return rtf::writeRtf(document); }

@@ -1,0 +1,18 @@
+#pragma once
+// Reads RTF into a QTextDocument: the text with its character formatting (bold, italic,
+// underline, strike-through, small capitals, super- and subscript, font, size, colour,
+// background) and its paragraph formatting (alignment, indents, spacing). Lists come in as
+// the paragraphs with their bullet or number, tables as one paragraph per row with a tab
+// between cells; pictures, headers, footers and document information are left out. Unknown
+// control words are ignored. Broken input loads as far as it can be read.
+#include <QByteArrayView>
+#include <QString>
+
+class QTextDocument;
+
+namespace rtf {
+// False (with a reason) only when the bytes are not RTF at all; the document is then cleared.
+bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error = nullptr);
+// Whether the bytes start as an RTF file does.
+bool looksLikeRtf(QByteArrayView bytes);
+}  // namespace rtf

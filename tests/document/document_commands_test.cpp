@@ -1,0 +1,175 @@
+// The main window's commands on document windows: New and Open, the commands a document
+// window enables, the format buttons, rich-text cut and paste, and a saved document opening
+// again as it was.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include "core/command_registry.h"
+#include "core/rich_text_pane.h"
+#include "document/document_window.h"
+#include "support/rtf_describe.h"
+#include "shell/main_window.h"
+#include "support/recording_speaker.h"
+#include "support/scripted_dialogs.h"
+
+namespace {
+struct DocumentCommands : ::testing::Test {
+    AppState app;
+    ScriptedDialogs dialogs;
+    RecordingSpeaker speaker;
+    CommandRegistry commands;
+    std::unique_ptr<mdiform1> frame;
+    QTemporaryDir folder;
+
+    void SetUp() override {
+        app.dialogs = &dialogs;
+        app.speaker = &speaker;
+        app.commands = &commands;
+        frame = std::make_unique<mdiform1>(app);
+        frame->show();
+    }
+    void TearDown() override { frame.reset(); }
+
+    document* current() { return qobject_cast<document*>(app.currentDocumentWindow.data()); }
+    void run(const char* name) { frame->command(name)->trigger(); }
+    void click(int button) { frame->toolbarButton(button)->trigger(); }
+    bool on(const char* name) const { return frame->isCommandEnabled(name); }
+    void select(int start, int length) {
+        current()->pane().SetSelStart(start);
+        current()->pane().SetSelLength(length);
+    }
+};
+}  // namespace
+
+TEST_F(DocumentCommands, NewDocumentIsNumberedAndEnablesTheDocumentColumn) {
+    run("doc");
+    run("doc");
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->caption(), "Document2");
+    EXPECT_EQ(app.activeWindowKind, KindDocument);
+    for (const char* name : {"Edit", "Save_As", "mnuPrint"}) EXPECT_TRUE(on(name)) << name;
+    for (const char* name : {"Save", "mnHTML", "spel", "mnujava", "mnuscript", "Cut", "Undo"})
+        EXPECT_FALSE(on(name)) << name;
+    for (int button : {17, 18, 19, 20, 21, 23, 24, 25, 12})
+        EXPECT_TRUE(frame->isToolbarButtonEnabled(button)) << button;
+
+    current()->pane().SetSelText("text");
+    select(0, 2);
+    EXPECT_TRUE(on("Cut"));
+    EXPECT_TRUE(on("Save"));
+
+    // Closing the last document leaves nothing of the column enabled.
+    dialogs.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
+    run("mnuFileClose");
+    run("mnuFileClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+    for (const char* name : {"Edit", "Save_As", "mnuPrint", "Save"}) EXPECT_FALSE(on(name)) << name;
+    for (int button : {3, 5, 8, 17, 23, 24})
+        EXPECT_FALSE(frame->isToolbarButtonEnabled(button)) << button;
+}
+
+TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
+    run("doc");
+    EditorPane& pane = current()->pane();
+    pane.SetSelText("Some words");
+    current()->newfile("s");
+    const int depth = current()->undoRing().undoDepth();
+    select(0, 4);
+    const struct {
+        int button;
+        bool (EditorPane::*attribute)() const;
+    } toggles[] = {{17, &EditorPane::SelBold}, {18, &EditorPane::SelItalic},
+                   {19, &EditorPane::SelUnderline}, {20, &EditorPane::SelStrikeThru}};
+    for (const auto& t : toggles) {
+        click(t.button);
+        EXPECT_TRUE((pane.*t.attribute)()) << t.button;
+    }
+    EXPECT_EQ(current()->undoRing().undoDepth(), depth + 4);
+    EXPECT_EQ(current()->modifiedTag(), "n");
+    click(17);
+    EXPECT_FALSE(pane.SelBold());
+    for (const auto& [button, alignment] : {std::pair{24, 2}, std::pair{25, 1}, std::pair{23, 0}}) {
+        click(button);
+        EXPECT_EQ(pane.SelAlignment(), alignment) << button;
+    }
+
+    dialogs.fontAnswers.push_back(FontChoice{"DejaVu Sans", 20, true, false, false, false, 0xFF});
+    click(21);
+    EXPECT_EQ(dialogs.last("font")->title, "Select font ");
+    EXPECT_EQ(pane.SelFontName(), "DejaVu Sans");
+    EXPECT_EQ(pane.SelFontSize(), 20);
+    EXPECT_EQ(pane.SelColor(), Rgb(0xFF));
+}
+
+TEST_F(DocumentCommands, CutAndPasteCarryTheFormatting) {
+    run("doc");
+    EditorPane& pane = current()->pane();
+    pane.SetSelText("keep ");
+    pane.SetSelBold(true);
+    pane.SetSelColor(0x0000FF);
+    pane.SetSelText("bold red");
+    select(5, 8);
+    run("Cut");
+    EXPECT_EQ(pane.TextString(), "keep ");
+    pane.SetSelStart(0);
+    run("Paste");
+    EXPECT_EQ(pane.TextString(), "bold redkeep ");
+    select(0, 8);
+    EXPECT_TRUE(pane.SelBold());
+    EXPECT_EQ(pane.SelColor(), Rgb(0x0000FF));
+    select(8, 1);
+    EXPECT_FALSE(pane.SelBold());
+
+    select(0, 5);
+    run("del");
+    EXPECT_EQ(pane.TextString(), "redkeep ");
+}
+
+TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
+    run("doc");
+    document* written = current();
+    EditorPane& pane = written->pane();
+    pane.SetSelText("Title");
+    pane.SetSelStart(0);
+    pane.SetSelLength(5);
+    pane.SetSelBold(true);
+    pane.SetSelAlignment(2);
+    pane.SetSelStart(5);
+    pane.SetSelText("\rred ");
+    pane.SetSelStart(6);
+    pane.SetSelLength(3);
+    pane.SetSelColor(0x0000FF);
+    pane.SetSelItalic(true);
+    const QString path = folder.filePath("letter.rtf");
+    dialogs.textAnswers.push_back(path);
+    run("Save");
+    ASSERT_EQ(written->caption(), path);
+
+    dialogs.textAnswers.push_back(path);
+    run("opendoc");
+    EXPECT_EQ(dialogs.last("open")->title, "Open");
+    EXPECT_EQ(dialogs.last("open")->filter, "All Files (*.*)|*.*");
+    ASSERT_NE(current(), written);
+    EXPECT_EQ(current()->caption(), path);
+    EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(),
+              describeDocument(*written->code().document()).toStdString());
+
+    // Named on the command line, an RTF file opens as a document too.
+    document* before = current();
+    frame->openFiles({path});
+    ASSERT_NE(current(), before);
+    EXPECT_EQ(current()->caption(), path);
+
+    // A file that is not there: a message, no window.
+    before = current();
+    dialogs.textAnswers.push_back(folder.filePath("gone.rtf"));
+    run("opendoc");
+    EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));
+    EXPECT_EQ(current(), before);
+}

@@ -1,0 +1,295 @@
+// The document window on its own: saving, undo snapshots while typing, the keys it takes for
+// itself, the menus it pops up and the question when it closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "core/app_state.h"
+#include "core/rich_text_pane.h"
+#include "document/document_window.h"
+#include "document/rtf/rtf_reader.h"
+#include "support/recording_frame.h"
+#include "support/recording_speaker.h"
+#include "support/scripted_dialogs.h"
+
+namespace {
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() {
+        app.dialogs = &dialogs;
+        app.frame = &frame;
+        app.speaker = &speaker;
+        window = new document(app);
+        window->setCaption("Document1");
+        window->newfile("s");
+        window->resize(600, 400);
+        window->show();
+        window->activate();
+    }
+    ~DocumentTest() override { delete window.data(); }
+
+    EditorPane& pane() { return window->pane(); }
+    QWidget* editor() { return pane().widget(); }
+    int depth() { return window->undoRing().undoDepth(); }
+
+    void type(const QString& text) {
+        editor()->setFocus();
+        for (const QChar c : text) QTest::keyClicks(editor(), QString(c));
+    }
+    void ctrl(Qt::Key key) {
+        QTest::keyPress(editor(), Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyClick(editor(), key, Qt::ControlModifier);
+        QTest::keyRelease(editor(), Qt::Key_Control);
+    }
+
+    ScriptedDialogs dialogs;
+    RecordingFrame frame;
+    RecordingSpeaker speaker;
+    AppState app;
+    QPointer<document> window;
+    QTemporaryDir folder;
+};
+}  // namespace
+
+TEST_F(DocumentTest, StartsUntitledInASerifFontWithAStripBelowThePane) {
+    EXPECT_TRUE(window->isUntitled());
+    EXPECT_EQ(app.activeWindowKind, KindDocument);
+    EXPECT_EQ(app.currentDocumentWindow, window);
+    EXPECT_EQ(pane().SelFontName(), document::serifFontName());
+    EXPECT_EQ(editor()->objectName(), "code");
+    EXPECT_EQ(editor()->geometry(), QRect(0, 0, window->width(), window->height() - 33));
+}
+
+TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
+    type("Hello");
+    ASSERT_EQ(window->modifiedTag(), "n");
+    EXPECT_TRUE(frame.enabled.value("Save"));
+
+    EXPECT_FALSE(window->SaveDocument());  // cancelled
+    const AskedQuestion* asked = dialogs.last("save");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->title, "Save Document file as ");
+    EXPECT_EQ(asked->filter, "Rich Text files(*.rtf)|*.rtf|All files(*.*)|*.*");
+    EXPECT_EQ(asked->defaultExt, "*.rtf");
+    EXPECT_EQ(frame.paletteEvents, QStringList({"hide", "show"}));
+    EXPECT_EQ(window->modifiedTag(), "n");
+    EXPECT_TRUE(frame.enabled.value("Save"));
+
+    dialogs.textAnswers.push_back(folder.filePath("missing/letter.rtf"));
+    EXPECT_FALSE(window->SaveDocument());  // the folder is not there
+    EXPECT_TRUE(dialogs.last("message")->text.contains("missing/letter.rtf"));
+    EXPECT_EQ(window->caption(), "Document1");
+    EXPECT_EQ(window->modifiedTag(), "n");
+
+    const QString path = folder.filePath("letter.rtf");
+    dialogs.textAnswers.push_back(path);
+    EXPECT_TRUE(window->SaveDocument());
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(window->modifiedTag(), "s");
+    EXPECT_FALSE(frame.enabled.value("Save"));
+    EXPECT_FALSE(frame.buttons.value(3));
+    EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
+
+    // Named: no question. Save As always asks, and writes RTF whatever the name.
+    const size_t questions = dialogs.asked.size();
+    type("!");
+    EXPECT_TRUE(window->SaveDocument());
+    EXPECT_EQ(dialogs.asked.size(), questions);
+    dialogs.textAnswers.push_back(folder.filePath("copy.txt"));
+    EXPECT_TRUE(window->SaveDocumentAs());
+    EXPECT_EQ(dialogs.last("save")->title, "Save Doc file as ");
+    EXPECT_TRUE(readFile(folder.filePath("copy.txt")).startsWith("{\\rtf1"));
+}
+
+TEST_F(DocumentTest, TypingIsRecordedAtSpacesLineEndsAndBackspacesOnly) {
+    ASSERT_EQ(depth(), 1);
+    type("one");
+    EXPECT_EQ(depth(), 1);
+    type(" ");
+    EXPECT_EQ(depth(), 2);
+    type("two");
+    EXPECT_EQ(depth(), 2);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(depth(), 3);
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    EXPECT_EQ(depth(), 4);
+
+    // A paste is one change, recorded once.
+    QApplication::clipboard()->setText("pasted words here");
+    ctrl(Qt::Key_V);
+    EXPECT_EQ(depth(), 5);
+    EXPECT_EQ(pane().TextString(), "one twopasted words here");
+}
+
+TEST_F(DocumentTest, BulkEditsLeaveSaveAndTheHistoryAlone) {
+    frame.enabled["Save"] = false;
+    app.bulkEditBusy = true;
+    pane().SetText("corrected");
+    app.bulkEditBusy = false;
+    EXPECT_EQ(window->modifiedTag(), "n");
+    EXPECT_FALSE(frame.enabled.value("Save"));
+    EXPECT_EQ(depth(), 1);
+}
+
+TEST_F(DocumentTest, CtrlZRAndVAreTakenByTheWindowNotThePane) {
+    type("one two");
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(pane().TextString(), "one");
+    ctrl(Qt::Key_R);
+    EXPECT_EQ(pane().TextString(), "one two");
+    QApplication::clipboard()->setText("!");
+    ctrl(Qt::Key_V);
+    EXPECT_EQ(pane().TextString(), "one two!");
+    EXPECT_FALSE(window->ctrlHeld);
+}
+
+TEST_F(DocumentTest, RightButtonAndMenuKeyPopUpTheEditMenu) {
+    type("hello world");
+    QWidget* viewport = pane().widget()->findChild<QWidget*>("qt_scrollarea_viewport");
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_LT(pane().SelStart(), 3);
+    QTest::mouseClick(viewport, Qt::RightButton);
+    EXPECT_EQ(frame.editMenuPopups, 1);
+    QTest::keyClick(editor(), Qt::Key_Menu);
+    EXPECT_EQ(frame.editMenuPopups, 2);
+}
+
+TEST_F(DocumentTest, SelectingEnablesCutCopyAndDelete) {
+    type("words");
+    pane().SetSelStart(0);
+    pane().SetSelLength(2);
+    for (const char* command : {"Cut", "Copy", "del"}) EXPECT_TRUE(frame.enabled.value(command));
+    for (int button : {8, 9, 11}) EXPECT_TRUE(frame.buttons.value(button));
+    pane().SetSelStart(1);
+    for (const char* command : {"Cut", "Copy", "del"}) EXPECT_FALSE(frame.enabled.value(command));
+}
+
+TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
+    type("draft");
+    app.speakMessages = true;
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    window->close();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(speaker.spoken, QStringList{"You want to save changes ?"});
+    const AskedQuestion* asked = dialogs.last("message");
+    EXPECT_EQ(asked->text, "You want to save changes ?");
+    EXPECT_EQ(asked->buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(app.activeWindowKind, KindDocument);  // activated again
+
+    const QString path = folder.filePath("kept.rtf");
+    dialogs.messageAnswers = {MsgAnswer::Yes};
+    dialogs.textAnswers.push_back(path);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(app.currentDocumentWindow, nullptr);
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+    QTextDocument saved;
+    EXPECT_TRUE(rtf::readRtf(readFile(path), saved));
+    EXPECT_EQ(saved.toPlainText(), "draft");
+
+    window = new document(app);
+    window->setCaption("Document2");
+    window->newfile("s");
+    window->show();
+    type("x");
+    dialogs.messageAnswers = {MsgAnswer::No};
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
+    const QString rich = folder.filePath("rich.rtf");
+    const QString text = folder.filePath("notes.txt");
+    const QString binary = folder.filePath("picture.png");
+    for (const auto& [path, bytes] :
+         {std::pair{rich, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qc\\b Title\\par}")},
+          std::pair{text, QByteArray("{not rtf}\r\nline two")},
+          std::pair{binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    type("typed before");  // an opened file starts a history of its own
+    ASSERT_TRUE(window->openfromdir(rich));
+    EXPECT_EQ(window->caption(), rich);
+    EXPECT_EQ(pane().TextString(), "Title");
+    EXPECT_TRUE(pane().SelBold());
+    EXPECT_EQ(pane().SelAlignment(), 2);
+    EXPECT_EQ(window->modifiedTag(), "s");
+    EXPECT_FALSE(window->undoRing().canUndo());
+
+    ASSERT_TRUE(window->openfromdir(text));
+    EXPECT_EQ(pane().TextString(), "{not rtf}\nline two");
+
+    EXPECT_FALSE(window->openfromdir(binary));
+    EXPECT_TRUE(dialogs.last("message")->text.contains("picture.png"));
+    EXPECT_EQ(window->caption(), text);
+}
+
+TEST_F(DocumentTest, SelectionAsRtfCarriesItsFormattingBothWays) {
+    RichTextPane& code = window->code();
+    code.SetSelText("plain ");
+    code.SetSelBold(true);
+    code.SetSelText("strong");
+    code.SetSelStart(6);
+    code.SetSelLength(6);
+    const QByteArray strong = code.SelRTF();
+    EXPECT_TRUE(strong.startsWith("{\\rtf1")) << strong.constData();
+    EXPECT_TRUE(strong.contains("\\b strong")) << strong.constData();
+
+    code.SetSelStart(0);
+    code.SetSelLength(5);
+    const int changes = depth();
+    code.SetSelRTF(strong);  // replaces "plain", raising one Change
+    EXPECT_EQ(code.TextString(), "strong strong");
+    EXPECT_EQ(depth(), changes + 1);
+    code.SetSelStart(0);
+    code.SetSelLength(6);
+    EXPECT_TRUE(code.SelBold());
+    code.SetSelStart(6);
+    code.SetSelLength(1);
+    EXPECT_FALSE(code.SelBold());
+}
+
+TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
+    const QString path = folder.filePath("indented.rtf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}");
+    file.close();
+    ASSERT_TRUE(window->openfromdir(path));
+    const QTextBlockFormat before = window->code().document()->begin().blockFormat();
+    pane().SetSelStart(0);
+    pane().SetSelText("Now ");
+    window->backup_code();
+    window->undo_code();
+    EXPECT_EQ(pane().TextString(), "justified and indented");
+    EXPECT_EQ(window->code().document()->begin().blockFormat(), before);
+}
+
+TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
+    RichTextPane& code = window->code();
+    code.SetSelBold(true);
+    code.SetSelText("kept");
+    document recovered(app);
+    recovered.recoverDocument(code.TextRTF(), "Document7", false);
+    EXPECT_EQ(recovered.caption(), "Document7");
+    EXPECT_EQ(recovered.pane().TextString(), "kept");
+    EXPECT_TRUE(recovered.pane().SelBold());
+    EXPECT_EQ(recovered.modifiedTag(), "n");
+    EXPECT_FALSE(recovered.undoRing().canUndo());
+}
