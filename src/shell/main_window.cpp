@@ -27,6 +27,7 @@
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
 #include "tags/tag_commands.h"
+#include "web/web_commands.h"
 
 namespace {
 constexpr int TwipsPerPixel = 15;
@@ -131,6 +132,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerWebCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();

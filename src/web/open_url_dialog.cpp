@@ -1,0 +1,45 @@
+#include "web/open_url_dialog.h"
+
+#include <QPointer>
+
+#include "core/frame.h"
+#include "core/plain_text_file.h"
+#include "html/html_window.h"
+#include "platform/dialogs.h"
+
+openurl::openurl(AppState& app, QWidget* parent)
+    : ServerDialog(app, QStringLiteral("Open URL to Edit "), QStringLiteral(" &Open URL         :"),
+                   QStringLiteral("Close"), parent) {
+    setObjectName(QStringLiteral("openurl"));
+}
+
+void openurl::OKButton_Click() {
+    ++openUrlCounter;
+    QPointer<HtmlWindow> window = new HtmlWindow(app_);
+    window->setCaption(EditorWindow::defaultName(KindHtml) + QString::number(openUrlCounter));
+    window->newfile(QStringLiteral("s"));
+    if (app_.frame) app_.frame->showChild(window);
+    try {
+        prepareTransfer();
+        setTransferring(true);
+        const QByteArray bytes = Inet1().OpenURL();
+        setTransferring(false);
+        if (!window) return;  // closed while the page was on its way
+        EditorPane& pane = window->pane();
+        window->colouringBusy = true;
+        pane.SetText(plainTextFromBytes(bytes).utf8);
+        window->colouringBusy = false;
+        int start = 0;
+        int length = pane.TextLength();
+        window->refreshCode(start, length);
+        pane.SetSelStart(0);
+        window->setModifiedTag(QStringLiteral("s"));
+        hide();
+        pane.SetFocus();
+    } catch (const std::exception& e) {
+        setTransferring(false);
+        hide();
+        app_.dialogs->messageBox(QString::fromUtf8(e.what()), QStringLiteral("Tessavel editor 2005"),
+                                 MsgButtons::Ok, MsgIcon::Critical);
+    }
+}
