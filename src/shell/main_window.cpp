@@ -26,6 +26,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "side/side_commands.h"
 #include "tags/tag_commands.h"
 #include "web/web_commands.h"
 
@@ -133,6 +134,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     registerCommands();
     registerTagCommands(app_);
     registerWebCommands(app_);
+    registerSideCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
