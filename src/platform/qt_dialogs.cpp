@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -52,9 +53,14 @@ QString folderKey(const QString& title) {
 }
 }  // namespace
 
+QWidget* QtDialogs::owner() const {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return parent_;
+}
+
 MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                 MsgIcon icon) {
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, owner());
     for (const ButtonSet& set : buttonSets) {
         if (set.buttons != buttons) continue;
         box.setStandardButtons(set.standard);
@@ -67,7 +73,7 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
                                            const QString& defaultText) {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;
     return text;
 }
@@ -81,7 +87,7 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving) {
-    QFileDialog dialog(parent_, request.title);
+    QFileDialog dialog(owner(), request.title);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString filter = qtFilterFromProgramFilter(request.filter);
@@ -108,7 +114,7 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
 }
 
 std::optional<Rgb> QtDialogs::chooseColour(const QString& title, Rgb initial) {
-    const QColor colour = QColorDialog::getColor(toQColor(initial), parent_, title);
+    const QColor colour = QColorDialog::getColor(toQColor(initial), owner(), title);
     if (!colour.isValid()) return std::nullopt;
     return fromQColor(colour);
 }
@@ -120,7 +126,7 @@ std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const Font
     start.setUnderline(initial.underline);
     start.setStrikeOut(initial.strikeThru);
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, start, parent_, title);
+    const QFont font = QFontDialog::getFont(&ok, start, owner(), title);
     if (!ok) return std::nullopt;
     FontChoice choice;
     choice.name = font.family();
@@ -135,13 +141,13 @@ std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const Font
 }
 
 bool QtDialogs::choosePrinter(QPrinter& printer, const QString& title) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtDialogs::pageSetup(QPrinter& printer, const QString& title) {
-    QPageSetupDialog dialog(&printer, parent_);
+    QPageSetupDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -109,8 +109,11 @@ void Transfer::Job::run() {
     }
     const CURLcode result = curl_easy_perform(curl);
     if (result == CURLE_ABORTED_BY_CALLBACK) error = CancelledText;
-    else if (result != CURLE_OK)
-        error = QString::fromUtf8(message[0] ? message : curl_easy_strerror(result));
+    else if (result != CURLE_OK) {
+        // The library's sentence for the kind of failure, and the server's own words.
+        error = QString::fromUtf8(curl_easy_strerror(result));
+        if (message[0]) error += QStringLiteral(" (%1)").arg(QString::fromUtf8(message).trimmed());
+    }
     if (source) std::fclose(source);
     curl_easy_cleanup(curl);
 }

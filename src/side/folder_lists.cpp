@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 
 QString joinPath(const QString& folder, const QString& name) {
@@ -35,21 +37,50 @@ PlaceList::PlaceList(QWidget* parent) : QComboBox(parent) {
 
 QString PlaceList::path() const { return currentData().toString(); }
 
-FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
-    setObjectName(QStringLiteral("Dir1"));
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setPath(QDir::cleanPath(joinPath(path_, item->text())));
-    });
+void PlaceList::showPlaceOf(const QString& folder) {
+    int best = -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString root = itemData(i).toString();
+        const bool holds = folder == root || folder.startsWith(joinPath(root, QString()));
+        if (holds && (best < 0 || root.size() > itemData(best).toString().size())) best = i;
+    }
+    const QSignalBlocker quiet(this);
+    if (best >= 0) setCurrentIndex(best);
 }
 
+FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("Dir1"));
+    setIconSize(QSize(16, 16));
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setPath(item->data(FolderPath).toString()); });
+}
+
+// Like a folder tree opened down to the folder: its ancestors from the root, the folder itself
+// (selected), then its subfolders one step further in.
 void FolderList::setPath(const QString& path) {
     if (!QFileInfo(path).isDir()) return;
-    path_ = path;
+    path_ = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     clear();
-    if (!QDir(path).isRoot()) addItem(QStringLiteral(".."));
-    addItems(QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-    setToolTip(path);
-    emit pathChanged(path);
+    const QIcon open = QIcon::fromTheme(QStringLiteral("folder-open"));
+    const QIcon closed = QIcon::fromTheme(QStringLiteral("folder"));
+    QStringList chain;
+    for (QDir dir(path_);; dir.cdUp()) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot()) break;
+    }
+    auto add = [this](const QIcon& icon, const QString& folder, int depth) {
+        const QString name = QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName();
+        auto* item = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(FolderPath, folder);
+        return item;
+    };
+    for (int depth = 0; depth < chain.size(); ++depth) add(open, chain[depth], depth);
+    setCurrentRow(count() - 1);
+    for (const QString& name : QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                    QDir::Name | QDir::IgnoreCase))
+        add(closed, joinPath(path_, name), int(chain.size()));
+    setToolTip(path_);
+    emit pathChanged(path_);
 }
 
 FileList::FileList(const QString& patterns, QWidget* parent)

@@ -14,14 +14,17 @@ class PlaceList : public QComboBox {
 public:
     explicit PlaceList(QWidget* parent = nullptr);
     QString path() const;
+    // Shows the place that holds the folder (the deepest one), without changing folders.
+    void showPlaceOf(const QString& folder);
 signals:
     void placeChanged(const QString& path);
 };
 
-// Dir1: ".." and the subfolders of one folder; a double-click (or Enter) opens one.
+// Dir1: one folder with its ancestors and subfolders; a double-click (or Enter) opens one.
 class FolderList : public QListWidget {
     Q_OBJECT
 public:
+    static constexpr int FolderPath = Qt::UserRole;
     explicit FolderList(QWidget* parent = nullptr);
     QString path() const { return path_; }
     void setPath(const QString& path);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -72,6 +73,7 @@ filebrv::filebrv(AppState& app, QWidget* parent)
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("Text1"));
     text_->setReadOnly(true);
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->viewport()->installEventFilter(this);
     tags_ = new QTreeWidget(this);
     tags_->setObjectName(QStringLiteral("taglist"));
@@ -109,6 +111,7 @@ filebrv::filebrv(AppState& app, QWidget* parent)
 
     // Load.
     dir_->setPath(QDir::currentPath());
+    drive_->showPlaceOf(dir_->path());
     text_->setPlainText(readWhole(QDir(app_.programFolder).filePath(QStringLiteral("SYMBOL.tsh"))));
     if (app_.frame) app_.frame->setCommandChecked(QStringLiteral("list"), true);
     tags_->clear();

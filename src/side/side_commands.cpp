@@ -1,6 +1,8 @@
 #include "side/side_commands.h"
 
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 #include "core/command_registry.h"
 #include "core/frame.h"
@@ -20,10 +22,13 @@ void showListViews(AppState& app) {
     QPointer<filebrv>& window = theListViews();
     if (!window) {
         window = new filebrv(app, frameWidget(app));
-        // Beside the frame's right edge, inside the screen.
-        if (QWidget* frame = frameWidget(app))
-            window->move(frame->geometry().right() - window->width() - 16,
-                         frame->geometry().top() + 80);
+        // Beside the frame, inside the screen.
+        if (QWidget* frame = frameWidget(app)) {
+            const QRect outer = frame->frameGeometry();
+            const QRect screen = frame->screen()->availableGeometry();
+            window->move(std::min(outer.right() + 8, screen.right() - window->width() - 8),
+                         outer.top());
+        }
     }
     window->show();
 }

@@ -25,6 +25,10 @@ Upload::Upload(AppState& app, QWidget* parent)
     remote_->setObjectName(QStringLiteral("remote"));
     addRow(QStringLiteral("&File name  at Server"), remote_);
     connect(browse_, &QPushButton::clicked, this, &Upload::Command1_Click);
+    // Tab goes through the fields from top to bottom, then to the buttons.
+    QWidget* order[] = {url(), port(), username(), passw(), file_, browse_, remote_, OKButton(),
+                        CancelButton()};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void Upload::Command1_Click() {
