@@ -156,6 +156,7 @@ void Transfer::start(std::shared_ptr<Job> job) {
 }
 
 void Transfer::finished(const std::shared_ptr<Job>& job) {
+    if (job->done) return;
     running_ = false;
     job->done = true;
     errorDescription_ = job->error;
@@ -173,7 +174,13 @@ QByteArray Transfer::OpenURL() {
     const QMetaObject::Connection done =
         connect(this, &Transfer::StateChanged, &waiting, [&waiting] { waiting.quit(); });
     start(job);
-    while (!job->done) waiting.exec();
+    while (!job->done) {
+        if (waiting.exec() >= 0) continue;
+        // The program is quitting: the wait cannot go on, so neither can the download.
+        cancelled_ = true;
+        job->thread->wait();
+        finished(job);
+    }
     disconnect(done);
     if (!job->error.isEmpty()) throw TransferError(job->error.toStdString());
     return job->body;

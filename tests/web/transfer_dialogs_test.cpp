@@ -141,6 +141,14 @@ TEST_F(UploadTest, FileLandsByteForByte) {
     EXPECT_EQ(ftp.read("index.html"), bytes);
     EXPECT_TRUE(dialogs.asked.empty());
 
+    // And it comes back the same through Open URL's FTP.
+    Transfer back;
+    back.URL = QStringLiteral("ftp://127.0.0.1/index.html");
+    back.RemotePort = ftp.port();
+    back.UserName = LocalFtpServer::User;
+    back.Password = LocalFtpServer::Password;
+    EXPECT_EQ(back.OpenURL(), bytes);
+
     // No name at the server: the command ends in a blank and the file keeps its own name.
     upload(LocalFtpServer::Password, "");
     EXPECT_EQ(dialog.lastCommand(), "PUT  " + local.filePath("my page.html") + " ");
