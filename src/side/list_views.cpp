@@ -1,5 +1,6 @@
 #include "side/list_views.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -95,15 +96,17 @@ filebrv::filebrv(AppState& app, QWidget* parent)
     connect(drive_, &PlaceList::placeChanged, dir_, &FolderList::setPath);
     connect(dir_, &FolderList::pathChanged, file1_, &FileList::setPath);
     connect(dir_, &FolderList::pathChanged, file2_, &FileList::setPath);
+    // A click opens or inserts (Enter too, see eventFilter); the second click of a
+    // double-click does nothing more.
     for (FileList* list : {file1_, file2_}) {
-        const auto click = list == file1_ ? &filebrv::File1_Click : &filebrv::File2_Click;
-        // A click opens or inserts; so does Enter on the selected file.
-        connect(list, &QListWidget::itemClicked, this,
-                [this, click](QListWidgetItem* item) { (this->*click)(item->text()); });
-        connect(list, &QListWidget::itemActivated, this,
-                [this, click](QListWidgetItem* item) { (this->*click)(item->text()); });
+        list->installEventFilter(this);
+        connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
+            if (clicks_.isFirst(item)) fileClicked(list, item);
+        });
     }
-    connect(tags_, &QTreeWidget::itemClicked, this, &filebrv::taglist_NodeClick);
+    connect(tags_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
+        if (clicks_.isFirst(node)) taglist_NodeClick(node);
+    });
     // Arrow keys move the selection; the node they reach is "clicked" without inserting.
     connect(tags_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {
         if (arrowKeyUsed) taglist_NodeClick(node);
@@ -155,6 +158,20 @@ void filebrv::closeEvent(QCloseEvent* event) {
 // Opens the page the way File > Open does.
 void filebrv::File1_Click(const QString& name) {
     if (app_.frame) app_.frame->openFiles({joinPath(dir_->path(), name)});
+}
+
+void filebrv::fileClicked(FileList* list, QListWidgetItem* item) {
+    if (!item) return;
+    if (list == file1_) File1_Click(item->text());
+    else File2_Click(item->text());
+}
+
+bool ClickFilter::isFirst(const void* item) {
+    const bool again = item == last_ && since_.isValid() &&
+                       since_.elapsed() <= QApplication::doubleClickInterval();
+    last_ = item;
+    since_.start();
+    return !again;
 }
 
 void filebrv::File2_Click(const QString& name) {
@@ -213,6 +230,13 @@ bool filebrv::taglist_KeyDown(int key) {
 bool filebrv::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tags_ && event->type() == QEvent::KeyPress)
         return taglist_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    if ((watched == file1_ || watched == file2_) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        auto* list = static_cast<FileList*>(watched);
+        fileClicked(list, list->currentItem());
+        return true;
+    }
     if (watched == text_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         Text1_DblClick(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;

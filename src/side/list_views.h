@@ -3,10 +3,12 @@
 // HTML window: a file browser that opens pages, a symbol list, a script browser that inserts a
 // script element, and the tree of known tags. Loading it checks View > Listviews, closing it
 // unchecks it.
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "core/app_state.h"
 
+class QListWidgetItem;
 class QPlainTextEdit;
 class QTabBar;
 class QTreeWidget;
@@ -14,6 +16,16 @@ class QTreeWidgetItem;
 class FileList;
 class FolderList;
 class PlaceList;
+
+// Tells the first click on an item from the second click of a double-click on it.
+class ClickFilter {
+public:
+    bool isFirst(const void* item);
+
+private:
+    const void* last_ = nullptr;
+    QElapsedTimer since_;
+};
 
 class filebrv : public QWidget {
     Q_OBJECT
@@ -43,6 +55,7 @@ protected:
 private:
     void Text1_DblClick(const QPoint& at);
     bool taglist_KeyDown(int key);
+    void fileClicked(FileList* list, QListWidgetItem* item);
     void refreshFileLists();
 
     AppState& app_;
@@ -53,4 +66,5 @@ private:
     FileList* file2_;
     QPlainTextEdit* text_;
     QTreeWidget* tags_;
+    ClickFilter clicks_;
 };

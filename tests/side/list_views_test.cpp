@@ -69,8 +69,16 @@ TEST_F(ListViewsTest, FilesAreJoinedWithOneSlashAndOpenedByTheFrame) {
     views->Dir1()->setPath(folder.path());
     EXPECT_EQ(views->File1()->fileNames(), (QStringList{"old.HTM", "page.html"}));
     EXPECT_EQ(views->File2()->fileNames(), QStringList{"run.js"});
-    views->File1_Click("page.html");
+    // A double-click opens the page once; Enter opens the selected one.
+    QListWidget* files = views->File1();
+    const QPoint page = files->visualItemRect(files->item(1)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, page);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, page);
     EXPECT_EQ(frame.openedFiles, QStringList{folder.filePath("page.html")});
+    files->setCurrentRow(0);
+    QTest::keyClick(files, Qt::Key_Return);
+    EXPECT_EQ(frame.openedFiles.last(), folder.filePath("old.HTM"));
+    EXPECT_EQ(frame.openedFiles.size(), 2);
 }
 
 TEST_F(ListViewsTest, ScriptFileBecomesAScriptElementNamedByItsExactEnding) {
