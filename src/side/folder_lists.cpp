@@ -92,10 +92,14 @@ void FileList::setPath(const QString& path) {
 }
 
 void FileList::refresh() {
+    const QStringList names =
+        path_.isEmpty() ? QStringList()
+                        : QDir(path_).entryList(patterns_, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Unchanged lists stay as they are, so a click that activated the window still lands.
+    if (names == fileNames()) return;
     const QString current = currentItem() ? currentItem()->text() : QString();
     clear();
-    if (path_.isEmpty()) return;
-    addItems(QDir(path_).entryList(patterns_, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    addItems(names);
     const QList<QListWidgetItem*> again = findItems(current, Qt::MatchExactly);
     if (!again.isEmpty()) setCurrentItem(again.first(), QItemSelectionModel::NoUpdate);
 }
