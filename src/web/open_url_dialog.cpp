@@ -25,6 +25,9 @@ void openurl::OKButton_Click() {
         const QByteArray bytes = Inet1().OpenURL();
         setTransferring(false);
         if (!window) return;  // closed while the page was on its way
+        // Text never holds a NUL byte; pictures, archives and programs almost always do.
+        if (bytes.contains('\0'))
+            throw TransferError("What this address gives is not a text page.");
         EditorPane& pane = window->pane();
         window->colouringBusy = true;
         pane.SetText(plainTextFromBytes(bytes).utf8);

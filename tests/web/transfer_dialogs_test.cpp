@@ -69,12 +69,14 @@ TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
 
 TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
     ASSERT_NE(web.port(), 0);
+    web.put("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     const struct {
         QString address;
         QString port;
         QString says;
     } cases[] = {
         {QStringLiteral("http://127.0.0.1:%1/missing.html").arg(web.port()), "", "404"},
+        {QStringLiteral("http://127.0.0.1:%1/picture.png").arg(web.port()), "", "not a text page"},
         // Nothing listens on port 1.
         {"http://127.0.0.1/", "1", "onnect"},
         {"http://127.0.0.1/", "99999", "The port must be a number from 1 to 65535."},
@@ -91,7 +93,7 @@ TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
         EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
         EXPECT_TRUE(dialogs.asked[0].text.contains(c.says)) << dialogs.asked[0].text.toStdString();
     }
-    EXPECT_EQ(dialog.openUrlCounter, 3);
+    EXPECT_EQ(dialog.openUrlCounter, 4);
 }
 
 TEST_F(OpenUrlTest, PortFieldTakesDigitsOnly) {
