@@ -19,16 +19,16 @@ public:
 class Transfer : public QObject {
     Q_OBJECT
 public:
-    // The control's states; the dialogs act on ResponseCompleted, the upload also on Error.
+    // The states a transfer reports; the dialogs act on ResponseCompleted, the upload also on
+    // Error.
     enum State {
-        None = 0,
-        Connecting = 3,
-        Connected = 4,
         Disconnected = 10,
         Error = 11,
         ResponseCompleted = 12,
     };
-    enum ProtocolKind { Default = 0, Http = 1, Ftp = 2, Https = 4 };
+    // Default: the address names its scheme (http:// when it names none); Ftp: ftp:// unless
+    // the address names another.
+    enum ProtocolKind { Default = 0, Ftp = 2 };
 
     explicit Transfer(QObject* parent = nullptr);
     ~Transfer() override;
