@@ -4,6 +4,7 @@
 
 #include "core/frame.h"
 #include "core/plain_text_file.h"
+#include "core/scintilla_pane.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 
@@ -29,14 +30,17 @@ void openurl::OKButton_Click() {
         if (bytes.contains('\0'))
             throw TransferError("What this address gives is not a text page.");
         EditorPane& pane = window->pane();
+        const PlainText text = plainTextFromBytes(bytes);
         window->colouringBusy = true;
-        pane.SetText(plainTextFromBytes(bytes).utf8);
+        pane.SetText(text.utf8);
         window->colouringBusy = false;
+        // A Latin-1 page is saved as Latin-1 again, byte for byte.
+        if (auto* code = dynamic_cast<ScintillaPane*>(&pane)) code->setLatin1(text.latin1);
         int start = 0;
         int length = pane.TextLength();
         window->refreshCode(start, length);
         pane.SetSelStart(0);
-        window->setModifiedTag(QStringLiteral("s"));
+        window->documentOpened();
         hide();
         pane.SetFocus();
     } catch (const std::exception& e) {

@@ -65,6 +65,12 @@ TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
     page = open(QStringLiteral("http://127.0.0.1/latin.html"), QString::number(web.port()));
     EXPECT_EQ(page->caption(), "noname2");
     EXPECT_EQ(page->pane().Text(), QByteArray("<i>caf\xc3\xa9</i>"));
+    // Saved, it is the bytes that came; the history starts at the page as it came.
+    EXPECT_FALSE(page->undoRing().canUndo());
+    const QString saved = QDir(web.folder()).filePath("saved.html");
+    dialogs.textAnswers.push_back(saved);
+    ASSERT_TRUE(page->SaveDocument());
+    EXPECT_EQ(web.read("saved.html"), QByteArray("<i>caf\xe9</i>"));
 }
 
 TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
