@@ -16,6 +16,7 @@ PACKAGES=(
   libcurl4-openssl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick
+  python3-pyftpdlib
   fonts-dejavu-core adwaita-icon-theme
   default-jdk-headless
   libreoffice-writer-nogui

@@ -3,6 +3,7 @@
 // the main window itself.
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class EditorWindow;
@@ -29,6 +30,11 @@ public:
     virtual void hidePalettes() = 0;
     virtual void showPalettes() = 0;
     virtual void popupEditMenu(const QPoint& globalPos) = 0;
+
+    // Adds a created editor window to the frame, shows and activates it.
+    virtual void showChild(EditorWindow* window) = 0;
+    // Opens each file the way File > Open does for its kind.
+    virtual void openFiles(const QStringList& paths) = 0;
 
     // The frame's active child window, for the page wizard.
     virtual EditorWindow* activeChild() const = 0;

@@ -30,17 +30,17 @@ std::optional<PlainText> readPlainText(const QString& path, QString* error) {
         report(error, path, file.errorString());
         return std::nullopt;
     }
-    PlainText result;
-    result.utf8 = file.readAll();
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         report(error, path, file.errorString());
         return std::nullopt;
     }
-    if (!isUtf8(result.utf8)) {
-        result.utf8 = QString::fromLatin1(result.utf8).toUtf8();
-        result.latin1 = true;
-    }
-    return result;
+    return plainTextFromBytes(bytes);
+}
+
+PlainText plainTextFromBytes(const QByteArray& bytes) {
+    if (isUtf8(bytes)) return {bytes, false};
+    return {QString::fromLatin1(bytes).toUtf8(), true};
 }
 
 bool writePlainText(const QString& path, const QByteArray& utf8, bool latin1, QString* error) {

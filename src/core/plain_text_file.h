@@ -12,6 +12,8 @@ struct PlainText {
 };
 
 std::optional<PlainText> readPlainText(const QString& path, QString* error);
+// The same for bytes from elsewhere (a download).
+PlainText plainTextFromBytes(const QByteArray& bytes);
 // Writes through a temporary file, so that a failed save leaves the old file as it was.
 // Text that Latin-1 cannot hold is written as UTF-8 rather than lost.
 bool writePlainText(const QString& path, const QByteArray& utf8, bool latin1, QString* error);

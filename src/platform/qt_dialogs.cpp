@@ -1,7 +1,6 @@
 #include "platform/qt_dialogs.h"
 
 #include <QApplication>
-#include "platform/font_colour_dialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -60,6 +59,7 @@ QWidget* QtDialogs::owner() const {
     // A question asked from a modal dialog belongs to that dialog: it stacks above it and is
     // not blocked by it (the main window may even be disabled meanwhile).
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
     return parent_;
 }
 

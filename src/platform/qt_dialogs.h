@@ -25,6 +25,9 @@ public:
 private:
     QWidget* owner() const;
     std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving);
+    // The window a dialog belongs to: the active one (so that a question asked from a topmost
+    // dialog stays above it), else the main window.
+    QWidget* owner() const;
 
     QPointer<QWidget> parent_;
 };

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTextStream>
+#include <QIcon>
 #include <cstring>
 #include <unistd.h>
 #include <iostream>
@@ -70,6 +71,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavel Editor 2005"));
     QApplication::setOrganizationName(QStringLiteral("Tessavel"));
+    // The icon and the desktop entry that the install puts in the desktop's application list.
+    Q_INIT_RESOURCE(app_icon);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/tessavel.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessavel"));
 
     AppState app;
     QtDialogs dialogs;

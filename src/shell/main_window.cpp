@@ -33,7 +33,9 @@
 #include "script/script_commands.h"
 #include "script/java_tools_commands.h"
 #include "script/script_check_commands.h"
+#include "side/side_commands.h"
 #include "tags/tag_commands.h"
+#include "web/web_commands.h"
 
 namespace {
 constexpr int TwipsPerPixel = 15;
@@ -149,6 +151,8 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
     registerScriptCheckCommands(app_);
     registerJavaToolCommands(app_);
+    registerWebCommands(app_);
+    registerSideCommands(app_);
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();

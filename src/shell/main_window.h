@@ -37,11 +37,11 @@ public:
     PaletteSet& palettes() const { return *palettes_; }
 
     // Opens each file in a window of its kind; a file that cannot be read is reported by name.
-    void openFiles(const QStringList& paths);
+    void openFiles(const QStringList& paths) override;
     // Opens a document kept for recovery in a new window of its kind; false when it cannot.
     bool recoverDocument(const RecoveredDocument& document);
     // Adds a created editor window to the frame, shows and activates it.
-    void showChild(EditorWindow* window);
+    void showChild(EditorWindow* window) override;
 
     // Frame
     void setCommandEnabled(const QString& name, bool enabled) override;

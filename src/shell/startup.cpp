@@ -6,6 +6,7 @@
 #include "core/settings_record.h"
 #include "platform/dialogs.h"
 #include "platform/spelling_engine.h"
+#include "side/side_commands.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
 
@@ -53,6 +54,7 @@ std::unique_ptr<mdiform1> startApplication(AppState& app, Dialogs& dialogs,
     try {
         auto main = std::make_unique<mdiform1>(app);
         main->show();
+        showStartupWindows(app);
         return main;
     } catch (const std::exception& e) {
         qWarning("start-up failed: %s", e.what());

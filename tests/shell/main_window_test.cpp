@@ -83,11 +83,11 @@ TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
         EXPECT_TRUE(frame->isCommandChecked(name)) << name;
     EXPECT_FALSE(frame->isCommandChecked("split"));
     EXPECT_TRUE(frame->isCommandChecked("tipofday"));  // no setting stored yet: tips shown
-    // Separators after Close, Save As, Print.
+    // Separators after Close, Upload (below Save As), Print.
     QStringList file;
     for (QAction* action : frame->menu("mnuFile")->actions())
         file << (action->isSeparator() ? "-" : action->objectName());
-    EXPECT_EQ(file.join(' '), "mnuFileNew mnuFileOpen mnuFileClose - Save Save_As - "
+    EXPECT_EQ(file.join(' '), "mnuFileNew mnuFileOpen openurl mnuFileClose - Save Save_As Upload - "
                               "mnuFilePageSetup mnuPrint - mnuFileExit");
 
     auto* newButton =

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QStringList>
 
+#include "core/editor_window.h"
 #include "core/frame.h"
 
 class RecordingFrame : public Frame {
@@ -29,5 +30,16 @@ public:
     int editMenuPopups = 0;
     void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
     EditorWindow* activeChild() const override { return activeWindow; }
+    // Shown children are shown on their own; the test deletes them.
+    QList<EditorWindow*> shownChildren;
+    void showChild(EditorWindow* window) override;
+    QStringList openedFiles;
+    void openFiles(const QStringList& paths) override { openedFiles += paths; }
     QWidget* frameWidget() override { return widget; }
 };
+
+inline void RecordingFrame::showChild(EditorWindow* window) {
+    shownChildren.append(window);
+    window->show();
+    window->activate();
+}

@@ -1,0 +1,52 @@
+#include "web/open_url_dialog.h"
+
+#include <QPointer>
+
+#include "core/frame.h"
+#include "core/plain_text_file.h"
+#include "core/scintilla_pane.h"
+#include "html/html_window.h"
+#include "platform/dialogs.h"
+
+openurl::openurl(AppState& app, QWidget* parent)
+    : ServerDialog(app, QStringLiteral("Open URL to Edit "), QStringLiteral(" &Open URL         :"),
+                   QStringLiteral("Close"), parent) {
+    setObjectName(QStringLiteral("openurl"));
+}
+
+void openurl::OKButton_Click() {
+    ++openUrlCounter;
+    QPointer<HtmlWindow> window = new HtmlWindow(app_);
+    window->setCaption(EditorWindow::defaultName(KindHtml) + QString::number(openUrlCounter));
+    window->newfile(QStringLiteral("s"));
+    if (app_.frame) app_.frame->showChild(window);
+    try {
+        prepareTransfer();
+        setTransferring(true);
+        const QByteArray bytes = Inet1().OpenURL();
+        setTransferring(false);
+        if (!window) return;  // closed while the page was on its way
+        // Text never holds a NUL byte; pictures, archives and programs almost always do.
+        if (bytes.contains('\0'))
+            throw TransferError("What this address gives is not a text page.");
+        EditorPane& pane = window->pane();
+        const PlainText text = plainTextFromBytes(bytes);
+        window->colouringBusy = true;
+        pane.SetText(text.utf8);
+        window->colouringBusy = false;
+        // A Latin-1 page is saved as Latin-1 again, byte for byte.
+        if (auto* code = dynamic_cast<ScintillaPane*>(&pane)) code->setLatin1(text.latin1);
+        int start = 0;
+        int length = pane.TextLength();
+        window->refreshCode(start, length);
+        pane.SetSelStart(0);
+        window->documentOpened();
+        hide();
+        pane.SetFocus();
+    } catch (const std::exception& e) {
+        setTransferring(false);
+        hide();
+        app_.dialogs->messageBox(QString::fromUtf8(e.what()), QStringLiteral("Tessavel editor 2005"),
+                                 MsgButtons::Ok, MsgIcon::Critical);
+    }
+}

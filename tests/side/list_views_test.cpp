@@ -1,0 +1,165 @@
+// The list-views window against a real HTML window: which controls each tab shows, how file
+// paths are joined, and what the script, symbol and tag insertions write.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include "../html/html_fixture.h"
+#include "side/folder_lists.h"
+#include "side/list_view_insertions.h"
+#include "side/list_views.h"
+
+namespace {
+class ListViewsTest : public HtmlFixture {
+protected:
+    ListViewsTest() { views->show(); }
+    ~ListViewsTest() override { delete views.data(); }
+
+    QTreeWidgetItem* node(const QString& text) {
+        const auto found = views->taglist()->findItems(text, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+    QPointer<filebrv> views = new filebrv(app);
+    QTemporaryDir folder;
+};
+
+TEST_F(ListViewsTest, TabsShowTheirControlsAndTheMenuCheckFollowsTheWindow) {
+    EXPECT_TRUE(frame.checked.value("list"));
+    const QStringList captions{"Files", "Symbol", "Script", "TagList"};
+    const QStringList tooltips{"Open html file.", "Insert Symbol", "Insert Script",
+                               "List of HTML Tag"};
+    // Drive1, Dir1, File1, File2, Text1, taglist
+    const char* shown[] = {"111000", "000010", "110100", "000001"};
+    for (int tab = 0; tab < 4; ++tab) {
+        EXPECT_EQ(views->Tab1()->tabText(tab), captions[tab]);
+        EXPECT_EQ(views->Tab1()->tabToolTip(tab), tooltips[tab]);
+        views->Tab1()->setCurrentIndex(tab);
+        const QWidget* controls[] = {views->Drive1(), views->Dir1(),  views->File1(),
+                                     views->File2(),  views->Text1(), views->taglist()};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(controls[i]->isVisible(), shown[tab][i] == '1') << tab << " " << i;
+    }
+    EXPECT_EQ(views->Drive1()->itemData(0).toString(), QDir::homePath());
+    EXPECT_TRUE(views->Text1()->toPlainText().contains(QStringLiteral("&copy;    \u00a9")));
+    views->close();
+    EXPECT_FALSE(frame.checked.value("list"));
+}
+
+TEST_F(ListViewsTest, FilesAreJoinedWithOneSlashAndOpenedByTheFrame) {
+    EXPECT_EQ(joinPath("/", "a.html"), "/a.html");
+    EXPECT_EQ(joinPath("/home/u", "a.html"), "/home/u/a.html");
+    EXPECT_EQ(joinPath("/home/u/", "a.html"), "/home/u/a.html");
+
+    writeFile("page.html", "<p>");
+    writeFile("old.HTM", "<p>");
+    writeFile("note.txt", "x");
+    writeFile("run.js", "x");
+    views->Dir1()->setPath(folder.path());
+    EXPECT_EQ(views->File1()->fileNames(), (QStringList{"old.HTM", "page.html"}));
+    EXPECT_EQ(views->File2()->fileNames(), QStringList{"run.js"});
+    // A double-click opens the page once; Enter opens the selected one.
+    QListWidget* files = views->File1();
+    const QPoint page = files->visualItemRect(files->item(1)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, page);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, page);
+    EXPECT_EQ(frame.openedFiles, QStringList{folder.filePath("page.html")});
+    files->setCurrentRow(0);
+    QTest::keyClick(files, Qt::Key_Return);
+    EXPECT_EQ(frame.openedFiles.last(), folder.filePath("old.HTM"));
+    EXPECT_EQ(frame.openedFiles.size(), 2);
+}
+
+TEST_F(ListViewsTest, ScriptFileBecomesAScriptElementNamedByItsExactEnding) {
+    const QByteArray script = "x = \"<b>\";\n";
+    writeFile("a.js", script);
+    writeFile("b.JS", script);
+    views->Dir1()->setPath(folder.path());
+    const struct {
+        const char* file;
+        const char* language;
+    } cases[] = {{"a.js", "JavaScript"}, {"b.JS", "VBScript"}};
+    for (const auto& c : cases) {
+        setText("");
+        views->File2_Click(c.file);
+        const QByteArray opening = QByteArray("<script language =\"") + c.language + "\">\r\n";
+        EXPECT_EQ(pane().Text(), opening + script + "</Script>\r\n");
+        EXPECT_EQ(colours(),
+                  "GGGGGGGGGGGGGGGGGG" + std::string(strlen(c.language) + 2, 'P') + "GGG" +
+                      "TTTTPPPPPTT" + "GGGGGGGGGGG");
+        EXPECT_TRUE(window->undoRing().canUndo());
+    }
+    // The "!" of a comment inside a tag switches to the value colour until the tag closes.
+    const auto runs = scriptColourRuns("a<b!c>d>e", 1, 2, 3);
+    std::string letters;
+    for (const ColourRun& run : runs) letters += std::string(run.to - run.from, char('0' + run.colour));
+    EXPECT_EQ(letters, "122333111");
+}
+
+TEST_F(ListViewsTest, TagNodesWrapTheSelectionOrReplaceIt) {
+    setText("one word");
+    pane().SetSelStart(4);
+    pane().SetSelLength(4);
+    views->taglist_NodeClick(node("<b>"));
+    EXPECT_EQ(pane().Text(), "one <b>word</b>");
+    EXPECT_EQ(pane().SelStart(), 7);
+    EXPECT_EQ(colours(), "OOOOGGGTTTTGGGG");
+
+    // No closing tag: the selected text gives way to the tag.
+    pane().SetSelStart(7);
+    pane().SetSelLength(4);
+    views->taglist_NodeClick(node("<br>"));
+    EXPECT_EQ(pane().Text(), "one <b><br></b>");
+}
+
+TEST_F(ListViewsTest, ArrowKeysMoveWithoutInsertingAndLettersJump) {
+    setText("");
+    views->Tab1()->setCurrentIndex(3);
+    QTreeWidget* tags = views->taglist();
+    tags->setCurrentItem(node("<b>"));
+    QTest::keyClick(tags, Qt::Key_Down);
+    QTest::keyClick(tags, Qt::Key_Up);
+    QTest::keyClick(tags, Qt::Key_Down);
+    EXPECT_EQ(pane().TextLength(), 0);
+    EXPECT_FALSE(views->arrowKeyUsed);
+    EXPECT_EQ(tags->currentItem()->text(0), "<base>");
+
+    QTest::keyClick(tags, Qt::Key_T);
+    EXPECT_EQ(tags->currentItem()->text(0), "<table>");
+    QTest::keyClick(tags, Qt::Key_G);  // no tag begins with g
+    EXPECT_EQ(tags->currentItem()->text(0), "<table>");
+    QTest::keyClick(tags, Qt::Key_Return);
+    EXPECT_EQ(pane().Text(), "<table></table>");
+
+    // A mouse click inserts too.
+    const QRect place = tags->visualItemRect(tags->currentItem());
+    QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_EQ(pane().Text(), "<table><table></table></table>");
+}
+
+TEST_F(ListViewsTest, DoubleClickedSymbolIsWrittenWhole) {
+    setText("");
+    views->Tab1()->setCurrentIndex(1);
+    QPlainTextEdit* symbols = views->Text1();
+    const QTextBlock copyLine = symbols->document()->findBlockByLineNumber(1);
+    ASSERT_TRUE(copyLine.text().startsWith("&copy;"));
+    QTextCursor at(copyLine);
+    at.setPosition(copyLine.position() + 3);
+    const QPoint point = symbols->cursorRect(at).center();
+    QTest::mouseDClick(symbols->viewport(), Qt::LeftButton, {}, point);
+    EXPECT_EQ(pane().Text(), "&copy;");
+    EXPECT_EQ(symbols->textCursor().selectedText(), "&copy;");
+    EXPECT_EQ(colours(), "TTTTTT");
+}
+}  // namespace

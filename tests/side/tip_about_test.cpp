@@ -1,0 +1,120 @@
+// Tip of the day: file order and wrapping, blank tips, the missing-file text and the start-up
+// setting; About: its captions and the system-information button.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/app_state.h"
+#include "platform/user_settings.h"
+#include "side/about_window.h"
+#include "side/tip_window.h"
+#include "support/recording_frame.h"
+#include "support/recording_speaker.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
+
+namespace {
+class SideWindowsTest : public ::testing::Test {
+protected:
+    SideWindowsTest() {
+        app.dialogs = &dialogs;
+        app.frame = &frame;
+        app.speaker = &speaker;
+        app.programFolder = folder.path();
+    }
+    ~SideWindowsTest() override {
+        delete tip.data();
+        UserSettings::openForExecutable()->remove(QStringLiteral("Options"));
+    }
+    void writeTips(const QByteArray& text) {
+        QFile file(QDir(folder.path()).filePath("TIPOFDAY.TXT"));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    RecordingFrame frame;
+    RecordingSpeaker speaker;
+    AppState app;
+    QPointer<frmTip> tip;
+};
+
+TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrap) {
+    writeTips("first\nsecond\r\nthird\n");
+    tip = showTipOfTheDay(app, nullptr);
+    ASSERT_TRUE(tip);
+    EXPECT_TRUE(tip->chkLoadTipsAtStartup()->isChecked());
+    QStringList seen{tip->lblTipText()->text()};
+    for (int i = 0; i < 3; ++i) {
+        tip->cmdNextTip()->click();
+        seen << tip->lblTipText()->text();
+    }
+    EXPECT_EQ(seen, (QStringList{"first", "second", "third", "first"}));
+
+    // A blank line is a tip of its own.
+    delete tip.data();
+    writeTips("one\n\nthree");
+    tip = showTipOfTheDay(app, nullptr);
+    EXPECT_EQ(tip->tips, (QStringList{"one", "", "three"}));
+    tip->cmdNextTip()->click();
+    EXPECT_EQ(tip->lblTipText()->text(), "");
+}
+
+TEST_F(SideWindowsTest, MissingTipsFileIsExplained) {
+    tip = showTipOfTheDay(app, nullptr);
+    EXPECT_EQ(tip->lblTipText()->text(),
+              "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named "
+              "TIPOFDAY.TXT using NotePad with 1 tip per line. Then place it in the same "
+              "directory as the application. ");
+    EXPECT_FALSE(tip->LoadTips(QString()));
+}
+
+TEST_F(SideWindowsTest, SwitchingTipsOffIsStoredAndKeepsThemAway) {
+    writeTips("only\n");
+    tip = showTipOfTheDay(app, nullptr);
+    tip->chkLoadTipsAtStartup()->click();
+    EXPECT_EQ(UserSettings::openForExecutable()->value("Options/Show Tips at Startup").toString(),
+              "0");
+    EXPECT_FALSE(frame.checked.value("tipofday"));
+    tip->cmdOK()->click();
+    EXPECT_EQ(showTipOfTheDay(app, nullptr), nullptr);
+}
+
+TEST_F(SideWindowsTest, AboutShowsVersionAndStartsTheSystemTool) {
+    auto* about = new frmAbout(app);
+    EXPECT_EQ(about->windowTitle(), "About Tessavel Editor 2005");
+    EXPECT_EQ(about->lblTitle()->text(), "Tessavel Editor 2005");
+    EXPECT_EQ(about->lblVersion()->text(), "Version 1.0.0");
+
+    // No tool on PATH: the message, spoken first when audio messages are on.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toUtf8());
+    app.speakMessages = true;
+    about->cmdSysInfo()->click();
+    EXPECT_EQ(speaker.spoken, QStringList{"System Information Is Unavailable At This Time"});
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::Ok);
+
+    // An installed tool is started instead.
+    const QString tool = QDir(folder.path()).filePath("hardinfo");
+    QFile script(tool);
+    script.open(QIODevice::WriteOnly);
+    script.write(("#!/bin/sh\n/usr/bin/touch '" + folder.path() + "/started'\n").toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    about->cmdSysInfo()->click();
+    qputenv("PATH", path);
+    QTRY_VERIFY(QFile::exists(QDir(folder.path()).filePath("started")));
+    EXPECT_EQ(dialogs.asked.size(), 1u);
+    delete about;
+}
+}  // namespace

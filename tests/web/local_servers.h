@@ -1,0 +1,88 @@
+#pragma once
+// Web and FTP servers on 127.0.0.1 for the transfer tests, started per test and stopped with
+// it; each also ends by itself after two minutes, so a crashed test leaves nothing running.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cctype>
+
+class LocalServer {
+public:
+    ~LocalServer() {
+        // timeout passes the terminate signal on to the server.
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) process_.kill();
+    }
+    // The server's port once it listens; 0 when it did not start.
+    int port() const { return port_; }
+    QString folder() const { return folder_.path(); }
+    void put(const QString& name, const QByteArray& bytes) {
+        QFile file(QDir(folder()).filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(QDir(folder()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+protected:
+    // Runs python with arguments and reads the port from the first line it prints that holds
+    // one after the marker.
+    void start(const QStringList& pythonArguments, const QByteArray& marker) {
+        // Debian's own python has the FTP server package; a python of one's own may not.
+        const QString python = QFile::exists("/usr/bin/python3")
+                                   ? QStringLiteral("/usr/bin/python3")
+                                   : QStandardPaths::findExecutable("python3");
+        process_.start(QStringLiteral("timeout"),
+                       QStringList{"120", python, "-u"} + pythonArguments);
+        QByteArray seen;
+        while (process_.waitForReadyRead(10000)) {
+            seen += process_.readAllStandardOutput();
+            const qsizetype at = seen.indexOf(marker);
+            if (at < 0) continue;
+            const QByteArray rest = seen.mid(at + marker.size()).trimmed();
+            qsizetype digits = 0;
+            while (digits < rest.size() && std::isdigit(uchar(rest[digits]))) ++digits;
+            if (digits > 0 && digits < rest.size()) {
+                port_ = rest.left(digits).toInt();
+                return;
+            }
+        }
+    }
+
+    QTemporaryDir folder_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+// python3 -m http.server serving folder().
+class LocalWebServer : public LocalServer {
+public:
+    LocalWebServer() {
+        start({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder()}, " port ");
+    }
+};
+
+// An FTP server whose one user may write into folder().
+class LocalFtpServer : public LocalServer {
+public:
+    static constexpr const char* User = "tess";
+    static constexpr const char* Password = "s3cret";
+    LocalFtpServer() {
+        const char* script =
+            "import sys\n"
+            "from pyftpdlib.authorizers import DummyAuthorizer\n"
+            "from pyftpdlib.handlers import FTPHandler\n"
+            "from pyftpdlib.servers import FTPServer\n"
+            "a = DummyAuthorizer()\n"
+            "a.add_user(sys.argv[2], sys.argv[3], sys.argv[1], perm='elradfmw')\n"
+            "FTPHandler.authorizer = a\n"
+            "s = FTPServer(('127.0.0.1', 0), FTPHandler)\n"
+            "print('listening on', s.address[1], '.', flush=True)\n"
+            "s.serve_forever()\n";
+        start({"-c", script, folder(), User, Password}, "listening on");
+    }
+};
