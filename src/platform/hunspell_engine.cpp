@@ -24,7 +24,36 @@ QString HunspellEngine::dictionaryFolder() {
     return folder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : folder;
 }
 
-bool HunspellEngine::CheckSpelling(const QString& word) { return engine().spell(encode(word)); }
+namespace {
+bool joinsWord(QChar c) {
+    return c == u'\'' || c == u'-' || c == QChar(0x2019);  // don't, well-known, don’t
+}
+}  // namespace
+
+// A text is correct when each of its words is: runs of letters and digits, with apostrophes and
+// hyphens kept when they stand inside a word. Punctuation and numbers are never wrong, so an
+// empty text or "Hello!" passes as it would in a word processor.
+bool HunspellEngine::CheckSpelling(const QString& text) {
+    Hunspell& hunspell = engine();
+    const int size = int(text.size());
+    int i = 0;
+    while (i < size) {
+        while (i < size && !text.at(i).isLetterOrNumber()) ++i;
+        int end = i;
+        bool letters = false;
+        while (end < size) {
+            const QChar c = text.at(end);
+            if (c.isLetter()) letters = true;
+            else if (!c.isNumber() &&
+                     !(joinsWord(c) && end + 1 < size && text.at(end + 1).isLetterOrNumber()))
+                break;
+            ++end;
+        }
+        if (letters && !hunspell.spell(encode(text.mid(i, end - i)))) return false;
+        i = end;
+    }
+    return true;
+}
 
 QStringList HunspellEngine::suggestions(const QString& word) {
     QStringList result;

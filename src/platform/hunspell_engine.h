@@ -17,7 +17,7 @@ public:
     static QString dictionaryFolder();
 
     bool available() const override { return hunspell_ != nullptr; }
-    bool CheckSpelling(const QString& word) override;
+    bool CheckSpelling(const QString& text) override;
     QStringList suggestions(const QString& word) override;
 
 private:
