@@ -49,7 +49,8 @@ bool HunspellEngine::CheckSpelling(const QString& text) {
                 break;
             ++end;
         }
-        if (letters && !hunspell.spell(encode(text.mid(i, end - i)))) return false;
+        if (letters && !hunspell.spell(encodeInto(QStringView(text).mid(i, end - i), word_)))
+            return false;
         i = end;
     }
     return true;
@@ -64,6 +65,18 @@ QStringList HunspellEngine::suggestions(const QString& word) {
 Hunspell& HunspellEngine::engine() const {
     if (!hunspell_) throw std::runtime_error("no spelling dictionary");
     return *hunspell_;
+}
+
+// Words are checked one after another by the thousand: reuse one buffer, and copy plain ASCII
+// without a conversion.
+const std::string& HunspellEngine::encodeInto(QStringView word, std::string& into) const {
+    into.resize(size_t(word.size()));
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c >= 0x80) return into = encode(word.toString());
+        into[size_t(i)] = char(c);
+    }
+    return into;
 }
 
 std::string HunspellEngine::encode(const QString& word) const {

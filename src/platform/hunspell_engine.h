@@ -1,6 +1,8 @@
 #pragma once
 // The spelling engine: Hunspell with the en_US dictionary.
+#include <QStringView>
 #include <memory>
+#include <string>
 
 #include "platform/spelling_engine.h"
 
@@ -22,9 +24,11 @@ public:
 
 private:
     std::string encode(const QString& word) const;
+    const std::string& encodeInto(QStringView word, std::string& into) const;
     QString decode(const std::string& word) const;
     Hunspell& engine() const;
 
     std::unique_ptr<Hunspell> hunspell_;
     bool utf8_ = true;
+    std::string word_;  // the word being checked
 };

@@ -102,6 +102,7 @@ void SpellingDialog::buildControls() {
     spell_sugg = new QListWidget(this);
     Label3 = new QLabel(QStringLiteral("Checking"), this);
     per = new QProgressBar(this);
+    per->setTextVisible(false);
     ignore = new QPushButton(QStringLiteral("&Ignore"), this);
     change = new QPushButton(QStringLiteral("&Change"), this);
     close = new QPushButton(QStringLiteral("&OK"), this);
@@ -238,8 +239,14 @@ void SpellingDialog::markingPass() {
     setWindowTitle(QStringLiteral("Please wait!checking spelling..."));
     per->setRange(0, scanEnd);
     per->setValue(0);
+    // The bar moves in hundredths: finer steps cannot be seen and each one repaints it.
+    const int step = std::max(scanEnd / 100, 1);
+    int nextStep = 0;
     for (;;) {
-        per->setValue(scanPos);
+        if (scanPos >= nextStep) {
+            per->setValue(scanPos);
+            nextStep = scanPos + step;
+        }
         if (!walkWord(delimiters)) break;
         if (misspelled(currentWord)) pane_->SetSelColor(app_.htmlMisspelledColor);
     }
