@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -54,7 +55,11 @@ QString folderKey(const QString& title) {
 
 MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                 MsgIcon icon) {
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    // Above the program's topmost dialogs and palettes, which would otherwise hide the answer;
+    // a modal dialog asking is its owner.
+    QWidget* owner = QApplication::activeModalWidget();
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, owner ? owner : parent_.data());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     for (const ButtonSet& set : buttonSets) {
         if (set.buttons != buttons) continue;
         box.setStandardButtons(set.standard);

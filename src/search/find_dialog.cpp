@@ -131,6 +131,7 @@ void FindDialog::buildControls() {
         buttons->addWidget(button);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 3, 3, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(tfind, &QComboBox::editTextChanged, this, &FindDialog::updateFindEnabled);
     connect(treplace, &QComboBox::editTextChanged, this, &FindDialog::updateReplaceEnabled);

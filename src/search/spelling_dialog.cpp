@@ -13,7 +13,6 @@
 
 #include "core/app_state.h"
 #include "core/editor_window.h"
-#include "core/frame.h"
 #include "core/rich_text_pane.h"
 #include "core/scintilla_pane.h"
 #include "platform/dialogs.h"
@@ -66,10 +65,12 @@ void runPass(Pass&& pass) {
 }  // namespace
 
 SpellingDialog::SpellingDialog(AppState& app, WindowKind kind)
-    // No parent: the main window is disabled while the dialog is open.
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
       app_(app), row_(*rowOf(kind)) {
     setObjectName(QLatin1String(row_.name));
+    // The rest of the program takes no input while a check runs, so the document cannot change
+    // under the text taken out of it. Its windows keep their enabled state.
+    setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spelling check wizard"));
     pane_ = row_.makePane(this);
@@ -190,8 +191,6 @@ bool SpellingDialog::Load() {
     copyFormatted(document, takenFrom_, end, *pane_);
     scanEnd = pane_->SelStart();
 
-    // The document must stay as it is until the check ends.
-    if (app_.frame && app_.frame->frameWidget()) app_.frame->frameWidget()->setEnabled(false);
     app_.bulkEditBusy = true;
     app_.insertBusy = true;  // no recolouring of the document around the gap
     document.SetSelStart(takenFrom_);
@@ -328,7 +327,6 @@ void SpellingDialog::close_Click() {
     if (finished_) return;
     app_.bulkEditBusy = true;
     if (EditorWindow* window = target(); window && holdingText_) {
-        enableFrame();
         EditorPane& document = window->pane();
         document.SetFocus();
         document.SetSelStart(takenFrom_);
@@ -364,13 +362,8 @@ void SpellingDialog::restoreSelection() {
     app_.insertBusy = false;
 }
 
-void SpellingDialog::enableFrame() {
-    if (app_.frame && app_.frame->frameWidget()) app_.frame->frameWidget()->setEnabled(true);
-}
-
 void SpellingDialog::release() {
     finished_ = true;
-    enableFrame();
     app_.bulkEditBusy = false;
 }
 

@@ -3,8 +3,7 @@
 // (docspell), given its window kind. The selected text is taken out of the document and worked
 // on in the dialog's own pane; OK puts the corrected text back in its place, Cancel (or the
 // close box) puts the saved selection back exactly as it was. The dialog is created for one
-// check and destroyed at its end; the main window is disabled meanwhile, so the document cannot
-// change under it.
+// check and destroyed at its end.
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
@@ -75,8 +74,7 @@ private:
     void selectLastWord();
     void say(const QString& text, int icon);
     void restoreSelection();
-    void enableFrame();
-    // The check is over: the main window is enabled again and bulkEditBusy lowered.
+    // The check is over: bulkEditBusy is lowered.
     void release();
 
     AppState& app_;
