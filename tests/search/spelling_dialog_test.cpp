@@ -90,6 +90,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     ASSERT_NE(nullptr, check(KindHtml, "teh sitt wrd ok"));
     EXPECT_EQ("", document().Text());
     EXPECT_TRUE(dialog->isModal());
+    EXPECT_TRUE(app.bulkEditBusy);
     EXPECT_EQ(Misspelled, colourOf(5, 4));
     EXPECT_EQ(Text, colourOf(13, 2));
     select(dialog->rtf1(), 0, 3);  // the walk stopped at the first word
@@ -208,6 +209,20 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     EXPECT_TRUE(letter.pane().SelItalic());
     select(letter.pane(), 0, 1);
     EXPECT_FALSE(letter.pane().SelItalic());
+}
+
+TEST_F(SpellingTest, LongSelectionsAreWalkedToTheEnd) {
+    listed.wrong = {{"wrd", {"word"}}};
+    QByteArray text;
+    while (text.size() < 40000) text += "fine text ";
+    text += "wrd end";
+    ASSERT_NE(nullptr, check(KindHtml, text));
+    EXPECT_EQ("wrd", selected());
+    EXPECT_EQ(int(text.size()) - 7, dialog->rtf1().SelStart());
+    choose("word");
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_TRUE(document().Text().endsWith("word end"));
 }
 
 // The real dictionary: tag names are words only in document windows.
