@@ -5,12 +5,17 @@
 #include <QVBoxLayout>
 
 #include "core/frame.h"
+#include "core/recovery_store.h"
+#include "core/scintilla_pane.h"
 #include "platform/dialogs.h"
 #include "platform/speaker.h"
 
 namespace {
 constexpr int UndoButton = 14;
 constexpr int RedoButton = 15;
+
+constexpr int RecoveryPauseMs = 2000;
+constexpr int RecoveryLongestWaitMs = 15000;
 
 QPointer<EditorWindow>& currentOfKind(AppState& app, WindowKind kind) {
     switch (kind) {
@@ -37,6 +42,9 @@ EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<Edito
     undo_ = std::make_unique<UndoRing>(*pane_, report(QStringLiteral("Undo"), UndoButton),
                                        report(QStringLiteral("redo"), RedoButton));
     pane_->setEventHandler(this);
+    recoveryPause_.setSingleShot(true);
+    recoveryPause_.setInterval(RecoveryPauseMs);
+    connect(&recoveryPause_, &QTimer::timeout, this, &EditorWindow::keepForRecovery);
 }
 
 EditorWindow::~EditorWindow() { forget(); }
@@ -55,6 +63,8 @@ bool EditorWindow::isUntitled() const { return caption().startsWith(defaultName(
 
 void EditorWindow::setModifiedTag(const QString& tag) {
     modifiedTag_ = tag;
+    if (isModified()) scheduleRecovery();
+    else dropRecovery();
     if (app_.frame && app_.activeWindowKind == kind_ && currentOfKind(app_, kind_) == this) {
         app_.frame->setCommandEnabled(QStringLiteral("Save"), isModified());
         app_.frame->setToolbarButtonEnabled(3, isModified());
@@ -81,6 +91,12 @@ void EditorWindow::redo_code() {
     Initcount();
 }
 
+void EditorWindow::documentOpened() {
+    undo_->clear();
+    backup_code();
+    setModifiedTag(QStringLiteral("s"));
+}
+
 void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
 
 void EditorWindow::activate() {
@@ -103,8 +119,8 @@ bool EditorWindow::queryUnload() {
         app_.dialogs->messageBox(question, QApplication::applicationName(),
                                  MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == MsgAnswer::Cancel) return false;
-    if (answer == MsgAnswer::Yes) SaveDocument();
-    return true;
+    // A save that failed or was not made keeps the window, and the edits, where they are.
+    return answer != MsgAnswer::Yes || SaveDocument();
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
@@ -117,9 +133,49 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void EditorWindow::scheduleRecovery() {
+    if (!app_.recovery) return;
+    if (!unsavedSince_.isValid()) unsavedSince_.start();
+    // Restarting a timer is all a keystroke pays; the text is read when the pause ends.
+    if (unsavedSince_.elapsed() < RecoveryLongestWaitMs || !recoveryPause_.isActive())
+        recoveryPause_.start();
+}
+
+void EditorWindow::keepForRecovery() {
+    recoveryPause_.stop();
+    if (!app_.recovery || !isModified()) return;
+    if (!recoveryDocument_) recoveryDocument_ = app_.recovery->newDocument();
+    RecoveredDocument content;
+    content.kind = kind_;
+    content.caption = caption();
+    const auto* codePane = dynamic_cast<const ScintillaPane*>(pane_.get());
+    content.latin1 = codePane && codePane->loadedAsLatin1();
+    content.changed = QDateTime::currentDateTime();
+    content.text = recoveryText();
+    app_.recovery->write(recoveryDocument_, content);
+    unsavedSince_.invalidate();
+}
+
+QByteArray EditorWindow::recoveryText() const { return pane_->Text(); }
+
+void EditorWindow::recoverDocument(const QByteArray& text, const QString& caption, bool latin1) {
+    setCaption(caption);
+    if (auto* codePane = dynamic_cast<ScintillaPane*>(pane_.get())) codePane->setLatin1(latin1);
+    showRecoveredText(text);
+    documentOpened();
+    setModifiedTag(QStringLiteral("n"));
+}
+
+void EditorWindow::dropRecovery() {
+    recoveryPause_.stop();
+    unsavedSince_.invalidate();
+    if (app_.recovery && recoveryDocument_) app_.recovery->remove(recoveryDocument_);
+}
+
 void EditorWindow::forget() {
     if (unloadedOnce_) return;
     unloadedOnce_ = true;
+    dropRecovery();
     if (app_.activeWindowKind == kind_) app_.activeWindowKind = KindNone;
     auto& current = currentOfKind(app_, kind_);
     if (current == this) current.clear();

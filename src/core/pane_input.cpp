@@ -1,5 +1,6 @@
 #include "core/pane_input.h"
 
+#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -22,6 +23,16 @@ int typedCode(const QKeyEvent& event) {
     return text.isEmpty() ? 0 : text.at(0).unicode();
 }
 
+// What the scroll area's own filter on its viewport does with a viewport event: the scroll area
+// handles it (QAbstractScrollArea::viewportEvent, protected) and dispatches it to its own
+// mouse, drop and context-menu handlers. The viewport's own event() would drop it.
+class ScrollAreaDelivery : public QAbstractScrollArea {
+public:
+    static bool deliver(QAbstractScrollArea* area, QEvent* event) {
+        return (area->*(&ScrollAreaDelivery::viewportEvent))(event);
+    }
+};
+
 int keyForCode(int code) {
     switch (code) {
     case 13: return Qt::Key_Return;
@@ -34,7 +45,7 @@ int keyForCode(int code) {
 }  // namespace
 
 PaneInput::PaneInput(PaneInputHost& host, QWidget* widget, QWidget* viewport)
-    : QObject(widget), host_(host), widget_(widget) {
+    : QObject(widget), host_(host), widget_(widget), viewport_(viewport) {
     widget->installEventFilter(this);
     if (viewport) viewport->installEventFilter(this);
 }
@@ -42,7 +53,11 @@ PaneInput::PaneInput(PaneInputHost& host, QWidget* widget, QWidget* viewport)
 bool PaneInput::forward(QObject* target, QEvent* event, bool typing) {
     host_.beforeInput(typing);
     ++depth_;
-    target->event(event);
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget_);
+    if (area && target == viewport_ && target == area->viewport())
+        ScrollAreaDelivery::deliver(area, event);
+    else
+        target->event(event);
     --depth_;
     host_.afterInput();
     return true;

@@ -2,7 +2,9 @@
 // Turns the key and mouse events of a pane's widget into the pane's events (KeyDown, KeyPress,
 // KeyUp, MouseDown, MouseMove) and hands each input event on to the widget itself between the
 // pane's own before and after steps, so that what the input changed is finished (attributes,
-// Change, SelChange) before the next event arrives.
+// Change, SelChange) before the next event arrives. An event of a scroll area's viewport is
+// handed to the scroll area as its own viewport filter would hand it (the viewport widget
+// itself does nothing with a click).
 #include <QObject>
 
 class PaneEvents;
@@ -37,5 +39,6 @@ private:
 
     PaneInputHost& host_;
     QWidget* widget_;
+    QWidget* viewport_;
     int depth_ = 0;
 };

@@ -30,6 +30,8 @@ public:
 
     QsciScintilla* scintilla() const;
     bool loadedAsLatin1() const { return latin1_; }
+    // Whether SaveFile writes Latin-1, for a document put back without its file.
+    void setLatin1(bool on) { latin1_ = on; }
 
     QWidget* widget() override;
     void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
@@ -139,6 +141,7 @@ private:
     void afterInput() override;
     void beforePaint() override;
     void updateMarginWidth();
+    int lineNumberDigits() const;
 
     QPointer<QsciScintilla> sci_;
     QPointer<PaneInput> input_;
@@ -166,6 +169,7 @@ private:
     bool hideSelection_ = false;
     bool visible_ = true;
     bool lineNumbers_ = false;
+    int marginDigits_ = 0;  // the line numbers the margin has room for, in digits
     bool latin1_ = false;
     bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
     mutable std::vector<char> scratch_;

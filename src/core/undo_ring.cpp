@@ -232,6 +232,18 @@ void UndoRing::redo() {
     d->restoring = false;
 }
 
+void UndoRing::clear() {
+    d->ring.fill(Impl::Slot{});
+    d->wholeText = QByteArray();
+    d->wholeAttributes = QByteArray();
+    d->whole = -1;
+    d->next = 0;
+    d->undoDepth = 0;
+    d->redoDepth = 0;
+    d->setCanUndo(false);
+    d->setCanRedo(false);
+}
+
 bool UndoRing::restoring() const { return d->restoring; }
 bool UndoRing::canUndo() const { return d->canUndo; }
 bool UndoRing::canRedo() const { return d->canRedo; }

@@ -19,6 +19,8 @@ public:
     void take();  // backup_code
     void undo();  // undo_code
     void redo();  // redo_code
+    // Forgets every snapshot: the next take() starts the history afresh.
+    void clear();
 
     bool restoring() const;
     bool canUndo() const;

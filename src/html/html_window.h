@@ -60,6 +60,7 @@ public:
     bool tagOpened = false;
 
 protected:
+    void showRecoveredText(const QByteArray& text) override;
     void Change() override;
     void SelChange() override;
     void KeyPress(int& keyAscii) override;
@@ -75,6 +76,9 @@ private:
     bool splitView() const;
     bool lineNumbersOn() const;
     WebView& ensureBrowser();
+    // Shows the address in the preview, with the loading notice until it has arrived.
+    void navigatePreview(const QString& address);
+    void hideBrowser();
     bool loadDocument(const QString& path);
     bool writeDocument(const QString& path);
     void reportProblem(const QString& text);

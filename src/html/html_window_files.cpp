@@ -1,8 +1,7 @@
 // Opening and saving the page of an HTML window.
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 
+#include "core/open_text_file.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "platform/web_view.h"
@@ -17,17 +16,6 @@ const QString SaveFilter =
     QStringLiteral("HTML(*.html)|*.html|HTM Files(*.htm)|*.htm|All files(*.*)|*.*");
 const QString DefaultExtension = QStringLiteral("*.html");
 
-// Why a file cannot be opened as a page, or an empty string when it can.
-QString unreadableReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist.");
-    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    // Text never holds a NUL byte; pictures, archives and programs almost always do.
-    if (file.read(64 * 1024).contains('\0')) return QStringLiteral("it is not a text file.");
-    return {};
-}
 }  // namespace
 
 void HtmlWindow::newfile(const QString& tag) {
@@ -50,31 +38,28 @@ void HtmlWindow::reportProblem(const QString& text) {
 }
 
 bool HtmlWindow::loadDocument(const QString& path) {
-    const QString reason = unreadableReason(path);
-    if (!reason.isEmpty()) {
-        reportProblem(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
-        return false;
-    }
+    if (!openTextFile(*this, path, colouringBusy)) return false;
     EditorPane& p = pane();
-    QString error;
-    colouringBusy = true;
-    p.SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
-    const bool loaded = p.LoadFile(path, FilePlainText, &error);
-    colouringBusy = false;
-    if (!loaded) {
-        reportProblem(QStringLiteral("Cannot open \"%1\": %2").arg(path, error));
-        return false;
-    }
     setCaption(path);
     p.SetVisible(false);
-    if (Browser1()) Browser1()->Navigate(path);
+    if (Browser1()) navigatePreview(path);
     QApplication::processEvents();
     int start = 0;
     int length = p.TextLength();
     refreshCode(start, length);
-    setModifiedTag(QStringLiteral("s"));
+    documentOpened();
     p.SetVisible(true);
     return true;
+}
+
+void HtmlWindow::showRecoveredText(const QByteArray& text) {
+    colouringBusy = true;
+    pane().SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
+    pane().SetText(text);
+    colouringBusy = false;
+    int start = 0;
+    int length = pane().TextLength();
+    refreshCode(start, length);
 }
 
 bool HtmlWindow::writeDocument(const QString& path) {

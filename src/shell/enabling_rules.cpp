@@ -74,6 +74,13 @@ void applyActivationRules(Frame& frame, WindowKind kind, const WindowCommandStat
             setState(frame, row, evaluate(row.rule[column], state));
 }
 
+void applyClipboardRules(Frame& frame, WindowKind kind, bool clipboardText) {
+    int column = 0;
+    if (!columnOf(kind, column)) return;
+    for (const EnablingRow& row : enablingRows)
+        if (row.rule[column] == Rule::WhenClipboard) setState(frame, row, clipboardText);
+}
+
 void applyUnloadRules(Frame& frame, WindowKind kind) {
     int column = 0;
     if (!columnOf(kind, column)) return;

@@ -15,5 +15,7 @@ struct WindowCommandState {
 };
 
 void applyActivationRules(Frame& frame, WindowKind kind, const WindowCommandState& state);
+// Applies only the rules that follow the clipboard (Paste), when its content changes.
+void applyClipboardRules(Frame& frame, WindowKind kind, bool clipboardText);
 // Disables everything the kind's activation may have switched on.
 void applyUnloadRules(Frame& frame, WindowKind kind);

@@ -1,6 +1,7 @@
 // Behaviour every pane shares, whichever component stands behind it.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QTest>
 #include <memory>
 
@@ -11,6 +12,18 @@
 namespace {
 constexpr Rgb Red = makeRgb(255, 0, 0);
 constexpr Rgb Blue = makeRgb(0, 0, 255);
+
+// The point of the viewport where a click puts the caret before `pos`.
+QPoint pointBefore(EditorPane& pane, int pos) {
+    const int start = pane.SelStart();
+    const int length = pane.SelLength();
+    pane.SetSelStart(pos);
+    const QRect caret = pane.caretRect();
+    pane.SetSelStart(start);
+    pane.SetSelLength(length);
+    auto* area = qobject_cast<QAbstractScrollArea*>(pane.widget());
+    return area->viewport()->mapFrom(area, caret.center());
+}
 
 template <typename Pane>
 class EditorPaneTest : public ::testing::Test {
@@ -168,5 +181,48 @@ TYPED_TEST(EditorPaneTest, SnapshotRestoresTextColoursAndSelection) {
     EXPECT_EQ(coloursOf(pane)[4], makeRgb(0, 0, 0));
     EXPECT_EQ(pane.SelStart(), 2);
     EXPECT_EQ(pane.SelLength(), 2);
+}
+// The mouse reaches the component behind the pane: a click places the caret, a double click
+// selects a word, a drag and a Shift+click select.
+TYPED_TEST(EditorPaneTest, MouseClicksPlaceTheCaretAndSelect) {
+    EditorPane& pane = *this->pane;
+    QWidget* widget = pane.widget();
+    widget->resize(400, 300);
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    pane.SetText("alpha beta gamma");
+    QWidget* viewport = qobject_cast<QAbstractScrollArea*>(widget)->viewport();
+    const QPoint beforeT = pointBefore(pane, 8);  // be|ta
+    const QPoint inGamma = (pointBefore(pane, 12) + pointBefore(pane, 13)) / 2;
+    const QPoint start = pointBefore(pane, 0);
+    const QPoint afterAlpha = pointBefore(pane, 5);
+    const QPoint afterBeta = pointBefore(pane, 10);
+
+    pane.SetSelStart(0);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, beforeT);
+    EXPECT_EQ(pane.SelStart(), 8);
+    EXPECT_EQ(pane.SelLength(), 0);
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(pane.Text(), QByteArray("alpha bexta gamma"));
+    pane.SetText("alpha beta gamma");
+
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inGamma);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, inGamma);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, inGamma);
+    EXPECT_EQ(pane.SelStart(), 11);
+    EXPECT_EQ(pane.SelLength(), 5);
+
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, (start + afterAlpha) / 2);
+    QTest::mouseMove(viewport, afterAlpha);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, afterAlpha);
+    EXPECT_EQ(pane.SelStart(), 0);
+    EXPECT_EQ(pane.SelLength(), 5);
+
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, afterBeta);
+    EXPECT_EQ(pane.SelStart(), 0);
+    EXPECT_EQ(pane.SelLength(), 10);
+    EXPECT_EQ(pane.SelText(), QStringLiteral("alpha beta"));
 }
 }  // namespace

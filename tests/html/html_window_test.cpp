@@ -1,4 +1,5 @@
 // The HTML window: tabs, preview, split view, opening, saving and closing.
+#include <QAbstractScrollArea>
 #include <QDir>
 #include <QFile>
 #include <QTabBar>
@@ -15,6 +16,13 @@ QByteArray readFile(const QString& path) {
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The point of the code pane's viewport just before position `pos`.
+QPoint pointBefore(EditorPane& pane, int pos) {
+    pane.SetSelStart(pos);
+    auto* area = qobject_cast<QAbstractScrollArea*>(pane.widget());
+    return area->viewport()->mapFrom(area, pane.caretRect().center());
 }
 
 void clickTab(QTabBar* tabs, int index) {
@@ -188,4 +196,24 @@ TEST_F(HtmlWindowTest, SelectionEnablesCutCopyAndDelete) {
     EXPECT_FALSE(frame.enabled["Cut"] || frame.enabled["Copy"] || frame.enabled["del"]);
     EXPECT_FALSE(frame.buttons[8] || frame.buttons[9] || frame.buttons[11]);
     EXPECT_TRUE(frame.enabled["Save"] && frame.buttons[3]);  // the edit made it savable
+}
+
+TEST_F(HtmlWindowTest, DoubleClickedWordReplacedByEnterSavesCrLf) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lines.html");
+    ASSERT_TRUE(writeFile(path, "<p>one two three</p>\r\n"));
+    ASSERT_TRUE(window->openfromdir(path));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QWidget* viewport = qobject_cast<QAbstractScrollArea*>(pane().widget())->viewport();
+    const QPoint inTwo = (pointBefore(pane(), 8) + pointBefore(pane(), 9)) / 2;
+    pane().SetSelStart(0);
+
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inTwo);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, inTwo);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, inTwo);
+    ASSERT_EQ(pane().SelText(), "two");
+    QTest::keyClick(pane().widget(), Qt::Key_Return);
+    EXPECT_TRUE(window->SaveDocument());
+    EXPECT_EQ(readFile(path), "<p>one \r\n three</p>\r\n");
+    EXPECT_EQ(pane().SelStart(), 9);  // the caret is after the line break
 }

@@ -7,21 +7,27 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/command_registry.h"
+#include "frame_fixture.h"
 #include "core/editor_window.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
+#include "html/html_window.h"
 #include "platform/user_settings.h"
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
 #include "support/recording_speaker.h"
+#include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_environment.h"
+#include "tags/tag_commands.h"
 
 namespace {
 // An editor window of any kind, saving the way every kind's Save does.
@@ -37,22 +43,11 @@ public:
     bool SaveDocumentAs() override { return saveWithDialog(*this, true); }
 };
 
-struct FrameTest : ::testing::Test {
-    AppState app;
-    ScriptedDialogs dialogs;
-    RecordingSpeaker speaker;
-    CommandRegistry commands;
-    std::unique_ptr<mdiform1> frame;
+EditorWindow* editorOf(QMdiSubWindow* sub) {
+    return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
+}
 
-    void SetUp() override {
-        app.dialogs = &dialogs;
-        app.speaker = &speaker;
-        app.commands = &commands;
-        frame = std::make_unique<mdiform1>(app);
-        frame->show();
-    }
-    void TearDown() override { frame.reset(); }
-
+struct FrameTest : FrameFixture {
     TestWindow* open(WindowKind kind) {
         auto* window = new TestWindow(app, kind);
         frame->showChild(window);
@@ -378,4 +373,103 @@ TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
     EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
     run("mnuViewToolbar");
     EXPECT_TRUE(frame->toolBar()->isVisible());
+}
+
+TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
+    const QString page = QDir(TestEnvironment::programFolder()).filePath("opened.html");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>opened</p>");
+    file.close();
+    dialogs.textAnswers.push_back(page);
+    run("openhtml");
+    EditorWindow* menuOpened = app.activeWindow();
+    frame->openFiles({page});
+    EditorWindow* commandLineOpened = app.activeWindow();
+    ASSERT_NE(menuOpened, commandLineOpened);
+
+    for (EditorWindow* window : {menuOpened, commandLineOpened}) {
+        frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+        window->activate();
+        EXPECT_FALSE(on("Undo") || button(14));
+        window->undo_code();
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+
+        window->pane().SetSelStart(9);
+        run("td");  // an edit that takes its snapshot
+        ASSERT_NE(window->pane().Text(), "<p>opened</p>");
+        EXPECT_TRUE(on("Undo") && button(14));
+        run("Undo");
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+        EXPECT_FALSE(on("Undo") || button(14));
+        window->undo_code();
+        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
+    }
+}
+
+TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
+    const QString notAFolder = QDir(TestEnvironment::programFolder()).filePath("plain-file");
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TestWindow* window = open(KindJava);
+    window->setCaption(notAFolder + "/A.java");
+    window->pane().SetText("class A {}");
+    window->setModifiedTag("n");
+
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    run("mnuFileClose");
+    EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(window->modifiedTag(), "n");
+    EXPECT_EQ(app.currentJavaWindow, window);
+
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(window->pane().Text(), "class A {}");
+}
+
+// The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
+// goes, OK or Cancel, the new window is the active one and has the keyboard focus.
+TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
+    RecordingWebViews browsers;  // OK shows the new page's preview
+    registerTagCommands(app);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    TestWindow* earlier = open(KindHtml);
+    EXPECT_TRUE(earlier->pane().widget()->hasFocus());
+
+    for (const char* button : {"&CANCEL", "&OK"}) {
+        run("HTML");
+        EditorWindow* page = app.activeWindow();
+        ASSERT_NE(page, earlier);
+        QWidget* wizard = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "New web page") wizard = top;
+        ASSERT_NE(wizard, nullptr);
+        for (QPushButton* push : wizard->findChildren<QPushButton*>())
+            if (push->text() == button) push->click();
+        frame->activateWindow();  // what the window manager does when the wizard goes
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        EXPECT_EQ(app.activeWindow(), page) << button;
+        EXPECT_EQ(editorOf(frame->mdiArea()->activeSubWindow()), page) << button;
+        EXPECT_TRUE(page->pane().widget()->hasFocus()) << button;
+        // Disabling the frame turned every submenu back on; the page's own set is back.
+        EXPECT_FALSE(on("mnujava") || on("mnuscript")) << button;
+    }
+}
+
+TEST_F(FrameTest, PasteFollowsTheClipboardAsItChanges) {
+    QApplication::clipboard()->clear();
+    open(KindHtml);
+    EXPECT_FALSE(on("Paste") || button(10));
+    QApplication::clipboard()->setText("copied elsewhere");
+    EXPECT_TRUE(on("Paste") && button(10));
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(on("Paste") || button(10));
+
+    run("mnuFileClose");  // with no window Paste stays off whatever the clipboard holds
+    QApplication::clipboard()->setText("x");
+    EXPECT_FALSE(on("Paste") || button(10));
 }

@@ -25,6 +25,10 @@ struct PaletteFixture : ::testing::Test {
     PaletteSet* palettes = nullptr;
 
     void SetUp() override {
+        // Hovering goes to the window under the mouse: start from a desktop without the
+        // windows other tests left open.
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other->isVisible()) other->close();
         for (const PaletteRow& row : paletteTable()) frame.checked[row.menuItem] = false;
         app.frame = &frame;
         app.commands = &commands;
@@ -106,6 +110,21 @@ TEST_F(PaletteFixture, MinimisingTheFrameHidesOpenPalettesAndRestoringShowsThem)
     EXPECT_FALSE(form->isVisible());
     palettes->showPalettes();
     EXPECT_TRUE(form->isVisible());
+}
+
+// A window manager minimises a palette along with its frame. Shown again still minimised, the
+// palette would take the frame back down with it, on every restore.
+TEST_F(PaletteFixture, RestoringTheFrameShowsPalettesTheWindowManagerMinimisedWithIt) {
+    commands.run(QStringLiteral("form3"));
+    Palette* form = palettes->palette(QStringLiteral("form3"));
+    ASSERT_NE(form, nullptr);
+    window.setWindowState(Qt::WindowMinimized);
+    form->setWindowState(form->windowState() | Qt::WindowMinimized);
+
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_FALSE(window.isMinimized());
 }
 
 TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
