@@ -1,7 +1,7 @@
 #pragma once
-// Editor windows of every kind for the find and spelling dialogs: the real HTML window, and for
-// the other kinds a bare window over the pane that kind uses, since the dialogs see a window
-// only as an EditorWindow.
+// Editor windows of every kind for the find and spelling dialogs: the real HTML and script
+// windows, and for documents a bare window over the document pane, since the dialogs see a
+// window only as an EditorWindow.
 #include <gtest/gtest.h>
 
 #include <QPointer>
@@ -12,20 +12,18 @@
 #include "core/command_registry.h"
 #include "core/editor_window.h"
 #include "core/rich_text_pane.h"
-#include "core/scintilla_pane.h"
 #include "html/html_typing_help.h"
 #include "html/html_window.h"
+#include "script/script_window.h"
 #include "support/recording_frame.h"
 #include "support/recording_speaker.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_environment.h"
 
-class BareEditorWindow : public EditorWindow {
+class BareDocumentWindow : public EditorWindow {
 public:
-    BareEditorWindow(AppState& app, WindowKind kind)
-        : EditorWindow(app, kind,
-                       kind == KindDocument ? std::unique_ptr<EditorPane>(new RichTextPane)
-                                            : std::unique_ptr<EditorPane>(new ScintillaPane)) {}
+    explicit BareDocumentWindow(AppState& app)
+        : EditorWindow(app, KindDocument, std::make_unique<RichTextPane>()) {}
     bool SaveDocument() override { return true; }
     bool SaveDocumentAs() override { return true; }
 };
@@ -64,8 +62,10 @@ public:
             html->setTypingHelp(std::make_unique<HtmlTypingHelp>());
             html->newfile(QStringLiteral("s"));
             window = html;
+        } else if (kind == KindDocument) {
+            window = new BareDocumentWindow(app);
         } else {
-            window = new BareEditorWindow(app, kind);
+            window = new ScriptWindow(app, kind);
         }
         windows.push_back(window);
         app.insertBusy = true;  // put the text in as it is, uncoloured
