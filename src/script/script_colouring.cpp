@@ -38,6 +38,13 @@ Rgb colourBefore(EditorPane& pane, int pos) {
 }
 }  // namespace
 
+void ScriptWindow::showRecoveredText(const QByteArray& text) {
+    busy = true;
+    pane().SetText(text);
+    busy = false;
+    colourAll();
+}
+
 void ScriptWindow::colourAll() {
     EditorPane& p = pane();
     busy = true;

@@ -62,6 +62,7 @@ public:
     bool busy = false;
 
 protected:
+    void showRecoveredText(const QByteArray& text) override;
     void Change() override;
     void SelChange() override;
     void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override;

@@ -6,6 +6,7 @@
 
 #include "core/recovery_store.h"
 #include "html/html_window.h"
+#include "script/script_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
 
@@ -45,6 +46,9 @@ void mdiform1::openFiles(const QStringList& paths) {
 bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     EditorWindow* window = nullptr;
     switch (document.kind) {
+    case KindVbscript:
+    case KindJscript:
+    case KindJava: window = new ScriptWindow(app_, document.kind); break;
     default: window = new HtmlWindow(app_); break;
     }
     window->recoverDocument(document.text, document.caption, document.latin1);

@@ -14,6 +14,7 @@
 #include "core/command_registry.h"
 #include "core/recovery_store.h"
 #include "html/html_window.h"
+#include "script/script_window.h"
 #include "shell/main_window.h"
 #include "shell/recovery_dialog.h"
 #include "support/recording_speaker.h"
@@ -99,12 +100,15 @@ TEST_F(RecoveryTest, TheWriteWaitsForAPauseInTheTyping) {
     (void)window;
 }
 
-// Not a test of its own: the run that the next test kills, with two unsaved windows.
+// Not a test of its own: the run that the next test kills, with two unsaved windows of two kinds.
 TEST_F(RecoveryTest, DISABLED_KilledRun) {
     typedWindow(typedPage)->keepForRecovery();
-    HtmlWindow* second = typedWindow("<i>second</i>");
-    second->setCaption(QStringLiteral("/home/user/site/index.html"));
-    second->keepForRecovery();
+    auto* script = new ScriptWindow(app, KindJava);
+    script->setCaption(QStringLiteral("/home/user/src/Main.java"));
+    frame->showChild(script);
+    script->pane().SetText("class Main {}");
+    script->setModifiedTag(QStringLiteral("n"));
+    script->keepForRecovery();
     store->waitForWrites();
     std::raise(SIGKILL);
 }
@@ -136,18 +140,15 @@ TEST_F(RecoveryTest, AKilledRunsWindowsComeBackModifiedWithTheirTextAndCaptions)
 
     EXPECT_EQ(offerRecovery(*frame, killedRoot.path(), answer(RecoveryDialog::Recover)), 2);
     EXPECT_EQ(asked, 2);
-    auto* first = dynamic_cast<HtmlWindow*>(app.currentHtmlWindow.data());
-    ASSERT_NE(first, nullptr);
-    QStringList captions;
-    for (QWidget* w : frame->findChildren<HtmlWindow*>()) {
-        auto* window = static_cast<HtmlWindow*>(w);
-        captions << window->caption();
+    QStringList found;
+    for (EditorWindow* window : frame->findChildren<EditorWindow*>()) {
         EXPECT_TRUE(window->isModified());
-        EXPECT_EQ(window->pane().Text(), window->caption() == "noname7" ? typedPage
-                                                                         : QByteArray("<i>second</i>"));
+        found << QStringLiteral("%1 %2 %3").arg(window->kind()).arg(window->caption(),
+                                                 QString::fromUtf8(window->pane().Text()));
     }
-    captions.sort();
-    EXPECT_EQ(captions, QStringList({"/home/user/site/index.html", "noname7"}));
+    found.sort();
+    EXPECT_EQ(found, QStringList({"1 noname7 " + QString::fromUtf8(typedPage),
+                                  "4 /home/user/src/Main.java class Main {}"}));
     // Once recovered, nothing is offered again.
     EXPECT_TRUE(RecoveryStore::leftOver(killedRoot.path()).empty());
 }
