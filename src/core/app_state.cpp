@@ -6,7 +6,11 @@
 #include "platform/speaker.h"
 
 EditorWindow* AppState::activeWindow() const {
-    switch (activeWindowKind) {
+    return currentWindow(WindowKind(activeWindowKind));
+}
+
+EditorWindow* AppState::currentWindow(WindowKind kind) const {
+    switch (kind) {
     case KindHtml: return currentHtmlWindow.data();
     case KindVbscript: return currentVbscriptWindow.data();
     case KindJscript: return currentJscriptWindow.data();

@@ -47,6 +47,8 @@ struct AppState {
     QPointer<EditorWindow> currentDocumentWindow;
     // The current window of the active kind, the target of every command; null for kind 0.
     EditorWindow* activeWindow() const;
+    // The most recently activated window of a kind; null when there is none.
+    EditorWindow* currentWindow(WindowKind kind) const;
 
     bool insertBusy = false;
     bool keyInsertBusy = false;

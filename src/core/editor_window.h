@@ -69,6 +69,9 @@ public:
     // Recolours the whole text after the colour or font settings changed, keeping the caret.
     // The colour dialogs and the font command call it on the current window of the active kind.
     virtual void recolourAll() {}
+    // Colours a stretch of text the window's way after it was written back (the spelling
+    // dialog's OK); windows without their own colouring leave it as written.
+    virtual void recolourRange(int start, int length) { Q_UNUSED(start) Q_UNUSED(length) }
 
     // Registers this window as the current one of its kind and lets the frame apply the
     // enabling rules. Called when the frame activates the window.

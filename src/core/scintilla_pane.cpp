@@ -352,7 +352,9 @@ void ScintillaPane::SetVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
     sci_->setUpdatesEnabled(visible);
-    if (visible) pushSelection();
+    // The selection reaches Scintilla at the next paint, so that a run of edits each hiding
+    // and showing the pane (Replace All) scrolls once, not once per edit.
+    if (visible && selectionPending_) sci_->viewport()->update();
 }
 
 void ScintillaPane::SetFocus() { sci_->setFocus(); }

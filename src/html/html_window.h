@@ -29,6 +29,7 @@ public:
 
     // Colouring (whole range, and after a paste).
     void refreshCode(int& start, int& length);
+    void recolourRange(int start, int length) override { refreshCode(start, length); }
     void pastecode();
     void Fchangefont();
     // The font and colours confirmed in the settings dialogs, applied to the whole page with

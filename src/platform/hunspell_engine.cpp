@@ -24,7 +24,37 @@ QString HunspellEngine::dictionaryFolder() {
     return folder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : folder;
 }
 
-bool HunspellEngine::CheckSpelling(const QString& word) { return engine().spell(encode(word)); }
+namespace {
+bool joinsWord(QChar c) {
+    return c == u'\'' || c == u'-' || c == QChar(0x2019);  // don't, well-known, don’t
+}
+}  // namespace
+
+// A text is correct when each of its words is: runs of letters and digits, with apostrophes and
+// hyphens kept when they stand inside a word. Punctuation and numbers are never wrong, so an
+// empty text or "Hello!" passes as it would in a word processor.
+bool HunspellEngine::CheckSpelling(const QString& text) {
+    Hunspell& hunspell = engine();
+    const int size = int(text.size());
+    int i = 0;
+    while (i < size) {
+        while (i < size && !text.at(i).isLetterOrNumber()) ++i;
+        int end = i;
+        bool letters = false;
+        while (end < size) {
+            const QChar c = text.at(end);
+            if (c.isLetter()) letters = true;
+            else if (!c.isNumber() &&
+                     !(joinsWord(c) && end + 1 < size && text.at(end + 1).isLetterOrNumber()))
+                break;
+            ++end;
+        }
+        if (letters && !spellWord(hunspell, encodeInto(QStringView(text).mid(i, end - i), word_)))
+            return false;
+        i = end;
+    }
+    return true;
+}
 
 QStringList HunspellEngine::suggestions(const QString& word) {
     QStringList result;
@@ -35,6 +65,28 @@ QStringList HunspellEngine::suggestions(const QString& word) {
 Hunspell& HunspellEngine::engine() const {
     if (!hunspell_) throw std::runtime_error("no spelling dictionary");
     return *hunspell_;
+}
+
+// Prose repeats its words, and a verdict never changes: each word is looked up once.
+bool HunspellEngine::spellWord(Hunspell& hunspell, const std::string& word) {
+    const auto known = verdicts_.find(word);
+    if (known != verdicts_.end()) return known->second;
+    if (verdicts_.size() >= MaxRemembered) verdicts_.clear();
+    const bool right = hunspell.spell(word);
+    verdicts_.emplace(word, right);
+    return right;
+}
+
+// Words are checked one after another by the thousand: reuse one buffer, and copy plain ASCII
+// without a conversion.
+const std::string& HunspellEngine::encodeInto(QStringView word, std::string& into) const {
+    into.resize(size_t(word.size()));
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c >= 0x80) return into = encode(word.toString());
+        into[size_t(i)] = char(c);
+    }
+    return into;
 }
 
 std::string HunspellEngine::encode(const QString& word) const {

@@ -1,7 +1,6 @@
 #include "platform/qt_dialogs.h"
 
 #include <QApplication>
-
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,6 +65,8 @@ QWidget* QtDialogs::owner() const {
 MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                 MsgIcon icon) {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, owner());
+    // Above the program's topmost dialogs and palettes, which would otherwise hide the answer.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     for (const ButtonSet& set : buttonSets) {
         if (set.buttons != buttons) continue;
         box.setStandardButtons(set.standard);

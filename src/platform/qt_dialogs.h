@@ -23,10 +23,9 @@ public:
     bool pageSetup(QPrinter& printer, const QString& title) override;
 
 private:
-    QWidget* owner() const;
     std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving);
-    // The window a dialog belongs to: the active one (so that a question asked from a topmost
-    // dialog stays above it), else the main window.
+    // The window a dialog belongs to: the modal dialog asking, else the active window (so that a
+    // question asked from a topmost dialog stays above it), else the main window.
     QWidget* owner() const;
 
     QPointer<QWidget> parent_;

@@ -7,6 +7,7 @@ class SpellingEngine {
 public:
     virtual ~SpellingEngine() = default;
     virtual bool available() const = 0;
-    virtual bool CheckSpelling(const QString& word) = 0;
+    // True when the text, one word or many, has no spelling error.
+    virtual bool CheckSpelling(const QString& text) = 0;
     virtual QStringList suggestions(const QString& word) = 0;
 };

@@ -34,6 +34,7 @@
 #include "script/java_tools_commands.h"
 #include "script/script_check_commands.h"
 #include "side/side_commands.h"
+#include "search/search_commands.h"
 #include "tags/tag_commands.h"
 #include "web/web_commands.h"
 
@@ -148,6 +149,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     registerCommands();
     registerTagCommands(app_);
     registerSettingsCommands(app_);
+    registerSearchCommands(app_);
     registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
     registerScriptCheckCommands(app_);
     registerJavaToolCommands(app_);

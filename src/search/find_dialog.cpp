@@ -1,0 +1,290 @@
+#include "search/find_dialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/app_state.h"
+#include "core/command_registry.h"
+#include "core/editor_window.h"
+#include "platform/dialogs.h"
+
+namespace {
+// The five copies differ only in their name and in what Cancel does.
+struct FindKindRow {
+    WindowKind kind;
+    const char* name;
+    bool cancelRestoresCaret;  // find_vb puts the caret back where the dialog found it
+};
+
+const FindKindRow findKinds[] = {
+    {KindHtml, "find_replace", false}, {KindVbscript, "find_vb", true},
+    {KindJscript, "find_js", false},   {KindJava, "find_java", false},
+    {KindDocument, "find_doc", false},
+};
+
+const FindKindRow& rowOf(WindowKind kind) {
+    for (const FindKindRow& row : findKinds)
+        if (row.kind == kind) return row;
+    return findKinds[0];
+}
+
+// Appends the combo box's text to its list unless an item already equals it exactly.
+void remember(QComboBox* box) {
+    const QString text = box->currentText();
+    if (box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+        const QSignalBlocker quiet(box);
+        box->addItem(text);
+        box->setEditText(text);
+    }
+}
+
+QComboBox* historyBox(QWidget* parent, const char* name) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);  // the history grows by Find Next only
+    box->setMinimumWidth(260);
+    return box;
+}
+}  // namespace
+
+QString FindDialog::nameOf(WindowKind kind) { return QLatin1String(rowOf(kind).name); }
+
+FindDialog::FindDialog(AppState& app, WindowKind kind, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
+      app_(app), kind_(kind) {
+    setObjectName(nameOf(kind));
+    setAttribute(Qt::WA_DeleteOnClose);  // only the close box closes; everything else hides
+    setModal(false);
+    setWindowTitle(QStringLiteral("Find"));
+    buildControls();
+
+    // Load
+    EditorWindow* window = target();
+    if (window) {
+        EditorPane& pane = window->pane();
+        pane.SetHideSelection(false);
+        searchOrigin = pane.SelStart();
+        if (pane.SelLength() != 0) tfind->setEditText(pane.SelText());
+    }
+    updateFindEnabled();
+    if (window) window->pane().SetSelStart(0);
+    directionMode = 1;
+    searchFailed = false;
+}
+
+void FindDialog::buildControls() {
+    Label1 = new QLabel(QStringLiteral("Text to find  :"), this);
+    tfind = historyBox(this, "tfind");
+    Label2 = new QLabel(QStringLiteral("Replace with  :"), this);
+    treplace = historyBox(this, "treplace");
+
+    Frame1 = new QGroupBox(QStringLiteral("Direction"), this);
+    Option1 = new QRadioButton(QStringLiteral("&All"), Frame1);
+    Option2 = new QRadioButton(QStringLiteral("&Down"), Frame1);
+    Option3 = new QRadioButton(QStringLiteral("&Up"), Frame1);
+    Option1->setChecked(true);
+    auto* directions = new QVBoxLayout(Frame1);
+    for (QRadioButton* option : {Option1, Option2, Option3}) directions->addWidget(option);
+
+    Frame2 = new QGroupBox(QStringLiteral("Option"), this);
+    Check1 = new QCheckBox(QStringLiteral("Whole Word &Only"), Frame2);
+    Check2 = new QCheckBox(QStringLiteral("Match &Case"), Frame2);
+    Check3 = new QCheckBox(QStringLiteral("No &Highlight"), Frame2);
+    Check1->setChecked(true);
+    auto* options = new QVBoxLayout(Frame2);
+    for (QCheckBox* check : {Check1, Check2, Check3}) options->addWidget(check);
+
+    findnext = new QPushButton(QStringLiteral("&Find Next"), this);
+    Cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    replace = new QPushButton(QStringLiteral("&Replace"), this);
+    replaceAll = new QPushButton(QStringLiteral("Re&Place All"), this);
+    help = new QPushButton(QStringLiteral("&Help"), this);
+    findnext->setDefault(true);
+
+    const struct {
+        QObject* control;
+        const char* name;
+    } names[] = {{Label1, "Label1"},   {Label2, "Label2"},   {Frame1, "Frame1"},
+                 {Option1, "Option1"}, {Option2, "Option2"}, {Option3, "Option3"},
+                 {Frame2, "Frame2"},   {Check1, "Check1"},   {Check2, "Check2"},
+                 {Check3, "Check3"},   {findnext, "findnext"}, {Cancel, "Cancel"},
+                 {replace, "replace"}, {replaceAll, "replaceAll"}, {help, "help"}};
+    for (const auto& entry : names) entry.control->setObjectName(QLatin1String(entry.name));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(tfind, 0, 1, 1, 2);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(treplace, 1, 1, 1, 2);
+    grid->addWidget(Frame1, 2, 0, 1, 2);
+    grid->addWidget(Frame2, 2, 2);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {findnext, Cancel, replace, replaceAll, help})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    grid->addLayout(buttons, 0, 3, 3, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(tfind, &QComboBox::editTextChanged, this, &FindDialog::updateFindEnabled);
+    connect(treplace, &QComboBox::editTextChanged, this, &FindDialog::updateReplaceEnabled);
+    connect(Option1, &QRadioButton::clicked, this, &FindDialog::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &FindDialog::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &FindDialog::Option3_Click);
+    connect(findnext, &QPushButton::clicked, this, &FindDialog::findnext_Click);
+    connect(replace, &QPushButton::clicked, this, &FindDialog::replace_Click);
+    connect(replaceAll, &QPushButton::clicked, this, &FindDialog::replaceAll_Click);
+    connect(Cancel, &QPushButton::clicked, this, &FindDialog::Cancel_Click);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (app_.commands) app_.commands->run(QStringLiteral("mnuHelpContents"));
+    });
+}
+
+EditorWindow* FindDialog::target() const { return app_.currentWindow(kind_); }
+
+void FindDialog::updateFindEnabled() { findnext->setEnabled(!tfind->currentText().isEmpty()); }
+
+void FindDialog::updateReplaceEnabled() {
+    const bool any = !treplace->currentText().isEmpty();
+    replace->setEnabled(any);
+    replaceAll->setEnabled(any);
+}
+
+void FindDialog::message(const QString& text, const QString& title, MsgIcon icon) {
+    if (app_.dialogs) app_.dialogs->messageBox(text, title, MsgButtons::Ok, icon);
+}
+
+void FindDialog::showAndActivate() {
+    show();
+    raise();
+    activateWindow();
+    Activate();
+}
+
+void FindDialog::Activate() {
+    if (EditorWindow* window = target(); window && window->pane().SelLength() != 0)
+        tfind->setEditText(window->pane().SelText());
+    updateFindEnabled();
+    updateReplaceEnabled();
+    searchFailed = false;
+}
+
+bool FindDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Activate();
+    return QDialog::event(event);
+}
+
+void FindDialog::closeEvent(QCloseEvent* event) {
+    // The close box unloads the dialog; the next Find command loads a fresh one.
+    event->accept();
+}
+
+void FindDialog::Option1_Click() {
+    nextSearchStart = 0;
+    directionMode = 1;
+}
+
+void FindDialog::Option2_Click() {
+    nextSearchStart = searchOrigin;
+    directionMode = 2;
+}
+
+void FindDialog::Option3_Click() {
+    nextSearchStart = 0;
+    directionMode = 3;
+}
+
+void FindDialog::findnext_Click() {
+    if (tfind->currentText().isEmpty()) {
+        hide();
+        message(QStringLiteral("Please enter text to search"), QStringLiteral("No text to find "),
+                MsgIcon::None);
+        return;
+    }
+    remember(tfind);
+    if (!treplace->currentText().isEmpty()) remember(treplace);
+
+    searchOptions = 0;
+    searchFailed = false;
+    if (Check1->isChecked()) searchOptions += FindWholeWord;
+    if (Check2->isChecked()) searchOptions += FindMatchCase;
+    if (Check3->isChecked()) searchOptions += FindNoHighlight;
+
+    EditorWindow* window = target();
+    if (!window) {  // the window went away: the search ends without a word
+        searchFailed = true;
+        return;
+    }
+    EditorPane& pane = window->pane();
+    int found = pane.Find(tfind->currentText(), nextSearchStart.value_or(0), -1, searchOptions);
+    nextSearchStart = found + 1;
+    if (directionMode == 3 && found > searchOrigin) found = -1;
+    if (found != -1) return;
+
+    searchFailed = true;
+    hide();
+    pane.SetSelStart(searchOrigin);
+    if (quietNotFound) {
+        quietNotFound = false;
+        return;
+    }
+    message(QStringLiteral("Specified text not found in Specified region "),
+            QStringLiteral("No Result Found"), MsgIcon::Exclamation);
+}
+
+void FindDialog::replace_Click() {
+    EditorWindow* window = target();
+    if (!window) {
+        searchFailed = true;
+        return;
+    }
+    EditorPane& pane = window->pane();
+    if (pane.SelLength() != 0) {
+        if (searchFailed) return;
+        if (treplace->currentText().isEmpty()) {
+            hide();
+            replaceRefused = true;
+            return;
+        }
+        pane.SetSelText(treplace->currentText());
+        // The next search starts after the new text, so that a replacement that contains the
+        // search text is not found again and Replace All comes to an end.
+        nextSearchStart = pane.SelStart();
+        window->backup_code();
+        replaceRefused = false;
+    }
+    findnext_Click();
+    quietNotFound = true;
+}
+
+void FindDialog::replaceAll_Click() {
+    replaceCount = 0;
+    while (!searchFailed) {
+        quietNotFound = true;
+        replace_Click();
+        if (replaceRefused) return;
+        ++replaceCount;
+    }
+    // The last round only found that nothing is left: it is not a replacement.
+    const QString report = replaceCount != 0
+                               ? QString::number(replaceCount - 1) +
+                                     QStringLiteral("  Results are replaced")
+                               : QStringLiteral("No text replaced");
+    replaceCount = 0;
+    searchFailed = false;
+    hide();
+    message(report, QStringLiteral("Replaceall result"), MsgIcon::None);
+}
+
+void FindDialog::Cancel_Click() {
+    hide();
+    if (!rowOf(kind_).cancelRestoresCaret) return;
+    if (EditorWindow* window = target()) window->pane().SetSelStart(searchOrigin);
+}

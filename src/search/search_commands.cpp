@@ -1,0 +1,27 @@
+#include "search/search_commands.h"
+
+#include <QPointer>
+#include <map>
+#include <memory>
+
+#include "core/app_state.h"
+#include "core/command_registry.h"
+#include "core/frame.h"
+#include "search/find_dialog.h"
+#include "search/spelling_dialog.h"
+
+void registerSearchCommands(AppState& app) {
+    // One find dialog per window kind for the whole run; the close box unloads it.
+    auto findDialogs = std::make_shared<std::map<WindowKind, QPointer<FindDialog>>>();
+    auto showFindDialog = [&app, findDialogs] {
+        const WindowKind kind = WindowKind(app.activeWindowKind);
+        if (kind < KindHtml || kind > KindDocument) return;
+        QPointer<FindDialog>& dialog = (*findDialogs)[kind];
+        if (!dialog)
+            dialog = new FindDialog(app, kind, app.frame ? app.frame->frameWidget() : nullptr);
+        dialog->showAndActivate();
+    };
+    app.commands->add(QStringLiteral("find"), showFindDialog);
+    app.commands->add(QStringLiteral("replace"), showFindDialog);
+    app.commands->add(QStringLiteral("spel"), [&app] { SpellingDialog::open(app); });
+}

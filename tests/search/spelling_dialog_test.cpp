@@ -1,0 +1,242 @@
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+#include <map>
+
+#include "platform/hunspell_engine.h"
+#include "search/search_fixture.h"
+#include "search/spelling_dialog.h"
+
+namespace {
+// Words known to be wrong, with their suggestions: the walk itself, without a dictionary's
+// opinions. A text is wrong when it holds one of them.
+class ListedSpelling : public SpellingEngine {
+public:
+    std::map<QString, QStringList> wrong;
+    bool available() const override { return true; }
+    bool CheckSpelling(const QString& text) override {
+        for (const auto& [word, suggestions] : wrong)
+            if (text.contains(word)) return false;
+        return true;
+    }
+    QStringList suggestions(const QString& word) override {
+        const auto it = wrong.find(word);
+        return it == wrong.end() ? QStringList() : it->second;
+    }
+};
+
+class SpellingTest : public ::testing::Test, public SearchFixture {
+protected:
+    SpellingTest() {
+        app.spelling = &listed;
+        app.spellingAvailable = true;
+    }
+    ~SpellingTest() override {
+        if (dialog) dialog->cancle_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Opens the spelling dialog on the whole text of a new window of the kind.
+    SpellingDialog* check(WindowKind kind, const QByteArray& text) {
+        EditorWindow& window = openWindow(kind, text);
+        select(window.pane(), 0, window.pane().TextLength());
+        dialog = SpellingDialog::open(app);
+        return dialog;
+    }
+    EditorPane& document() { return windows.back()->pane(); }
+    QString selected() { return dialog->rtf1().SelText(); }
+    Rgb colourOf(int start, int length) {
+        select(dialog->rtf1(), start, length);
+        return dialog->rtf1().SelColor();
+    }
+    void choose(const QString& suggestion) {
+        const auto items = dialog->spell_sugg->findItems(suggestion, Qt::MatchExactly);
+        ASSERT_FALSE(items.isEmpty()) << suggestion.toStdString();
+        items.first()->setSelected(true);
+    }
+    QString lastMessage() const {
+        const AskedQuestion* asked = dialogs.last(QStringLiteral("message"));
+        return asked ? asked->text : QString();
+    }
+
+    ListedSpelling listed;
+    QPointer<SpellingDialog> dialog;
+};
+
+TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
+    app.speakMessages = true;
+    listed.wrong = {{"wrd", {"word"}}};
+    EXPECT_EQ(nullptr, check(KindHtml, "all good"));
+    EXPECT_EQ("Spelling OK", lastMessage());
+    EXPECT_EQ("all good", document().Text());
+    EXPECT_EQ(8, document().SelLength());
+
+    document().SetSelStart(0);
+    EXPECT_EQ(nullptr, SpellingDialog::open(app));
+    EXPECT_EQ("Please select text to check spelling", lastMessage());
+    EXPECT_EQ(MsgIcon::Critical, dialogs.last(QStringLiteral("message"))->icon);
+    EXPECT_EQ(QStringList({"Spelling OK", "Please select text to check spelling"}),
+              speaker.spoken);
+
+    const size_t asked = dialogs.asked.size();
+    app.spellingAvailable = false;
+    EXPECT_EQ(nullptr, check(KindHtml, "a wrd"));
+    EXPECT_EQ(asked, dialogs.asked.size());
+}
+
+TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
+    listed.wrong = {{"teh", {"thee"}}, {"sitt", {"sit"}}, {"wrd", {"word", "ward"}}};
+    ASSERT_NE(nullptr, check(KindHtml, "teh sitt wrd ok"));
+    EXPECT_EQ("", document().Text());
+    EXPECT_TRUE(dialog->isModal());
+    EXPECT_TRUE(app.bulkEditBusy);
+    EXPECT_EQ(Misspelled, colourOf(5, 4));
+    EXPECT_EQ(Text, colourOf(13, 2));
+    select(dialog->rtf1(), 0, 3);  // the walk stopped at the first word
+    dialog->spell_sugg->clearSelection();
+    dialog->change_Click();
+    EXPECT_EQ("Please!Select suggestion from list", lastMessage());
+
+    choose("thee");  // longer
+    dialog->change_Click();
+    EXPECT_EQ("sitt", selected());
+    EXPECT_EQ(5, dialog->rtf1().SelStart());
+    choose("sit");  // shorter
+    dialog->change_Click();
+    EXPECT_EQ("wrd", selected());
+    EXPECT_TRUE(dialog->spell_sugg->selectedItems().isEmpty());
+    dialog->ignore_Click();
+    EXPECT_EQ(Text, colourOf(9, 3));
+    EXPECT_FALSE(dialog->change->isEnabled());
+    EXPECT_FALSE(dialog->ignore->isEnabled());
+    EXPECT_EQ("thee sit wrd ok", dialog->rtf1().Text());
+
+    windows.back()->backup_code();
+    dialog->close_Click();
+    EXPECT_EQ("thee sit wrd ok", document().Text());
+    EXPECT_FALSE(app.bulkEditBusy);
+}
+
+TEST_F(SpellingTest, LastWordGetsItsFirstSuggestionPreselected) {
+    listed.wrong = {{"wrd", {"word", "ward"}}, {"nthng", {}}};
+    ASSERT_NE(nullptr, check(KindDocument, "ok wrd"));
+    EXPECT_EQ("wrd", selected());
+    ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
+    EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
+    dialog->cancle_Click();
+
+    ASSERT_NE(nullptr, check(KindDocument, "nthng ok"));
+    EXPECT_EQ("(No spelling suggestions)", dialog->spell_sugg->item(0)->text());
+    EXPECT_FALSE(dialog->change->isEnabled());
+    EXPECT_TRUE(dialog->ignore->isEnabled());
+}
+
+TEST_F(SpellingTest, WordsAreSplitByEachKindsDelimiters) {
+    // The apostrophe splits words only while marking; the slash only in HTML windows.
+    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}};
+    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
+    EXPECT_EQ(Misspelled, colourOf(0, 4));
+    EXPECT_EQ(Text, colourOf(5, 1));
+    select(dialog->rtf1(), 0, 0);
+    dialog->cancle_Click();
+    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
+    EXPECT_EQ("cann't", selected());
+    dialog->cancle_Click();
+
+    ASSERT_NE(nullptr, check(KindHtml, "helo/wrld ok"));
+    EXPECT_EQ("helo", selected());
+    dialog->cancle_Click();
+    ASSERT_NE(nullptr, check(KindDocument, "helo/wrld ok"));
+    EXPECT_EQ("helo/wrld", selected());
+}
+
+TEST_F(SpellingTest, CancelAndTheCloseBoxPutTheSelectionBackExactly) {
+    listed.wrong = {{"wrd", {"word"}}};
+    for (const WindowKind kind : {KindHtml, KindDocument}) {
+        for (const bool closeBox : {false, true}) {
+            SCOPED_TRACE(int(kind) * 10 + closeBox);
+            EditorWindow& window = openWindow(kind, "keep a wrd here");
+            EditorPane& pane = window.pane();
+            select(pane, 5, 5);
+            pane.SetSelBold(true);
+            pane.SetSelColor(Tag);
+            const PaneSnapshot before = pane.Snapshot();
+            dialog = SpellingDialog::open(app);
+            ASSERT_NE(nullptr, dialog);
+            EXPECT_EQ("keep  here", pane.Text());
+            if (closeBox) dialog->QDialog::close();
+            else dialog->cancle_Click();
+            const PaneSnapshot after = pane.Snapshot();
+            EXPECT_EQ(before.text, after.text);
+            EXPECT_EQ(before.attributes, after.attributes);
+            EXPECT_EQ(5, pane.SelStart());
+            EXPECT_EQ(5, pane.SelLength());
+            EXPECT_FALSE(app.bulkEditBusy);
+        }
+    }
+}
+
+TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
+    listed.wrong = {{"wrd", {"word"}}};
+    // HTML: plain text, recoloured as HTML, one undo step.
+    EditorWindow& page = openWindow(KindHtml, "<p>a wrd</p>");
+    page.backup_code();
+    select(page.pane(), 0, 12);
+    dialog = SpellingDialog::open(app);
+    ASSERT_NE(nullptr, dialog);
+    choose("word");
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_EQ("<p>a word</p>", page.pane().Text());
+    select(page.pane(), 0, 3);
+    EXPECT_EQ(Tag, page.pane().SelColor());
+    page.undo_code();
+    EXPECT_EQ("<p>a wrd</p>", page.pane().Text());
+
+    // Document: the formatted text goes back as it was formatted.
+    EditorWindow& letter = openWindow(KindDocument, "a wrd b");
+    select(letter.pane(), 6, 1);
+    letter.pane().SetSelItalic(true);
+    select(letter.pane(), 0, 7);
+    dialog = SpellingDialog::open(app);
+    ASSERT_NE(nullptr, dialog);
+    choose("word");
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_EQ("a word b", letter.pane().Text());
+    select(letter.pane(), 7, 1);
+    EXPECT_TRUE(letter.pane().SelItalic());
+    select(letter.pane(), 0, 1);
+    EXPECT_FALSE(letter.pane().SelItalic());
+}
+
+TEST_F(SpellingTest, LongSelectionsAreWalkedToTheEnd) {
+    listed.wrong = {{"wrd", {"word"}}};
+    QByteArray text;
+    while (text.size() < 40000) text += "fine text ";
+    text += "wrd end";
+    ASSERT_NE(nullptr, check(KindHtml, text));
+    EXPECT_EQ("wrd", selected());
+    EXPECT_EQ(int(text.size()) - 7, dialog->rtf1().SelStart());
+    choose("word");
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_TRUE(document().Text().endsWith("word end"));
+}
+
+// The real dictionary: tag names are words only in document windows.
+TEST_F(SpellingTest, TagNamesAreExemptInHtmlWindowsOnly) {
+    HunspellEngine hunspell;
+    ASSERT_TRUE(hunspell.available());
+    app.spelling = &hunspell;
+    ASSERT_TRUE(hunspell.CheckSpelling("Hello, world! It's fine."));
+    ASSERT_FALSE(hunspell.CheckSpelling("html"));
+    ASSERT_NE(nullptr, check(KindHtml, "wrold html"));
+    EXPECT_EQ(Misspelled, colourOf(0, 5));
+    EXPECT_EQ(Text, colourOf(6, 4));
+    dialog->cancle_Click();
+    ASSERT_NE(nullptr, check(KindDocument, "wrold html"));
+    EXPECT_EQ(Misspelled, colourOf(6, 4));
+}
+}  // namespace
