@@ -75,7 +75,7 @@ private:
     bool lineNumbersOn() const;
     WebView& ensureBrowser();
     bool loadDocument(const QString& path);
-    bool writeDocument(const QString& path);
+    bool writePreview();
     void reportProblem(const QString& text);
     void typedOtherKey(int keyAscii);
 

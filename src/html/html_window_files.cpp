@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/save_dialog.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "platform/web_view.h"
@@ -11,11 +12,6 @@ namespace {
 const QString OpenTitle = QStringLiteral("Open web page for editing  ");
 const QString OpenFilter =
     QStringLiteral("html file(*.html)|*.html|Text Files(*.txt)|*.txt |All Files (*.*)|*.*");
-const QString SaveTitle = QStringLiteral("Web page save as ");
-const QString SaveAsTitle = QStringLiteral("Save HTML file as ");
-const QString SaveFilter =
-    QStringLiteral("HTML(*.html)|*.html|HTM Files(*.htm)|*.htm|All files(*.*)|*.*");
-const QString DefaultExtension = QStringLiteral("*.html");
 
 // Why a file cannot be opened as a page, or an empty string when it can.
 QString unreadableReason(const QString& path) {
@@ -77,26 +73,6 @@ bool HtmlWindow::loadDocument(const QString& path) {
     return true;
 }
 
-bool HtmlWindow::writeDocument(const QString& path) {
-    QString error;
-    if (!pane().SaveFile(path, FilePlainText, &error)) {
-        reportProblem(QStringLiteral("Cannot save \"%1\": %2").arg(path, error));
-        return false;
-    }
-    setCaption(path);
-    setModifiedTag(QStringLiteral("s"));
-    return true;
-}
+bool HtmlWindow::SaveDocument() { return saveWithDialog(*this, false); }
 
-bool HtmlWindow::SaveDocument() {
-    if (!isUntitled()) return writeDocument(caption());
-    const auto chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, {}});
-    if (!chosen || chosen->isEmpty()) return false;
-    return writeDocument(*chosen);
-}
-
-bool HtmlWindow::SaveDocumentAs() {
-    const auto chosen = app().dialogs->saveFile({SaveAsTitle, SaveFilter, DefaultExtension, {}});
-    if (!chosen || chosen->isEmpty()) return false;
-    return writeDocument(*chosen);
-}
+bool HtmlWindow::SaveDocumentAs() { return saveWithDialog(*this, true); }
