@@ -83,7 +83,7 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
     QString error;
     if (!window.pane().SaveFile(path, fileKind, &error)) {
         window.pane().setWritesLatin1(latin1);
-        app.dialogs->messageBox(QStringLiteral("Could not save %1: %2").arg(path, error),
+        app.dialogs->messageBox(QStringLiteral("Could not save %1").arg(error),
                                 QApplication::applicationName(), MsgButtons::Ok,
                                 MsgIcon::Critical);
         return false;
