@@ -15,14 +15,7 @@ namespace {
 
 struct HtmlPage {
     explicit HtmlPage(int megabytes) : text(generatedHtmlPage(megabytes)) {
-        app.htmlTextColor = makeRgb(0, 0, 0);
-        app.htmlTagColor = makeRgb(0, 0, 200);
-        app.htmlParamColor = makeRgb(200, 0, 0);
-        app.htmlCommentColor = makeRgb(0, 128, 0);
-        app.htmlBackColor = makeRgb(255, 255, 255);
-        app.editorFontName = QStringLiteral("DejaVu Sans Mono");
-        app.editorFontSize = 10;
-        app.tables.loadAll(TESSAVEL_PROGRAM_DIR);
+        useInstalledSettings(app);
         window = std::make_unique<HtmlWindow>(app);
         window->resize(900, 700);
         window->show();

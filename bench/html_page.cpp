@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/app_state.h"
+
 namespace {
 const std::array<const char*, 12> Words = {"editor", "page",  "colour", "table", "tag",
                                            "quick",  "brown", "script", "link",  "list",
@@ -75,4 +77,16 @@ std::vector<TagRange> tagRanges(const QByteArray& page) {
         }
     }
     return ranges;
+}
+
+void useInstalledSettings(AppState& app) {
+    app.htmlTextColor = makeRgb(0, 0, 0);
+    app.htmlTagColor = makeRgb(0, 0, 200);
+    app.htmlParamColor = makeRgb(200, 0, 0);
+    app.htmlCommentColor = makeRgb(0, 128, 0);
+    app.htmlBackColor = makeRgb(255, 255, 255);
+    app.editorFontName = QStringLiteral("DejaVu Sans Mono");
+    app.editorFontSize = 10;
+    app.programFolder = TESSAVEL_PROGRAM_DIR;
+    app.tables.loadAll(app.programFolder);
 }

@@ -13,3 +13,7 @@ struct TagRange {
     int end;
 };
 std::vector<TagRange> tagRanges(const QByteArray& page);
+
+struct AppState;
+// The colours, font and keyword tables of a fresh install, as the HTML window reads them.
+void useInstalledSettings(AppState& app);

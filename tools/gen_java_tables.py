@@ -6,13 +6,20 @@ Outputs (all committed, so that building the editor never needs a JDK):
   data/jpack.tsh                    package names, one per line, in package-table order
   src/core/java_class_packages.h    the built-in class-to-package table
   src/core/java_class_packages.cpp
+  data/" N.tsh"                     the members of the class at position N (a blank first)
 
 The class table is ordered so that the classes sharing their first letter and their
 lower-cased second letter stand together: the editor's class lookup computes one range of
 positions per such pair when it loads the table.
 
-Everything the JDK is asked goes through run_javap(), which returns javap's answer per class;
-a later step that writes one member file per class can ask it for members the same way.
+Everything the JDK is asked goes through run_javap(), which returns javap's answer per class,
+many classes per call (starting the JDK's tools is what costs).
+
+A member file starts with the position of the class the class inherits from (-1 for none), then
+holds three lines per public field and method, in name order: the insertion text (the name, "("
+for a method, then a tab and the declaration), the text the member list shows, and the position
+of the class the member returns (-1 when that class is not in the table). A class declared in
+several packages takes its members from the package wanted first.
 
 Usage: tools/gen_java_tables.py [--jdk FOLDER]   (default: $JAVA_HOME, else the JDK of javap)
 """
@@ -126,6 +133,86 @@ def choose(jdk, by_package):
     return sorted(packages), homes
 
 
+MODIFIERS = set("""public protected private static final abstract native synchronized transient
+volatile strictfp default sealed non-sealed""".split())
+PACKAGE_PREFIX = re.compile(r"\b(?:[a-z_][\w]*\.)+(?=[A-Za-z_$])")
+MEMBER_FILE = " {}.tsh"
+
+
+def split_outside_brackets(text):
+    """Words separated by blanks that are not inside <...>."""
+    words, depth, current = [], 0, ""
+    for c in text:
+        depth += (c == "<") - (c == ">")
+        if c == " " and depth == 0:
+            if current:
+                words.append(current)
+            current = ""
+        else:
+            current += c
+    return words + ([current] if current else [])
+
+
+def short_names(text):
+    return PACKAGE_PREFIX.sub("", text).replace("$", ".")
+
+
+def member_record(declaration, position):
+    """(sort key, insertion, display, returned class position) of one javap member line."""
+    decl = re.sub(r"\s+throws\s+.*$", "", declaration.strip().rstrip(";"))
+    head, paren, params = decl.partition("(")
+    words = split_outside_brackets(head)
+    if not words or head.startswith("static {"):
+        return None
+    name = words[-1]
+    types = [w for w in words[:-1] if w not in MODIFIERS and not w.startswith("<")]
+    if not types:
+        return None  # a constructor: not reached through "."
+    returned = types[-1]
+    simple = re.sub(r"<.*", "", returned).rpartition(".")[2]
+    returns = -1 if returned.endswith("]") else position.get(simple, -1)
+    if paren:
+        params = params.rpartition(")")[0]
+        insertion = f"{name}(\t{short_names(decl)}"
+        display = f"{name}({short_names(params)}) : {short_names(returned)}"
+    else:
+        insertion = f"{name}\t{short_names(decl)}"
+        display = f"{name} : {short_names(returned)}"
+    return (name.lower(), name), insertion, display, returns
+
+
+def inherited(header, name, position):
+    """Position of the class a javap class header says this one extends."""
+    found = re.search(r"\bextends ([\w.$]+)", header)
+    parent = found.group(1).rpartition(".")[2] if found else "Object"
+    if name == "Object":
+        return -1
+    # A parent outside the table still has Object's members.
+    return position.get(parent, position.get("Object", -1))
+
+
+def write_member_files(jdk, root, classes, homes):
+    position = {n: i for i, n in enumerate(classes)}
+    qualified = [f"{homes[n][0]}.{n}" for n in classes]
+    answers = run_javap(jdk, qualified)
+    total = 0
+    for i, name in enumerate(classes):
+        answer = answers.get(qualified[i], [])
+        records = []
+        for line in answer[1:]:
+            if line.startswith("  "):
+                record = member_record(line, position)
+                if record:
+                    records.append(record)
+        records.sort(key=lambda r: r[0])
+        lines = [str(inherited(answer[0], name, position) if answer else -1)]
+        for _, insertion, display, returns in records:
+            lines += [insertion, display, str(returns)]
+        write_lines(root / "data" / MEMBER_FILE.format(i), lines)
+        total += len(records)
+    return total
+
+
 def lookup_order(name):
     return (name[0], name[1:2].lower(), name)
 
@@ -171,8 +258,10 @@ def main():
     write_lines(root / "data/jobj.tsh", classes)
     write_lines(root / "data/jpack.tsh", packages)
     write_cpp(root, classes, packages, homes)
+    members = write_member_files(jdk, root, classes, homes)
     shared = sum(1 for n in classes if len(homes[n]) > 1)
-    print(f"{len(packages)} packages, {len(classes)} classes, {shared} in several packages")
+    print(f"{len(packages)} packages, {len(classes)} classes, {shared} in several packages, "
+          f"{members} members")
 
 
 if __name__ == "__main__":

@@ -15,6 +15,7 @@ class Speaker;
 class SpellingEngine;
 class Frame;
 class CommandRegistry;
+class RecoveryStore;
 
 struct AppState {
     // Colours and font (settings record).
@@ -61,6 +62,7 @@ struct AppState {
     SpellingEngine* spelling = nullptr;
     Frame* frame = nullptr;
     CommandRegistry* commands = nullptr;
+    RecoveryStore* recovery = nullptr;  // null: unsaved work is not kept for recovery
 
     QString programFolder;  // where tag.tsh and the other data files are
     QStringList commandLineFiles;  // files named on the command line, for the main window to open

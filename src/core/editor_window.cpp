@@ -5,12 +5,16 @@
 #include <QVBoxLayout>
 
 #include "core/frame.h"
+#include "core/recovery_store.h"
 #include "platform/dialogs.h"
 #include "platform/speaker.h"
 
 namespace {
 constexpr int UndoButton = 14;
 constexpr int RedoButton = 15;
+
+constexpr int RecoveryPauseMs = 2000;
+constexpr int RecoveryLongestWaitMs = 15000;
 
 QPointer<EditorWindow>& currentOfKind(AppState& app, WindowKind kind) {
     switch (kind) {
@@ -37,6 +41,9 @@ EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<Edito
     undo_ = std::make_unique<UndoRing>(*pane_, report(QStringLiteral("Undo"), UndoButton),
                                        report(QStringLiteral("redo"), RedoButton));
     pane_->setEventHandler(this);
+    recoveryPause_.setSingleShot(true);
+    recoveryPause_.setInterval(RecoveryPauseMs);
+    connect(&recoveryPause_, &QTimer::timeout, this, &EditorWindow::keepForRecovery);
 }
 
 EditorWindow::~EditorWindow() { forget(); }
@@ -55,6 +62,8 @@ bool EditorWindow::isUntitled() const { return caption().startsWith(defaultName(
 
 void EditorWindow::setModifiedTag(const QString& tag) {
     modifiedTag_ = tag;
+    if (isModified()) scheduleRecovery();
+    else dropRecovery();
     if (app_.frame && app_.activeWindowKind == kind_ && currentOfKind(app_, kind_) == this) {
         app_.frame->setCommandEnabled(QStringLiteral("Save"), isModified());
         app_.frame->setToolbarButtonEnabled(3, isModified());
@@ -123,9 +132,48 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void EditorWindow::scheduleRecovery() {
+    if (!app_.recovery) return;
+    if (!unsavedSince_.isValid()) unsavedSince_.start();
+    // Restarting a timer is all a keystroke pays; the text is read when the pause ends.
+    if (unsavedSince_.elapsed() < RecoveryLongestWaitMs || !recoveryPause_.isActive())
+        recoveryPause_.start();
+}
+
+void EditorWindow::keepForRecovery() {
+    recoveryPause_.stop();
+    if (!app_.recovery || !isModified()) return;
+    if (!recoveryDocument_) recoveryDocument_ = app_.recovery->newDocument();
+    RecoveredDocument content;
+    content.kind = kind_;
+    content.caption = caption();
+    content.latin1 = pane_->writesLatin1();
+    content.changed = QDateTime::currentDateTime();
+    content.text = recoveryText();
+    app_.recovery->write(recoveryDocument_, content);
+    unsavedSince_.invalidate();
+}
+
+QByteArray EditorWindow::recoveryText() const { return pane_->Text(); }
+
+void EditorWindow::recoverDocument(const QByteArray& text, const QString& caption, bool latin1) {
+    setCaption(caption);
+    pane_->setWritesLatin1(latin1);
+    showRecoveredText(text);
+    documentOpened();
+    setModifiedTag(QStringLiteral("n"));
+}
+
+void EditorWindow::dropRecovery() {
+    recoveryPause_.stop();
+    unsavedSince_.invalidate();
+    if (app_.recovery && recoveryDocument_) app_.recovery->remove(recoveryDocument_);
+}
+
 void EditorWindow::forget() {
     if (unloadedOnce_) return;
     unloadedOnce_ = true;
+    dropRecovery();
     if (app_.activeWindowKind == kind_) app_.activeWindowKind = KindNone;
     auto& current = currentOfKind(app_, kind_);
     if (current == this) current.clear();

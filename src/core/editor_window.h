@@ -3,6 +3,8 @@
 // undo ring, the modified marker ("n" after an edit, "s" after creation, opening or saving),
 // the caption as the document's identity, the autosave tick counter, activation and the
 // save question on close.
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -67,11 +69,21 @@ public:
     // chose Yes and the document was not saved (failed, or its dialog cancelled).
     bool queryUnload();
 
+    // Writes the recovery file of unsaved changes now rather than after the pause.
+    void keepForRecovery();
+    // Puts back a document kept for recovery: its text and caption, marked modified, with an
+    // undo history that starts at the recovered text.
+    void recoverDocument(const QByteArray& text, const QString& caption, bool latin1);
+
 signals:
     void unloaded(EditorWindow* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // What a recovery file keeps of the document: the pane's text, as the pane holds it.
+    virtual QByteArray recoveryText() const;
+    // Shows a recovered text in the pane, coloured as the kind colours an opened file.
+    virtual void showRecoveredText(const QByteArray& text) { pane_->SetText(text); }
     // Clears the application-wide references to this window.
     void forget();
 
@@ -82,4 +94,12 @@ private:
     std::unique_ptr<UndoRing> undo_;
     QString modifiedTag_ = QStringLiteral("s");
     bool unloadedOnce_ = false;
+
+    // Unsaved changes reach the recovery file a moment after the typing stops, and at least
+    // every so often while it goes on.
+    void scheduleRecovery();
+    void dropRecovery();
+    int recoveryDocument_ = 0;
+    QTimer recoveryPause_;
+    QElapsedTimer unsavedSince_;
 };

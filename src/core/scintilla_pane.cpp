@@ -8,6 +8,7 @@
 
 #include "core/pane_input.h"
 #include "core/plain_text_file.h"
+#include "core/scintilla_accessibility.h"
 #include "core/scintilla_styles.h"
 #include "core/text_scan.h"
 
@@ -46,9 +47,9 @@ ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) 
     send(Sci::SCI_SETUNDOCOLLECTION, 0);
     send(Sci::SCI_EMPTYUNDOBUFFER);
     send(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
-    // Only the notices sent before an edit: QScintilla answers the ones after it with work
-    // proportional to the whole text, which makes each keystroke in a large page slow.
-    send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
+    // The pane counts edits from the notices sent before them; the ones after an edit, and
+    // QScintilla's accessible text, cost work proportional to the whole text (see there).
+    ScintillaAccessibility::attach(sci_, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
     send(Sci::SCI_SETSCROLLWIDTH, 1);  // grows with the longest line shown
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
     send(Sci::SCI_SETMARGINTYPEN, 0, Sci::SC_MARGIN_NUMBER);
@@ -361,10 +362,17 @@ void ScintillaPane::SetLineNumbersVisible(bool visible) {
     updateMarginWidth();
 }
 
+// Room for five digits at least, and for every digit of the last line's number.
+int ScintillaPane::lineNumberDigits() const {
+    return std::max(5, int(QByteArray::number(lineCount()).size()));
+}
+
 void ScintillaPane::updateMarginWidth() {
+    marginDigits_ = lineNumbers_ ? lineNumberDigits() : 0;
+    const QByteArray widest = "_" + QByteArray(marginDigits_, '9');
     const long width =
         lineNumbers_ ? sci_->SendScintilla(Sci::SCI_TEXTWIDTH, uintptr_t(Sci::STYLE_LINENUMBER),
-                                           "_99999")
+                                           widest.constData())
                      : 0;
     send(Sci::SCI_SETMARGINWIDTHN, 0, width);
 }
@@ -606,6 +614,7 @@ void ScintillaPane::finishEdit() {
         textChanged_ = false;
         insertionOverride_.reset();
         reportedAnchor_ = -1;  // the text moved under the caret: always a selection change
+        if (lineNumbers_ && lineNumberDigits() != marginDigits_) updateMarginWidth();
         if (handler_) handler_->Change();
     }
     reportSelection();

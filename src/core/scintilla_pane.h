@@ -141,6 +141,7 @@ private:
     void afterInput() override;
     void beforePaint() override;
     void updateMarginWidth();
+    int lineNumberDigits() const;
 
     QPointer<QsciScintilla> sci_;
     QPointer<PaneInput> input_;
@@ -168,6 +169,7 @@ private:
     bool hideSelection_ = false;
     bool visible_ = true;
     bool lineNumbers_ = false;
+    int marginDigits_ = 0;  // the line numbers the margin has room for, in digits
     bool latin1_ = false;
     bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
     mutable std::vector<char> scratch_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QLabel>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +25,11 @@ constexpr int PreviewDelayMs = 300;
 constexpr int CutButton = 8;
 constexpr int CopyButton = 9;
 constexpr int DeleteButton = 11;
+
+// Shown in a corner of the preview from each navigation until the page has loaded: a page
+// of tens of megabytes takes the browser a while, and a blank preview looks broken.
+const char* const PreviewLoadingText = "Loading the preview...";
+constexpr int NoticeMargin = 6;
 
 struct TabRow {
     const char* caption;
@@ -61,6 +67,7 @@ struct HtmlWindow::Private {
     QTabBar* ts = nullptr;
     QWidget* page = nullptr;
     std::unique_ptr<WebView> browser;
+    QLabel* loadingNotice = nullptr;
     QTimer previewTimer;
     HtmlColouring colouring;
     std::unique_ptr<HtmlTypingHelp> typingHelp;
@@ -140,6 +147,13 @@ WebView& HtmlWindow::ensureBrowser() {
         // Created on first use: the browser engine takes a while to start.
         d->browser = createWebView(d->page);
         d->browser->widget()->setObjectName(QStringLiteral("Browser1"));
+        d->loadingNotice = new QLabel(QString::fromLatin1(PreviewLoadingText), d->page);
+        d->loadingNotice->setObjectName(QStringLiteral("previewLoading"));
+        d->loadingNotice->setAutoFillBackground(true);
+        d->loadingNotice->setFrameStyle(QFrame::Box | QFrame::Plain);
+        d->loadingNotice->setMargin(4);
+        d->loadingNotice->hide();
+        connect(d->browser.get(), &WebView::DownloadComplete, d->loadingNotice, &QWidget::hide);
         layoutPage();
     }
     return *d->browser;
@@ -160,6 +174,24 @@ void HtmlWindow::layoutPage() {
             browser->raise();
         }
     }
+    if (browser) {
+        d->loadingNotice->adjustSize();
+        // At the bottom left, as a browser shows its status, over as little of the page as can be.
+        const QRect shown = browser->geometry();
+        d->loadingNotice->move(shown.left() + NoticeMargin,
+                               shown.bottom() + 1 - NoticeMargin - d->loadingNotice->height());
+        d->loadingNotice->raise();
+    }
+}
+
+void HtmlWindow::navigatePreview(const QString& address) {
+    WebView& browser = ensureBrowser();
+    // A large page still loading would keep the browser busy long after it was asked for
+    // another: the new page waits behind the old one, and the preview stays blank meanwhile.
+    if (browser.Busy()) browser.Stop();
+    browser.Navigate(address);
+    d->loadingNotice->setVisible(browser.Busy() && browser.widget()->isVisible());
+    layoutPage();
 }
 
 bool HtmlWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -173,14 +205,19 @@ void HtmlWindow::ts_Click(int index) {
         return;
     }
     if (colouringBusy) return;
-    if (d->browser && !splitView()) d->browser->widget()->hide();
+    if (d->browser && !splitView()) hideBrowser();
     pane().widget()->show();
     if (lineNumbersOn()) setGutterVisible(true);
 }
 
+void HtmlWindow::hideBrowser() {
+    d->browser->widget()->hide();
+    d->loadingNotice->hide();
+}
+
 void HtmlWindow::showCode() {
     d->ts->setCurrentIndex(0);
-    if (d->browser) d->browser->widget()->hide();
+    if (d->browser) hideBrowser();
     pane().widget()->show();
     if (lineNumbersOn()) setGutterVisible(true);
 }
@@ -203,7 +240,7 @@ void HtmlWindow::RefreshPreview() {
     }
     layoutPage();
     // A preview that cannot be written is simply not refreshed.
-    if (writePreview()) browser.Navigate(previewPath());
+    if (writePreview()) navigatePreview(previewPath());
 }
 
 bool HtmlWindow::writePreview() {

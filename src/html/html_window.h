@@ -59,6 +59,7 @@ public:
     bool tagOpened = false;
 
 protected:
+    void showRecoveredText(const QByteArray& text) override;
     void Change() override;
     void SelChange() override;
     void KeyPress(int& keyAscii) override;
@@ -74,9 +75,11 @@ private:
     bool splitView() const;
     bool lineNumbersOn() const;
     WebView& ensureBrowser();
+    // Shows the address in the preview, with the loading notice until it has arrived.
+    void navigatePreview(const QString& address);
+    void hideBrowser();
     bool loadDocument(const QString& path);
     bool writePreview();
-    void reportProblem(const QString& text);
     void typedOtherKey(int keyAscii);
 
     struct Private;

@@ -1,8 +1,7 @@
 // Opening and saving the page of an HTML window.
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 
+#include "core/open_text_file.h"
 #include "core/save_dialog.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
@@ -13,17 +12,6 @@ const QString OpenTitle = QStringLiteral("Open web page for editing  ");
 const QString OpenFilter =
     QStringLiteral("html file(*.html)|*.html|Text Files(*.txt)|*.txt |All Files (*.*)|*.*");
 
-// Why a file cannot be opened as a page, or an empty string when it can.
-QString unreadableReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist.");
-    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    // Text never holds a NUL byte; pictures, archives and programs almost always do.
-    if (file.read(64 * 1024).contains('\0')) return QStringLiteral("it is not a text file.");
-    return {};
-}
 }  // namespace
 
 void HtmlWindow::newfile(const QString& tag) {
@@ -40,30 +28,12 @@ bool HtmlWindow::openfile() {
 
 bool HtmlWindow::openfromdir(const QString& path) { return loadDocument(path); }
 
-void HtmlWindow::reportProblem(const QString& text) {
-    app().dialogs->messageBox(text, QApplication::applicationName(), MsgButtons::Ok,
-                              MsgIcon::Exclamation);
-}
-
 bool HtmlWindow::loadDocument(const QString& path) {
-    const QString reason = unreadableReason(path);
-    if (!reason.isEmpty()) {
-        reportProblem(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason));
-        return false;
-    }
+    if (!openTextFile(*this, path, colouringBusy)) return false;
     EditorPane& p = pane();
-    QString error;
-    colouringBusy = true;
-    p.SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
-    const bool loaded = p.LoadFile(path, FilePlainText, &error);
-    colouringBusy = false;
-    if (!loaded) {
-        reportProblem(QStringLiteral("Cannot open \"%1\": %2").arg(path, error));
-        return false;
-    }
     setCaption(path);
     p.SetVisible(false);
-    if (Browser1()) Browser1()->Navigate(path);
+    if (Browser1()) navigatePreview(path);
     QApplication::processEvents();
     int start = 0;
     int length = p.TextLength();
@@ -71,6 +41,16 @@ bool HtmlWindow::loadDocument(const QString& path) {
     documentOpened();
     p.SetVisible(true);
     return true;
+}
+
+void HtmlWindow::showRecoveredText(const QByteArray& text) {
+    colouringBusy = true;
+    pane().SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
+    pane().SetText(text);
+    colouringBusy = false;
+    int start = 0;
+    int length = pane().TextLength();
+    refreshCode(start, length);
 }
 
 bool HtmlWindow::SaveDocument() { return saveWithDialog(*this, false); }

@@ -8,6 +8,7 @@
 #include "core/delimited_reader.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
+#include "core/edit_keys.h"
 #include "html/autotag_list.h"
 
 namespace {
@@ -184,18 +185,7 @@ void TagTypingHelp::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
             return;
         }
     }
-    if (shift & Qt::ControlModifier) {
-        switch (keyCode) {
-        case Qt::Key_V: window_.pasteFromClipboard(); break;
-        case Qt::Key_Z: window_.undo_code(); break;
-        case Qt::Key_R: window_.redo_code(); break;
-        default: return;
-        }
-        keyCode = 0;
-    } else if (shiftHeld && keyCode == Qt::Key_Insert) {
-        window_.pasteFromClipboard();
-        keyCode = 0;
-    }
+    handleEditShortcut(window_, keyCode, shift);
 }
 
 void TagTypingHelp::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
@@ -211,5 +201,5 @@ void TagTypingHelp::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shif
 }
 
 void TagTypingHelp::popupEditMenuAt(const QPoint& windowPos) {
-    if (Frame* frame = window_.app().frame) frame->popupEditMenu(window_.mapToGlobal(windowPos));
+    ::popupEditMenuAt(window_, windowPos);
 }

@@ -4,10 +4,12 @@
 #include <iostream>
 
 #include "core/app_state.h"
+#include "core/recovery_store.h"
 #include "platform/hunspell_engine.h"
 #include "platform/paths.h"
 #include "platform/qt_dialogs.h"
 #include "shell/main_window.h"
+#include "shell/recovery_dialog.h"
 #include "shell/startup.h"
 
 namespace {
@@ -25,7 +27,8 @@ bool answeredOnTerminal(int argc, char** argv) {
                          "  --help     show this help and exit\n"
                          "  --version  show the version and exit\n\n"
                          "TESSAVEL_HOME overrides the program folder (keyword files, templates);\n"
-                         "TESSAVEL_SETTINGS_DIR the folder of the settings file tshedef01.dat.\n";
+                         "TESSAVEL_SETTINGS_DIR the folder of the settings file tshedef01.dat;\n"
+                         "TESSAVEL_RECOVERY_DIR the folder where unsaved work is kept.\n";
             return true;
         }
     }
@@ -55,8 +58,18 @@ int main(int argc, char** argv) {
     app.spelling = &spelling;
     app.commandLineFiles = QApplication::arguments().mid(1);
 
+    // Declared before the main window so that it outlives every editor window: a clean exit
+    // closes the windows first, then removes this run's recovery folder.
+    const QString recoveryFolder = recoveryRoot();
+    RecoveryStore recovery(recoveryFolder);
+    app.recovery = &recovery;
+
     std::unique_ptr<mdiform1> window = startApplication(app, dialogs, Paths::programFolder());
     if (!window) return 1;
     dialogs.setParentWindow(window.get());
+    offerRecovery(*window, recoveryFolder, [](RecoveryDialog& dialog) {
+        dialog.exec();
+        return dialog.choice();
+    });
     return application.exec();
 }

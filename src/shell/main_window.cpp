@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QStyle>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -26,6 +28,8 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/toolbar_table.h"
+#include "shell/window_layout.h"
+#include "script/script_commands.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -136,6 +140,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     restorePlacement();
     registerCommands();
     registerTagCommands(app_);
+    registerScriptCommands(app_, [this](EditorWindow* window) { showChild(window); });
     palettes_ = new PaletteSet(app_, this);
     palettes_->registerCommands(*app_.commands);
     buildMenus();
@@ -308,10 +313,19 @@ void mdiform1::reactivateActiveChild() {
 }
 
 void mdiform1::showChild(EditorWindow* window) {
+    const QMdiSubWindow* current = mdi_->currentSubWindow();
+    const bool maximised = current && current->isMaximized();
+    const int index = int(mdi_->subWindowList().size());
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
-    sub->resize(mdi_->viewport()->size() * 3 / 4);
-    sub->show();
+    leaveMenuKeysToTheFrame(*sub);
+    // A new window joins maximised windows as one of them, else takes the next cascade place.
+    if (maximised) {
+        sub->showMaximized();
+    } else {
+        sub->setGeometry(cascadePlaceOf(*sub, index));
+        sub->show();
+    }
     mdi_->setActiveSubWindow(sub);
     // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
     if (app_.activeWindow() != window) window->activate();
@@ -334,6 +348,34 @@ void mdiform1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && isEnabled()) reactivateActiveChild();
     const bool back = event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange;
     if (back && isActiveWindow() && isEnabled()) focusActiveChild();
+}
+
+// Windows of a cascade lie one title bar apart, so that each shows the title of the one behind.
+QRect mdiform1::cascadePlaceOf(const QMdiSubWindow& sub, int index) const {
+    const int step = sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) +
+                     sub.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &sub);
+    return cascadePlace(mdi_->viewport()->rect(), index, step);
+}
+
+// A sub-window's own menu binds keys of its own (Close takes Ctrl+W, which View > Web Browser
+// owns); a key bound twice runs neither, so the sub-window keeps only keys no menu item has.
+// Its Close then answers Ctrl+F4, as in every multiple-document frame.
+void mdiform1::leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const {
+    if (!sub.systemMenu()) return;
+    QList<QKeySequence> taken;
+    for (const auto& [name, action] : actions_)
+        if (!action->shortcut().isEmpty()) taken << action->shortcut();
+    const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    const QKeySequence closeWindow(Qt::CTRL | Qt::Key_F4);
+    for (QAction* own : sub.systemMenu()->actions()) {
+        QList<QKeySequence> kept;
+        for (const QKeySequence& key : own->shortcuts())
+            if (!taken.contains(key)) kept << key;
+        const bool closes = !closeKeys.isEmpty() && own->shortcuts() == closeKeys;
+        if (closes && !kept.contains(closeWindow) && !taken.contains(closeWindow))
+            kept << closeWindow;
+        own->setShortcuts(kept);
+    }
 }
 
 EditorWindow* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }

@@ -11,6 +11,7 @@
 #include "core/frame.h"
 
 class QMdiArea;
+struct RecoveredDocument;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
@@ -37,6 +38,8 @@ public:
 
     // Opens each file in a window of its kind; a file that cannot be read is reported by name.
     void openFiles(const QStringList& paths);
+    // Opens a document kept for recovery in a new window of its kind; false when it cannot.
+    bool recoverDocument(const RecoveredDocument& document);
     // Adds a created editor window to the frame, shows and activates it.
     void showChild(EditorWindow* window);
 
@@ -79,6 +82,8 @@ private:
     // Gives the keyboard focus to the active window's pane unless it is already inside that
     // window, so that typing goes to the window the frame shows as active.
     void focusActiveChild();
+    void leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const;
+    QRect cascadePlaceOf(const QMdiSubWindow& sub, int index) const;
 
     // File
     void newHtml();

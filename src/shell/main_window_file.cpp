@@ -1,8 +1,12 @@
 // The File menu of the main window.
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPrinter>
 
+#include "core/recovery_store.h"
 #include "html/html_window.h"
+#include "script/script_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
 
@@ -25,17 +29,31 @@ void mdiform1::openHtml() {
     showChild(window);
 }
 
-// Every file opens as a web page: the other kinds have no windows of their own yet.
+// Every file opens as a web page: the other kinds have no windows of their own yet. A path
+// relative to the working folder becomes absolute, as the open dialog gives it.
 void mdiform1::openFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         auto* window = new HtmlWindow(app_);
-        if (window->openfromdir(path)) {
+        if (window->openfromdir(QDir::cleanPath(QFileInfo(path).absoluteFilePath()))) {
             showChild(window);
         } else {
             delete window;
             reactivateActiveChild();
         }
     }
+}
+
+bool mdiform1::recoverDocument(const RecoveredDocument& document) {
+    EditorWindow* window = nullptr;
+    switch (document.kind) {
+    case KindVbscript:
+    case KindJscript:
+    case KindJava: window = new ScriptWindow(app_, document.kind); break;
+    default: window = new HtmlWindow(app_); break;
+    }
+    window->recoverDocument(document.text, document.caption, document.latin1);
+    showChild(window);
+    return true;
 }
 
 void mdiform1::closeActive() {

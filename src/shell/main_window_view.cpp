@@ -96,7 +96,18 @@ void mdiform1::tile(Qt::Orientation direction) {
     }
 }
 
-void mdiform1::cascade() { mdi_->cascadeSubWindows(); }
+// Each window at three quarters of the area, one title bar apart, starting again at the top
+// left before a window would leave the area (the MDI area's own cascade shrinks them instead).
+void mdiform1::cascade() {
+    int index = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isHidden() || sub->isMinimized()) continue;
+        if (sub->isMaximized()) sub->showNormal();
+        sub->setGeometry(cascadePlaceOf(*sub, index++));
+        sub->raise();
+    }
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->raise();
+}
 
 // Lines the minimised windows up along the bottom edge.
 void mdiform1::arrangeIcons() {

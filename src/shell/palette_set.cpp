@@ -1,10 +1,17 @@
 #include "shell/palette_set.h"
 
 #include <QEvent>
+#include <QScreen>
 
 #include "core/app_state.h"
 #include "core/command_registry.h"
 #include "core/frame.h"
+#include "shell/window_layout.h"
+
+namespace {
+// Room for the title bar and borders the window manager adds around a palette.
+constexpr QMargins DecorationAllowance(4, 28, 4, 4);
+}  // namespace
 
 // The icons live in a static library, whose resources must be registered by hand.
 static void registerPaletteIcons() { Q_INIT_RESOURCE(palette_icons); }
@@ -37,9 +44,13 @@ void PaletteSet::toggle(const PaletteRow& row) {
     }
     if (!palette) {
         palette = new Palette(app_, row, frame_);
-        // Beside the frame, one under the other, so that no palette covers the text or another.
+        // Beside the frame, one under the other, so that no palette covers the text or another,
+        // but always where the screen shows the whole palette.
         const int slot = int(&row - paletteTable().data());
-        palette->move(frame_->frameGeometry().topRight() + QPoint(8, 40 + 60 * slot));
+        const QScreen* screen = frame_->screen();
+        const QSize outer = palette->size().grownBy(DecorationAllowance);
+        palette->move(palettePlace(frame_->frameGeometry(), outer,
+                                   screen ? screen->availableGeometry() : QRect(), slot));
     }
     palette->show();
 }

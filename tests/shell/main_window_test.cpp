@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/command_registry.h"
+#include "frame_fixture.h"
 #include "core/editor_window.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
@@ -46,22 +47,7 @@ EditorWindow* editorOf(QMdiSubWindow* sub) {
     return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
 }
 
-struct FrameTest : ::testing::Test {
-    AppState app;
-    ScriptedDialogs dialogs;
-    RecordingSpeaker speaker;
-    CommandRegistry commands;
-    std::unique_ptr<mdiform1> frame;
-
-    void SetUp() override {
-        app.dialogs = &dialogs;
-        app.speaker = &speaker;
-        app.commands = &commands;
-        frame = std::make_unique<mdiform1>(app);
-        frame->show();
-    }
-    void TearDown() override { frame.reset(); }
-
+struct FrameTest : FrameFixture {
     TestWindow* open(WindowKind kind) {
         auto* window = new TestWindow(app, kind);
         frame->showChild(window);

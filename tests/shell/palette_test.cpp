@@ -25,6 +25,10 @@ struct PaletteFixture : ::testing::Test {
     PaletteSet* palettes = nullptr;
 
     void SetUp() override {
+        // Hovering goes to the window under the mouse: start from a desktop without the
+        // windows other tests left open.
+        for (QWidget* other : QApplication::topLevelWidgets())
+            if (other->isVisible()) other->close();
         for (const PaletteRow& row : paletteTable()) frame.checked[row.menuItem] = false;
         app.frame = &frame;
         app.commands = &commands;

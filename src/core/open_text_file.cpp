@@ -1,0 +1,39 @@
+#include "core/open_text_file.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/editor_window.h"
+#include "platform/dialogs.h"
+
+namespace {
+// Why a file cannot be opened as text, or an empty string when it can.
+QString unreadableTextReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("the file does not exist.");
+    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
+    // Text never holds a NUL byte; pictures, archives and programs almost always do.
+    if (file.read(64 * 1024).contains('\0')) return QStringLiteral("it is not a text file.");
+    return {};
+}
+}  // namespace
+
+bool openTextFile(EditorWindow& window, const QString& path, bool& busy) {
+    AppState& app = window.app();
+    QString reason = unreadableTextReason(path);
+    if (reason.isEmpty()) {
+        EditorPane& pane = window.pane();
+        busy = true;
+        pane.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
+        const bool loaded = pane.LoadFile(path, FilePlainText, &reason);
+        busy = false;
+        if (loaded) return true;
+    }
+    app.dialogs->messageBox(QStringLiteral("Cannot open \"%1\": %2").arg(path, reason),
+                            QApplication::applicationName(), MsgButtons::Ok,
+                            MsgIcon::Exclamation);
+    return false;
+}

@@ -1,0 +1,152 @@
+#include "script/script_scan.h"
+
+#include <cstring>
+
+#include "core/keyword_tables.h"
+#include "core/text_scan.h"
+#include "script/script_kind.h"
+
+namespace {
+const ByteSet& delimiters() {
+    static const ByteSet set(QByteArrayLiteral(",(){}[]-+*%/='~!&|\\<>?:;. \r\n\"\t"));
+    return set;
+}
+
+// No table entry is longer than this: longer words need no lookup.
+constexpr int LongestTableWord = 40;
+
+int lineEnd(const QByteArray& text, int from) {
+    const char* data = text.constData();
+    const int n = int(text.size());
+    for (int i = from; i < n; ++i)
+        if (data[i] == '\r' || data[i] == '\n') return i;
+    return n;
+}
+
+int indexOf(const QByteArray& text, char wanted, int from, int to) {
+    if (from >= to) return -1;
+    const void* hit = std::memchr(text.constData() + from, wanted, size_t(to - from));
+    return hit ? int(static_cast<const char*>(hit) - text.constData()) : -1;
+}
+}  // namespace
+
+WordClassifier::WordClassifier(KeywordTables& tables, const ScriptKindRow& row)
+    : tables_(tables), row_(row) {
+    for (KeywordTableId id : {row.keywordTable, row.objectTable})
+        for (const QString& entry : tables.table(id)) addToFilter(entry.trimmed());
+}
+
+quint64 WordClassifier::foldedHash(const char* word, int length) {
+    quint64 hash = 14695981039346656037ull;  // FNV-1a
+    for (int i = 0; i < length; ++i) {
+        char c = word[i];
+        if (c >= 'A' && c <= 'Z') c = char(c + 32);
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool WordClassifier::mayBeInTables(quint64 hash) const {
+    const unsigned a = unsigned(hash) & 0xFFFF;
+    const unsigned b = unsigned(hash >> 32) & 0xFFFF;
+    return (filter_[a >> 6] >> (a & 63) & 1) && (filter_[b >> 6] >> (b & 63) & 1);
+}
+
+void WordClassifier::addToFilter(const QString& word) {
+    if (word.isEmpty()) return;
+    const QByteArray bytes = word.toUtf8();
+    const quint64 hash = foldedHash(bytes.constData(), int(bytes.size()));
+    for (const unsigned bit : {unsigned(hash) & 0xFFFF, unsigned(hash >> 32) & 0xFFFF})
+        filter_[bit >> 6] |= quint64(1) << (bit & 63);
+}
+
+const WordClassifier::Answer& WordClassifier::classify(const char* word, int length) {
+    static const Answer plain;
+    if (length > LongestTableWord || !mayBeInTables(foldedHash(word, length))) return plain;
+    const QByteArray key = QByteArray::fromRawData(word, length);
+    const auto known = known_.constFind(key);
+    if (known != known_.constEnd()) return *known;
+
+    Answer answer;
+    const QString asText = QString::fromUtf8(word, length);
+    if ((tables_.*row_.isKeyword)(asText)) {
+        answer.type = Keyword;
+        if (row_.correctsCase) answer.spelling = tables_.results.foundVbKeyword.trimmed().toUtf8();
+    } else if ((tables_.*row_.isObject)(asText)) {
+        answer.type = Object;
+        if (row_.correctsCase) answer.spelling = tables_.results.foundVbObject.trimmed().toUtf8();
+    }
+    return *known_.insert(QByteArray(word, length), answer);
+}
+
+void RunList::add(int from, int to, Rgb colour) {
+    if (to <= from) return;
+    if (!runs_.empty() && runs_.back().to == from && runs_.back().colour == colour) {
+        runs_.back().to = to;
+        return;
+    }
+    runs_.push_back({from, to, colour});
+}
+
+void RunList::shift(int offset) {
+    for (ColourRun& run : runs_) {
+        run.from += offset;
+        run.to += offset;
+    }
+}
+
+int scanWords(const ScanRequest& r, int from, int to) {
+    const QByteArray& text = r.text;
+    const char* data = text.constData();
+    const int n = int(text.size());
+    const ByteSet& delimiter = delimiters();
+    const bool slashes = r.commentMarker[0] == '/';
+    const char marker = r.commentMarker[0];
+    to = std::min(to, n);
+    int p = from;
+    while (p < to) {
+        int q = p;
+        while (q < n && !delimiter.contains(data[q])) ++q;
+        if (q > p) {
+            const WordClassifier::Answer& word = r.words.classify(data + p, q - p);
+            const Rgb colour = word.type == WordClassifier::Keyword ? r.colours.keyword
+                             : word.type == WordClassifier::Object  ? r.colours.object
+                                                                    : r.colours.text;
+            r.runs.add(p, q, colour);
+            const bool typing = r.keepWordAt >= p && r.keepWordAt <= q;
+            if (r.fixes && !word.spelling.isEmpty() && !typing &&
+                std::memcmp(word.spelling.constData(), data + p, size_t(q - p)) != 0)
+                r.fixes->push_back({p, word.spelling});
+            p = q;
+            continue;
+        }
+        const bool comment = data[p] == marker && (!slashes || (p + 1 < n && data[p + 1] == '/'));
+        if (comment) {
+            const int end = lineEnd(text, p);
+            r.runs.add(p, end, r.colours.comment);
+            p = end;
+        } else if (r.stringsInLine && data[p] == '"') {
+            const int end = lineEnd(text, p);
+            const int close = indexOf(text, '"', p + 1, end);
+            const int stop = close < 0 ? end : close + 1;
+            r.runs.add(p, stop, r.colours.param);
+            p = stop;
+        } else {
+            r.runs.add(p, p + 1, r.colours.text);
+            ++p;
+        }
+    }
+    return p;
+}
+
+void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs) {
+    to = std::min(to, int(text.size()));
+    for (;;) {
+        const int a = indexOf(text, '"', from, to);
+        if (a < 0) return;
+        const int b = indexOf(text, '"', a + 1, to);
+        if (b < 0) return;
+        runs.add(a, b + 1, colour);
+        from = b + 1;
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The token scan of the script colouring, on bytes: words looked up in the kind's keyword and
+// object tables, comments to the end of their line, double-quoted strings. It only works out
+// which stretch takes which colour; the passes of ScriptColouring hand the runs to a pane.
+#include <QByteArray>
+#include <QHash>
+#include <array>
+#include <vector>
+
+#include "core/colour.h"
+#include "core/editor_pane.h"
+
+class KeywordTables;
+struct ScriptKindRow;
+
+struct ScriptColours {
+    Rgb text = 0;
+    Rgb keyword = 0;
+    Rgb object = 0;
+    Rgb param = 0;
+    Rgb comment = 0;
+};
+
+// Answers whether a word is a keyword or an object of one kind's tables, remembering every
+// answer: the tables never change while the program runs.
+class WordClassifier {
+public:
+    enum Class : quint8 { Plain, Keyword, Object };
+    struct Answer {
+        Class type = Plain;
+        QByteArray spelling;  // the table's own spelling, for kinds that correct the case
+    };
+    WordClassifier(KeywordTables& tables, const ScriptKindRow& row);
+    const Answer& classify(const char* word, int length);
+
+private:
+    // A filter over the tables' words, letter case folded: a word it does not hold is in
+    // neither table, and most words of a script are answered by it alone.
+    static quint64 foldedHash(const char* word, int length);
+    bool mayBeInTables(quint64 hash) const;
+    void addToFilter(const QString& word);
+
+    KeywordTables& tables_;
+    const ScriptKindRow& row_;
+    QHash<QByteArray, Answer> known_;
+    std::array<quint64, 1024> filter_{};
+};
+
+// Colour runs in text order; a run that continues the previous one in the same colour widens it.
+class RunList {
+public:
+    void add(int from, int to, Rgb colour);
+    std::vector<ColourRun>& runs() { return runs_; }
+    void shift(int offset);
+    void clear() { runs_.clear(); }
+
+private:
+    std::vector<ColourRun> runs_;
+};
+
+// A typed word whose letter case differs from the table's spelling.
+struct SpellingFix {
+    int pos;
+    QByteArray spelling;
+};
+
+struct ScanRequest {
+    const QByteArray& text;
+    const ScriptColours& colours;
+    const char* commentMarker;
+    WordClassifier& words;
+    RunList& runs;
+    // A double quote starts a string that ends at the next one on the line (line pass);
+    // otherwise quotes are left to pairQuotes.
+    bool stringsInLine = false;
+    // When set, words spelt otherwise than the table are listed here, except the word that
+    // touches position `keepWordAt` (it is still being typed).
+    std::vector<SpellingFix>* fixes = nullptr;
+    int keepWordAt = -1;
+};
+
+// Colours the words, delimiters and comments from `from` on until `to` is reached; returns where
+// the scan stopped (at or after `to`, a comment may carry it to the end of its line).
+int scanWords(const ScanRequest& request, int from, int to);
+
+// Pairs the double quotes of text[from, to) in order and colours each pair with what lies
+// between; a quote without partner is left alone.
+void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs);

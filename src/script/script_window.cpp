@@ -1,0 +1,203 @@
+#include "script/script_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "core/edit_keys.h"
+#include "core/frame.h"
+#include "core/scintilla_pane.h"
+#include "script/java_completion.h"
+#include "script/script_scan.h"
+
+namespace {
+constexpr int CutButton = 8;
+constexpr int CopyButton = 9;
+constexpr int PasteButton = 10;
+constexpr int DeleteButton = 11;
+constexpr int TicksPerAutosave = 60;
+}  // namespace
+
+
+ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
+    : EditorWindow(app, kind, std::make_unique<ScintillaPane>(), parent),
+      row_(scriptKindRow(kind)),
+      code1_(std::make_unique<ScintillaPane>(this)),
+      words_(std::make_unique<WordClassifier>(app.tables, row_)),
+      copies_(std::make_unique<Copies>()) {
+    busy = true;
+    QWidget* code = pane().widget();
+    code->setObjectName(QStringLiteral("code"));
+    code->setContextMenuPolicy(Qt::PreventContextMenu);
+    setFocusProxy(code);
+    code1_->widget()->setObjectName(QStringLiteral("code1"));
+    code1_->widget()->hide();
+    code1_->SetVisible(false);
+
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    status_->setSizeGripEnabled(false);
+    // Wide enough for "Line Number " and "Col Number " with five digits.
+    const int numberWidth = status_->fontMetrics().horizontalAdvance(QStringLiteral("Line Number 00000 "));
+    const int panelWidths[6] = {numberWidth * 2 / 3, 0, numberWidth / 6, 0, numberWidth, numberWidth};
+    for (int i = 0; i < 6; ++i) {
+        panels_[i] = new QLabel(status_);
+        panels_[i]->setMinimumWidth(panelWidths[i]);
+        panels_[i]->setContentsMargins(4, 0, 4, 0);
+        status_->addWidget(panels_[i], i == 5 ? 1 : 0);
+    }
+    panels_[0]->setText(QString::fromLatin1(row_.statusName));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(code, 1);
+    layout->addWidget(status_);
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    connect(&Timer1, &QTimer::timeout, this, &ScriptWindow::Timer1_Timer);
+
+    EditorPane& p = pane();
+    p.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
+    code1_->SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
+    *copies_ = {app.scriptTextColor, app.scriptParamColor, app.scriptCommentColor,
+                app.scriptObjectColor, app.scriptKeywordColor, app.editorFontName,
+                app.editorFontSize};
+    p.SetBackColor(app.scriptBackColor);
+    p.SetSelColor(app.scriptTextColor);
+    p.SetLineNumbersVisible(!app.frame || app.frame->isCommandChecked(QStringLiteral("ln")));
+    p.SetCurrentLineMarker(true);
+    if (row_.memberLists) completion_ = std::make_unique<JavaCompletion>(*this);
+    backup_code();
+    busy = false;
+    statusUpdate();
+}
+
+ScriptWindow::~ScriptWindow() = default;
+
+EditorPane& ScriptWindow::code1() const { return *code1_; }
+JavaCompletion* ScriptWindow::completion() const { return completion_.get(); }
+QStatusBar* ScriptWindow::StatusBar1() const { return status_; }
+WordClassifier& ScriptWindow::words() { return *words_; }
+
+QString ScriptWindow::panelText(int panel) const {
+    return panel >= 1 && panel <= 6 ? panels_[panel - 1]->text() : QString();
+}
+
+ScriptColours ScriptWindow::colours() const {
+    const AppState& a = app();
+    return {a.scriptTextColor, a.scriptKeywordColor, a.scriptObjectColor, a.scriptParamColor,
+            a.scriptCommentColor};
+}
+
+void ScriptWindow::activate() {
+    EditorWindow::activate();
+    pane().SetBackColor(app().scriptBackColor);
+    recolourAll();
+}
+
+void ScriptWindow::statusUpdate() {
+    if (busy) return;
+    EditorPane& p = pane();
+    const int caret = p.SelStart();
+    const int line = p.GetLineFromChar(caret);
+    panels_[4]->setText(QStringLiteral("Line Number ") + QString::number(line + 1));
+    panels_[5]->setText(QStringLiteral("Col Number ") +
+                        QString::number(caret - p.lineIndex(line) + 1));
+}
+
+void ScriptWindow::markModified() {
+    setModifiedTag(QStringLiteral("n"));
+    panels_[2]->setText(QStringLiteral("*"));
+    statusUpdate();
+}
+
+void ScriptWindow::Timer1_Timer() {
+    if (++autosaveTicks < TicksPerAutosave) return;
+    autosaveTicks = 0;
+    SaveDocument();
+}
+
+void ScriptWindow::Change() {
+    if (busy || undoRing().restoring()) {
+        // An undo or redo still changes what is on disk.
+        if (undoRing().restoring()) markModified();
+        return;
+    }
+    markModified();
+    colourLine();
+    if (completion_) completion_->textChanged();
+}
+
+void ScriptWindow::SelChange() {
+    if (busy) return;
+    statusUpdate();
+    Frame* frame = app().frame;
+    if (!frame) return;
+    const bool selected = pane().SelLength() > 0;
+    for (const char* command : {"Cut", "Copy", "del"})
+        frame->setCommandEnabled(QString::fromLatin1(command), selected);
+    for (int button : {CutButton, CopyButton, DeleteButton})
+        frame->setToolbarButtonEnabled(button, selected);
+    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+    frame->setCommandEnabled(QStringLiteral("Paste"), clipboardText);
+    frame->setToolbarButtonEnabled(PasteButton, clipboardText);
+}
+
+void ScriptWindow::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
+    if (completion_ && completion_->KeyDown(keyCode, shift)) return;
+    if (handleEditShortcut(*this, keyCode, shift)) return;
+    if (busy) keyCode = 0;
+}
+
+void ScriptWindow::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
+    Q_UNUSED(shift)
+    if (keyCode == Qt::Key_Menu) popupEditMenuAt(*this, caretInWindow().bottomLeft());
+}
+
+void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    Q_UNUSED(shift)
+    if (completion_) completion_->hideList();  // the caret is going elsewhere
+    if (button == Qt::RightButton)
+        popupEditMenuAt(*this, pane().widget()->mapTo(this, QPoint(x, y)));
+}
+
+QRect ScriptWindow::caretInWindow() const {
+    const QRect caret = pane().caretRect();
+    return QRect(pane().widget()->mapTo(this, caret.topLeft()), caret.size());
+}
+
+// Writes opening + closing in the text colour and puts the caret just after the opening.
+void ScriptWindow::writeTemplate(const QString& opening, const QString& closing) {
+    EditorPane& p = pane();
+    const int start = p.SelStart();
+    p.SetSelColor(app().scriptTextColor);
+    p.SetSelText(opening + closing);
+    p.SetSelStart(start + int(opening.toUtf8().size()));
+}
+
+void ScriptWindow::KeyPress(int& keyAscii) {
+    if (busy) {
+        keyAscii = 0;
+        return;
+    }
+    if (completion_ && completion_->KeyPress(keyAscii)) return;
+    switch (keyAscii) {
+    case '(':
+        writeTemplate(QStringLiteral("("), QStringLiteral(" )"));
+        keyAscii = 0;
+        break;
+    case '{':
+        if (!row_.braceTemplate) break;
+        writeTemplate(QStringLiteral("{\r\n"), QStringLiteral("\r\n}"));
+        keyAscii = 0;
+        break;
+    case '\r':
+        if (row_.braceTemplate) backup_code();
+        break;
+    default:
+        break;
+    }
+}

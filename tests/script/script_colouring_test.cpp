@@ -1,0 +1,139 @@
+// The colours the passes give, byte by byte, and when they touch the visible pane.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "script_fixture.h"
+
+namespace {
+struct WholeTextCase {
+    WindowKind kind;
+    QByteArray text;
+    std::string expected;
+};
+}  // namespace
+
+using ScriptColouringTest = ScriptFixture;
+
+TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
+    const WholeTextCase cases[] = {
+        // Keyword, object, string across lines, comment after an assignment.
+        {KindJscript, "var d = new Date(\"a\r\nb\"); // note \"x",
+         "KKKTTTTTKKKTBBBBTPPPPPPTTTCCCCCCCCCC"},
+        // An unpaired last quote stays as the scan left it; the Java class is an object.
+        {KindJava, "String s = \"x\" + \"", "BBBBBBTTTTTPPPTTTT"},
+        // The apostrophe comments in VBScript; "//" means nothing there.
+        {KindVbscript, "dim x // y ' rem", "KKKTTTTTTTTCCCCC"},
+    };
+    for (const WholeTextCase& c : cases) {
+        ScriptWindow& window = open(c.kind);
+        setText(window, c.text);
+        window.colourAll();
+        EXPECT_EQ(colours(window.pane()), c.expected) << c.text.constData();
+        // The whole-text pass colours; it never respells.
+        EXPECT_EQ(window.pane().Text(), c.text);
+    }
+}
+
+TEST_F(ScriptColouringTest, AWordInBothTablesTakesTheKeywordColour) {
+    QTemporaryDir folder;
+    for (const QString& name : QDir(app.programFolder).entryList({"*.tsh"}, QDir::Files))
+        QFile::copy(QDir(app.programFolder).filePath(name), folder.filePath(name));
+    QFile objects(folder.filePath("jsobj.tsh"));
+    ASSERT_TRUE(objects.open(QIODevice::ReadOnly));
+    QByteArray items = objects.readAll().replace("window", "while");
+    objects.close();
+    ASSERT_TRUE(objects.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    objects.write(items);
+    objects.close();
+    app.tables.loadAll(folder.path());
+    ASSERT_TRUE(app.tables.IsJsObject("while"));
+
+    ScriptWindow& window = open(KindJscript);
+    setText(window, "while");
+    window.colourAll();
+    EXPECT_EQ(colours(window.pane()), "KKKKK");
+}
+
+TEST_F(ScriptColouringTest, LinePassColoursTheTypedLineOnly) {
+    ScriptWindow& window = open(KindJscript);
+    type(window, QStringLiteral("var s = \"ab"));
+    // The string without its closing quote runs to the end of the line being typed.
+    EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPP");
+    type(window, QStringLiteral("\" // c"));
+    EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPPPTCCCC");
+}
+
+TEST_F(ScriptColouringTest, LinePassLeavesTheVisiblePaneAloneWhenNothingChanges) {
+    ScriptWindow& window = open(KindJscript);
+    setText(window, "abc def");
+    EditorPane& pane = window.pane();
+    // Colours already right around the end of the line; the start is left odd on purpose.
+    pane.SetSelStart(4);
+    pane.SetSelLength(3);
+    pane.SetSelColor(Text);
+    pane.SetSelStart(7);
+    type(window, QStringLiteral("g"));
+    EXPECT_EQ(colours(pane), "OOOOTTTT");
+    // A change around the caret does recolour the line.
+    type(window, QStringLiteral(" //"));
+    EXPECT_EQ(colours(pane), "TTTTTTTTTCC");
+}
+
+TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotOnLoad) {
+    ScriptWindow& typed = open(KindVbscript);
+    type(typed, QStringLiteral("DIM x\nmsgbox"));
+    // The word still being typed keeps its letters until it is finished.
+    EXPECT_EQ(typed.pane().Text(), "Dim x\r\nmsgbox");
+    EXPECT_EQ(colours(typed.pane()), "KKKTTTTBBBBBB");
+    type(typed, QStringLiteral(" x"));
+    EXPECT_EQ(typed.pane().Text(), "Dim x\r\nMsgBox x");
+
+    QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
+    ScriptWindow& pasted = open(KindVbscript);
+    pasted.pasteFromClipboard();
+    EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
+    EXPECT_EQ(pasted.modifiedTag(), "n");
+
+    ScriptWindow& loaded = open(KindVbscript);
+    setText(loaded, "DIM x");
+    loaded.colourAll();
+    EXPECT_EQ(loaded.pane().Text(), "DIM x");
+    EXPECT_EQ(colours(loaded.pane()), "KKKTT");
+
+    // JScript never respells a typed word.
+    ScriptWindow& script = open(KindJscript);
+    type(script, QStringLiteral("VAR x "));
+    EXPECT_EQ(script.pane().Text(), "VAR x ");
+}
+
+TEST_F(ScriptColouringTest, RecolourAllActsOnceAfterACommentColourChange) {
+    ScriptWindow& window = open(KindJava);
+    setText(window, "int i; // n");
+    window.colourAll();
+    constexpr Rgb NewComment = makeRgb(1, 2, 3);
+    app.scriptCommentColor = NewComment;
+    app.coloursChanged = true;
+    window.activate();
+    EditorPane& pane = window.pane();
+    pane.SetSelStart(9);
+    pane.SetSelLength(1);
+    EXPECT_EQ(pane.SelColor(), NewComment);
+
+    // Already up to date: activating again leaves hand-made colours alone.
+    pane.SetSelColor(Other);
+    window.activate();
+    pane.SetSelStart(9);
+    pane.SetSelLength(1);
+    EXPECT_EQ(pane.SelColor(), Other);
+}
+
+TEST_F(ScriptColouringTest, KeysAreSwallowedWhileAPassRuns) {
+    ScriptWindow& window = open(KindJscript);
+    window.busy = true;
+    type(window, QStringLiteral("abc"));
+    window.busy = false;
+    EXPECT_EQ(window.pane().TextLength(), 0);
+}

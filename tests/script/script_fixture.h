@@ -1,0 +1,92 @@
+#pragma once
+// Script windows of each kind with distinct colours, the shipped keyword tables, scripted
+// dialogs and a recording frame, and a way to read the colour of every byte.
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTest>
+#include <string>
+
+#include "core/app_state.h"
+#include "script/script_window.h"
+#include "support/recording_frame.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
+
+class ScriptFixture : public ::testing::Test {
+protected:
+    static constexpr Rgb Text = makeRgb(0, 0, 0);
+    static constexpr Rgb Keyword = makeRgb(0, 0, 200);
+    static constexpr Rgb Object = makeRgb(0, 150, 150);
+    static constexpr Rgb Param = makeRgb(200, 0, 0);
+    static constexpr Rgb Comment = makeRgb(0, 128, 0);
+    static constexpr Rgb Other = makeRgb(90, 90, 90);
+
+    ScriptFixture() {
+        app.scriptTextColor = Text;
+        app.scriptKeywordColor = Keyword;
+        app.scriptObjectColor = Object;
+        app.scriptParamColor = Param;
+        app.scriptCommentColor = Comment;
+        app.scriptBackColor = makeRgb(255, 255, 255);
+        app.editorFontName = QStringLiteral("DejaVu Sans Mono");
+        app.editorFontSize = 10;
+        app.dialogs = &dialogs;
+        app.frame = &frame;
+        app.programFolder = TestEnvironment::programFolder();
+        app.tables.loadAll(app.programFolder);
+    }
+    ~ScriptFixture() override {
+        for (auto& window : windows) delete window.data();
+    }
+
+    // A new, empty window of the kind, shown and active.
+    ScriptWindow& open(WindowKind kind) {
+        auto* window = new ScriptWindow(app, kind);
+        window->setCaption(EditorWindow::defaultName(kind) + QStringLiteral("1"));
+        window->resize(800, 600);
+        window->show();
+        window->activate();
+        windows << window;
+        return *window;
+    }
+
+    // Puts text into the pane in the Other colour without colouring it.
+    static void setText(ScriptWindow& window, const QByteArray& text) {
+        window.busy = true;
+        window.pane().SetText(text);
+        window.pane().SelectAll();
+        window.pane().SetSelColor(Other);
+        window.pane().SetSelStart(0);
+        window.busy = false;
+    }
+
+    // One letter per byte: T text, K keyword, B object, P param, C comment, O untouched.
+    static std::string colours(EditorPane& pane) {
+        std::string letters;
+        const int caret = pane.SelStart();
+        for (int i = 0; i < pane.TextLength(); ++i) {
+            pane.SetSelStart(i);
+            pane.SetSelLength(1);
+            const Rgb c = pane.SelColor();
+            letters += c == Text ? 'T' : c == Keyword ? 'K' : c == Object ? 'B' : c == Param ? 'P'
+                     : c == Comment ? 'C' : c == Other ? 'O' : '?';
+        }
+        pane.SetSelStart(caret);
+        return letters;
+    }
+
+    // Types the text with real key events into the window's pane.
+    static void type(ScriptWindow& window, const QString& text) {
+        window.pane().widget()->setFocus();
+        for (const QChar c : text) {
+            if (c == QLatin1Char('\n')) QTest::keyClick(window.pane().widget(), Qt::Key_Return);
+            else QTest::keyClicks(window.pane().widget(), QString(c));
+        }
+    }
+
+    ScriptedDialogs dialogs;
+    RecordingFrame frame;
+    AppState app;
+    QList<QPointer<ScriptWindow>> windows;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A shown main window with its own command registry, scripted dialogs and a recording speaker.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/app_state.h"
+#include "core/command_registry.h"
+#include "shell/main_window.h"
+#include "support/recording_speaker.h"
+#include "support/scripted_dialogs.h"
+
+struct FrameFixture : ::testing::Test {
+    AppState app;
+    ScriptedDialogs dialogs;
+    RecordingSpeaker speaker;
+    CommandRegistry commands;
+    std::unique_ptr<mdiform1> frame;
+
+    void SetUp() override {
+        app.dialogs = &dialogs;
+        app.speaker = &speaker;
+        app.commands = &commands;
+        frame = std::make_unique<mdiform1>(app);
+        frame->show();
+    }
+    void TearDown() override { frame.reset(); }
+};
