@@ -163,10 +163,16 @@ public:
     virtual QRect caretRect() const = 0;
 
     // Files. LoadFile replaces the content; a file that is not valid UTF-8 is read as Latin-1
-    // and SaveFile writes it back the same way. Both return false with a reason on failure;
+    // and SaveFile writes it back the same way, byte for byte but for what was edited. Both return false with a reason on failure;
     // a failed save leaves the old file as it was.
     virtual bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
     virtual bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
+    // The encoding plain text is written in: Latin-1 for a file read as Latin-1, until the user
+    // chooses UTF-8. A Latin-1 save of text that Latin-1 cannot hold fails rather than convert.
+    virtual bool writesLatin1() const = 0;
+    virtual void setWritesLatin1(bool latin1) = 0;
+    // The first character of the text that Latin-1 cannot hold; empty when there is none.
+    virtual QString firstOutsideLatin1() const = 0;
     virtual void SelPrint(QPrinter& printer) = 0;
 
     // Snapshots for the undo ring. A stretch [from, to) can be read and replaced by itself, so

@@ -6,7 +6,6 @@
 
 #include "core/frame.h"
 #include "core/recovery_store.h"
-#include "core/scintilla_pane.h"
 #include "platform/dialogs.h"
 #include "platform/speaker.h"
 
@@ -166,8 +165,7 @@ void EditorWindow::keepForRecovery() {
     RecoveredDocument content;
     content.kind = kind_;
     content.caption = caption();
-    const auto* codePane = dynamic_cast<const ScintillaPane*>(pane_.get());
-    content.latin1 = codePane && codePane->loadedAsLatin1();
+    content.latin1 = pane_->writesLatin1();
     content.changed = QDateTime::currentDateTime();
     content.text = recoveryText();
     app_.recovery->write(recoveryDocument_, content);
@@ -178,7 +176,7 @@ QByteArray EditorWindow::recoveryText() const { return pane_->Text(); }
 
 void EditorWindow::recoverDocument(const QByteArray& text, const QString& caption, bool latin1) {
     setCaption(caption);
-    if (auto* codePane = dynamic_cast<ScintillaPane*>(pane_.get())) codePane->setLatin1(latin1);
+    pane_->setWritesLatin1(latin1);
     showRecoveredText(text);
     documentOpened();
     setModifiedTag(QStringLiteral("n"));

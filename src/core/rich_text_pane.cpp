@@ -403,6 +403,11 @@ bool RichTextPane::SaveFile(const QString& path, FileKind kind, QString* error) 
     return writePlainText(path, codec_->write(*document()), false, error);
 }
 
+QString RichTextPane::firstOutsideLatin1() const {
+    const QByteArray utf8 = TextString().toUtf8();
+    return ::firstOutsideLatin1(utf8.constData(), utf8.size());
+}
+
 void RichTextPane::SelPrint(QPrinter& printer) {
     if (SelLength() == 0) {
         document()->print(&printer);

@@ -92,6 +92,9 @@ public:
 
     bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    bool writesLatin1() const override { return latin1_; }
+    void setWritesLatin1(bool latin1) override { latin1_ = latin1; }
+    QString firstOutsideLatin1() const override;
     void SelPrint(QPrinter& printer) override;
 
     // The attributes of a position are its format (two bytes into the pane's format table)

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/editor_window.h"
+#include "core/plain_text_file.h"
 
 namespace {
 struct SaveDialogRow {
@@ -32,6 +33,26 @@ const SaveDialogRow saveDialogRows[] = {
      "Richtext files(*.rtf)|*.rtf|Text files(*.txt)|*.txt|All files(*.*)|*.*",
      "Richtext files(*.rtf)|*.rtf|Text files(*.txt)|*.txt|All files(*.*)|*.*", "*.rtf"},
 };
+
+// Text that the file's Latin-1 cannot hold is written only as UTF-8, and only when the user
+// says so: the whole page then changes encoding, which is no small thing to do unasked.
+bool agreeOnEncoding(EditorWindow& window) {
+    EditorPane& pane = window.pane();
+    if (!pane.writesLatin1()) return true;
+    const QString outside = pane.firstOutsideLatin1();
+    if (outside.isEmpty()) return true;
+    const QString question =
+        QStringLiteral("%1 cannot be written in this file's encoding, Latin-1 (ISO 8859-1).\n\n"
+                       "Save the page as UTF-8? Every character beyond plain ASCII, those already "
+                       "in the file too, is then written in UTF-8.\n"
+                       "No leaves the file as it is, unsaved.")
+            .arg(describeCharacter(outside));
+    const MsgAnswer answer = window.app().dialogs->messageBox(
+        question, QApplication::applicationName(), MsgButtons::YesNo, MsgIcon::Exclamation);
+    if (answer != MsgAnswer::Yes) return false;
+    pane.setWritesLatin1(false);
+    return true;
+}
 }  // namespace
 
 FileDialogRequest saveDialogRequest(WindowKind kind, bool saveAs) {
@@ -57,9 +78,12 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
     // Only a document window's Save As writes rich text; everything else is plain text.
     const FileKind fileKind =
         saveAs && window.kind() == KindDocument ? FileRichText : FilePlainText;
+    const bool latin1 = window.pane().writesLatin1();
+    if (fileKind == FilePlainText && !agreeOnEncoding(window)) return false;
     QString error;
     if (!window.pane().SaveFile(path, fileKind, &error)) {
-        app.dialogs->messageBox(QStringLiteral("Could not save %1: %2").arg(path, error),
+        window.pane().setWritesLatin1(latin1);
+        app.dialogs->messageBox(QStringLiteral("Could not save %1").arg(error),
                                 QApplication::applicationName(), MsgButtons::Ok,
                                 MsgIcon::Critical);
         return false;

@@ -478,6 +478,10 @@ bool ScintillaPane::SaveFile(const QString& path, FileKind, QString* error) {
     return writePlainText(path, Text(), latin1_, error);
 }
 
+QString ScintillaPane::firstOutsideLatin1() const {
+    return ::firstOutsideLatin1(bytesAt(0, TextLength()), TextLength());
+}
+
 void ScintillaPane::SelPrint(QPrinter& printer) {
     QsciPrinter output(QPrinter::HighResolution);
     output.setOutputFormat(printer.outputFormat());

@@ -29,9 +29,6 @@ public:
     ~ScintillaPane() override;
 
     QsciScintilla* scintilla() const;
-    bool loadedAsLatin1() const { return latin1_; }
-    // Whether SaveFile writes Latin-1, for a document put back without its file.
-    void setLatin1(bool on) { latin1_ = on; }
 
     QWidget* widget() override;
     void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
@@ -91,6 +88,9 @@ public:
 
     bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    bool writesLatin1() const override { return latin1_; }
+    void setWritesLatin1(bool latin1) override { latin1_ = latin1; }
+    QString firstOutsideLatin1() const override;
     void SelPrint(QPrinter& printer) override;
 
     PaneSnapshot SnapshotRange(int from, int to) const override;

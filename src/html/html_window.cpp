@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/frame.h"
+#include "core/plain_text_file.h"
 #include "core/scintilla_pane.h"
 #include "html/html_colouring.h"
 #include "html/html_typing_help.h"
@@ -239,7 +240,16 @@ void HtmlWindow::RefreshPreview() {
     }
     layoutPage();
     // A preview that cannot be written is simply not refreshed.
-    if (pane().SaveFile(previewPath(), FilePlainText)) navigatePreview(previewPath());
+    if (writePreview()) navigatePreview(previewPath());
+}
+
+bool HtmlWindow::writePreview() {
+    EditorPane& p = pane();
+    // The preview shows what the pane shows, also before the user chose how to save text that
+    // the file's Latin-1 cannot hold: then as UTF-8, with the mark that tells the browser so.
+    if (p.writesLatin1() && !p.firstOutsideLatin1().isEmpty())
+        return writePlainText(previewPath(), "\xEF\xBB\xBF" + p.Text(), false, nullptr);
+    return p.SaveFile(previewPath(), FilePlainText);
 }
 
 void HtmlWindow::refreshPreviewIfSplit() {

@@ -85,8 +85,7 @@ private:
     void navigatePreview(const QString& address);
     void hideBrowser();
     bool loadDocument(const QString& path);
-    bool writeDocument(const QString& path);
-    void reportProblem(const QString& text);
+    bool writePreview();
     void typedOtherKey(int keyAscii);
 
     struct Private;

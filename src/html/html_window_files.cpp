@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "core/open_text_file.h"
+#include "core/save_dialog.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 #include "platform/web_view.h"
@@ -10,11 +11,6 @@ namespace {
 const QString OpenTitle = QStringLiteral("Open web page for editing  ");
 const QString OpenFilter =
     QStringLiteral("html file(*.html)|*.html|Text Files(*.txt)|*.txt |All Files (*.*)|*.*");
-const QString SaveTitle = QStringLiteral("Web page save as ");
-const QString SaveAsTitle = QStringLiteral("Save HTML file as ");
-const QString SaveFilter =
-    QStringLiteral("HTML(*.html)|*.html|HTM Files(*.htm)|*.htm|All files(*.*)|*.*");
-const QString DefaultExtension = QStringLiteral("*.html");
 
 }  // namespace
 
@@ -31,11 +27,6 @@ bool HtmlWindow::openfile() {
 }
 
 bool HtmlWindow::openfromdir(const QString& path) { return loadDocument(path); }
-
-void HtmlWindow::reportProblem(const QString& text) {
-    app().dialogs->messageBox(text, QApplication::applicationName(), MsgButtons::Ok,
-                              MsgIcon::Exclamation);
-}
 
 bool HtmlWindow::loadDocument(const QString& path) {
     if (!openTextFile(*this, path, colouringBusy)) return false;
@@ -62,26 +53,6 @@ void HtmlWindow::showRecoveredText(const QByteArray& text) {
     refreshCode(start, length);
 }
 
-bool HtmlWindow::writeDocument(const QString& path) {
-    QString error;
-    if (!pane().SaveFile(path, FilePlainText, &error)) {
-        reportProblem(QStringLiteral("Cannot save \"%1\": %2").arg(path, error));
-        return false;
-    }
-    setCaption(path);
-    setModifiedTag(QStringLiteral("s"));
-    return true;
-}
+bool HtmlWindow::SaveDocument() { return saveWithDialog(*this, false); }
 
-bool HtmlWindow::SaveDocument() {
-    if (!isUntitled()) return writeDocument(caption());
-    const auto chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, {}});
-    if (!chosen || chosen->isEmpty()) return false;
-    return writeDocument(*chosen);
-}
-
-bool HtmlWindow::SaveDocumentAs() {
-    const auto chosen = app().dialogs->saveFile({SaveAsTitle, SaveFilter, DefaultExtension, {}});
-    if (!chosen || chosen->isEmpty()) return false;
-    return writeDocument(*chosen);
-}
+bool HtmlWindow::SaveDocumentAs() { return saveWithDialog(*this, true); }

@@ -25,6 +25,12 @@ QPoint pointBefore(EditorPane& pane, int pos) {
     return area->viewport()->mapFrom(area, pane.caretRect().center());
 }
 
+// Types characters outside ASCII as a keyboard does: the key code is the character's own.
+void typeCharacters(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), {});
+}
+
 void clickTab(QTabBar* tabs, int index) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
@@ -216,4 +222,59 @@ TEST_F(HtmlWindowTest, DoubleClickedWordReplacedByEnterSavesCrLf) {
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(readFile(path), "<p>one \r\n three</p>\r\n");
     EXPECT_EQ(pane().SelStart(), 9);  // the caret is after the line break
+}
+
+// A file read as Latin-1 (it is not valid UTF-8) saves byte for byte but for what was typed.
+// Typed text that Latin-1 cannot hold is never converted silently: Save names the character
+// and offers UTF-8; No leaves the file as it was.
+TEST_F(HtmlWindowTest, TypedTextLatin1CannotHoldAsksBeforeTheFileBecomesUtf8) {
+    QTemporaryDir folder;
+    const QByteArray mixed("<p>caf\xc3\xa9 \xe2\x82\xac</p>\r\n<p>stray \xe9</p>");  // UTF-8 and one Latin-1 byte
+    const QByteArray latin1("<p>caf\xe9</p>");
+    struct Case {
+        QByteArray bytes;
+        QString typed;
+        QByteArray typedInFile;  // empty: Latin-1 cannot hold it
+    };
+    const Case cases[] = {
+        {mixed, QStringLiteral("x\u00fc"), "x\xfc"},
+        {latin1, QStringLiteral("\u00e9"), "\xe9"},
+        {mixed, QStringLiteral("\u20ac"), {}},
+        {latin1, QStringLiteral("a\u20ac"), {}},
+    };
+    for (const Case& c : cases) {
+        const QString path = folder.filePath("page.html");
+        ASSERT_TRUE(writeFile(path, c.bytes));
+        ASSERT_TRUE(window->openfromdir(path));
+        pane().SetSelStart(pane().TextLength());
+        typeCharacters(pane().widget(), c.typed);
+        const size_t questions = dialogs.asked.size();
+        if (!c.typedInFile.isEmpty()) {
+            EXPECT_TRUE(window->SaveDocument());
+            EXPECT_EQ(dialogs.asked.size(), questions);
+            EXPECT_EQ(readFile(path), c.bytes + c.typedInFile);
+            continue;
+        }
+        const QByteArray asShown = (QString::fromLatin1(c.bytes) + c.typed).toUtf8();
+        window->RefreshPreview();  // the preview shows the page as it stands, marked as UTF-8
+        EXPECT_EQ(readFile(HtmlWindow::previewPath()), "\xEF\xBB\xBF" + asShown);
+        dialogs.messageAnswers.push_back(MsgAnswer::No);
+        EXPECT_FALSE(window->SaveDocument());
+        ASSERT_EQ(dialogs.asked.size(), questions + 1);
+        const AskedQuestion& asked = dialogs.asked.back();
+        EXPECT_TRUE(asked.text.contains(QStringLiteral("\u20ac")) && asked.text.contains("U+20AC"))
+            << asked.text.toStdString();
+        EXPECT_TRUE(asked.text.contains("UTF-8")) << asked.text.toStdString();
+        EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(readFile(path), c.bytes);
+        EXPECT_EQ(window->modifiedTag(), "n");
+
+        dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+        EXPECT_TRUE(window->SaveDocument());
+        EXPECT_EQ(readFile(path), asShown);
+        typeCharacters(pane().widget(), QStringLiteral("\u20ac"));
+        EXPECT_TRUE(window->SaveDocument());  // UTF-8 now: no question
+        EXPECT_EQ(dialogs.asked.size(), questions + 2);
+        EXPECT_EQ(readFile(path), asShown + "\xe2\x82\xac");
+    }
 }

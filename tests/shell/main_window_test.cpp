@@ -441,20 +441,24 @@ TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
     EXPECT_TRUE(earlier->pane().widget()->hasFocus());
 
     for (const char* button : {"&CANCEL", "&OK"}) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->isActiveWindow(); }));
+        const QWidgetList before = QApplication::topLevelWidgets();
         run("HTML");
         EditorWindow* page = app.activeWindow();
         ASSERT_NE(page, earlier);
         QWidget* wizard = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->windowTitle() == "New web page") wizard = top;
+            if (!before.contains(top) && top->windowTitle() == "New web page") wizard = top;
         ASSERT_NE(wizard, nullptr);
+        // The window manager gives the wizard the focus, and the frame back when it goes.
+        wizard->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->isActiveWindow(); }));
         for (QPushButton* push : wizard->findChildren<QPushButton*>())
             if (push->text() == button) push->click();
-        frame->activateWindow();  // what the window manager does when the wizard goes
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        frame->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return page->pane().widget()->hasFocus(); })) << button;
         EXPECT_EQ(app.activeWindow(), page) << button;
         EXPECT_EQ(editorOf(frame->mdiArea()->activeSubWindow()), page) << button;
-        EXPECT_TRUE(page->pane().widget()->hasFocus()) << button;
         // Disabling the frame turned every submenu back on; the page's own set is back.
         EXPECT_FALSE(on("mnujava") || on("mnuscript")) << button;
     }
