@@ -4,7 +4,6 @@
 
 #include "core/frame.h"
 #include "core/plain_text_file.h"
-#include "core/scintilla_pane.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
 
@@ -35,7 +34,7 @@ void openurl::OKButton_Click() {
         pane.SetText(text.utf8);
         window->colouringBusy = false;
         // A Latin-1 page is saved as Latin-1 again, byte for byte.
-        if (auto* code = dynamic_cast<ScintillaPane*>(&pane)) code->setLatin1(text.latin1);
+        pane.setWritesLatin1(text.latin1);
         int start = 0;
         int length = pane.TextLength();
         window->refreshCode(start, length);
