@@ -13,6 +13,9 @@ namespace {
 constexpr int UndoButton = 14;
 constexpr int RedoButton = 15;
 
+constexpr int CutButton = 8;
+constexpr int CopyButton = 9;
+constexpr int DeleteButton = 11;
 constexpr int RecoveryPauseMs = 2000;
 constexpr int RecoveryLongestWaitMs = 15000;
 
@@ -170,6 +173,16 @@ void EditorWindow::keepForRecovery() {
     content.text = recoveryText();
     app_.recovery->write(recoveryDocument_, content);
     unsavedSince_.invalidate();
+}
+
+void EditorWindow::enableSelectionCommands() {
+    Frame* frame = app_.frame;
+    if (!frame) return;
+    const bool selected = pane_->SelLength() > 0;
+    for (const char* command : {"Cut", "Copy", "del"})
+        frame->setCommandEnabled(QString::fromLatin1(command), selected);
+    for (int button : {CutButton, CopyButton, DeleteButton})
+        frame->setToolbarButtonEnabled(button, selected);
 }
 
 QByteArray EditorWindow::recoveryText() const { return pane_->Text(); }

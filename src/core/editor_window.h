@@ -92,6 +92,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Cut, Copy and Delete (menu items and toolbar buttons) follow whether text is selected.
+    void enableSelectionCommands();
     // What a recovery file keeps of the document: the pane's text, as the pane holds it.
     virtual QByteArray recoveryText() const;
     // Shows a recovered text in the pane, coloured as the kind colours an opened file.

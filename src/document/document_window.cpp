@@ -29,9 +29,6 @@ constexpr double TextMargin = 200.0 / TwipsPerPixel;
 constexpr int DefaultPointSize = 12;
 
 constexpr int SaveButton = 3;
-constexpr int CutButton = 8;
-constexpr int CopyButton = 9;
-constexpr int DeleteButton = 11;
 
 RtfCodec& rtfCodec() {
     static RtfCodec codec;
@@ -168,13 +165,7 @@ void document::showRecoveredText(const QByteArray& text) {
 
 void document::SelChange() {
     if (app().bulkEditBusy || loading_) return;
-    Frame* frame = app().frame;
-    if (!frame) return;
-    const bool selected = pane().SelLength() > 0;
-    for (const char* command : {"Cut", "Copy", "del"})
-        frame->setCommandEnabled(QString::fromLatin1(command), selected);
-    for (int button : {CutButton, CopyButton, DeleteButton})
-        frame->setToolbarButtonEnabled(button, selected);
+    enableSelectionCommands();
 }
 
 // Typing is recorded for undo at word and line boundaries.

@@ -22,10 +22,6 @@ namespace {
 // large page never waits for the browser.
 constexpr int PreviewDelayMs = 300;
 
-constexpr int CutButton = 8;
-constexpr int CopyButton = 9;
-constexpr int DeleteButton = 11;
-
 // Shown in a corner of the preview from each navigation until the page has loaded: a page
 // of tens of megabytes takes the browser a while, and a blank preview looks broken.
 const char* const PreviewLoadingText = "Loading the preview...";
@@ -350,13 +346,7 @@ void HtmlWindow::Change() {
 
 void HtmlWindow::SelChange() {
     if (colouringBusy || app().insertBusy) return;
-    if (Frame* frame = app().frame) {
-        const bool selected = pane().SelLength() > 0;
-        for (const char* command : {"Cut", "Copy", "del"})
-            frame->setCommandEnabled(QString::fromLatin1(command), selected);
-        for (int button : {CutButton, CopyButton, DeleteButton})
-            frame->setToolbarButtonEnabled(button, selected);
-    }
+    enableSelectionCommands();
     ScrollText();
 }
 

@@ -14,10 +14,7 @@
 #include "script/script_scan.h"
 
 namespace {
-constexpr int CutButton = 8;
-constexpr int CopyButton = 9;
 constexpr int PasteButton = 10;
-constexpr int DeleteButton = 11;
 }  // namespace
 
 ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
@@ -126,11 +123,7 @@ void ScriptWindow::SelChange() {
     statusUpdate();
     Frame* frame = app().frame;
     if (!frame) return;
-    const bool selected = pane().SelLength() > 0;
-    for (const char* command : {"Cut", "Copy", "del"})
-        frame->setCommandEnabled(QString::fromLatin1(command), selected);
-    for (int button : {CutButton, CopyButton, DeleteButton})
-        frame->setToolbarButtonEnabled(button, selected);
+    enableSelectionCommands();
     // The formats only: asking for the text itself would fetch it on every caret move.
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
     const bool clipboardText = clipboard && clipboard->hasText();
