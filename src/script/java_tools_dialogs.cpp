@@ -24,12 +24,12 @@ ToolDialog::ToolDialog(const QString& name, const QString& caption,
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     static const QRegularExpression digits(QStringLiteral("[0-9]*"));
-    for (const ToolField& spec : fields) {
+    for (const ToolField& field : fields) {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(spec.name);
+        edit->setObjectName(field.name);
         edit->setMinimumWidth(320);
-        if (spec.digitsOnly) edit->setValidator(new QRegularExpressionValidator(digits, edit));
-        auto* label = new QLabel(spec.label, this);
+        if (field.digitsOnly) edit->setValidator(new QRegularExpressionValidator(digits, edit));
+        auto* label = new QLabel(field.label, this);
         label->setBuddy(edit);
         form->addRow(label, edit);
         fields_.push_back(edit);
