@@ -26,6 +26,9 @@ QString kindName(WindowKind kind) {
 RecoveryDialog::RecoveryDialog(const std::vector<RecoveredDocument>& documents, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Recover unsaved work"));
+    // The tip of the day and the list views stay on top from start-up on; the question that
+    // holds up everything else must stand above them.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral(
         "The editor did not close normally last time. These documents had changes that were "
