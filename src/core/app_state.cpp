@@ -9,15 +9,29 @@ EditorWindow* AppState::activeWindow() const {
     return currentWindow(WindowKind(activeWindowKind));
 }
 
-EditorWindow* AppState::currentWindow(WindowKind kind) const {
+namespace {
+// The reference of a kind; kinds outside 1-5 have none.
+template <class State>
+auto* referenceOf(State& app, WindowKind kind) {
     switch (kind) {
-    case KindHtml: return currentHtmlWindow.data();
-    case KindVbscript: return currentVbscriptWindow.data();
-    case KindJscript: return currentJscriptWindow.data();
-    case KindJava: return currentJavaWindow.data();
-    case KindDocument: return currentDocumentWindow.data();
-    default: return nullptr;
+    case KindHtml: return &app.currentHtmlWindow;
+    case KindVbscript: return &app.currentVbscriptWindow;
+    case KindJscript: return &app.currentJscriptWindow;
+    case KindJava: return &app.currentJavaWindow;
+    case KindDocument: return &app.currentDocumentWindow;
+    default: return static_cast<decltype(&app.currentHtmlWindow)>(nullptr);
     }
+}
+}  // namespace
+
+EditorWindow* AppState::currentWindow(WindowKind kind) const {
+    const auto* reference = referenceOf(*this, kind);
+    return reference ? reference->data() : nullptr;
+}
+
+QPointer<EditorWindow>& AppState::currentWindowOf(WindowKind kind) {
+    auto* reference = referenceOf(*this, kind);
+    return reference ? *reference : currentHtmlWindow;
 }
 
 void speakIfOn(AppState& app, const QString& text) {

@@ -49,6 +49,8 @@ struct AppState {
     EditorWindow* activeWindow() const;
     // The most recently activated window of a kind; null when there is none.
     EditorWindow* currentWindow(WindowKind kind) const;
+    // The reference an editor window of this kind registers itself in.
+    QPointer<EditorWindow>& currentWindowOf(WindowKind kind);
 
     bool insertBusy = false;
     bool keyInsertBusy = false;

@@ -7,7 +7,6 @@
 #include "core/frame.h"
 #include "core/recovery_store.h"
 #include "platform/dialogs.h"
-#include "platform/speaker.h"
 
 namespace {
 constexpr int UndoButton = 14;
@@ -18,16 +17,6 @@ constexpr int CopyButton = 9;
 constexpr int DeleteButton = 11;
 constexpr int RecoveryPauseMs = 2000;
 constexpr int RecoveryLongestWaitMs = 15000;
-
-QPointer<EditorWindow>& currentOfKind(AppState& app, WindowKind kind) {
-    switch (kind) {
-    case KindVbscript: return app.currentVbscriptWindow;
-    case KindJscript: return app.currentJscriptWindow;
-    case KindJava: return app.currentJavaWindow;
-    case KindDocument: return app.currentDocumentWindow;
-    default: return app.currentHtmlWindow;
-    }
-}
 }  // namespace
 
 EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<EditorPane> pane,
@@ -68,7 +57,7 @@ void EditorWindow::setModifiedTag(const QString& tag) {
     modifiedTag_ = tag;
     if (isModified()) scheduleRecovery();
     else dropRecovery();
-    if (app_.frame && app_.activeWindowKind == kind_ && currentOfKind(app_, kind_) == this) {
+    if (app_.frame && app_.activeWindowKind == kind_ && app_.currentWindowOf(kind_) == this) {
         app_.frame->setCommandEnabled(QStringLiteral("Save"), isModified());
         app_.frame->setToolbarButtonEnabled(3, isModified());
     }
@@ -121,20 +110,14 @@ void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
 
 void EditorWindow::activate() {
     app_.activeWindowKind = kind_;
-    currentOfKind(app_, kind_) = this;
+    app_.currentWindowOf(kind_) = this;
     if (app_.frame) app_.frame->windowActivated(this);
 }
 
 bool EditorWindow::queryUnload() {
     if (!isModified()) return true;
     const QString question = QStringLiteral("You want to save changes ?");
-    if (app_.speakMessages && app_.speaker) {
-        try {
-            app_.speaker->Speak(question);
-        } catch (const std::exception&) {
-            // A missing voice must not keep the user from answering the question.
-        }
-    }
+    speakIfOn(app_, question);
     const MsgAnswer answer =
         app_.dialogs->messageBox(question, QApplication::applicationName(),
                                  MsgButtons::YesNoCancel, MsgIcon::Question);
@@ -206,7 +189,7 @@ void EditorWindow::forget() {
     unloadedOnce_ = true;
     dropRecovery();
     if (app_.activeWindowKind == kind_) app_.activeWindowKind = KindNone;
-    auto& current = currentOfKind(app_, kind_);
+    auto& current = app_.currentWindowOf(kind_);
     if (current == this) current.clear();
     if (app_.frame) app_.frame->windowUnloaded(this);
     emit unloaded(this);

@@ -16,7 +16,6 @@
 #include "core/rich_text_pane.h"
 #include "core/scintilla_pane.h"
 #include "platform/dialogs.h"
-#include "platform/speaker.h"
 #include "platform/spelling_engine.h"
 #include "search/formatted_copy.h"
 
@@ -146,13 +145,7 @@ void SpellingDialog::buildControls() {
 EditorWindow* SpellingDialog::target() const { return window_; }
 
 void SpellingDialog::say(const QString& text, int icon) {
-    if (app_.speakMessages && app_.speaker) {
-        try {
-            app_.speaker->Speak(text);
-        } catch (const std::exception&) {
-            // Without a voice the message is still shown.
-        }
-    }
+    speakIfOn(app_, text);
     if (app_.dialogs)
         app_.dialogs->messageBox(text, QApplication::applicationName(), MsgButtons::Ok,
                                  MsgIcon(icon));

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "platform/dialogs.h"
-#include "platform/speaker.h"
 
 namespace {
 const QString UnavailableText = QStringLiteral("System Information Is Unavailable At This Time");
@@ -86,13 +85,7 @@ frmAbout::frmAbout(AppState& app, QWidget* parent)
 void frmAbout::cmdSysInfo_Click() {
     const QString tool = systemInformationTool();
     if (!tool.isEmpty() && QProcess::startDetached(tool, {})) return;
-    if (app_.speakMessages && app_.speaker) {
-        try {
-            app_.speaker->Speak(UnavailableText);
-        } catch (const std::exception&) {
-            // No voice: the message box still tells.
-        }
-    }
+    speakIfOn(app_, UnavailableText);
     app_.dialogs->messageBox(UnavailableText, QApplication::applicationName(), MsgButtons::Ok,
                              MsgIcon::None);
 }
