@@ -85,6 +85,12 @@ void useInstalledSettings(AppState& app) {
     app.htmlParamColor = makeRgb(200, 0, 0);
     app.htmlCommentColor = makeRgb(0, 128, 0);
     app.htmlBackColor = makeRgb(255, 255, 255);
+    app.scriptTextColor = makeRgb(0, 0, 0);
+    app.scriptKeywordColor = makeRgb(0, 0, 200);
+    app.scriptObjectColor = makeRgb(0, 150, 150);
+    app.scriptParamColor = makeRgb(200, 0, 0);
+    app.scriptCommentColor = makeRgb(0, 128, 0);
+    app.scriptBackColor = makeRgb(255, 255, 255);
     app.editorFontName = QStringLiteral("DejaVu Sans Mono");
     app.editorFontSize = 10;
     app.programFolder = TESSAVEL_PROGRAM_DIR;

@@ -15,5 +15,5 @@ struct TagRange {
 std::vector<TagRange> tagRanges(const QByteArray& page);
 
 struct AppState;
-// The colours, font and keyword tables of a fresh install, as the HTML window reads them.
+// The colours, font and keyword tables of a fresh install, as the editor windows read them.
 void useInstalledSettings(AppState& app);

@@ -12,6 +12,7 @@
 
 #include "core/app_state.h"
 #include "core/keyword_tables.h"
+#include "html_page.h"
 #include "script/java_completion.h"
 #include "script/member_files.h"
 #include "script/script_window.h"
@@ -20,16 +21,7 @@
 namespace {
 struct ScriptPage {
     ScriptPage(WindowKind kind, const QByteArray& content, bool shown) : text(content) {
-        app.scriptTextColor = makeRgb(0, 0, 0);
-        app.scriptKeywordColor = makeRgb(0, 0, 200);
-        app.scriptObjectColor = makeRgb(0, 150, 150);
-        app.scriptParamColor = makeRgb(200, 0, 0);
-        app.scriptCommentColor = makeRgb(0, 128, 0);
-        app.scriptBackColor = makeRgb(255, 255, 255);
-        app.editorFontName = QStringLiteral("DejaVu Sans Mono");
-        app.editorFontSize = 10;
-        app.programFolder = TESSAVEL_PROGRAM_DIR;
-        app.tables.loadAll(app.programFolder);
+        useInstalledSettings(app);
         window = std::make_unique<ScriptWindow>(app, kind);
         window->resize(900, 700);
         if (shown) window->show();
