@@ -384,7 +384,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     read.setDefaultFont(document()->defaultFont());
     if (!codec_->read(file.readAll(), read, error)) return false;
     latin1_ = false;
-    replaceWithDocument(0, TextLength(), read);
+    replaceWithFragment(0, TextLength(), QTextDocumentFragment(&read));
     placeSelection(0, 0);
     reportSelection();
     return true;
@@ -537,14 +537,19 @@ void RichTextPane::Paste() {
     runWidgetEdit(&QTextEdit::paste);
 }
 
-QByteArray RichTextPane::rtfOf(int from, int to) const {
+QTextDocumentFragment RichTextPane::fragment(int from, int to) const {
     QTextCursor range(document());
     range.setPosition(from);
     range.setPosition(to, QTextCursor::KeepAnchor);
-    if (!codec_) return range.selectedText().toUtf8();
+    return range.selection();
+}
+
+QByteArray RichTextPane::rtfOf(int from, int to) const {
+    const QTextDocumentFragment piece = fragment(from, to);
+    if (!codec_) return piece.toPlainText().toUtf8();
     QTextDocument part;
     part.setDefaultFont(document()->defaultFont());
-    QTextCursor(&part).insertFragment(range.selection());
+    QTextCursor(&part).insertFragment(piece);
     return codec_->write(part);
 }
 
@@ -552,15 +557,15 @@ void RichTextPane::replaceWithRtf(int from, int to, const QByteArray& rtf) {
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
     if (!codec_ || !codec_->read(rtf, read, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
-    replaceWithDocument(from, to, read);
+    replaceWithFragment(from, to, QTextDocumentFragment(&read));
 }
 
-void RichTextPane::replaceWithDocument(int from, int to, const QTextDocument& read) {
+void RichTextPane::replaceWithFragment(int from, int to, const QTextDocumentFragment& piece) {
     QTextCursor edit(document());
     edit.setPosition(from);
     edit.setPosition(to, QTextCursor::KeepAnchor);
     ++busy_;
-    edit.insertFragment(QTextDocumentFragment(&read));
+    edit.insertFragment(piece);
     --busy_;
     placeSelection(edit.position(), edit.position());
     finishEdit();
@@ -569,6 +574,9 @@ void RichTextPane::replaceWithDocument(int from, int to, const QTextDocument& re
 QByteArray RichTextPane::SelRTF() const { return rtfOf(SelStart(), SelStart() + SelLength()); }
 void RichTextPane::SetSelRTF(const QByteArray& rtf) {
     replaceWithRtf(SelStart(), SelStart() + SelLength(), rtf);
+}
+void RichTextPane::SetSelFragment(const QTextDocumentFragment& piece) {
+    replaceWithFragment(SelStart(), SelStart() + SelLength(), piece);
 }
 QByteArray RichTextPane::TextRTF() const { return rtfOf(0, TextLength()); }
 void RichTextPane::SetTextRTF(const QByteArray& rtf) {

@@ -8,6 +8,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <optional>
 
 #include "core/change_tracker.h"
@@ -117,6 +118,11 @@ public:
     QByteArray TextRTF() const;
     void SetTextRTF(const QByteArray& rtf);
 
+    // [from, to) with all its formatting, for another document pane to take in as it is.
+    QTextDocumentFragment fragment(int from, int to) const;
+    // Replaces the selection by the fragment; the caret ends after it. Raises Change once.
+    void SetSelFragment(const QTextDocumentFragment& piece);
+
 private:
     struct Format {
         QTextCharFormat character;
@@ -144,8 +150,8 @@ private:
     void runWidgetEdit(void (QTextEdit::*edit)());
     QByteArray rtfOf(int from, int to) const;
     void replaceWithRtf(int from, int to, const QByteArray& rtf);
-    // Replaces [from, to) by the read document; the caret ends after it. Raises Change.
-    void replaceWithDocument(int from, int to, const QTextDocument& read);
+    // Replaces [from, to) by the piece; the caret ends after it. Raises Change.
+    void replaceWithFragment(int from, int to, const QTextDocumentFragment& piece);
     void onContentsChange(int position, int removed, int added);
 
     QPointer<QTextEdit> edit_;

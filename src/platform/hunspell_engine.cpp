@@ -49,7 +49,7 @@ bool HunspellEngine::CheckSpelling(const QString& text) {
                 break;
             ++end;
         }
-        if (letters && !spellWord(hunspell, encodeInto(QStringView(text).mid(i, end - i), word_)))
+        if (letters && !hunspell.spell(encodeInto(QStringView(text).mid(i, end - i), word_)))
             return false;
         i = end;
     }
@@ -65,16 +65,6 @@ QStringList HunspellEngine::suggestions(const QString& word) {
 Hunspell& HunspellEngine::engine() const {
     if (!hunspell_) throw std::runtime_error("no spelling dictionary");
     return *hunspell_;
-}
-
-// Prose repeats its words, and a verdict never changes: each word is looked up once.
-bool HunspellEngine::spellWord(Hunspell& hunspell, const std::string& word) {
-    const auto known = verdicts_.find(word);
-    if (known != verdicts_.end()) return known->second;
-    if (verdicts_.size() >= MaxRemembered) verdicts_.clear();
-    const bool right = hunspell.spell(word);
-    verdicts_.emplace(word, right);
-    return right;
 }
 
 // Words are checked one after another by the thousand: reuse one buffer, and copy plain ASCII

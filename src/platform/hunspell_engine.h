@@ -3,7 +3,6 @@
 #include <QStringView>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 #include "platform/spelling_engine.h"
 
@@ -26,13 +25,10 @@ public:
 private:
     std::string encode(const QString& word) const;
     const std::string& encodeInto(QStringView word, std::string& into) const;
-    bool spellWord(Hunspell& hunspell, const std::string& word);
     QString decode(const std::string& word) const;
     Hunspell& engine() const;
 
     std::unique_ptr<Hunspell> hunspell_;
     bool utf8_ = true;
     std::string word_;  // the word being checked
-    static constexpr size_t MaxRemembered = 100000;
-    std::unordered_map<std::string, bool> verdicts_;  // word -> spelled right
 };

@@ -219,13 +219,20 @@ void SpellingDialog::selectLastWord() {
     currentWord = pane_->SelText();
 }
 
+// Prose repeats its words, and a verdict cannot change during a check: each distinct word is
+// judged once.
 bool SpellingDialog::misspelled(const QString& word) {
-    if (app_.spelling->CheckSpelling(word)) return false;
-    return !(row_.tagNamesExempt && app_.tables.IsTag(word.toLower()));
+    const auto known = verdicts_.find(word);
+    if (known != verdicts_.end()) return known->second;
+    const bool wrong = !app_.spelling->CheckSpelling(word) &&
+                       !(row_.tagNamesExempt && app_.tables.IsTag(word.toLower()));
+    verdicts_.emplace(word, wrong);
+    return wrong;
 }
 
 void SpellingDialog::markingPass() {
     const QByteArray delimiters = delimiterSet(row_.markingDelimiters);
+    verdicts_.clear();  // the check starts here; the suggestion pass goes on with its verdicts
     pane_->SetHideSelection(false);
     scanPos = scanStart;
     setWindowTitle(QStringLiteral("Please wait!checking spelling..."));

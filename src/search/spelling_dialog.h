@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <unordered_map>
 
 #include "core/editor_pane.h"
 #include "core/window_kind.h"
@@ -85,4 +86,10 @@ private:
     int takenFrom_ = 0;     // where the selection was taken out of the document
     bool holdingText_ = false;  // the selection is out of the document
     bool finished_ = false;
+    // Word -> misspelled, for the check under way. Qt's seeded string hash costs more than a
+    // Hunspell lookup of a short word, so the table hashes without a seed.
+    struct WordHash {
+        size_t operator()(const QString& word) const { return qHash(QStringView(word), 0); }
+    };
+    std::unordered_map<QString, bool, WordHash> verdicts_;
 };

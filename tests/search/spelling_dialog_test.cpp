@@ -194,21 +194,27 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     page.undo_code();
     EXPECT_EQ("<p>a wrd</p>", page.pane().Text());
 
-    // Document: the formatted text goes back as it was formatted.
-    EditorWindow& letter = openWindow(KindDocument, "a wrd b");
-    select(letter.pane(), 6, 1);
-    letter.pane().SetSelItalic(true);
-    select(letter.pane(), 0, 7);
+    // Document: the formatted text goes back as it was formatted, paragraphs included.
+    EditorWindow& letter = openWindow(KindDocument, "a wrd b\rcentred");
+    EditorPane& pane = letter.pane();
+    select(pane, 6, 1);
+    pane.SetSelItalic(true);
+    select(pane, 9, 1);
+    pane.SetSelAlignment(2);
+    select(pane, 0, pane.TextLength());
     dialog = SpellingDialog::open(app);
     ASSERT_NE(nullptr, dialog);
     choose("word");
     dialog->change_Click();
     dialog->close_Click();
-    EXPECT_EQ("a word b", letter.pane().Text());
-    select(letter.pane(), 7, 1);
-    EXPECT_TRUE(letter.pane().SelItalic());
-    select(letter.pane(), 0, 1);
-    EXPECT_FALSE(letter.pane().SelItalic());
+    EXPECT_EQ("a word b\rcentred", pane.Text());
+    select(pane, 7, 1);
+    EXPECT_TRUE(pane.SelItalic());
+    select(pane, 0, 1);
+    EXPECT_FALSE(pane.SelItalic());
+    EXPECT_EQ(0, pane.SelAlignment());
+    select(pane, 10, 1);
+    EXPECT_EQ(2, pane.SelAlignment());
 }
 
 TEST_F(SpellingTest, LongSelectionsAreWalkedToTheEnd) {
