@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "platform/topmost_dialog.h"
+
 namespace {
 struct NamedColour {
     const char* name;
@@ -85,7 +87,7 @@ std::optional<FontChoice> runFontColourDialog(QWidget* parent, const QString& ti
     layout->addWidget(fonts);
     layout->addLayout(colourRow);
     layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (runAboveTopmost(dialog) != QDialog::Accepted) return std::nullopt;
 
     const QFont font = fonts->currentFont();
     FontChoice choice;

@@ -2,15 +2,19 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QSettings>
+#include <QSpacerItem>
 
 #include "platform/font_colour_dialog.h"
+#include "platform/topmost_dialog.h"
 
 namespace {
 struct ButtonSet {
@@ -47,6 +51,18 @@ MsgAnswer answerOf(int clicked) {
     }
 }
 
+// A message box is only as wide as its text; a short text would cut its title down to
+// "Repl...esult". Room for the title and the title bar's buttons keeps it readable.
+void makeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 // Each file dialog, known by its title, reopens in the folder the user last chose in it.
 QString folderKey(const QString& title) {
     return QStringLiteral("Dialogs/") + QString(title).replace(QLatin1Char('/'), '_') +
@@ -65,23 +81,23 @@ QWidget* QtDialogs::owner() const {
 MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgButtons buttons,
                                 MsgIcon icon) {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, owner());
-    // Above the program's topmost dialogs and palettes, which would otherwise hide the answer.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     for (const ButtonSet& set : buttonSets) {
         if (set.buttons != buttons) continue;
         box.setStandardButtons(set.standard);
         box.setEscapeButton(set.escape);
     }
-    return answerOf(box.exec());
+    makeRoomForTitle(box);
+    return answerOf(runAboveTopmost(box));
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
                                            const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    if (runAboveTopmost(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
@@ -106,13 +122,18 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
     const QFileInfo given(request.fileName);
     const QString remembered = settings.value(folderKey(request.title)).toString();
     // A name that carries its own folder wins over the remembered one.
-    if (given.path() != QLatin1String(".") && given.dir().exists())
+    const bool ownFolder = !request.fileName.isEmpty() && given.path() != QLatin1String(".") &&
+                           given.dir().exists();
+    if (ownFolder)
         dialog.setDirectory(given.absolutePath());
     else if (!remembered.isEmpty())
         dialog.setDirectory(remembered);
+    else  // the folder the editor was started in, unless that is the root of the file system
+        dialog.setDirectory(QDir::currentPath() == QDir::rootPath() ? QDir::homePath()
+                                                                    : QDir::currentPath());
     if (!request.fileName.isEmpty()) dialog.selectFile(given.fileName());
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runAboveTopmost(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();
     settings.setValue(folderKey(request.title), QFileInfo(chosen).absolutePath());
@@ -120,9 +141,10 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
 }
 
 std::optional<Rgb> QtDialogs::chooseColour(const QString& title, Rgb initial) {
-    const QColor colour = QColorDialog::getColor(toQColor(initial), owner(), title);
-    if (!colour.isValid()) return std::nullopt;
-    return fromQColor(colour);
+    QColorDialog dialog(toQColor(initial), owner());
+    dialog.setWindowTitle(title);
+    if (runAboveTopmost(dialog) != QDialog::Accepted) return std::nullopt;
+    return fromQColor(dialog.selectedColor());
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const FontChoice& initial) {
@@ -132,11 +154,11 @@ std::optional<FontChoice> QtDialogs::chooseFont(const QString& title, const Font
 bool QtDialogs::choosePrinter(QPrinter& printer, const QString& title) {
     QPrintDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
-    return dialog.exec() == QDialog::Accepted;
+    return runAboveTopmost(dialog) == QDialog::Accepted;
 }
 
 bool QtDialogs::pageSetup(QPrinter& printer, const QString& title) {
     QPageSetupDialog dialog(&printer, owner());
     dialog.setWindowTitle(title);
-    return dialog.exec() == QDialog::Accepted;
+    return runAboveTopmost(dialog) == QDialog::Accepted;
 }

@@ -22,8 +22,10 @@ constexpr Rule Mod = Rule::WhenModified, Sel = Rule::WhenSelection, Clip = Rule:
 const EnablingRow enablingRows[] = {
     {{"Edit", "Save_As", "mnuPrint"}, false, {On, On, On, On, On}},
     {{"mnHTML", "head", "Formatt", "Allign", "docTag", "object", "meta", "text", "table",
-      "form1", "listw", "tablew", "spel"},
+      "form1", "listw", "tablew"},
      false, {On, Off, Off, Off, Off}},
+    // Document windows have a spelling dialog of their own, so Spell Check stays on for them.
+    {{"spel"}, false, {On, Off, Off, Off, On}},
     {{"toolbox"}, false, {On, U, U, U, U}},
     {{"mnujava"}, false, {Off, Off, Off, On, Off}},
     {{"mnuscript"}, false, {Off, On, On, Off, Off}},

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QDir>
+#include <QFileDialog>
 #include <QTimer>
 
 #include "platform/dialogs.h"
@@ -68,4 +70,35 @@ TEST(QtDialogs, MessageBoxOffersTheRequestedButtonsAndEscapeMeansTheSafeOne) {
         EXPECT_EQ(seen, c.shown);
         EXPECT_EQ(title, QStringLiteral("A title"));
     }
+}
+
+// What a user sees of an asking dialog: on top of the topmost palettes, its title readable, and
+// a file dialog that has nothing to go by opening in the folder the editor was started in.
+TEST(QtDialogs, AskingDialogsCanBeSeenAndStartSomewhereUseful) {
+    QtDialogs dialogs;
+    bool onTop = false;
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        width = box->width();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const QString title = QStringLiteral("A rather long title for a short text");
+    dialogs.messageBox("1", title, MsgButtons::Ok, MsgIcon::None);
+    EXPECT_TRUE(onTop);
+    EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title));
+
+    QString folder;
+    QTimer::singleShot(0, [&] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(files, nullptr);
+        onTop = files->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        folder = files->directory().absolutePath();
+        files->reject();
+    });
+    EXPECT_FALSE(dialogs.openFile({QStringLiteral("Never used before"), {}, {}, {}}));
+    EXPECT_TRUE(onTop);
+    EXPECT_EQ(folder, QDir::currentPath());
 }
