@@ -402,7 +402,10 @@ void HtmlWindow::typedOtherKey(int keyAscii) {
     EditorPane& p = pane();
     const int caret = p.SelStart();
     const char before = p.CharAt(caret - 1);
-    if (QByteArrayView("<>! \"").contains(before)) {
+    // The first letter of a closing tag's name follows "</", not "<": it must recolour as well,
+    // or a typed closing tag keeps the colour of the slash.
+    const bool closingTagName = before == '/' && p.CharAt(caret - 2) == '<';
+    if (QByteArrayView("<>! \"").contains(before) || closingTagName) {
         // The change this key makes can turn the text around it into a tag, or back.
         app().colourOnChange = true;
         if (before != ' ') {

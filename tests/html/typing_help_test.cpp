@@ -145,6 +145,11 @@ TEST_F(TypingHelpTest, GreaterThanClosesOnlyTagsWhoseFlagIsTrue) {
         type(typed);
         EXPECT_EQ(pane().Text(), typed.toLatin1());
     }
+
+    // A closing tag typed by hand is coloured as a tag, and the text after it as text.
+    startOver();
+    type("x </" + closes + "> y");
+    EXPECT_EQ(colours().substr(2), std::string(closes.size() + 3, 'G') + "TT");
 }
 
 TEST_F(TypingHelpTest, TooltipShowsTheRecognisedTag) {
