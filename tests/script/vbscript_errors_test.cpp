@@ -64,9 +64,9 @@ const ErrorCase errorCases[] = {
     {"Class C\nPublic Default Function A\nEnd Function\nPublic Default Property Get B\nEnd Property\n"
      "End Class\n", 4, "Cannot have multiple default property/method in a Class"},
     {"Class C\nPrivate Default Function A\nEnd Function\nEnd Class\n", 2,
-     "'Default' specification must also specify 'Public'"},
+     "'Default' must also be 'Public'"},
     {"Class C\nPublic Default Property Let A(v)\nEnd Property\nEnd Class\n", 2,
-     "'Default' specification can only be on Property Get"},
+     "'Default' can only be used on Property Get"},
     {"Class C\nSub Class_Initialize(x)\nEnd Sub\nEnd Class\n", 2,
      "Class initialize or terminate do not have arguments"},
     {"Class C\nProperty Let A()\nEnd Property\nEnd Class\n", 2,
