@@ -1,44 +1,23 @@
 // The main window's commands on document windows: New and Open, the commands a document
 // window enables, the format buttons, rich-text cut and paste, and a saved document opening
 // again as it was.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
-#include "core/command_registry.h"
 #include "core/rich_text_pane.h"
 #include "document/document_window.h"
+#include "shell/frame_fixture.h"
 #include "support/rtf_describe.h"
-#include "shell/main_window.h"
-#include "support/recording_speaker.h"
-#include "support/scripted_dialogs.h"
 
 namespace {
-struct DocumentCommands : ::testing::Test {
-    AppState app;
-    ScriptedDialogs dialogs;
-    RecordingSpeaker speaker;
-    CommandRegistry commands;
-    std::unique_ptr<mdiform1> frame;
+struct DocumentCommands : FrameFixture {
     QTemporaryDir folder;
 
-    void SetUp() override {
-        app.dialogs = &dialogs;
-        app.speaker = &speaker;
-        app.commands = &commands;
-        frame = std::make_unique<mdiform1>(app);
-        frame->show();
-    }
-    void TearDown() override { frame.reset(); }
-
     document* current() { return qobject_cast<document*>(app.currentDocumentWindow.data()); }
-    void run(const char* name) { frame->command(name)->trigger(); }
-    void click(int button) { frame->toolbarButton(button)->trigger(); }
-    bool on(const char* name) const { return frame->isCommandEnabled(name); }
+    void click(int index) { frame->toolbarButton(index)->trigger(); }
     void select(int start, int length) {
         current()->pane().SetSelStart(start);
         current()->pane().SetSelLength(length);
@@ -55,8 +34,7 @@ TEST_F(DocumentCommands, NewDocumentIsNumberedAndEnablesTheDocumentColumn) {
     for (const char* name : {"Edit", "Save_As", "mnuPrint", "spel"}) EXPECT_TRUE(on(name)) << name;
     for (const char* name : {"Save", "mnHTML", "mnujava", "mnuscript", "Cut", "Undo"})
         EXPECT_FALSE(on(name)) << name;
-    for (int button : {17, 18, 19, 20, 21, 23, 24, 25, 12, 6})
-        EXPECT_TRUE(frame->isToolbarButtonEnabled(button)) << button;
+    for (int index : {17, 18, 19, 20, 21, 23, 24, 25, 12, 6}) EXPECT_TRUE(button(index)) << index;
 
     current()->pane().SetSelText("text");
     select(0, 2);
@@ -70,8 +48,7 @@ TEST_F(DocumentCommands, NewDocumentIsNumberedAndEnablesTheDocumentColumn) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app.activeWindowKind, KindNone);
     for (const char* name : {"Edit", "Save_As", "mnuPrint", "Save"}) EXPECT_FALSE(on(name)) << name;
-    for (int button : {3, 5, 8, 17, 23, 24})
-        EXPECT_FALSE(frame->isToolbarButtonEnabled(button)) << button;
+    for (int index : {3, 5, 8, 17, 23, 24}) EXPECT_FALSE(button(index)) << index;
 }
 
 TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {

@@ -2,6 +2,7 @@
 // A shown main window with its own command registry, scripted dialogs and a recording speaker.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <memory>
 
 #include "core/app_state.h"
@@ -25,4 +26,8 @@ struct FrameFixture : ::testing::Test {
         frame->show();
     }
     void TearDown() override { frame.reset(); }
+
+    void run(const char* name) { frame->command(name)->trigger(); }
+    bool on(const char* name) const { return frame->isCommandEnabled(name); }
+    bool button(int index) const { return frame->isToolbarButtonEnabled(index); }
 };

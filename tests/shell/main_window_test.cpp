@@ -53,9 +53,6 @@ struct FrameTest : FrameFixture {
         frame->showChild(window);
         return window;
     }
-    bool on(const char* name) const { return frame->isCommandEnabled(name); }
-    bool button(int index) const { return frame->isToolbarButtonEnabled(index); }
-    void run(const char* name) { frame->command(name)->trigger(); }
 };
 }  // namespace
 
