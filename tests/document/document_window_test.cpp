@@ -15,6 +15,7 @@
 #include "core/rich_text_pane.h"
 #include "document/document_window.h"
 #include "document/rtf/rtf_reader.h"
+#include "support/pane_probe.h"
 #include "support/recording_frame.h"
 #include "support/recording_speaker.h"
 #include "support/scripted_dialogs.h"
@@ -44,10 +45,7 @@ protected:
     QWidget* editor() { return pane().widget(); }
     int depth() { return window->undoRing().undoDepth(); }
 
-    void type(const QString& text) {
-        editor()->setFocus();
-        for (const QChar c : text) QTest::keyClicks(editor(), QString(c));
-    }
+    void type(const QString& text) { typeKeys(editor(), text); }
     void ctrl(Qt::Key key) {
         QTest::keyPress(editor(), Qt::Key_Control, Qt::ControlModifier);
         QTest::keyClick(editor(), key, Qt::ControlModifier);

@@ -10,6 +10,7 @@
 #include "core/app_state.h"
 #include "html/html_typing_help.h"
 #include "html/html_window.h"
+#include "support/pane_probe.h"
 #include "support/recording_frame.h"
 #include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
@@ -69,24 +70,12 @@ protected:
 
     // One letter per byte: T text, G tag, P param, C comment, O untouched, ? anything else.
     std::string colours() {
-        std::string letters;
-        const int caret = pane().SelStart();
-        for (int i = 0; i < pane().TextLength(); ++i) {
-            pane().SetSelStart(i);
-            pane().SetSelLength(1);
-            const Rgb c = pane().SelColor();
-            letters += c == Text ? 'T' : c == Tag ? 'G' : c == Param ? 'P'
-                     : c == Comment ? 'C' : c == Other ? 'O' : '?';
-        }
-        pane().SetSelStart(caret);
-        return letters;
+        return colourLetters(pane(), {{Text, 'T'}, {Tag, 'G'}, {Param, 'P'}, {Comment, 'C'},
+                                      {Other, 'O'}});
     }
 
     // Types the text with real key events into the pane.
-    void type(const QString& text) {
-        pane().widget()->setFocus();
-        for (const QChar c : text) QTest::keyClicks(pane().widget(), QString(c));
-    }
+    void type(const QString& text) { typeKeys(pane().widget(), text); }
 
     RecordingWebViews browsers;
     ScriptedDialogs dialogs;

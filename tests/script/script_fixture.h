@@ -9,6 +9,7 @@
 
 #include "core/app_state.h"
 #include "script/script_window.h"
+#include "support/pane_probe.h"
 #include "support/recording_frame.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_environment.h"
@@ -63,26 +64,13 @@ protected:
 
     // One letter per byte: T text, K keyword, B object, P param, C comment, O untouched.
     static std::string colours(EditorPane& pane) {
-        std::string letters;
-        const int caret = pane.SelStart();
-        for (int i = 0; i < pane.TextLength(); ++i) {
-            pane.SetSelStart(i);
-            pane.SetSelLength(1);
-            const Rgb c = pane.SelColor();
-            letters += c == Text ? 'T' : c == Keyword ? 'K' : c == Object ? 'B' : c == Param ? 'P'
-                     : c == Comment ? 'C' : c == Other ? 'O' : '?';
-        }
-        pane.SetSelStart(caret);
-        return letters;
+        return colourLetters(pane, {{Text, 'T'}, {Keyword, 'K'}, {Object, 'B'}, {Param, 'P'},
+                                    {Comment, 'C'}, {Other, 'O'}});
     }
 
     // Types the text with real key events into the window's pane.
     static void type(ScriptWindow& window, const QString& text) {
-        window.pane().widget()->setFocus();
-        for (const QChar c : text) {
-            if (c == QLatin1Char('\n')) QTest::keyClick(window.pane().widget(), Qt::Key_Return);
-            else QTest::keyClicks(window.pane().widget(), QString(c));
-        }
+        typeKeys(window.pane().widget(), text);
     }
 
     ScriptedDialogs dialogs;

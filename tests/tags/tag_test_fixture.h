@@ -12,6 +12,7 @@
 #include "core/editor_window.h"
 #include "core/frame.h"
 #include "html/html_window.h"
+#include "support/pane_probe.h"
 #include "support/recording_frame.h"
 #include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
@@ -63,17 +64,8 @@ protected:
     }
     // One letter per byte: T tag, x text, P quoted value, C comment, ? anything else.
     QString colours(int from, int to) {
-        const int start = pane().SelStart(), length = pane().SelLength();
-        QString letters;
-        for (int i = from; i < to; ++i) {
-            pane().SetSelStart(i);
-            pane().SetSelLength(1);
-            const Rgb c = pane().SelColor();
-            letters += c == Tag ? 'T' : c == Text ? 'x' : c == Param ? 'P' : c == Comment ? 'C' : '?';
-        }
-        pane().SetSelStart(start);
-        pane().SetSelLength(length);
-        return letters;
+        return QString::fromStdString(colourLetters(
+            pane(), {{Tag, 'T'}, {Text, 'x'}, {Param, 'P'}, {Comment, 'C'}}, from, to));
     }
     bool run(const char* command) { return commands.run(QString::fromLatin1(command)); }
 };

@@ -8,6 +8,7 @@
 
 #include "../html/html_fixture.h"
 #include "local_servers.h"
+#include "support/pane_probe.h"
 #include "web/open_url_dialog.h"
 #include "web/upload_dialog.h"
 
@@ -31,14 +32,7 @@ protected:
 
     // The colour of each byte of the window, one letter each as HtmlFixture::colours.
     static std::string coloursOf(HtmlWindow* page) {
-        std::string letters;
-        EditorPane& p = page->pane();
-        for (int i = 0; i < p.TextLength(); ++i) {
-            p.SetSelStart(i);
-            p.SetSelLength(1);
-            letters += p.SelColor() == Tag ? 'G' : p.SelColor() == Text ? 'T' : '?';
-        }
-        return letters;
+        return colourLetters(page->pane(), {{Tag, 'G'}, {Text, 'T'}});
     }
 
     openurl dialog{app};
