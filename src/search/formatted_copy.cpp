@@ -37,9 +37,7 @@ Look lookAt(EditorPane& pane, int pos) {
     pane.SetSelLength(1);
     return lookOfSelection(pane);
 }
-}  // namespace
 
-namespace {
 // Two document panes hand over the stretch whole, paragraph formats included: the same result as
 // the walk below, without selecting each character to read its look.
 bool copyBetweenDocumentPanes(EditorPane& source, int from, int to, EditorPane& target) {
