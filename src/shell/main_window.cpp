@@ -34,6 +34,7 @@
 #include "script/java_tools_commands.h"
 #include "script/script_check_commands.h"
 #include "side/side_commands.h"
+#include "side/tip_window.h"
 #include "search/search_commands.h"
 #include "tags/tag_commands.h"
 #include "web/web_commands.h"
@@ -160,10 +161,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     buildMenus();
     for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
     buildToolbar();
-    setCommandChecked(QStringLiteral("tipofday"),
-                      UserSettings::openForExecutable()
-                          ->value(QStringLiteral("Options/Show Tips at Startup"), 1)
-                          .toInt() != 0);
+    setCommandChecked(QStringLiteral("tipofday"), frmTip::showTipsAtStartup());
     // Files named on the command line open once the frame is on screen.
     if (!app_.commandLineFiles.isEmpty())
         QTimer::singleShot(0, this, [this] { openFiles(app_.commandLineFiles); });

@@ -11,9 +11,9 @@
 #include "platform/dialogs.h"
 #include "platform/help_window.h"
 #include "platform/speaker.h"
-#include "platform/user_settings.h"
 #include "shell/main_window.h"
 #include "shell/toolbar_table.h"
+#include "side/tip_window.h"
 #include "web/browser_window.h"
 
 namespace {
@@ -59,10 +59,7 @@ void mdiform1::audioMessage() {
 }
 
 void mdiform1::tipOfDay() {
-    const bool on = !isCommandChecked(QStringLiteral("tipofday"));
-    setCommandChecked(QStringLiteral("tipofday"), on);
-    UserSettings::openForExecutable()->setValue(QStringLiteral("Options/Show Tips at Startup"),
-                                                on ? QStringLiteral("1") : QStringLiteral("0"));
+    frmTip::setShowTipsAtStartup(app_, !isCommandChecked(QStringLiteral("tipofday")));
 }
 
 void mdiform1::performUndo() {

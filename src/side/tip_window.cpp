@@ -23,6 +23,12 @@ bool frmTip::showTipsAtStartup() {
     return UserSettings::openForExecutable()->value(SettingKey, QStringLiteral("1")).toInt() != 0;
 }
 
+void frmTip::setShowTipsAtStartup(AppState& app, bool on) {
+    UserSettings::openForExecutable()->setValue(SettingKey,
+                                                on ? QStringLiteral("1") : QStringLiteral("0"));
+    if (app.frame) app.frame->setCommandChecked(QStringLiteral("tipofday"), on);
+}
+
 frmTip::frmTip(AppState& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), app_(app) {
     setObjectName(QStringLiteral("frmTip"));
@@ -94,11 +100,7 @@ void frmTip::DoNextTip() {
 }
 
 void frmTip::chkLoadTipsAtStartup_Click() {
-    const bool on = showAtStartup_->isChecked();
-    UserSettings::openForExecutable()->setValue(SettingKey,
-                                                on ? QStringLiteral("1") : QStringLiteral("0"));
-    // Tools > Options > Show Tip of Day at startup shows the same setting.
-    if (app_.frame) app_.frame->setCommandChecked(QStringLiteral("tipofday"), on);
+    setShowTipsAtStartup(app_, showAtStartup_->isChecked());
 }
 
 frmTip* showTipOfTheDay(AppState& app, QWidget* parent) {

@@ -17,6 +17,8 @@ public:
     // Section "Options", key "Show Tips at Startup" of the executable's settings; true when
     // absent.
     static bool showTipsAtStartup();
+    // Writes the setting and checks Tools > Options > Show Tip of Day at startup to match.
+    static void setShowTipsAtStartup(AppState& app, bool on);
 
     explicit frmTip(AppState& app, QWidget* parent = nullptr);
 
