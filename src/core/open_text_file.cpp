@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "core/editor_window.h"
+#include "core/plain_text_file.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -15,8 +16,7 @@ QString unreadableTextReason(const QString& path) {
     if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    // Text never holds a NUL byte; pictures, archives and programs almost always do.
-    if (file.read(64 * 1024).contains('\0')) return QStringLiteral("it is not a text file.");
+    if (!looksLikeText(file.read(64 * 1024))) return QStringLiteral("it is not a text file.");
     return {};
 }
 }  // namespace

@@ -31,6 +31,8 @@ std::optional<PlainText> readPlainText(const QString& path, QString* error) {
     return plainTextFromBytes(bytes);
 }
 
+bool looksLikeText(QByteArrayView bytes) { return !bytes.contains('\0'); }
+
 PlainText plainTextFromBytes(const QByteArray& bytes) {
     if (isUtf8(bytes)) return {bytes, false};
     return {QString::fromLatin1(bytes).toUtf8(), true};

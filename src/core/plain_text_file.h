@@ -3,6 +3,7 @@
 // UTF-8; otherwise read as Latin-1 and written back as Latin-1, so that no byte the user did not
 // edit changes on save. Nothing is ever converted to another encoding behind the user's back.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,8 @@ struct PlainText {
 std::optional<PlainText> readPlainText(const QString& path, QString* error);
 // The same for bytes from elsewhere (a download).
 PlainText plainTextFromBytes(const QByteArray& bytes);
+// Text never holds a NUL byte; pictures, archives and programs almost always do.
+bool looksLikeText(QByteArrayView bytes);
 // Writes through a temporary file, so that a failed save leaves the old file as it was. A
 // Latin-1 file whose text holds a character Latin-1 cannot hold is not written: false, and the
 // reason names the character. The caller asks the user first (see firstOutsideLatin1).

@@ -187,7 +187,6 @@ void HtmlWindow::navigatePreview(const QString& address) {
     if (browser.Busy()) browser.Stop();
     browser.Navigate(address);
     d->loadingNotice->setVisible(browser.Busy() && browser.widget()->isVisible());
-    layoutPage();
 }
 
 bool HtmlWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -29,6 +29,8 @@ public:
 
     // Colouring (whole range, and after a paste).
     void refreshCode(int& start, int& length);
+    // Puts the text in the pane in the editor font and colours all of it.
+    void showText(const QByteArray& text);
     void recolourRange(int start, int length) override { refreshCode(start, length); }
     void pastecode();
     void Fchangefont();

@@ -43,7 +43,9 @@ bool HtmlWindow::loadDocument(const QString& path) {
     return true;
 }
 
-void HtmlWindow::showRecoveredText(const QByteArray& text) {
+void HtmlWindow::showRecoveredText(const QByteArray& text) { showText(text); }
+
+void HtmlWindow::showText(const QByteArray& text) {
     colouringBusy = true;
     pane().SetBaseFont(app().editorFontName.trimmed(), app().editorFontSize);
     pane().SetText(text);

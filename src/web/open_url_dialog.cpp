@@ -25,19 +25,13 @@ void openurl::OKButton_Click() {
         const QByteArray bytes = Inet1().OpenURL();
         setTransferring(false);
         if (!window) return;  // closed while the page was on its way
-        // Text never holds a NUL byte; pictures, archives and programs almost always do.
-        if (bytes.contains('\0'))
+        if (!looksLikeText(bytes))
             throw TransferError("What this address gives is not a text page.");
         EditorPane& pane = window->pane();
         const PlainText text = plainTextFromBytes(bytes);
-        window->colouringBusy = true;
-        pane.SetText(text.utf8);
-        window->colouringBusy = false;
         // A Latin-1 page is saved as Latin-1 again, byte for byte.
         pane.setWritesLatin1(text.latin1);
-        int start = 0;
-        int length = pane.TextLength();
-        window->refreshCode(start, length);
+        window->showText(text.utf8);
         pane.SetSelStart(0);
         window->documentOpened();
         hide();
