@@ -1,9 +1,6 @@
 #include "script/script_window.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -12,10 +9,6 @@
 #include "core/scintilla_pane.h"
 #include "script/java_completion.h"
 #include "script/script_scan.h"
-
-namespace {
-constexpr int PasteButton = 10;
-}  // namespace
 
 ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     : EditorWindow(app, kind, std::make_unique<ScintillaPane>(), parent),
@@ -121,14 +114,8 @@ void ScriptWindow::Change() {
 void ScriptWindow::SelChange() {
     if (busy) return;
     statusUpdate();
-    Frame* frame = app().frame;
-    if (!frame) return;
+    // Paste follows the clipboard through the main window, which watches it for every kind.
     enableSelectionCommands();
-    // The formats only: asking for the text itself would fetch it on every caret move.
-    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    const bool clipboardText = clipboard && clipboard->hasText();
-    frame->setCommandEnabled(QStringLiteral("Paste"), clipboardText);
-    frame->setToolbarButtonEnabled(PasteButton, clipboardText);
 }
 
 void ScriptWindow::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {

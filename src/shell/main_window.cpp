@@ -54,6 +54,8 @@ QRect pixelsOf(const int twips[4]) {
                  twips[3] / TwipsPerPixel);
 }
 
+bool clipboardHoldsText() { return !QApplication::clipboard()->text().isEmpty(); }
+
 EditorWindow* editorIn(QMdiSubWindow* sub) {
     return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
 }
@@ -131,7 +133,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     // Paste follows the clipboard as other programs change it, not only at activation.
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         if (EditorWindow* window = app_.activeWindow())
-            applyClipboardRules(*this, window->kind(), !QApplication::clipboard()->text().isEmpty());
+            applyClipboardRules(*this, window->kind(), clipboardHoldsText());
     });
 
     if (!app_.commands) {
@@ -315,7 +317,7 @@ void mdiform1::windowActivated(EditorWindow* window) {
     WindowCommandState state;
     state.modified = window->isModified();
     state.selection = window->pane().SelLength() > 0;
-    state.clipboardText = !QApplication::clipboard()->text().isEmpty();
+    state.clipboardText = clipboardHoldsText();
     state.canUndo = window->undoRing().canUndo();
     state.canRedo = window->undoRing().canRedo();
     applyActivationRules(*this, window->kind(), state);
