@@ -3,7 +3,10 @@
 #include <stdexcept>
 
 #include "core/editor_window.h"
+#include "core/frame.h"
 #include "platform/speaker.h"
+
+QWidget* AppState::frameWidget() const { return frame ? frame->frameWidget() : nullptr; }
 
 EditorWindow* AppState::activeWindow() const {
     return currentWindow(WindowKind(activeWindowKind));

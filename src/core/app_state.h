@@ -14,6 +14,7 @@ class Dialogs;
 class Speaker;
 class SpellingEngine;
 class Frame;
+class QWidget;
 class CommandRegistry;
 class RecoveryStore;
 
@@ -51,6 +52,8 @@ struct AppState {
     EditorWindow* currentWindow(WindowKind kind) const;
     // The reference an editor window of this kind registers itself in.
     QPointer<EditorWindow>& currentWindowOf(WindowKind kind);
+    // The main window as the parent of the program's dialogs; null without one.
+    QWidget* frameWidget() const;
 
     bool insertBusy = false;
     bool keyInsertBusy = false;

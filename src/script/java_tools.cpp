@@ -100,7 +100,7 @@ void runTool(AppState& app, const QString& command, ConsoleShow show) {
     if (EditorWindow* java = app.currentJavaWindow.data(); java && !java->isUntitled())
         sourceFolder = QFileInfo(java->caption()).absolutePath();
     const BatchRunner& runner = installedRunner();
-    QWidget* owner = app.frame ? app.frame->frameWidget() : nullptr;
+    QWidget* owner = app.frameWidget();
     (runner ? runner : BatchRunner(runInConsole))(batchFile(), show, sourceFolder, owner);
 }
 

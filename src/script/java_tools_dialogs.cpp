@@ -78,8 +78,6 @@ void ToolDialog::showEvent(QShowEvent* event) {
 }
 
 namespace {
-QWidget* frameWidget(AppState& app) { return app.frame ? app.frame->frameWidget() : nullptr; }
-
 // Shows the dialog of that name, made by `make` unless one is open already (then it is only
 // brought forward).
 ToolDialog* openDialog(const QString& name, const std::function<ToolDialog*()>& make) {
@@ -99,7 +97,7 @@ ToolDialog* openSetPathDialog(AppState& app) {
         auto* dialog = new ToolDialog(
             QStringLiteral("brvpath"), QStringLiteral("Set Path"),
             {{QStringLiteral("Text1"), QStringLiteral("&Folder of java and javac:")}},
-            [&app](ToolDialog& d) { JavaTools::writeJdkFolder(app, d.text(0)); }, frameWidget(app));
+            [&app](ToolDialog& d) { JavaTools::writeJdkFolder(app, d.text(0)); }, app.frameWidget());
         dialog->field(0)->setText(JavaTools::readJdkFolder());
         dialog->addFieldButton(QStringLiteral("Command1"), QStringLiteral("..."), [&app](ToolDialog& d) {
             FileDialogRequest request;
@@ -121,7 +119,7 @@ ToolDialog* openRunDialog(AppState& app) {
             [&app](ToolDialog& d) {
                 JavaTools::runTool(app, QStringLiteral("java ") + d.text(0), ConsoleShow::Maximised);
             },
-            frameWidget(app));
+            app.frameWidget());
         // The class name under the caret starts at once.
         dialog->setOnFirstShow([&app](ToolDialog& d) {
             EditorWindow* java = app.currentJavaWindow.data();
@@ -147,7 +145,7 @@ ToolDialog* openAppletDialog(AppState& app) {
                 if (!JavaTools::writeToolFile(app, JavaTools::appletPageFile(), page)) return;
                 JavaTools::runTool(app, QStringLiteral("Appletviewer temp.html"), ConsoleShow::Normal);
             },
-            frameWidget(app));
+            app.frameWidget());
     });
 }
 
@@ -157,6 +155,6 @@ ToolDialog* openCommandDialog(AppState& app) {
             QStringLiteral("cmd1"), QStringLiteral("Command"),
             {{QStringLiteral("Text1"), QStringLiteral("&Command line:")}},
             [&app](ToolDialog& d) { JavaTools::runTool(app, d.text(0), ConsoleShow::Normal); },
-            frameWidget(app));
+            app.frameWidget());
     });
 }

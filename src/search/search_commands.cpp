@@ -18,7 +18,7 @@ void registerSearchCommands(AppState& app) {
         if (kind < KindHtml || kind > KindDocument) return;
         QPointer<FindDialog>& dialog = (*findDialogs)[kind];
         if (!dialog)
-            dialog = new FindDialog(app, kind, app.frame ? app.frame->frameWidget() : nullptr);
+            dialog = new FindDialog(app, kind, app.frameWidget());
         dialog->showAndActivate();
     };
     app.commands->add(QStringLiteral("find"), showFindDialog);

@@ -73,7 +73,7 @@ const ColourDialogKind scriptcolorKind = {
 
 ColourSettingsDialog::ColourSettingsDialog(AppState& app, const ColourDialogKind& kind,
                                            QWidget* parent)
-    : QDialog(parent), app_(app), kind_(kind) {
+    : QDialog(parent), app_(app), frameDisabled_(app.frameWidget()), kind_(kind) {
     setObjectName(QString::fromLatin1(kind.name));
     setWindowTitle(QString::fromLatin1(kind.caption));
     makeSettingsDialog(*this);
@@ -129,11 +129,7 @@ ColourSettingsDialog::ColourSettingsDialog(AppState& app, const ColourDialogKind
     layout->addLayout(swatchGrid);
     layout->addWidget(frame, 1);
     layout->addLayout(buttons);
-
-    setFrameEnabled(false);
 }
-
-ColourSettingsDialog::~ColourSettingsDialog() { setFrameEnabled(true); }
 
 ColourSettingsDialog* ColourSettingsDialog::open(AppState& app, const ColourDialogKind& kind) {
     auto* dialog = new ColourSettingsDialog(app, kind);
@@ -141,12 +137,8 @@ ColourSettingsDialog* ColourSettingsDialog::open(AppState& app, const ColourDial
     return dialog;
 }
 
-void ColourSettingsDialog::setFrameEnabled(bool enabled) {
-    if (app_.frame && app_.frame->frameWidget()) app_.frame->frameWidget()->setEnabled(enabled);
-}
-
 void ColourSettingsDialog::done(int result) {
-    setFrameEnabled(true);
+    frameDisabled_.release();
     QDialog::done(result);
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "core/frame_disabled.h"
 #include "core/settings_record.h"
 
 struct AppState;
@@ -46,7 +47,6 @@ class ColourSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     ColourSettingsDialog(AppState& app, const ColourDialogKind& kind, QWidget* parent = nullptr);
-    ~ColourSettingsDialog() override;
 
     // Opens the dialog (modal, topmost, the main window disabled) and returns at once; the
     // dialog deletes itself when closed.
@@ -68,9 +68,9 @@ public:
 private:
     void showColour(int row, Rgb colour);
     void paintSampleBacks(Rgb colour, bool everySample);
-    void setFrameEnabled(bool enabled);
 
     AppState& app_;
+    FrameDisabled frameDisabled_;
     const ColourDialogKind& kind_;
     ColourSwatch* swatches_[RowCount] = {};
     QLineEdit* samples_[RowCount] = {};

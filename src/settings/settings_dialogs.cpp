@@ -18,7 +18,7 @@ void makeSettingsDialog(QDialog& dialog) {
 }
 
 void showSettingsDialog(QDialog& dialog, const AppState& app) {
-    QWidget* frame = app.frame ? app.frame->frameWidget() : nullptr;
+    QWidget* frame = app.frameWidget();
     if (frame && frame->windowHandle()) {
         dialog.adjustSize();
         dialog.move(frame->geometry().center() - dialog.rect().center());

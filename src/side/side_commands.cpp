@@ -16,14 +16,12 @@ QPointer<filebrv>& theListViews() {
     return window;
 }
 
-QWidget* frameWidget(AppState& app) { return app.frame ? app.frame->frameWidget() : nullptr; }
-
 void showListViews(AppState& app) {
     QPointer<filebrv>& window = theListViews();
     if (!window) {
-        window = new filebrv(app, frameWidget(app));
+        window = new filebrv(app, app.frameWidget());
         // Beside the frame, inside the screen.
-        if (QWidget* frame = frameWidget(app)) {
+        if (QWidget* frame = app.frameWidget()) {
             const QRect outer = frame->frameGeometry();
             const QRect screen = frame->screen()->availableGeometry();
             window->move(std::min(outer.right() + 8, screen.right() - window->width() - 8),
@@ -45,12 +43,12 @@ filebrv* listViewsWindow() { return theListViews(); }
 void registerSideCommands(AppState& app) {
     app.commands->add(QStringLiteral("list"), [&app] { toggleListViews(app); });
     app.commands->add(QStringLiteral("mnuHelpAbout"), [&app] {
-        auto* about = new frmAbout(app, frameWidget(app));
+        auto* about = new frmAbout(app, app.frameWidget());
         about->show();
     });
 }
 
 void showStartupWindows(AppState& app) {
     showListViews(app);
-    showTipOfTheDay(app, frameWidget(app));
+    showTipOfTheDay(app, app.frameWidget());
 }

@@ -219,7 +219,7 @@ void listwiz::OKButton_Click() {
 }
 
 listwiz* openListWizard(AppState& app) {
-    auto* wizard = new listwiz(app, app.frame ? app.frame->frameWidget() : nullptr);
+    auto* wizard = new listwiz(app, app.frameWidget());
     wizard->show();
     return wizard;
 }

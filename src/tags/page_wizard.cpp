@@ -122,7 +122,7 @@ void writePage(EditorWindow& window, const PageChoices& choices) {
 
 Form2::Form2(AppState& app)
     : QWidget(nullptr, Qt::Window), app_(app),
-      frame_(app.frame ? app.frame->frameWidget() : nullptr) {
+      frameDisabled_(app.frameWidget()) {
     makeWizardWindow(this, QStringLiteral("New web page"));
 
     List1 = new QListWidget(this);
@@ -209,20 +209,11 @@ Form2::Form2(AppState& app)
     layout->addLayout(top);
     layout->addLayout(bottom);
     layout->addLayout(buttons);
-
-    if (frame_) frame_->setEnabled(false);
 }
-
-// However the wizard goes away, the main window works again.
-Form2::~Form2() { releaseFrame(); }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    releaseFrame();
+    frameDisabled_.release();
     QWidget::closeEvent(event);
-}
-
-void Form2::releaseFrame() {
-    if (frame_) frame_->setEnabled(true);
 }
 
 void Form2::showSampleColours() {
@@ -281,7 +272,7 @@ void Form2::Command1_Click() {
     EditorWindow* window = app_.frame ? app_.frame->activeChild() : app_.currentHtmlWindow.data();
     if (window && window->kind() == KindHtml) {
         app_.currentHtmlWindow = window;
-        releaseFrame();
+        frameDisabled_.release();
         writePage(*window, choices());
     }
     close();

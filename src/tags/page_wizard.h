@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/colour.h"
+#include "core/frame_disabled.h"
 
 struct AppState;
 class EditorWindow;
@@ -40,7 +41,6 @@ class Form2 : public QWidget {
     Q_OBJECT
 public:
     explicit Form2(AppState& app);
-    ~Form2() override;
 
     QListWidget* List1;
     QLineEdit* Text1;
@@ -69,13 +69,12 @@ public:
 
 private:
     void closeEvent(QCloseEvent* event) override;
-    void releaseFrame();
     void browse(QLineEdit* target, const QString& title, const QString& filter,
                 const QString& defaultExt);
     void showSampleColours();
 
     AppState& app_;
-    QPointer<QWidget> frame_;  // disabled while the wizard is open
+    FrameDisabled frameDisabled_;
 };
 
 // Shows the wizard for the frame's new HTML window, the main window disabled meanwhile.

@@ -133,7 +133,7 @@ void Tab1::OKButton_Click() {
 
 Tab1* openTableWizard(AppState& app) {
     if (!app.currentHtmlWindow) return nullptr;
-    auto* wizard = new Tab1(app, app.frame ? app.frame->frameWidget() : nullptr);
+    auto* wizard = new Tab1(app, app.frameWidget());
     wizard->show();
     return wizard;
 }

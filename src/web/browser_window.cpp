@@ -111,7 +111,7 @@ void mnuViewWebBrowser(AppState& app) {
         window->Navigate(app.browserStartUrl);
         return;
     }
-    window = new frmBrowser(app, app.frame ? app.frame->frameWidget() : nullptr);
+    window = new frmBrowser(app, app.frameWidget());
 }
 
 frmBrowser* openBrowserWindow() { return theBrowserWindow(); }

@@ -10,7 +10,7 @@
 namespace {
 template <typename Dialog>
 void showOnce(AppState& app, QPointer<Dialog>& dialog) {
-    if (!dialog) dialog = new Dialog(app, app.frame ? app.frame->frameWidget() : nullptr);
+    if (!dialog) dialog = new Dialog(app, app.frameWidget());
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
