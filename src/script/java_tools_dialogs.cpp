@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 #include "core/app_state.h"
+#include "core/digit_field.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
 #include "platform/dialogs.h"
@@ -23,12 +23,11 @@ ToolDialog::ToolDialog(const QString& name, const QString& caption,
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
-    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
     for (const ToolField& field : fields) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(field.name);
         edit->setMinimumWidth(320);
-        if (field.digitsOnly) edit->setValidator(new QRegularExpressionValidator(digits, edit));
+        if (field.digitsOnly) acceptDigitsOnly(edit);
         auto* label = new QLabel(field.label, this);
         label->setBuddy(edit);
         form->addRow(label, edit);

@@ -2,15 +2,14 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 #include "core/app_state.h"
+#include "core/digit_field.h"
 #include "platform/dialogs.h"
 
 QLineEdit* makeDigitField(const QString& text, QWidget* parent) {
     auto* field = new QLineEdit(text, parent);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    acceptDigitsOnly(field);
     field->setMaximumWidth(80);
     return field;
 }

@@ -6,8 +6,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+#include "core/digit_field.h"
 
 ServerDialog::ServerDialog(AppState& app, const QString& caption, const QString& addressCaption,
                            const QString& closeVerb, QWidget* parent)
@@ -20,9 +21,7 @@ ServerDialog::ServerDialog(AppState& app, const QString& caption, const QString&
     url_->setMinimumWidth(280);
     port_ = new QLineEdit(this);
     port_->setObjectName(QStringLiteral("port"));
-    // Keys other than digits (and Backspace) never reach the field; neither does pasted text.
-    port_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), port_));
+    acceptDigitsOnly(port_);
     username_ = new QLineEdit(this);
     username_->setObjectName(QStringLiteral("username"));
     passw_ = new QLineEdit(this);
