@@ -20,6 +20,12 @@ ColourSwatch::ColourSwatch(AppState& app, Rgb colour, const QString& caption, QW
     setColour(colour);
 }
 
+void paintRole(QWidget* widget, QPalette::ColorRole role, Rgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(colour));
+    widget->setPalette(palette);
+}
+
 void ColourSwatch::setColour(Rgb colour) {
     colour_ = colour;
     QPalette palette = this->palette();

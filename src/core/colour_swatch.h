@@ -6,6 +6,10 @@
 
 struct AppState;
 
+// Shows a colour in one role of a widget's palette: how the samples beside the swatches show
+// what the swatches hold.
+void paintRole(QWidget* widget, QPalette::ColorRole role, Rgb colour);
+
 // A patch of colour (with an optional caption on it); a click, or Space once it has the keyboard
 // focus, asks for a new colour.
 class ColourSwatch : public QLabel {

@@ -142,18 +142,10 @@ void ColourSettingsDialog::done(int result) {
     QDialog::done(result);
 }
 
-namespace {
-void setSampleColour(QLineEdit* sample, QPalette::ColorRole role, Rgb colour) {
-    QPalette palette = sample->palette();
-    palette.setColor(role, toQColor(colour));
-    sample->setPalette(palette);
-}
-}  // namespace
-
 void ColourSettingsDialog::paintSampleBacks(Rgb colour, bool everySample) {
     for (int row = 0; row < RowCount; ++row)
         if (everySample || row == BackgroundRow)
-            setSampleColour(samples_[row], QPalette::Base, colour);
+            paintRole(samples_[row], QPalette::Base, colour);
 }
 
 // A sample box shows its setting as text colour; the background is the back of every box.
@@ -161,7 +153,7 @@ void ColourSettingsDialog::showColour(int row, Rgb colour) {
     if (row == BackgroundRow)
         paintSampleBacks(colour, true);
     else
-        setSampleColour(samples_[row], QPalette::Text, colour);
+        paintRole(samples_[row], QPalette::Text, colour);
 }
 
 void ColourSettingsDialog::OKButton_Click() {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/app_state.h"
+#include "core/colour_swatch.h"
 #include "core/command_registry.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
@@ -217,19 +218,14 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::showSampleColours() {
-    auto paint = [](QWidget* widget, QPalette::ColorRole role, Rgb colour) {
-        QPalette palette = widget->palette();
-        palette.setColor(role, toQColor(colour));
-        widget->setPalette(palette);
-    };
-    paint(bgcolort, QPalette::Window, bgcolor->colour());
+    paintRole(bgcolort, QPalette::Window, bgcolor->colour());
     const struct {
         QLabel* sample;
         ColourSwatch* swatch;
     } samples[] = {{textcolort, textcolor}, {linkcolort, linkcolor}, {vlinkcolort, vlinkcolor}};
     for (const auto& s : samples) {
-        paint(s.sample, QPalette::Window, bgcolor->colour());
-        paint(s.sample, QPalette::WindowText, s.swatch->colour());
+        paintRole(s.sample, QPalette::Window, bgcolor->colour());
+        paintRole(s.sample, QPalette::WindowText, s.swatch->colour());
     }
 }
 
