@@ -73,9 +73,8 @@ document::document(AppState& app, QWidget* parent)
 RichTextPane& document::code() const { return static_cast<RichTextPane&>(pane()); }
 
 QString document::serifFontName() {
-    const QStringList families = QFontDatabase::families();
     for (const char* name : {"Times New Roman", "Liberation Serif", "DejaVu Serif", "FreeSerif"})
-        if (families.contains(QLatin1String(name))) return QString::fromLatin1(name);
+        if (QFontDatabase::hasFamily(QLatin1String(name))) return QString::fromLatin1(name);
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 

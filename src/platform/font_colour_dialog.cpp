@@ -44,7 +44,7 @@ QString matchingStyle(const QString& family, bool bold, bool italic) {
 
 QIcon swatch(Rgb colour) {
     QPixmap pixmap(16, 12);
-    pixmap.fill(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    pixmap.fill(toQColor(colour));
     QPainter(&pixmap).drawRect(0, 0, 15, 11);
     return QIcon(pixmap);
 }
