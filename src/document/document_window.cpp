@@ -12,6 +12,7 @@
 #include "core/frame.h"
 #include "core/rich_text_pane.h"
 #include "core/save_dialog.h"
+#include "core/twips.h"
 #include "document/rtf/rtf_codec.h"
 #include "document/rtf/rtf_reader.h"
 #include "platform/dialogs.h"
@@ -21,11 +22,10 @@ const QString SaveTitle = QStringLiteral("Save Document file as ");
 const QString SaveFilter = QStringLiteral("Rich Text files(*.rtf)|*.rtf|All files(*.*)|*.*");
 const QString DefaultExtension = QStringLiteral("*.rtf");
 
-constexpr int TwipsPerPixel = 15;
 // Below the pane the window keeps a strip of 500 twips.
 constexpr int BottomStrip = 500 / TwipsPerPixel;
 // The document pane's text stands 200 twips from its edges.
-constexpr double TextMargin = 200.0 / TwipsPerPixel;
+constexpr double TextMargin = pixelsOfTwips(200);
 constexpr int DefaultPointSize = 12;
 
 constexpr int SaveButton = 3;

@@ -20,6 +20,7 @@
 #include <stdexcept>
 
 #include "core/editor_window.h"
+#include "core/twips.h"
 #include "platform/help_window.h"
 #include "platform/paths.h"
 #include "platform/qt_speaker.h"
@@ -40,7 +41,6 @@
 #include "web/web_commands.h"
 
 namespace {
-constexpr int TwipsPerPixel = 15;
 
 struct PlacementKey {
     const char* key;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/twips.h"
 #include "document/rtf/code_pages.h"
 #include "document/rtf/rtf_tokenizer.h"
 #include "document/rtf/run_format.h"
@@ -14,7 +15,6 @@ namespace rtf {
 namespace {
 // Deeper groups than this share their parent's state; the braces are still counted.
 constexpr int MaxGroupDepth = 512;
-constexpr double TwipsPerPixel = 15.0;
 constexpr int DefaultHalfPoints = RunFormat().halfPoints;
 
 enum class Destination { Body, FontTable, ColourTable, Skip };
@@ -187,7 +187,6 @@ const WordRow* findWord(std::string_view name) {
                                      });
     return it != end && std::string_view(it->name) == name ? &*it : nullptr;
 }
-
 
 struct ParaState {
     int alignment = 0;  // 0 left, 1 centre, 2 right, 3 justified
@@ -498,11 +497,11 @@ void Parser::applyParagraphFormat() {
     static constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter,
                                                    Qt::AlignRight, Qt::AlignJustify};
     if (p.alignment != 0) format.setAlignment(alignments[p.alignment]);
-    if (p.leftIndent) format.setLeftMargin(p.leftIndent / TwipsPerPixel);
-    if (p.rightIndent) format.setRightMargin(p.rightIndent / TwipsPerPixel);
-    if (p.firstIndent) format.setTextIndent(p.firstIndent / TwipsPerPixel);
-    if (p.spaceBefore) format.setTopMargin(p.spaceBefore / TwipsPerPixel);
-    if (p.spaceAfter) format.setBottomMargin(p.spaceAfter / TwipsPerPixel);
+    if (p.leftIndent) format.setLeftMargin(pixelsOfTwips(p.leftIndent));
+    if (p.rightIndent) format.setRightMargin(pixelsOfTwips(p.rightIndent));
+    if (p.firstIndent) format.setTextIndent(pixelsOfTwips(p.firstIndent));
+    if (p.spaceBefore) format.setTopMargin(pixelsOfTwips(p.spaceBefore));
+    if (p.spaceAfter) format.setBottomMargin(pixelsOfTwips(p.spaceAfter));
     cursor_.setBlockFormat(format);
 }
 

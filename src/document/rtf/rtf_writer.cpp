@@ -7,15 +7,14 @@
 #include <optional>
 #include <vector>
 
+#include "core/twips.h"
 #include "document/rtf/code_pages.h"
 #include "document/rtf/run_format.h"
 
 namespace rtf {
 namespace {
-constexpr int TwipsPerPixel = 15;
 // Lines are broken before they reach this length, well under the 255 readers may insist on.
 constexpr int LineBreakColumn = 200;
-
 
 class Output {
 public:
