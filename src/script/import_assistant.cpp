@@ -1,44 +1,17 @@
 // Import package (ip): an import statement at the top of a Java text for the class under the
-// caret, and the word under the caret that the Java tools ask for too.
+// caret.
 #include <QStringList>
 
 #include "core/keyword_tables.h"
 #include "platform/dialogs.h"
+#include "script/java_tools.h"
 #include "script/script_window.h"
 
 #include "script/import_assistant.h"
 
-namespace {
-
-bool endsWord(char c) {
-    return c == ' ' || c == '(' || c == '{' || c == '}' || c == ')' || c == ',' || c == '.' ||
-           c == '\r' || c == '\n' || c == '\t';
-}
-}  // namespace
-
-QString ScriptWindow::wordUnderCaret() {
-    EditorPane& p = pane();
-    const int caret = p.SelStart();
-    const int line = p.GetLineFromChar(caret);
-    const int start = p.lineIndex(line);
-    const int next = p.lineIndex(line + 1);
-    const int end = next < 0 ? p.TextLength() : next;
-    const QByteArray text = p.SnapshotRange(start, end).text;
-    int from = caret - start;
-    int to = from;
-    while (from > 0 && !endsWord(text[from - 1])) --from;
-    while (to < text.size() && !endsWord(text[to])) ++to;
-    // The word stays selected in the scratch pane, where the tools find it.
-    EditorPane& scratch = code1();
-    scratch.SetText(text);
-    scratch.SetSelStart(from);
-    scratch.SetSelLength(to - from);
-    return scratch.SelText();
-}
-
 void ScriptWindow::importPackage() {
     if (!row_.memberLists) return;
-    const QString word = wordUnderCaret();
+    const QString word = JavaTools::wordAtCaret(pane());
     if (word.size() < 2) return;
     KeywordTables& tables = app().tables;
     if (!tables.IsJavaClass(word)) return;
@@ -53,7 +26,7 @@ void ScriptWindow::importPackage() {
         if (!answer) return;
         bool ok = false;
         const int chosen = answer->trimmed().toInt(&ok);
-        if (!ok || chosen < 1 || chosen > std::min<int>(int(packages.size()), MostPackagesOffered))
+        if (!ok || chosen < 1 || chosen > std::min<int>(int(packages.size()), javaPackagesPerClass))
             return;
         package = packages[chosen - 1];
     }
@@ -80,7 +53,7 @@ void ScriptWindow::importPackage() {
 
 QString packageChoicePrompt(const QStringList& packages) {
     QStringList lines;
-    for (int i = 0; i < packages.size() && i < MostPackagesOffered; ++i)
+    for (int i = 0; i < packages.size() && i < javaPackagesPerClass; ++i)
         lines << QStringLiteral("%1. %2").arg(i + 1).arg(packages[i]);
     return lines.join(QLatin1Char('\n')) + QStringLiteral("\n\nEnter Package Number to import");
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int MostPackagesOffered = 4;
+#include "core/java_class_packages.h"
 
-// One numbered line per package (at most MostPackagesOffered), then the request for a number.
+// One numbered line per package (at most javaPackagesPerClass), then the request for a number.
 QString packageChoicePrompt(const QStringList& packages);

@@ -89,7 +89,7 @@ QString wordAtCaret(const EditorPane& pane) {
     int end = caret;
     const int length = pane.TextLength();
     while (end < length && !delimiters.contains(pane.CharAt(end))) ++end;
-    return QString::fromUtf8(pane.Text().mid(start, end - start));
+    return QString::fromUtf8(pane.SnapshotRange(start, end).text);
 }
 
 void setBatchRunner(BatchRunner runner) { installedRunner() = std::move(runner); }

@@ -49,8 +49,6 @@ public:
     // Java: member lists ("." after a class or a variable of one) and the import assistant.
     JavaCompletion* completion() const;
     void importPackage();  // ip
-    // The word around the caret, bounded by " ({})," "." and line breaks.
-    QString wordUnderCaret();
 
     // True while a pass or a file operation edits the pane: changes are not coloured and keys
     // other than the handled shortcuts are swallowed.
