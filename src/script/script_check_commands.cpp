@@ -10,13 +10,12 @@ namespace {
 struct CheckedKind {
     WindowKind kind;
     ScriptLanguage language;
-    QPointer<EditorWindow> AppState::*window;
     const char* errorTitle;
 };
 
 const CheckedKind checkedKinds[] = {
-    {KindVbscript, ScriptLanguage::VBScript, &AppState::currentVbscriptWindow, "VBScript Syntax Error"},
-    {KindJscript, ScriptLanguage::JScript, &AppState::currentJscriptWindow, "JScript Syntax Error"},
+    {KindVbscript, ScriptLanguage::VBScript, "VBScript Syntax Error"},
+    {KindJscript, ScriptLanguage::JScript, "JScript Syntax Error"},
 };
 }  // namespace
 
@@ -36,7 +35,7 @@ void selectLine(EditorPane& pane, int line) {
 void runsc(AppState& app, ScriptChecker& checker, CheckReport report) {
     for (const CheckedKind& checked : checkedKinds) {
         if (app.activeWindowKind != checked.kind) continue;
-        EditorWindow* window = (app.*checked.window).data();
+        EditorWindow* window = app.activeWindow();
         if (!window) return;
         const auto error = checker.check(checked.language, window->pane().Text());
         if (error) {
