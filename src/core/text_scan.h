@@ -2,7 +2,9 @@
 // Byte scans over a pane's text: the delimiters the program looks for are ASCII, so a scan
 // over UTF-8 bytes never stops inside a character.
 #include <QByteArray>
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 class ByteSet {
 public:
@@ -29,4 +31,18 @@ inline int afterLastIn(const char* data, int length, const ByteSet& set, bool ne
     for (int i = length; i > 0; --i)
         if (set.contains(data[i - 1]) != negate) return i;
     return 0;
+}
+
+// Index of the first `wanted` byte of text[from, to), the range cut to the text; -1 when there
+// is none.
+inline int indexOfByte(const QByteArray& text, char wanted, int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, int(text.size()));
+    if (from >= to) return -1;
+    const void* hit = std::memchr(text.constData() + from, wanted, size_t(to - from));
+    return hit ? int(static_cast<const char*>(hit) - text.constData()) : -1;
+}
+
+inline int indexOfByte(const QByteArray& text, char wanted, int from) {
+    return indexOfByte(text, wanted, from, int(text.size()));
 }

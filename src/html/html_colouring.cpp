@@ -1,10 +1,10 @@
 #include "html/html_colouring.h"
 
 #include <QCoreApplication>
-#include <cstring>
 #include <vector>
 
 #include "core/coloured_insertion.h"
+#include "core/text_scan.h"
 #include "html/html_typing_help.h"
 #include "html/html_window.h"
 
@@ -14,13 +14,6 @@ const QByteArray TagEndSet = QByteArrayLiteral("><");
 const QByteArray NameEndWithQuoteSet = QByteArrayLiteral(" ><\r\n\"");
 const QByteArray TextEndSet = QByteArrayLiteral("<");
 constexpr int LongestLookedUpName = 15;
-
-int indexOf(const QByteArray& text, char wanted, int from) {
-    if (from < 0) from = 0;
-    if (from >= text.size()) return -1;
-    const void* hit = std::memchr(text.constData() + from, wanted, size_t(text.size() - from));
-    return hit ? int(static_cast<const char*>(hit) - text.constData()) : -1;
-}
 
 bool isNameEnd(char c) { return c == ' ' || c == '>' || c == '<' || c == '\r' || c == '\n'; }
 
@@ -34,8 +27,8 @@ int nameEnd(const QByteArray& text, int from) {
 
 // Where a forward UpTo to the tag-end set stops: the next ">" or "<", or the end of the text.
 int tagEnd(const QByteArray& text, int from) {
-    const int close = indexOf(text, '>', from);
-    const int open = indexOf(text, '<', from);
+    const int close = indexOfByte(text, '>', from);
+    const int open = indexOfByte(text, '<', from);
     if (close < 0 && open < 0) return text.size();
     if (close < 0) return open;
     if (open < 0) return close;
@@ -126,7 +119,7 @@ void HtmlColouring::refreshCode(int& start, int& length) {
     const QByteArray text = pane.Text();
     ColourStretch runs(*this, app.htmlTextColor);
     for (;;) {
-        const int p = indexOf(text, '<', start);
+        const int p = indexOfByte(text, '<', start);
         if (p < start || p > end) break;
 
         Rgb tagColour = app.htmlCommentColor;
@@ -144,7 +137,7 @@ void HtmlColouring::refreshCode(int& start, int& length) {
             }
             tagColour = app.htmlTagColor;
         }
-        const int t = indexOf(text, '>', p + 1);
+        const int t = indexOfByte(text, '>', p + 1);
         if (t < start) {
             runs.text(start, p + 1);
             break;
@@ -256,11 +249,11 @@ void HtmlColouring::recolourWithoutLookup() {
     ColourStretch runs(*this, app.htmlTextColor);
     int pos = 0;
     while (pos < text.size()) {
-        int p = indexOf(text, '<', pos);
+        int p = indexOfByte(text, '<', pos);
         if (p < 0) p = text.size();
         runs.text(pos, p);
         if (p == text.size()) break;
-        int t = indexOf(text, '>', p + 1);
+        int t = indexOfByte(text, '>', p + 1);
         if (t < 0) t = text.size() - 1;
         const bool comment = p + 1 < text.size() && text[p + 1] == '!';
         runs.tag(p, t + 1, comment ? app.htmlCommentColor : app.htmlTagColor);

@@ -1,7 +1,5 @@
 #include "script/script_scan.h"
 
-#include <cstring>
-
 #include "core/keyword_tables.h"
 #include "core/text_scan.h"
 #include "script/script_kind.h"
@@ -16,17 +14,8 @@ const ByteSet& delimiters() {
 constexpr int LongestTableWord = 40;
 
 int lineEnd(const QByteArray& text, int from) {
-    const char* data = text.constData();
-    const int n = int(text.size());
-    for (int i = from; i < n; ++i)
-        if (data[i] == '\r' || data[i] == '\n') return i;
-    return n;
-}
-
-int indexOf(const QByteArray& text, char wanted, int from, int to) {
-    if (from >= to) return -1;
-    const void* hit = std::memchr(text.constData() + from, wanted, size_t(to - from));
-    return hit ? int(static_cast<const char*>(hit) - text.constData()) : -1;
+    static const ByteSet lineBreaks(QByteArrayLiteral("\r\n"));
+    return from + firstIn(text.constData() + from, int(text.size()) - from, lineBreaks, false);
 }
 }  // namespace
 
@@ -127,7 +116,7 @@ int scanWords(const ScanRequest& r, int from, int to) {
             p = end;
         } else if (r.stringsInLine && data[p] == '"') {
             const int end = lineEnd(text, p);
-            const int close = indexOf(text, '"', p + 1, end);
+            const int close = indexOfByte(text, '"', p + 1, end);
             const int stop = close < 0 ? end : close + 1;
             r.runs.add(p, stop, r.colours.param);
             p = stop;
@@ -142,9 +131,9 @@ int scanWords(const ScanRequest& r, int from, int to) {
 void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs) {
     to = std::min(to, int(text.size()));
     for (;;) {
-        const int a = indexOf(text, '"', from, to);
+        const int a = indexOfByte(text, '"', from, to);
         if (a < 0) return;
-        const int b = indexOf(text, '"', a + 1, to);
+        const int b = indexOfByte(text, '"', a + 1, to);
         if (b < 0) return;
         runs.add(a, b + 1, colour);
         from = b + 1;
