@@ -309,8 +309,7 @@ private:
         case TokenKind::RParen:
             return true;
         case TokenKind::Keyword:
-            return t.is(Keyword::True) || t.is(Keyword::False) || t.is(Keyword::Nothing) ||
-                   t.is(Keyword::Null) || t.is(Keyword::Empty) || t.is(Keyword::Me);
+            return t.isValueKeyword() || t.is(Keyword::Me);
         default:
             return false;
         }

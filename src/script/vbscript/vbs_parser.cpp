@@ -393,9 +393,7 @@ private:
             while (peek().is(Operator::Minus) || peek().is(Operator::Plus)) advance();
             const Token& t = peek();
             const bool literal = t.kind == TokenKind::Number || t.kind == TokenKind::String ||
-                                 t.kind == TokenKind::Date || t.is(Keyword::True) ||
-                                 t.is(Keyword::False) || t.is(Keyword::Nothing) ||
-                                 t.is(Keyword::Null) || t.is(Keyword::Empty);
+                                 t.kind == TokenKind::Date || t.isValueKeyword();
             if (!literal) fail(Message::ExpectedLiteralConstant);
             advance();
             if (!acceptKind(TokenKind::Comma)) return;
@@ -696,9 +694,8 @@ private:
         case TokenKind::Operator:
             return t.is(Operator::Minus) || t.is(Operator::Plus);
         case TokenKind::Keyword:
-            return t.is(Keyword::Not) || t.is(Keyword::New) || t.is(Keyword::True) ||
-                   t.is(Keyword::False) || t.is(Keyword::Nothing) || t.is(Keyword::Null) ||
-                   t.is(Keyword::Empty) || t.is(Keyword::Me);
+            return t.is(Keyword::Not) || t.is(Keyword::New) || t.isValueKeyword() ||
+                   t.is(Keyword::Me);
         default:
             return false;
         }

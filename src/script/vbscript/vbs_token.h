@@ -46,6 +46,11 @@ struct Token {
 
     bool is(Keyword k) const { return kind == TokenKind::Keyword && code == std::uint8_t(k); }
     bool is(Operator o) const { return kind == TokenKind::Operator && code == std::uint8_t(o); }
+    // True, False, Nothing, Null and Empty: the keywords that stand for a value.
+    bool isValueKeyword() const {
+        return is(Keyword::True) || is(Keyword::False) || is(Keyword::Nothing) ||
+               is(Keyword::Null) || is(Keyword::Empty);
+    }
 };
 
 }  // namespace vbs
