@@ -20,6 +20,7 @@ bool handleEditShortcut(EditorWindow& window, int& keyCode, Qt::KeyboardModifier
     return true;
 }
 
-void popupEditMenuAt(EditorWindow& window, const QPoint& windowPos) {
-    if (Frame* frame = window.app().frame) frame->popupEditMenu(window.mapToGlobal(windowPos));
+void popupEditMenuAt(EditorWindow& window, const QPoint& panePos) {
+    if (Frame* frame = window.app().frame)
+        frame->popupEditMenu(window.pane().widget()->mapToGlobal(panePos));
 }

@@ -10,5 +10,5 @@ class EditorWindow;
 // Runs the window's paste, undo or redo for those keys and cancels the key (keyCode 0); true
 // when the key was one of them.
 bool handleEditShortcut(EditorWindow& window, int& keyCode, Qt::KeyboardModifiers shift);
-// Pops up the main window's Edit menu at a point of the window.
-void popupEditMenuAt(EditorWindow& window, const QPoint& windowPos);
+// Pops up the main window's Edit menu at a point of the window's pane.
+void popupEditMenuAt(EditorWindow& window, const QPoint& panePos);

@@ -8,16 +8,23 @@
 #include "core/plain_text_file.h"
 #include "platform/dialogs.h"
 
-namespace {
-// Why a file cannot be opened as text, or an empty string when it can.
-QString unreadableTextReason(const QString& path) {
+QString unreadableFileReason(const QString& path, QByteArray* head) {
     const QFileInfo info(path);
     if (!info.exists()) return QStringLiteral("the file does not exist.");
     if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    if (!looksLikeText(file.read(64 * 1024))) return QStringLiteral("it is not a text file.");
+    *head = file.read(64 * 1024);
     return {};
+}
+
+namespace {
+// Why a file cannot be opened as text, or an empty string when it can.
+QString unreadableTextReason(const QString& path) {
+    QByteArray head;
+    const QString reason = unreadableFileReason(path, &head);
+    if (reason.isEmpty() && !looksLikeText(head)) return QStringLiteral("it is not a text file.");
+    return reason;
 }
 }  // namespace
 

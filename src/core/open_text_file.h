@@ -1,8 +1,13 @@
 #pragma once
 // Opening a file into an editor window's code pane, as the HTML and script windows do it.
+#include <QByteArray>
 #include <QString>
 
 class EditorWindow;
+
+// Why a file cannot be read at all (missing, a folder, not permitted), or an empty string when
+// it can; then *head holds its first 64 KB, for the caller to judge what kind of file it is.
+QString unreadableFileReason(const QString& path, QByteArray* head);
 
 // Loads the file into the window's pane in the editor font. A file that cannot be opened as
 // text is reported to the user by name and reason, and the pane is left as it was. `busy` is

@@ -1,15 +1,16 @@
 #include "document/document_window.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "core/command_registry.h"
+#include "core/edit_keys.h"
 #include "core/frame.h"
+#include "core/open_text_file.h"
+#include "core/plain_text_file.h"
 #include "core/rich_text_pane.h"
 #include "core/save_dialog.h"
 #include "core/twips.h"
@@ -37,16 +38,10 @@ RtfCodec& rtfCodec() {
 
 // Why a file cannot be opened as a document, or an empty string when it can.
 QString unreadableReason(const QString& path, QByteArray* head) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("the file does not exist.");
-    if (info.isDir()) return QStringLiteral("it is a folder, not a file.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
-    *head = file.read(64 * 1024);
-    // RTF and text never hold a NUL byte; pictures, archives and programs almost always do.
-    if (!rtf::looksLikeRtf(*head) && head->contains('\0'))
+    const QString reason = unreadableFileReason(path, head);
+    if (reason.isEmpty() && !rtf::looksLikeRtf(*head) && !looksLikeText(*head))
         return QStringLiteral("it is neither a rich text nor a text file.");
-    return {};
+    return reason;
 }
 }  // namespace
 
@@ -200,14 +195,10 @@ void document::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
 }
 
 void document::KeyUp(int& keyCode, Qt::KeyboardModifiers) {
-    if (keyCode == Qt::Key_Menu) popupEditMenuAt(pane().caretRect().bottomLeft());
+    if (keyCode == Qt::Key_Menu) popupEditMenuAt(*this, pane().caretRect().bottomLeft());
     if (keyCode == Qt::Key_Control) ctrlHeld = false;
 }
 
 void document::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-    if (button == Qt::RightButton) popupEditMenuAt(QPoint(x, y));
-}
-
-void document::popupEditMenuAt(const QPoint& panePos) {
-    if (app().frame) app().frame->popupEditMenu(pane().widget()->mapToGlobal(panePos));
+    if (button == Qt::RightButton) popupEditMenuAt(*this, QPoint(x, y));
 }

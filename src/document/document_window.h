@@ -50,7 +50,6 @@ protected:
 private:
     bool writeDocument(const QString& path);
     void reportProblem(const QString& text);
-    void popupEditMenuAt(const QPoint& panePos);
 
     bool loading_ = false;
 };

@@ -190,16 +190,12 @@ void TagTypingHelp::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
 
 void TagTypingHelp::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
     Q_UNUSED(shift)
-    if (keyCode == Qt::Key_Menu) popupEditMenuAt(caretInWindow().bottomLeft());
+    if (keyCode == Qt::Key_Menu)
+        popupEditMenuAt(window_, window_.pane().caretRect().bottomLeft());
 }
 
 void TagTypingHelp::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                               int y) {
     Q_UNUSED(shift)
-    if (button == Qt::RightButton)
-        popupEditMenuAt(window_.pane().widget()->mapTo(&window_, QPoint(x, y)));
-}
-
-void TagTypingHelp::popupEditMenuAt(const QPoint& windowPos) {
-    ::popupEditMenuAt(window_, windowPos);
+    if (button == Qt::RightButton) popupEditMenuAt(window_, QPoint(x, y));
 }

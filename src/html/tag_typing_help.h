@@ -45,7 +45,6 @@ private:
     QRect caretInWindow() const;
     // The name of the opening tag the caret stands in, or "" when it is not in one.
     QString openingTagBeforeCaret() const;
-    void popupEditMenuAt(const QPoint& windowPos);
 
     EditorWindow& window_;
     AutotagList* autotag_;

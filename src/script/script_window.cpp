@@ -126,19 +126,13 @@ void ScriptWindow::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
 
 void ScriptWindow::KeyUp(int& keyCode, Qt::KeyboardModifiers shift) {
     Q_UNUSED(shift)
-    if (keyCode == Qt::Key_Menu) popupEditMenuAt(*this, caretInWindow().bottomLeft());
+    if (keyCode == Qt::Key_Menu) popupEditMenuAt(*this, pane().caretRect().bottomLeft());
 }
 
 void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
     Q_UNUSED(shift)
     if (completion_) completion_->hideList();  // the caret is going elsewhere
-    if (button == Qt::RightButton)
-        popupEditMenuAt(*this, pane().widget()->mapTo(this, QPoint(x, y)));
-}
-
-QRect ScriptWindow::caretInWindow() const {
-    const QRect caret = pane().caretRect();
-    return QRect(pane().widget()->mapTo(this, caret.topLeft()), caret.size());
+    if (button == Qt::RightButton) popupEditMenuAt(*this, QPoint(x, y));
 }
 
 // Writes opening + closing in the text colour and puts the caret just after the opening.

@@ -79,7 +79,6 @@ private:
     bool loadDocument(const QString& path);
     void markModified();
     void writeTemplate(const QString& opening, const QString& closing);
-    QRect caretInWindow() const;
 
     const ScriptKindRow& row_;
     std::unique_ptr<EditorPane> code1_;
