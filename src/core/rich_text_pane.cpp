@@ -578,7 +578,10 @@ void RichTextPane::SetSelRTF(const QByteArray& rtf) {
 void RichTextPane::SetSelFragment(const QTextDocumentFragment& piece) {
     replaceWithFragment(SelStart(), SelStart() + SelLength(), piece);
 }
-QByteArray RichTextPane::TextRTF() const { return rtfOf(0, TextLength()); }
+// The whole text is written as it stands, as Save writes it: no copy of the document first.
+QByteArray RichTextPane::TextRTF() const {
+    return codec_ ? codec_->write(*document()) : TextString().toUtf8();
+}
 void RichTextPane::SetTextRTF(const QByteArray& rtf) {
     replaceWithRtf(0, TextLength(), rtf);
     placeSelection(0, 0);
