@@ -3,6 +3,7 @@
 // script_scan.cpp; these passes decide where it runs and hand its runs to the panes.
 #include <QApplication>
 #include <QClipboard>
+#include <utility>
 
 #include "script/script_scan.h"
 #include "script/script_window.h"
@@ -124,11 +125,14 @@ void ScriptWindow::colourLine() {
     RunList runs;
     std::vector<SpellingFix> fixes;
     ScanRequest request{text, c, row_.commentMarker, words(), runs, true};
+    SpellingFix kept{-1, {}};
     if (row_.correctsCase) {
         request.fixes = &fixes;
         request.keepWordAt = caret - start;
+        request.keptFix = &kept;
     }
     scanWords(request, 0, int(text.size()));
+    leftWord_ = {kept.pos < 0 ? -1 : start + kept.pos, kept.spelling};
     if (!runs.runs().empty()) scratch.colourRuns(runs.runs());
 
     // The visible pane is touched only when the colours around the caret differ from the
@@ -152,6 +156,32 @@ void ScriptWindow::colourLine() {
     busy = false;
     if (p.widget()->isVisible()) p.SetFocus();
     statusUpdate();
+}
+
+void ScriptWindow::correctLeftWord(bool atEnd) {
+    if (leftWord_.pos < 0 || busy) return;
+    EditorPane& p = pane();
+    const int from = leftWord_.pos;
+    const int to = from + int(leftWord_.spelling.size());
+    const int selStart = p.SelStart();
+    const int selLength = p.SelLength();
+    const bool onWord = selLength == 0 && selStart >= from && selStart <= to;
+    if (onWord && !(atEnd && selStart == to)) return;
+    const SpellingFix fix = std::exchange(leftWord_, {-1, {}});
+    // The text may have changed under the word since it was typed: only the same word is fixed.
+    const int length = p.TextLength();
+    const QByteArray around = bytesOf(p, std::max(0, from - 1), std::min(length, to + 1));
+    const int offset = from > 0 ? 1 : 0;
+    if (!isWholeWord(around, offset, offset + int(fix.spelling.size())) ||
+        around.mid(offset, fix.spelling.size()).compare(fix.spelling, Qt::CaseInsensitive) != 0)
+        return;
+    busy = true;
+    p.SetSelStart(from);
+    p.SetSelLength(to - from);
+    p.SetSelText(QString::fromUtf8(fix.spelling));
+    p.SetSelStart(selStart);
+    p.SetSelLength(selLength);
+    busy = false;
 }
 
 void ScriptWindow::recolourAll() {

@@ -84,6 +84,12 @@ void RunList::shift(int offset) {
     }
 }
 
+namespace {
+bool isRem(const char* word, int length) {
+    return length == 3 && (word[0] | 0x20) == 'r' && (word[1] | 0x20) == 'e' && (word[2] | 0x20) == 'm';
+}
+}  // namespace
+
 int scanWords(const ScanRequest& r, int from, int to) {
     const QByteArray& text = r.text;
     const char* data = text.constData();
@@ -92,6 +98,10 @@ int scanWords(const ScanRequest& r, int from, int to) {
     const bool slashes = r.commentMarker[0] == '/';
     const char marker = r.commentMarker[0];
     to = std::min(to, n);
+    // Letter case is corrected in code only: never between the quotes of a string (strings
+    // end with their line) nor in a Rem comment. The colouring does not depend on these.
+    bool quoted = false;
+    bool remark = false;
     int p = from;
     while (p < to) {
         int q = p;
@@ -102,10 +112,13 @@ int scanWords(const ScanRequest& r, int from, int to) {
                              : word.type == WordClassifier::Object  ? r.colours.object
                                                                     : r.colours.text;
             r.runs.add(p, q, colour);
-            const bool typing = r.keepWordAt >= p && r.keepWordAt <= q;
-            if (r.fixes && !word.spelling.isEmpty() && !typing &&
-                std::memcmp(word.spelling.constData(), data + p, size_t(q - p)) != 0)
-                r.fixes->push_back({p, word.spelling});
+            if (r.fixes && !quoted && !remark && !word.spelling.isEmpty() &&
+                std::memcmp(word.spelling.constData(), data + p, size_t(q - p)) != 0) {
+                const bool typing = r.keepWordAt >= p && r.keepWordAt <= q;
+                if (!typing) r.fixes->push_back({p, word.spelling});
+                else if (r.keptFix) *r.keptFix = {p, word.spelling};
+            }
+            if (r.fixes && !quoted && isRem(data + p, q - p)) remark = true;
             p = q;
             continue;
         }
@@ -121,11 +134,22 @@ int scanWords(const ScanRequest& r, int from, int to) {
             r.runs.add(p, stop, r.colours.param);
             p = stop;
         } else {
+            if (data[p] == '"' && !remark) quoted = !quoted;
+            if (data[p] == '\r' || data[p] == '\n') quoted = remark = false;
             r.runs.add(p, p + 1, r.colours.text);
             ++p;
         }
     }
     return p;
+}
+
+bool isWholeWord(const QByteArray& text, int from, int to) {
+    const ByteSet& delimiter = delimiters();
+    if (from < 0 || to > text.size() || from >= to) return false;
+    for (int i = from; i < to; ++i)
+        if (delimiter.contains(text[i])) return false;
+    return (from == 0 || delimiter.contains(text[from - 1])) &&
+           (to == text.size() || delimiter.contains(text[to]));
 }
 
 void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs) {

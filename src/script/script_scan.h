@@ -73,15 +73,21 @@ struct ScanRequest {
     // A double quote starts a string that ends at the next one on the line (line pass);
     // otherwise quotes are left to pairQuotes.
     bool stringsInLine = false;
-    // When set, words spelt otherwise than the table are listed here, except the word that
-    // touches position `keepWordAt` (it is still being typed).
+    // When set, words of the code (not of strings or comments) spelt otherwise than the table
+    // are listed here, except the word that touches position `keepWordAt`: it is still being
+    // typed, and its fix goes to `keptFix` when that is set.
     std::vector<SpellingFix>* fixes = nullptr;
     int keepWordAt = -1;
+    SpellingFix* keptFix = nullptr;
 };
 
 // Colours the words, delimiters and comments from `from` on until `to` is reached; returns where
 // the scan stopped (at or after `to`, a comment may carry it to the end of its line).
 int scanWords(const ScanRequest& request, int from, int to);
+
+// Whether text[from, to) is one whole word: no delimiter inside, one or the text's end on
+// either side.
+bool isWholeWord(const QByteArray& text, int from, int to);
 
 // Pairs the double quotes of text[from, to) in order and colours each pair with what lies
 // between; a quote without partner is left alone.

@@ -103,16 +103,21 @@ void ScriptWindow::markModified() {
 void ScriptWindow::Change() {
     if (busy || undoRing().restoring()) {
         // An undo or redo still changes what is on disk.
-        if (undoRing().restoring()) markModified();
+        if (undoRing().restoring()) {
+            leftWord_.pos = -1;
+            markModified();
+        }
         return;
     }
     markModified();
+    correctLeftWord();
     colourLine();
     if (completion_) completion_->textChanged();
 }
 
 void ScriptWindow::SelChange() {
     if (busy) return;
+    correctLeftWord();
     statusUpdate();
     // Paste follows the clipboard through the main window, which watches it for every kind.
     enableSelectionCommands();
@@ -161,7 +166,9 @@ void ScriptWindow::KeyPress(int& keyAscii) {
         keyAscii = 0;
         break;
     case '\r':
-        // Each line typed is a step of the undo history, in every kind.
+        // Each line typed is a step of the undo history, in every kind; a keyword that ends
+        // the line goes into it with the table's spelling.
+        correctLeftWord(true);
         backup_code();
         break;
     default:

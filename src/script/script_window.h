@@ -6,6 +6,7 @@
 
 #include "core/editor_window.h"
 #include "script/script_kind.h"
+#include "script/script_scan.h"
 
 class QLabel;
 class QStatusBar;
@@ -79,12 +80,16 @@ private:
     bool loadDocument(const QString& path);
     void markModified();
     void writeTemplate(const QString& opening, const QString& closing);
+    // Gives the word the line pass left alone while it was being typed the table's spelling,
+    // once the caret has left it (or, with `atEnd`, stands just after it).
+    void correctLeftWord(bool atEnd = false);
 
     const ScriptKindRow& row_;
     std::unique_ptr<EditorPane> code1_;
     std::unique_ptr<WordClassifier> words_;
     std::unique_ptr<Copies> copies_;
     std::unique_ptr<JavaCompletion> completion_;
+    SpellingFix leftWord_{-1, {}};  // position in the pane; -1 when there is none
     QStatusBar* status_ = nullptr;
     QLabel* panels_[6] = {};
 };

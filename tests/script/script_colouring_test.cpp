@@ -1,4 +1,5 @@
 // The colours the passes give, byte by byte, and when they touch the visible pane.
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -107,6 +108,41 @@ TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotO
     ScriptWindow& script = open(KindJscript);
     type(script, QStringLiteral("VAR x "));
     EXPECT_EQ(script.pane().Text(), "VAR x ");
+}
+
+TEST_F(ScriptColouringTest, VbscriptCorrectsTheCaseOfCodeOnly) {
+    // Strings and comments (' and Rem) keep the user's letters on paste and on typing.
+    const QByteArray source = "msgbox \"dim the lights\" & x\r\nrem dim it\r\nx = 1 ' dim\r\n"
+                              "dim y : REM if then\r\nIf a Then b = \"Do \"\"it\"\" now\" else";
+    const QByteArray corrected = "MsgBox \"dim the lights\" & x\r\nRem dim it\r\nx = 1 ' dim\r\n"
+                                 "Dim y : Rem if then\r\nIf a Then b = \"Do \"\"it\"\" now\" Else";
+    QApplication::clipboard()->setText(QString::fromUtf8(source));
+    ScriptWindow& pasted = open(KindVbscript);
+    pasted.pasteFromClipboard();
+    EXPECT_EQ(pasted.pane().Text(), corrected);
+
+    ScriptWindow& typed = open(KindVbscript);
+    type(typed, QString::fromUtf8(source).remove(QLatin1Char('\r')));
+    // The last word is still under the caret.
+    EXPECT_EQ(typed.pane().Text(), corrected.chopped(4) + "else");
+}
+
+TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLeaves) {
+    ScriptWindow& window = open(KindVbscript);
+    EditorPane& pane = window.pane();
+    type(window, QStringLiteral("dim\n"));  // Enter
+    EXPECT_EQ(pane.Text(), "Dim\r\n");
+    type(window, QStringLiteral("x = true"));
+    QTest::keyClick(pane.widget(), Qt::Key_Up);  // an arrow key
+    EXPECT_EQ(pane.Text(), "Dim\r\nx = True");
+    pane.SetSelStart(pane.TextLength());
+    type(window, QStringLiteral(" or nothing"));
+    // Moving inside the word still being typed keeps it as it is.
+    QTest::keyClick(pane.widget(), Qt::Key_Left);
+    EXPECT_EQ(pane.Text(), "Dim\r\nx = True Or nothing");
+    QWidget* viewport = qobject_cast<QAbstractScrollArea*>(pane.widget())->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(300, 5));  // a click elsewhere
+    EXPECT_EQ(pane.Text(), "Dim\r\nx = True Or Nothing");
 }
 
 TEST_F(ScriptColouringTest, RecolourAllActsOnceAfterACommentColourChange) {

@@ -1,5 +1,8 @@
 // Randomized: the scan colours every byte exactly once, and the passes never change the text
 // of JScript and Java (VBScript only changes letter case) nor use colours of their own.
+#include <QApplication>
+#include <QClipboard>
+
 #include "core/keyword_tables.h"
 #include "hardening/random_text.h"
 #include "script/script_kind.h"
@@ -10,7 +13,32 @@ namespace {
 constexpr std::string_view scriptPieces[] = {
     "var", "Dim", "dim", "MsgBox", "String", "Math", "function", "public", "x", "s.", "(", ")",
     "{", "}", "\"", "'", "//", "/", "=", " ", "\t", "\r\n", "\n", ",", ";", "caf\xc3\xa9", "\"a b\"",
-    "' note", "// note", "if", "If", "IF", "Vector", "123"};
+    "' note", "// note", "if", "If", "IF", "Vector", "123", "rem", "REM", "msgbox", ":"};
+
+// The bytes of a VBScript text that lie in a string or a comment (' or Rem): a string ends
+// with its line.
+std::vector<bool> stringsAndComments(const QByteArray& text) {
+    std::vector<bool> inside(size_t(text.size()), false);
+    bool quoted = false;
+    bool comment = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            quoted = comment = false;
+            continue;
+        }
+        if (!comment && !quoted && isWholeWord(text, i, i + 3) &&
+            text.mid(i, 3).compare("rem", Qt::CaseInsensitive) == 0) {
+            comment = true;
+            i += 2;
+            continue;
+        }
+        if (c == '"' && !comment) quoted = !quoted;
+        if (c == '\'' && !quoted) comment = true;
+        inside[size_t(i)] = comment || quoted || c == '"';
+    }
+    return inside;
+}
 }  // namespace
 
 using ScriptRandomTest = ScriptFixture;
@@ -61,4 +89,29 @@ TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
             EXPECT_EQ(colours(window.pane()).find('?'), std::string::npos) << round;
         }
     }
+}
+
+TEST_F(ScriptRandomTest, VbscriptPasteRespellsCodeOnly) {
+    RandomText random(13);
+    ScriptWindow& window = open(KindVbscript);
+    int respelt = 0;
+    for (int round = 0; round < 200; ++round) {
+        // As the clipboard holds it (characters, not stray bytes), with the window's line ends.
+        const QByteArray text = QString::fromUtf8(random.pieces(scriptPieces, 30))
+                                    .toUtf8()
+                                    .replace("\r\n", "\n")
+                                    .replace('\r', '\n')
+                                    .replace("\n", "\r\n");
+        setText(window, "");
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        window.pasteFromClipboard();
+        const QByteArray result = window.pane().Text();
+        ASSERT_EQ(result.compare(text, Qt::CaseInsensitive), 0) << round;
+        const std::vector<bool> inside = stringsAndComments(text);
+        for (int i = 0; i < text.size(); ++i)
+            ASSERT_TRUE(!inside[size_t(i)] || result[i] == text[i])
+                << round << " at " << i << ": " << text.toStdString();
+        respelt += result != text;
+    }
+    EXPECT_GT(respelt, 40);  // the code around them was respelt
 }
