@@ -1,6 +1,6 @@
 #pragma once
 // The script host's syntax check: one text in one language, answered with nothing (the text
-// is well formed) or the first error's 1-based line and description. Checking never runs the
+// is well formed) or the first error's 1-based line and column and its description. Checking never runs the
 // script.
 #include <QByteArray>
 #include <QString>
@@ -10,6 +10,7 @@ enum class ScriptLanguage { VBScript, JScript };
 
 struct ScriptError {
     int line = 0;
+    int column = 0;  // 1-based, in characters
     QString description;
 };
 

@@ -59,7 +59,7 @@ int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStrea
             out << file << ": No Error found\n";
             continue;
         }
-        out << file << ':' << error->line << ": " << error->description << "\n";
+        out << file << ':' << error->line << ':' << error->column << ": " << error->description << "\n";
         if (exitCode == AllClean) exitCode = SyntaxErrors;
     }
     out.flush();

@@ -41,7 +41,7 @@ void runsc(AppState& app, ScriptChecker& checker, CheckReport report) {
         if (error) {
             selectLine(window->pane(), error->line);
             window->pane().SetFocus();
-            app.dialogs->messageBox(error->description, QString::fromLatin1(checked.errorTitle), MsgButtons::Ok,
+            app.dialogs->messageBox(describeScriptError(*error), QString::fromLatin1(checked.errorTitle), MsgButtons::Ok,
                                     report == CheckReport::Everything ? MsgIcon::Exclamation : MsgIcon::Critical);
         } else if (report == CheckReport::Everything) {
             app.dialogs->messageBox(QStringLiteral("No Error found"), QStringLiteral("Tessavel Script compiler"),

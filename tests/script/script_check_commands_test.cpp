@@ -21,10 +21,11 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessage) {
         QString description;
     } cases[] = {
         {KindVbscript, "Dim i\r\nFor i = 1 To 3\r\n  WScript.Echo i\r\nSub X\r\nEnd Sub\r\n",
-         "Sub X", "VBScript Syntax Error", "Expected 'Next'"},
-        {KindVbscript, "x = 1\nIf x = 1\n", "If x = 1", "VBScript Syntax Error", "Expected 'Then'"},
+         "Sub X", "VBScript Syntax Error", "Expected 'Next'\nLine 4, column 1"},
+        {KindVbscript, "x = 1\nIf x = 1\n", "If x = 1", "VBScript Syntax Error",
+         "Expected 'Then'\nLine 2, column 9"},
         {KindJscript, "var a = 1;\nvar b = (2;\nvar c;\n", "var b = (2;", "JScript Syntax Error",
-         "Expected token `,'"},
+         "Expected ','\nLine 2, column 11"},
     };
     for (const Case& c : cases) {
         dialogs.asked.clear();
@@ -58,7 +59,7 @@ TEST_F(CompileScript, TheQuietFormShowsErrorsWithTheStopIconOnly) {
     runsc(app, checker, CheckReport::ErrorsOnly);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(dialogs.asked[0].text, QStringLiteral("Expected 'End'"));
+    EXPECT_EQ(dialogs.asked[0].text, QStringLiteral("Expected 'End'\nLine 2, column 1"));
 }
 
 TEST_F(CompileScript, OtherKindsAndMissingWindowsDoNothing) {

@@ -38,6 +38,41 @@ TEST(JscriptCheck, ReportsTheEngineLineOrNothing) {
     }
 }
 
+TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
+    LanguageScriptChecker checker;
+    const struct {
+        ScriptLanguage language;
+        const char* source;
+        int line;  // 0: clean
+        int column;
+        const char* description;
+    } cases[] = {
+        {ScriptLanguage::VBScript, "x = 1\nIf x = 1\n", 2, 9, "Expected 'Then'"},
+        {ScriptLanguage::VBScript, "s = \"d\xc3\xa9j\xc3\xa0\" x\n", 1, 12, "Expected end of statement"},
+        {ScriptLanguage::JScript, "var a = 1;\nvar b = (2;\n", 2, 11, "Expected ','"},
+        {ScriptLanguage::JScript, "function f() {\n  var x = 1;\n", 3, 1,
+         "Expected '}' before the end of the script"},
+        {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},
+        {ScriptLanguage::JScript, "obj = {a: 1,, b: 2};", 1, 13, "Unexpected ','"},
+        // What browsers accept in page scripts.
+        {ScriptLanguage::JScript,
+         "<!-- hide\nvar a = 010, b = 08, c = 09.5, s = '\\012\\8', r = /<!--/;\nx = a --> 1;\n"
+         "  --> end\n",
+         0, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto error = checker.check(c.language, QByteArray(c.source));
+        if (c.line == 0) {
+            EXPECT_FALSE(error) << c.source << " " << error->description.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(error) << c.source;
+        EXPECT_EQ(error->line, c.line) << c.source;
+        EXPECT_EQ(error->column, c.column) << c.source;
+        EXPECT_EQ(error->description, QString::fromUtf8(c.description)) << c.source;
+    }
+}
+
 TEST(JscriptCheck, NothingInTheScriptRuns) {
     QElapsedTimer timer;
     timer.start();
@@ -70,13 +105,13 @@ TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
         QString out;
     } runs[] = {
         {{good, js}, 0, good + ": No Error found\n" + js + ": No Error found\n"},
-        {{bad, good}, 1, bad + ":3: Expected 'Next'\n" + good + ": No Error found\n"},
-        {{missing, bad}, 2, bad + ":3: Expected 'Next'\n"},
+        {{bad, good}, 1, bad + ":3:1: Expected 'Next'\n" + good + ": No Error found\n"},
+        {{missing, bad}, 2, bad + ":3:1: Expected 'Next'\n"},
         {{other}, 2, QString()},
-        {{wide}, 1, wide + ":3: Expected 'End'\n"},
+        {{wide}, 1, wide + ":3:1: Expected 'End'\n"},
         // A folder stands for the scripts in it, in name order; other files are left out.
-        {{dir.path()}, 1, bad + ":3: Expected 'Next'\n" + good + ": No Error found\n" + js +
-                              ": No Error found\n" + wide + ":3: Expected 'End'\n"},
+        {{dir.path()}, 1, bad + ":3:1: Expected 'Next'\n" + good + ": No Error found\n" + js +
+                              ": No Error found\n" + wide + ":3:1: Expected 'End'\n"},
     };
     for (const Run& run : runs) {
         QString out, err;

@@ -81,6 +81,13 @@ const ErrorCase errorCases[] = {
     {"Class C\nPublic Name\nProperty Get Name\nEnd Property\nEnd Class\n", 3, "Name redefined"},
     {"Class C\nProperty Get N\nEnd Property\nProperty Get N\nEnd Property\nEnd Class\n", 4,
      "Name redefined"},
+    // Rules of order and agreement.
+    {"' note\nx = 1\nOption Explicit\n", 3, "Expected 'Option Explicit' before any other statement"},
+    {"Class C\nProperty Get A(i)\nEnd Property\nProperty Let A(v)\nEnd Property\nEnd Class\n", 4,
+     "Expected one argument more in Property Let or Set than in Property Get"},
+    {"Class C\nProperty Set A(k, v)\nEnd Property\nProperty Get A\nEnd Property\nEnd Class\n", 4,
+     "Expected one argument more in Property Let or Set than in Property Get"},
+    {"Erase\n", 1, "Expected identifier"},
     // Expressions.
     {"x = \n", 1, "Expected expression"},
     {"x = 1 +\n", 1, "Expected expression"},

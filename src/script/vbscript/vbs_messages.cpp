@@ -48,8 +48,10 @@ const char* const texts[] = {
     "Property Set or Let must have at least one argument",
     "Invalid 'for' loop control variable",
     "Name redefined",
+    "Expected 'Option Explicit' before any other statement",
+    "Expected one argument more in Property Let or Set than in Property Get",
 };
-static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::NameRedefined) + 1);
+static_assert(sizeof(texts) / sizeof(texts[0]) == std::size_t(Message::PropertyArgumentsDiffer) + 1);
 }  // namespace
 
 const char* messageText(Message message) { return texts[std::size_t(message)]; }

@@ -49,6 +49,8 @@ enum class Message : std::uint8_t {
     PropertyWriteNeedsArgument,
     InvalidForVariable,
     NameRedefined,
+    OptionExplicitFirst,
+    PropertyArgumentsDiffer,
 };
 
 const char* messageText(Message message);

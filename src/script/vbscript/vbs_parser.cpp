@@ -13,6 +13,7 @@ namespace {
 
 struct Failure {
     int line;
+    int offset;  // of the token where the error shows
     Message message;
 };
 
@@ -113,8 +114,8 @@ private:
     // Reports at the current token; a token the lexer could not read speaks for itself.
     [[noreturn]] void fail(Message message) const {
         const Token& t = peek();
-        if (t.kind == TokenKind::LexError) throw Failure{t.line, Message(t.code)};
-        throw Failure{t.line, message};
+        if (t.kind == TokenKind::LexError) throw Failure{t.line, t.offset, Message(t.code)};
+        throw Failure{t.line, t.offset, message};
     }
 
     bool atEndOfStatement() const {
@@ -140,16 +141,20 @@ private:
     void declaredName(int what) {
         const Token& name = peek();
         identifier();
+        auto [it, inserted] = scopes_.back().emplace(nameKey(name), what);
+        if (inserted) return;
+        const bool anotherAccessor = (what & declaredProperty) && (it->second & ~declaredProperty) == 0 &&
+                                     (it->second & what) == 0;
+        if (!anotherAccessor) throw Failure{name.line, name.offset, Message::NameRedefined};
+        it->second |= what;
+    }
+    // A name as it is compared: without brackets, in small letters.
+    std::string nameKey(const Token& name) const {
         std::string key(text_.substr(std::size_t(name.offset), std::size_t(name.length)));
         if (key.front() == '[') key = key.substr(1, key.size() - 2);
         for (char& c : key)
             if (c >= 'A' && c <= 'Z') c = char(c + 32);
-        auto [it, inserted] = scopes_.back().emplace(std::move(key), what);
-        if (inserted) return;
-        const bool anotherAccessor = (what & declaredProperty) && (it->second & ~declaredProperty) == 0 &&
-                                     (it->second & what) == 0;
-        if (!anotherAccessor) throw Failure{name.line, Message::NameRedefined};
-        it->second |= what;
+        return key;
     }
 
     // The names of a class or procedure, for as long as it is being read.
@@ -217,12 +222,17 @@ private:
             if (t.kind == TokenKind::EndOfText || endsBlock(t, nested)) return;
             statement();
             endOfStatement();
+            ++statementsRead_;
         }
     }
 
     // ---- Statements ----
     void statement() {
         const Token& t = peek();
+        if (t.kind == TokenKind::Identifier && isWord("erase")) {
+            eraseStatement();
+            return;
+        }
         if (t.kind == TokenKind::Identifier || t.kind == TokenKind::Dot || t.is(Keyword::Me)) {
             callOrAssignment();
             return;
@@ -271,10 +281,18 @@ private:
         return table;
     }
 
+    // Option Explicit stands before every other statement of the script.
     void optionStatement() {
+        if (statementsRead_ > 0) fail(Message::OptionExplicitFirst);
         advance();
         if (!isWord("explicit")) fail(Message::SyntaxError);
         advance();
+    }
+
+    // Erase names the one array it empties.
+    void eraseStatement() {
+        advance();
+        identifier();
     }
 
     void dimStatement() {
@@ -569,13 +587,16 @@ private:
         advance();
         const int accessor = isWord("get") ? DeclaredGet : peek().is(Keyword::Let) ? DeclaredLet : DeclaredSet;
         advance();
-        procedureBody(Procedure::Property, accessor);
+        const Token& name = peek();
+        const int parameterCount = procedureBody(Procedure::Property, accessor);
+        matchAccessors(name, accessor, parameterCount);
         closeWith(Keyword::Property, Message::ExpectedProperty);
     }
 
     // Name, parameters and statements of a procedure, up to its "End". A property that is
     // written (Let, Set) takes the value as a parameter; a class's own events take none.
-    void procedureBody(Procedure kind, int declared) {
+    // Answers how many parameters the procedure takes.
+    int procedureBody(Procedure kind, int declared) {
         const Token& name = peek();
         declaredName(declared);
         const Scope scope(*this);
@@ -594,6 +615,15 @@ private:
         procedure_ = outerProcedure;
         doDepth_ = outerDo;
         forDepth_ = outerFor;
+        return parameterCount;
+    }
+
+    // A property's Let and Set take the value as one argument more than its Get takes.
+    void matchAccessors(const Token& name, int accessor, int parameterCount) {
+        const int getterCount = accessor == DeclaredGet ? parameterCount : parameterCount - 1;
+        const auto [it, first] = getterCounts_.emplace(nameKey(name), getterCount);
+        if (!first && it->second != getterCount)
+            throw Failure{name.line, name.offset, Message::PropertyArgumentsDiffer};
     }
 
     // (ByVal a, ByRef b, c()); answers how many there are.
@@ -616,6 +646,7 @@ private:
         endOfStatement();
         inClass_ = true;
         classHasDefault_ = false;
+        getterCounts_.clear();
         for (;;) {
             skipSeparators();
             const Token& t = peek();
@@ -813,6 +844,9 @@ private:
     std::vector<std::unordered_map<std::string, int>> scopes_;
     bool inClass_ = false;
     bool classHasDefault_ = false;
+    // Per property of the class being read: how many arguments its Get takes.
+    std::unordered_map<std::string, int> getterCounts_;
+    int statementsRead_ = 0;
     int doDepth_ = 0;
     int forDepth_ = 0;
     Procedure procedure_ = Procedure::None;
@@ -825,7 +859,7 @@ std::optional<SyntaxProblem> findSyntaxProblem(std::string_view text) {
     try {
         parser.program();
     } catch (const Failure& failure) {
-        return SyntaxProblem{failure.line, failure.message};
+        return SyntaxProblem{failure.line, failure.offset, failure.message};
     }
     return std::nullopt;
 }

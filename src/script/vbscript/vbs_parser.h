@@ -12,6 +12,7 @@ namespace vbs {
 
 struct SyntaxProblem {
     int line = 0;
+    int offset = 0;  // byte offset of the token where the error shows
     Message message = Message::SyntaxError;
 };
 
