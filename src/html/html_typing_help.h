@@ -12,8 +12,10 @@ public:
 
     // Fills the completion list from the tag file (window load).
     virtual void initautotag() {}
-    // A tag name is being typed after "<": show the list beside the caret.
-    virtual void tagNameTyped() {}
+    // A tag name is being typed after "<" (or "</"); `typed` is its letters so far, the key
+    // being typed included. Shows the list beside the caret, narrowed to the tags that begin
+    // with them, or closes it when none does.
+    virtual void tagNameTyped(const QString& typed) { Q_UNUSED(typed) }
     virtual void hideList() {}
     virtual void hideTooltip() {}
     virtual bool listVisible() const { return false; }

@@ -404,23 +404,22 @@ void HtmlWindow::typedOtherKey(int keyAscii) {
     // The first letter of a closing tag's name follows "</", not "<": it must recolour as well,
     // or a typed closing tag keeps the colour of the slash.
     const bool closingTagName = before == '/' && p.CharAt(caret - 2) == '<';
-    if (QByteArrayView("<>! \"").contains(before) || closingTagName) {
-        // The change this key makes can turn the text around it into a tag, or back.
-        app().colourOnChange = true;
-        if (before != ' ') {
-            d->typingHelp->hideList();
-            d->typingHelp->hideTooltip();
-        } else if (keyAscii != ' ') {
-            d->typingHelp->hideList();
-        }
-        return;
-    }
-    app().colourOnChange = false;
+    const bool recolours = QByteArrayView("<>! \"").contains(before) || closingTagName;
+    // The change this key makes can turn the text around it into a tag, or back.
+    app().colourOnChange = recolours;
+    if (recolours && before != ' ') d->typingHelp->hideTooltip();
+    if (before == ' ' && keyAscii != ' ') d->typingHelp->hideList();
+
     QByteArray recent;
     for (int i = std::max(0, caret - 15); i < caret; ++i) recent += p.CharAt(i);
     const int open = recent.lastIndexOf('<');
-    if (open >= 0 && recent.indexOf('>', open) < 0 && recent.indexOf(' ', open) < 0)
-        d->typingHelp->tagNameTyped();
+    if (open < 0 || recent.indexOf('>', open) >= 0 || recent.indexOf(' ', open) >= 0) {
+        if (recolours) d->typingHelp->hideList();
+        return;
+    }
+    QString typed = QString::fromUtf8(recent.mid(open + 1)) + QChar(keyAscii);
+    if (typed.startsWith(QLatin1Char('/'))) typed.remove(0, 1);
+    d->typingHelp->tagNameTyped(typed);
 }
 
 void HtmlWindow::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {

@@ -64,7 +64,20 @@ QRect TagTypingHelp::caretInWindow() const {
     return QRect(pane->mapTo(&window_, caret.topLeft()), caret.size());
 }
 
-void TagTypingHelp::tagNameTyped() {
+void TagTypingHelp::tagNameTyped(const QString& typed) {
+    // Only the tags that begin with what was typed stay; the first of them is chosen.
+    int best = -1;
+    for (int row = 0; row < autotag_->count(); ++row) {
+        const bool fits = autotag_->item(row)->text().startsWith(typed, Qt::CaseInsensitive);
+        autotag_->setRowHidden(row, !fits);
+        if (fits && best < 0) best = row;
+    }
+    if (best < 0) {
+        hideList();
+        return;
+    }
+    autotag_->setCurrentRow(best);
+    if (listVisible()) return;
     const QRect caret = caretInWindow();
     hint_->setText(QStringLiteral("Press Shift + Space to add selected Tag"));
     hint_->adjustSize();
@@ -128,16 +141,20 @@ QString TagTypingHelp::openingTagBeforeCaret() const {
 }
 
 void TagTypingHelp::closingBracketTyped(int& keyAscii) {
-    Q_UNUSED(keyAscii)
     AppState& app = window_.app();
     const QString name = openingTagBeforeCaret();
     if (name.isEmpty() || name.size() > LongestTagName) return;
     if (!app.tables.IsTag(name) || !app.tables.results.foundTagCloses) return;
-    // The typed ">" lands after this text and completes the closing tag.
+    // The typed ">" ends the opening tag; the closing one follows, and the caret stands
+    // between them, where the tag's content goes.
+    EditorPane& pane = window_.pane();
+    const int opened = pane.SelStart() + 1;
     app.keyInsertBusy = true;
     app.colourOnChange = true;
-    writeColoured(window_.pane(), QStringLiteral("></") + name.toLower(), app.htmlTagColor);
+    writeColoured(pane, QStringLiteral("></") + name.toLower() + QLatin1Char('>'), app.htmlTagColor);
+    pane.SetSelStart(opened);
     app.keyInsertBusy = false;
+    keyAscii = 0;
 }
 
 void TagTypingHelp::insertSelectedTag() {
@@ -168,8 +185,14 @@ void TagTypingHelp::focusPane() { window_.pane().SetFocus(); }
 void TagTypingHelp::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
     const bool shiftHeld = shift & Qt::ShiftModifier;
     if (listVisible()) {
-        if (shiftHeld && keyCode == Qt::Key_Space) {
+        const bool takes = keyCode == Qt::Key_Tab || keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter;
+        if ((shiftHeld && keyCode == Qt::Key_Space) || (!shiftHeld && takes)) {
             insertSelectedTag();
+            keyCode = 0;
+            return;
+        }
+        if (keyCode == Qt::Key_Escape) {
+            hideList();
             keyCode = 0;
             return;
         }

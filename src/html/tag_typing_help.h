@@ -20,7 +20,7 @@ public:
     ~TagTypingHelp() override;
 
     void initautotag() override;
-    void tagNameTyped() override;
+    void tagNameTyped(const QString& typed) override;
     void hideList() override;
     void hideTooltip() override;
     bool listVisible() const override;

@@ -92,10 +92,14 @@ void JavaCompletion::hideList() { jshow_->hide(); }
 bool JavaCompletion::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
     if (!listVisible() || (shift & (Qt::ControlModifier | Qt::AltModifier))) return false;
     switch (keyCode) {
-    case Qt::Key_Up:
-    case Qt::Key_Delete:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        acceptSelected();
+        keyCode = 0;
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Delete:
     case Qt::Key_Backspace:
         hideList();
         return false;
@@ -114,11 +118,6 @@ bool JavaCompletion::KeyDown(int& keyCode, Qt::KeyboardModifiers shift) {
 }
 
 bool JavaCompletion::KeyPress(int& keyAscii) {
-    if (keyAscii == ' ' && listVisible()) {
-        acceptSelected();
-        keyAscii = 0;
-        return true;
-    }
     if (keyAscii == '.') {
         hideList();
         EditorPane& pane = window_.pane();
@@ -154,6 +153,7 @@ bool JavaCompletion::openList(int dot) {
         }
         shown_->setStringList(shown);
     }
+    for (int row = 0; row < jput_.size(); ++row) jshow_->setRowHidden(row, false);
     setCurrentRow(0);
 
     const QRect caret = pane.caretRect();
@@ -183,13 +183,17 @@ void JavaCompletion::textChanged() {
     EditorPane& pane = window_.pane();
     QByteArray typed;
     for (int i = start; i < pane.SelStart(); ++i) typed += pane.CharAt(i);
+    // Only the members that begin with what was typed stay; the first of them is chosen, and
+    // when none is left the list closes.
     const QString prefix = QString::fromUtf8(typed);
+    int best = -1;
     for (int row = 0; row < jput_.size(); ++row) {
-        if (insertedText(jput_[row]).startsWith(prefix, Qt::CaseInsensitive)) {
-            setCurrentRow(row);
-            return;
-        }
+        const bool fits = insertedText(jput_[row]).startsWith(prefix, Qt::CaseInsensitive);
+        jshow_->setRowHidden(row, !fits);
+        if (fits && best < 0) best = row;
     }
+    if (best < 0) hideList();
+    else setCurrentRow(best);
 }
 
 void JavaCompletion::acceptSelected() {
@@ -211,7 +215,7 @@ void JavaCompletion::acceptSelected() {
 
 void JavaCompletion::listKeyPressed(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space) {
+        event->key() == Qt::Key_Tab) {
         acceptSelected();
         return;
     }

@@ -195,7 +195,7 @@ struct RecordingTypingHelp : HtmlTypingHelp {
     int tagNamesTyped = 0;
     int listsHidden = 0;
     void tagRecognised(const QString& tooltip) override { tooltips << tooltip; }
-    void tagNameTyped() override { ++tagNamesTyped; }
+    void tagNameTyped(const QString&) override { ++tagNamesTyped; }
     void hideList() override { ++listsHidden; }
 };
 }  // namespace
@@ -206,13 +206,13 @@ TEST_F(HtmlColouringTest, TypingTellsTheTypingHelpWhatIsBeingTyped) {
     window->setTypingHelp(std::move(help));
 
     type(QStringLiteral("x<ta"));
-    EXPECT_EQ(seen->tagNamesTyped, 1);  // "a" after "<t": a tag name is being typed
+    EXPECT_EQ(seen->tagNamesTyped, 2);  // each letter after "<": a tag name is being typed
     type(QStringLiteral("ble "));
-    EXPECT_EQ(seen->tagNamesTyped, 4);
+    EXPECT_EQ(seen->tagNamesTyped, 5);
     // The blank made the name a known tag: its tooltip comes from that very lookup.
     ASSERT_FALSE(seen->tooltips.isEmpty());
     EXPECT_EQ(seen->tooltips.last(), app.tables.tooltipTable()[94].trimmed());
     type(QStringLiteral("b>"));
     EXPECT_GE(seen->listsHidden, 1);
-    EXPECT_EQ(seen->tagNamesTyped, 4);
+    EXPECT_EQ(seen->tagNamesTyped, 5);
 }

@@ -88,6 +88,37 @@ TEST_F(TypingHelpTest, ListHoldsTheTagFileAndCompletesPartlyTypedNames) {
     EXPECT_EQ(pane().Text(), QByteArray("x <title"));
 }
 
+TEST_F(TypingHelpTest, ListNarrowsAsTheNameIsTyped) {
+    type("x <TA");
+    ASSERT_TRUE(help().listVisible());
+    int shown = 0;
+    for (int row = 0; row < list().count(); ++row) {
+        if (list().isRowHidden(row)) continue;
+        ++shown;
+        EXPECT_TRUE(list().item(row)->text().startsWith("ta")) << row;
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_LT(shown, list().count());
+    // The first tag that fits is chosen, and Tab or Enter takes it.
+    const QString chosen = list().currentItem()->text();
+    EXPECT_TRUE(chosen.startsWith("ta"));
+    QTest::keyClick(pane().widget(), Qt::Key_Tab);
+    EXPECT_EQ(pane().Text(), ("x <" + chosen).toLatin1());
+    EXPECT_FALSE(help().listVisible());
+
+    // Escape closes the list; so does a letter no tag continues with, which is typed.
+    for (const auto& [keys, text] : {std::pair{"<ta\x1b", "x <ta"}, std::pair{"<tq", "x <tq"}}) {
+        startOver();
+        type("x ");
+        for (const char key : std::string(keys)) {
+            if (key == '\x1b') QTest::keyClick(pane().widget(), Qt::Key_Escape);
+            else type(QString(QChar(key)));
+        }
+        EXPECT_FALSE(help().listVisible()) << keys;
+        EXPECT_EQ(pane().Text(), QByteArray(text)) << keys;
+    }
+}
+
 TEST_F(TypingHelpTest, KeysTypedInTheListGoToThePane) {
     type("<ta");
     QTest::keyClick(pane().widget(), Qt::Key_Down);
@@ -105,11 +136,14 @@ TEST_F(TypingHelpTest, KeysTypedInTheListGoToThePane) {
     EXPECT_EQ(pane().Text(), QByteArray("<tab\""));
     EXPECT_TRUE(pane().widget()->hasFocus());
 
-    // Arrow keys move within the list instead of leaving it.
-    list().setFocus();
-    list().setCurrentRow(3);
+    // Arrow keys move within the list, over the tags that fit, instead of leaving it.
+    startOver();
+    type("<t");
+    QTest::keyClick(pane().widget(), Qt::Key_Down);
+    const int first = list().currentRow();
     QTest::keyClick(&list(), Qt::Key_Down);
-    EXPECT_EQ(list().currentRow(), 4);
+    EXPECT_GT(list().currentRow(), first);
+    EXPECT_TRUE(list().currentItem()->text().startsWith("t"));
     EXPECT_TRUE(list().hasFocus());
 
     // Up in the pane hides the list and the tooltip.
@@ -131,7 +165,8 @@ TEST_F(TypingHelpTest, GreaterThanClosesOnlyTagsWhoseFlagIsTrue) {
     type("x <" + closes.toUpper() + ">");
     const QByteArray closed = ("x <" + closes.toUpper() + "></" + closes + ">").toLatin1();
     EXPECT_EQ(pane().Text(), closed);
-    EXPECT_EQ(pane().SelStart(), closed.size());
+    // The caret stands between the tags, where the content goes.
+    EXPECT_EQ(pane().SelStart(), closed.size() - closes.size() - 3);
     // The closing tag is written in the tag colour.
     EXPECT_EQ(colours().substr(3 + closes.size()), std::string(closes.size() + 4, 'G'));
     EXPECT_FALSE(app.keyInsertBusy);

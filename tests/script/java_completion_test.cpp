@@ -33,17 +33,20 @@ TEST_F(JavaCompletionTest, DotAfterAVariableListsItsClassThenNarrowsAndInserts) 
 
     type(window, QStringLiteral("TRI"));
     EXPECT_EQ(insertedText(selectedInsertion()), "trim(");
-    // A prefix that matches nothing leaves the selection where it was.
+    // Only the members that begin with the typed letters stay; none left closes the list.
+    EXPECT_TRUE(list()->isRowHidden(int(shown.indexOf("charAt(int) : char"))));
     type(window, QStringLiteral("q"));
-    EXPECT_EQ(insertedText(selectedInsertion()), "trim(");
-    QTest::keyClick(window.pane().widget(), Qt::Key_Backspace);
     EXPECT_FALSE(completion().listVisible());
+    EXPECT_TRUE(window.pane().Text().endsWith("s.TRIq"));
 
+    // Tab takes the chosen member; a blank closes the list and is typed.
     type(window, QStringLiteral("\ns."));
     ASSERT_TRUE(completion().listVisible());
-    type(window, QStringLiteral("len "));
+    type(window, QStringLiteral("len"));
+    QTest::keyClick(window.pane().widget(), Qt::Key_Tab);
+    type(window, QStringLiteral("\ns.len "));
     EXPECT_FALSE(completion().listVisible());
-    EXPECT_EQ(window.pane().Text(), "String s = \"x\"; s.TRI\r\ns.length(");
+    EXPECT_EQ(window.pane().Text(), "String s = \"x\"; s.TRIq\r\ns.length(\r\ns.len ");
 }
 
 TEST_F(JavaCompletionTest, ListKeysMoveSelectAndAccept) {
