@@ -1,65 +1,63 @@
 #include "platform/console_window.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
 namespace {
 const char pausePrompt[] = "Press any key to continue . . .";
-
-QStringList batchLines(const QString& batchFile, QString* error) {
-    QFile file(batchFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return {};
-    }
-    return QString::fromLocal8Bit(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-}
+const char inputHint[] = "Type a line for the program, Enter sends it, Ctrl+D ends the input";
 }  // namespace
 
-ConsoleWindow* ConsoleWindow::start(const QString& batchFile, ConsoleShow show,
-                                    const QProcessEnvironment& environment, QWidget* owner) {
-    auto* console = new ConsoleWindow(batchFile, environment, owner);
+ConsoleWindow* ConsoleWindow::start(const ConsoleCommand& command, ConsoleShow show, QWidget* owner) {
+    auto* console = new ConsoleWindow(owner);
+    console->setWindowTitle(command.line);
     if (show == ConsoleShow::Maximised)
         console->showMaximized();
     else
         console->show();
     console->raise();
     console->activateWindow();
-    console->runNextLine();
+    console->run(command);
     return console;
 }
 
-ConsoleWindow::ConsoleWindow(const QString& batchFile, const QProcessEnvironment& environment,
-                             QWidget* owner)
-    : QWidget(owner, Qt::Window), folder_(QFileInfo(batchFile).absolutePath()), environment_(environment) {
+ConsoleWindow::ConsoleWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QDir::toNativeSeparators(QFileInfo(batchFile).absoluteFilePath()));
     resize(720, 400);
     view_ = new QPlainTextEdit(this);
     view_->setReadOnly(true);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     view_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: #c0c0c0; }"));
     view_->installEventFilter(this);
+    input_ = new QLineEdit(this);
+    input_->setObjectName(QStringLiteral("input"));
+    input_->setFont(view_->font());
+    input_->setPlaceholderText(QString::fromLatin1(inputHint));
+    input_->installEventFilter(this);
+    stop_ = new QPushButton(QStringLiteral("&Stop"), this);
+    stop_->setObjectName(QStringLiteral("stop"));
+    connect(input_, &QLineEdit::returnPressed, this, &ConsoleWindow::sendLine);
+    connect(stop_, &QPushButton::clicked, this, &ConsoleWindow::stop);
+    auto* inputRow = new QHBoxLayout;
+    inputRow->addWidget(input_, 1);
+    inputRow->addWidget(stop_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
-    setFocusProxy(view_);
-
-    QString error;
-    lines_ = batchLines(batchFile, &error);
-    if (!error.isEmpty()) append(QStringLiteral("Cannot read %1: %2\n").arg(batchFile, error));
+    layout->addWidget(view_, 1);
+    layout->addLayout(inputRow);
+    setFocusProxy(input_);
 }
 
-ConsoleWindow::~ConsoleWindow() { endCommand(); }
+ConsoleWindow::~ConsoleWindow() { killCommand(); }
 
 QString ConsoleWindow::text() const { return view_->toPlainText(); }
 
@@ -69,70 +67,82 @@ void ConsoleWindow::append(const QString& text) {
     view_->moveCursor(QTextCursor::End);
 }
 
-void ConsoleWindow::runNextLine() {
-    static const QRegularExpression pathLine(QStringLiteral("^\\s*path\\s*=\\s*(.*)$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression pause(QStringLiteral("^\\s*pause\\s*$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    while (!lines_.isEmpty()) {
-        QString line = lines_.takeFirst();
-        if (line.trimmed().isEmpty()) continue;
-        // "@" keeps a line from being echoed, as in a Windows batch file.
-        const bool echo = !line.startsWith(QLatin1Char('@'));
-        if (!echo) line.remove(0, 1);
-        if (echo) append(QStringLiteral("\n%1>%2\n").arg(folder_, line));
-        if (pause.match(line).hasMatch()) {
-            append(QString::fromLatin1(pausePrompt));
-            waitingForKey_ = true;
-            emit batchFinished();
-            return;
-        }
-        const QRegularExpressionMatch path = pathLine.match(line);
-        if (path.hasMatch()) {
-            const QString folder = path.captured(1).trimmed();
-            if (!folder.isEmpty())
-                environment_.insert(QStringLiteral("PATH"),
-                                    folder + QLatin1Char(':') + environment_.value(QStringLiteral("PATH")));
-            continue;
-        }
-        runCommand(line);
-        return;
-    }
-    emit batchFinished();
-}
-
-void ConsoleWindow::runCommand(const QString& line) {
+void ConsoleWindow::run(const ConsoleCommand& command) {
+    append(QStringLiteral("%1>%2\n").arg(command.folder, command.line));
     process_ = new QProcess(this);
-    process_->setProgram(QStringLiteral("/bin/sh"));
-    process_->setArguments({QStringLiteral("-c"), line});
-    process_->setWorkingDirectory(folder_);
-    process_->setProcessEnvironment(environment_);
+    if (command.arguments.isEmpty()) {
+        process_->setProgram(QStringLiteral("/bin/sh"));
+        process_->setArguments({QStringLiteral("-c"), command.line});
+    } else {
+        process_->setProgram(command.arguments.first());
+        process_->setArguments(command.arguments.mid(1));
+    }
+    process_->setWorkingDirectory(command.folder);
+    // Paths reach the program as UTF-8; without a locale it would read them as ASCII.
+    QProcessEnvironment environment = command.environment;
+    if (!environment.contains(QStringLiteral("LC_ALL")) && !environment.contains(QStringLiteral("LC_CTYPE")) &&
+        !environment.contains(QStringLiteral("LANG")))
+        environment.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
+    process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::MergedChannels);
-    // Its own process group, so that closing the console ends the command and its children.
+    // Its own process group, so that Stop and closing the console end its children too.
     process_->setChildProcessModifier([] { ::setpgid(0, 0); });
     connect(process_, &QProcess::readyRead, this, &ConsoleWindow::appendOutput);
-    connect(process_, &QProcess::finished, this, [this] {
+    connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         appendOutput();
-        process_->deleteLater();
-        process_ = nullptr;
-        runNextLine();
+        ended(stopped_                          ? QStringLiteral("[Stopped]")
+              : status == QProcess::NormalExit ? QStringLiteral("[Exit status %1]").arg(code)
+                                               : QStringLiteral("[Ended abnormally]"));
     });
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart) return;
-        append(QStringLiteral("Cannot start /bin/sh: %1\n").arg(process_->errorString()));
-        process_->deleteLater();
-        process_ = nullptr;
-        runNextLine();
+        if (error == QProcess::FailedToStart)
+            ended(QStringLiteral("Cannot start %1: %2").arg(process_->program(), process_->errorString()));
     });
     process_->start();
-    process_->closeWriteChannel();
 }
 
 void ConsoleWindow::appendOutput() {
     if (process_) append(decoder_.decode(process_->readAll()));
 }
 
-void ConsoleWindow::endCommand() {
+void ConsoleWindow::sendLine() {
+    if (!process_) return;
+    const QString line = input_->text();
+    input_->clear();
+    append(line + QLatin1Char('\n'));  // echoed, as a terminal does
+    process_->write((line + QLatin1Char('\n')).toLocal8Bit());
+}
+
+void ConsoleWindow::endInput() {
+    if (!process_) return;
+    // As at a terminal: what is typed so far goes without a line end, then the input ends.
+    process_->write(input_->text().toLocal8Bit());
+    append(input_->text());
+    input_->clear();
+    process_->closeWriteChannel();
+    input_->setEnabled(false);
+}
+
+void ConsoleWindow::ended(const QString& how) {
+    process_->deleteLater();
+    process_ = nullptr;
+    const QString lineEnd = view_->toPlainText().endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n");
+    append(lineEnd + how + QLatin1Char('\n') + QString::fromLatin1(pausePrompt));
+    input_->setEnabled(false);
+    stop_->setEnabled(false);
+    setFocusProxy(view_);
+    view_->setFocus();
+    waitingForKey_ = true;
+    emit commandFinished();
+}
+
+void ConsoleWindow::stop() {
+    if (!process_ || process_->state() == QProcess::NotRunning) return;
+    stopped_ = true;
+    ::kill(-pid_t(process_->processId()), SIGKILL);
+}
+
+void ConsoleWindow::killCommand() {
     if (!process_ || process_->state() == QProcess::NotRunning) return;
     process_->disconnect(this);
     ::kill(-pid_t(process_->processId()), SIGKILL);
@@ -140,18 +150,22 @@ void ConsoleWindow::endCommand() {
 }
 
 bool ConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::KeyPress && waitingForKey_) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        // A modifier alone is not "any key" in a console either.
-        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Meta) {
-            close();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == input_ && key->key() == Qt::Key_D && key->modifiers() == Qt::ControlModifier) {
+        endInput();
+        return true;
+    }
+    // A modifier alone is not "any key" in a console either.
+    static const int modifierKeys[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta};
+    if (watched == view_ && waitingForKey_ && !std::count(std::begin(modifierKeys), std::end(modifierKeys), key->key())) {
+        close();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent* event) {
-    endCommand();
+    killCommand();
     event->accept();
 }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 
@@ -18,6 +19,22 @@ constexpr long ConnectTimeoutSeconds = 30;
 constexpr long StalledSeconds = 60;
 // Progress reaches the window at most this often.
 constexpr qint64 ProgressIntervalMs = 100;
+// Browsers give up after about twenty redirections; a loop then ends instead of going round.
+constexpr long MaxRedirections = 20;
+
+// What the user is told for the failures that have a plain cause; the library's own words for
+// the rest.
+struct FailureText {
+    CURLcode code;
+    const char* text;
+};
+const FailureText failureTexts[] = {
+    {CURLE_TOO_MANY_REDIRECTS, "The address redirects in a loop: the server sent more than 20 "
+                               "redirections without reaching a page."},
+    {CURLE_PARTIAL_FILE, "The server closed the connection before the whole file had arrived."},
+    {CURLE_LOGIN_DENIED, "The server refused the login: check the user name and the password."},
+    {CURLE_OPERATION_TIMEDOUT, "The server stopped answering, and the transfer was given up."},
+};
 
 const QString CancelledText = QStringLiteral("The transfer was cancelled.");
 
@@ -41,6 +58,7 @@ struct Transfer::Job {
     QString localFile;  // uploads
     // Results, written by the worker thread before it ends.
     QByteArray body;
+    QByteArray contentType;
     QString error;
     bool done = false;
     // The worker's link back for progress and cancelling.
@@ -93,6 +111,7 @@ void Transfer::Job::run() {
     if (!password.isEmpty()) curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     if (kind == Download) {
         curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MaxRedirections);
         curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &appendTo);
         curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
@@ -110,10 +129,14 @@ void Transfer::Job::run() {
     const CURLcode result = curl_easy_perform(curl);
     if (result == CURLE_ABORTED_BY_CALLBACK) error = CancelledText;
     else if (result != CURLE_OK) {
-        // The library's sentence for the kind of failure, and the server's own words.
-        error = QString::fromUtf8(curl_easy_strerror(result));
+        // The cause in plain words, or the library's sentence for it, and the server's own words.
+        const auto known = std::find_if(std::begin(failureTexts), std::end(failureTexts),
+                                        [result](const FailureText& f) { return f.code == result; });
+        error = QString::fromUtf8(known != std::end(failureTexts) ? known->text : curl_easy_strerror(result));
         if (message[0]) error += QStringLiteral(" (%1)").arg(QString::fromUtf8(message).trimmed());
     }
+    if (const char* type = nullptr; curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type) == CURLE_OK && type)
+        contentType = type;
     if (source) std::fclose(source);
     curl_easy_cleanup(curl);
 }
@@ -128,11 +151,14 @@ Transfer::~Transfer() {
     }
 }
 
-QString Transfer::addressFor(const QString& url) const {
-    const QString trimmed = url.trimmed();
-    if (Protocol == Ftp && !trimmed.contains(QLatin1String("://")))
-        return QStringLiteral("ftp://") + trimmed;
-    return trimmed;
+QByteArray Transfer::addressFor(const QString& url) const {
+    QString typed = url.trimmed();
+    if (Protocol == Ftp && !typed.contains(QLatin1String("://"))) typed.prepend(QStringLiteral("ftp://"));
+    // As a browser sends what is typed in its address bar: blanks and other letters encoded.
+    const QUrl address = QUrl::fromUserInput(typed);
+    if (typed.isEmpty() || !address.isValid())
+        throw TransferError(QStringLiteral("\"%1\" is not an address that can be opened.").arg(typed).toStdString());
+    return address.toEncoded();
 }
 
 void Transfer::start(std::shared_ptr<Job> job) {
@@ -160,6 +186,7 @@ void Transfer::finished(const std::shared_ptr<Job>& job) {
     running_ = false;
     job->done = true;
     errorDescription_ = job->error;
+    contentType_ = QString::fromLatin1(job->contentType);
     emit StateChanged(job->error.isEmpty() ? ResponseCompleted : Error);
 }
 
@@ -169,7 +196,7 @@ void Transfer::reportProgress(qint64 done, qint64 total) {
 
 QByteArray Transfer::OpenURL() {
     auto job = std::make_shared<Job>();
-    job->address = addressFor(URL).toUtf8();
+    job->address = addressFor(URL);
     QEventLoop waiting;
     const QMetaObject::Connection done =
         connect(this, &Transfer::StateChanged, &waiting, [&waiting] { waiting.quit(); });
@@ -187,31 +214,24 @@ QByteArray Transfer::OpenURL() {
 }
 
 void Transfer::Execute(const QString& url, const QString& command) {
-    const QString verb = command.section(QLatin1Char(' '), 0, 0).toUpper();
-    if (verb == QLatin1String("CLOSE")) {
-        // Every transfer has its own connection, already closed when it ended.
-        cancelled_ = true;
-        QMetaObject::invokeMethod(this, [this] { emit StateChanged(Disconnected); },
-                                  Qt::QueuedConnection);
-        return;
-    }
-    if (verb != QLatin1String("PUT"))
-        throw TransferError(QStringLiteral("Unsupported command: %1").arg(verb).toStdString());
-    // "PUT  <local file> <remote name>": the local path may hold blanks, the remote name not.
-    QString rest = command.mid(verb.size());
-    while (rest.startsWith(QLatin1Char(' '))) rest.remove(0, 1);
-    const qsizetype lastBlank = rest.lastIndexOf(QLatin1Char(' '));
-    const QString local = lastBlank < 0 ? rest : rest.left(lastBlank).trimmed();
-    QString remote = lastBlank < 0 ? QString() : rest.mid(lastBlank + 1);
-    if (!QFileInfo(local).isFile())
-        throw TransferError(QStringLiteral("The file \"%1\" does not exist.").arg(local).toStdString());
-    if (remote.isEmpty()) remote = QFileInfo(local).fileName();
-    QString address = addressFor(url.isEmpty() ? URL : url);
-    if (!address.endsWith(QLatin1Char('/'))) address += QLatin1Char('/');
+    Q_UNUSED(url)
+    if (command.trimmed().compare(QLatin1String("CLOSE"), Qt::CaseInsensitive) != 0)
+        throw TransferError(QStringLiteral("Unsupported command: %1").arg(command).toStdString());
+    // Every transfer has its own connection, already closed when it ended.
+    cancelled_ = true;
+    QMetaObject::invokeMethod(this, [this] { emit StateChanged(Disconnected); }, Qt::QueuedConnection);
+}
+
+void Transfer::Put(const QString& url, const QString& localFile, const QString& remoteName) {
+    if (!QFileInfo(localFile).isFile())
+        throw TransferError(QStringLiteral("The file \"%1\" does not exist.").arg(localFile).toStdString());
+    QByteArray address = addressFor(url.isEmpty() ? URL : url);
+    if (!address.endsWith('/')) address += '/';
     auto job = std::make_shared<Job>();
     job->kind = Job::Upload;
-    job->localFile = local;
-    job->address = address.toUtf8() + QUrl::toPercentEncoding(remote);
+    job->localFile = localFile;
+    // The whole name, blanks and all, as one path segment.
+    job->address = address + QUrl::toPercentEncoding(remoteName.isEmpty() ? QFileInfo(localFile).fileName() : remoteName);
     start(job);
 }
 

@@ -39,12 +39,20 @@ public:
     QString UserName;
     QString Password;  // sent as typed
 
-    // The whole resource at URL. Throws TransferError on failure, including a cancelled one.
+    // The whole resource at URL, typed as in a browser's address bar (blanks and letters beyond
+    // ASCII are encoded as a browser encodes them). Throws TransferError on failure, including a
+    // cancelled one and a redirection loop.
     QByteArray OpenURL();
-    // Starts a command: "PUT <local file> <remote name>" uploads (an empty remote name stores
-    // the file under its own name); "CLOSE" ends the connection. Throws TransferError when
-    // the command is not understood or another one is still running.
+    // The Content-Type the server gave with the last OpenURL ("text/html; charset=utf-16"),
+    // empty when it gave none.
+    QString contentType() const { return contentType_; }
+    // Starts a command; "CLOSE", which ends the connection, is the one understood. Throws
+    // TransferError for any other.
     void Execute(const QString& url, const QString& command);
+    // Starts uploading localFile into the folder at url (URL when empty) under remoteName, its
+    // whole name whatever blanks or letters it holds; an empty name keeps the file's own. Throws
+    // TransferError when the file is not there or another command is still running.
+    void Put(const QString& url, const QString& localFile, const QString& remoteName);
     // Why the last command ended in the Error state.
     QString errorDescription() const { return errorDescription_; }
     bool StillExecuting() const { return running_; }
@@ -62,11 +70,13 @@ private:
     void start(std::shared_ptr<Job> job);
     void finished(const std::shared_ptr<Job>& job);
     void reportProgress(qint64 done, qint64 total);
-    QString addressFor(const QString& url) const;
+    // The address encoded for the wire; TransferError when it is not one.
+    QByteArray addressFor(const QString& url) const;
 
     std::atomic<bool> cancelled_{false};
     bool running_ = false;
     QString errorDescription_;
+    QString contentType_;
     std::shared_ptr<Job> current_;
 };
 

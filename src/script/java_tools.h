@@ -1,6 +1,7 @@
 #pragma once
 // The Java tool runner: the JDK folder kept in pathc.tsh, the batch file temp.bat that every
-// tool command writes (the folder on PATH, the command, a pause) and the console that runs it.
+// tool command writes (the folder on PATH, the command, a pause) and the console that runs the
+// command.
 #include <QString>
 #include <functional>
 
@@ -27,7 +28,7 @@ bool writeToolFile(AppState& app, const QString& path, const QByteArray& text);
 QString folderOfProgram(const QString& programPath);
 
 // The three lines of temp.bat, each ending in CR LF.
-QByteArray batchText(const QString& jdkFolder, const QString& command);
+QByteArray batchText(const QString& jdkFolder, const QString& commandLine);
 
 // temp.html for the applet viewer.
 QByteArray appletPage(const QString& className, const QString& height, const QString& width);
@@ -38,14 +39,21 @@ QString classNameOfSource(const QString& path);
 // The word around the caret on the caret's line, bounded by " ({}),.", tab, CR and LF.
 QString wordAtCaret(const EditorPane& pane);
 
-// Runs a batch file in a console owned by the main window; tests put a recorder in its place.
-using BatchRunner = std::function<void(const QString& batchFile, ConsoleShow show,
-                                       const QString& sourceFolder, QWidget* owner)>;
-void setBatchRunner(BatchRunner runner);  // an empty runner restores the console
+// The JDK's programs by their real names ("javac", "java", "appletviewer"): the one in the folder
+// set with Set Path, else the one on PATH; empty when neither has it.
+QString findTool(const QString& name, const QString& jdkFolder);
+// Which tool is missing, where it was looked for and what provides it.
+QString missingToolMessage(const QString& name, const QString& jdkFolder);
 
-// Writes temp.bat for the command and runs it. The classes next to the current Java window's
-// source are on the class path, so that "java Name" finds what "javac" made there. A batch
-// file that cannot be written is reported and nothing runs.
-void runTool(AppState& app, const QString& command, ConsoleShow show);
+// Opens a console for a command, owned by the main window; tests put a recorder in its place.
+using ConsoleRunner = std::function<void(const ConsoleCommand& command, ConsoleShow show, QWidget* owner)>;
+void setConsoleRunner(ConsoleRunner runner);  // an empty runner restores the console
+
+// Starts a JDK tool with its arguments as they are: no shell sees them. A tool that is not
+// there is reported and nothing runs. temp.bat records the run, the arguments quoted for the
+// shell, so that its command line does the same when run again by hand.
+void runTool(AppState& app, const QString& tool, const QStringList& arguments, ConsoleShow show);
+// Runs a command line the user typed, through the shell: the Command dialog.
+void runCommandLine(AppState& app, const QString& line, ConsoleShow show);
 
 }  // namespace JavaTools

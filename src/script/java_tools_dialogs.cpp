@@ -68,14 +68,6 @@ void ToolDialog::okClicked() {
     close();
 }
 
-void ToolDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!onFirstShow_) return;
-    Action action = std::move(onFirstShow_);
-    onFirstShow_ = nullptr;
-    QTimer::singleShot(0, this, [this, action] { action(*this); });
-}
-
 namespace {
 // Shows the dialog of that name, made by `make` unless one is open already (then it is only
 // brought forward).
@@ -111,23 +103,32 @@ ToolDialog* openSetPathDialog(AppState& app) {
 }
 
 ToolDialog* openRunDialog(AppState& app) {
-    return openDialog(QStringLiteral("runjava"), [&app] {
-        auto* dialog = new ToolDialog(
+    ToolDialog* dialog = openDialog(QStringLiteral("runjava"), [&app] {
+        return new ToolDialog(
             QStringLiteral("runjava"), QStringLiteral("Run"),
             {{QStringLiteral("Text1"), QStringLiteral("&Class name:")}},
             [&app](ToolDialog& d) {
-                JavaTools::runTool(app, QStringLiteral("java ") + d.text(0), ConsoleShow::Maximised);
+                // The class, then the program's own arguments, at blanks.
+                const QStringList words = d.text(0).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (words.isEmpty())
+                    app.dialogs->messageBox(QStringLiteral("Type the name of the class to run."),
+                                            QStringLiteral("Tessavel Editor 2005"), MsgButtons::Ok,
+                                            MsgIcon::Exclamation);
+                else
+                    JavaTools::runTool(app, QStringLiteral("java"), words, ConsoleShow::Maximised);
             },
             app.frameWidget());
-        // The class name under the caret starts at once.
-        dialog->setOnFirstShow([&app](ToolDialog& d) {
-            EditorWindow* java = app.currentJavaWindow.data();
-            if (!java) return;
-            d.field(0)->setText(JavaTools::wordAtCaret(java->pane()));
-            if (!d.text(0).isEmpty()) d.okClicked();
-        });
-        return dialog;
     });
+    // Each time the dialog comes up, from the Java window as it is now: the class name under the
+    // caret starts at once; without one the field offers the window's own class.
+    QTimer::singleShot(0, dialog, [&app, dialog] {
+        EditorWindow* java = app.currentJavaWindow.data();
+        if (!java) return;
+        const QString word = JavaTools::wordAtCaret(java->pane());
+        dialog->field(0)->setText(word.isEmpty() ? JavaTools::classNameOfSource(java->caption()) : word);
+        if (!word.isEmpty()) dialog->okClicked();
+    });
+    return dialog;
 }
 
 ToolDialog* openAppletDialog(AppState& app) {
@@ -142,7 +143,8 @@ ToolDialog* openAppletDialog(AppState& app) {
                 const QByteArray page = JavaTools::appletPage(
                     JavaTools::classNameOfSource(java->caption()), d.text(0), d.text(1));
                 if (!JavaTools::writeToolFile(app, JavaTools::appletPageFile(), page)) return;
-                JavaTools::runTool(app, QStringLiteral("Appletviewer temp.html"), ConsoleShow::Normal);
+                JavaTools::runTool(app, QStringLiteral("appletviewer"), {QStringLiteral("temp.html")},
+                                   ConsoleShow::Normal);
             },
             app.frameWidget());
     });
@@ -153,7 +155,7 @@ ToolDialog* openCommandDialog(AppState& app) {
         return new ToolDialog(
             QStringLiteral("cmd1"), QStringLiteral("Command"),
             {{QStringLiteral("Text1"), QStringLiteral("&Command line:")}},
-            [&app](ToolDialog& d) { JavaTools::runTool(app, d.text(0), ConsoleShow::Normal); },
+            [&app](ToolDialog& d) { JavaTools::runCommandLine(app, d.text(0), ConsoleShow::Normal); },
             app.frameWidget());
     });
 }

@@ -26,18 +26,12 @@ public:
     QString text(int index) const;
     // A button beside the first field (the browse button of brvpath).
     QPushButton* addFieldButton(const QString& name, const QString& caption, Action action);
-    // What happens once, when the dialog is first shown (the run dialog's word at the caret).
-    void setOnFirstShow(Action action) { onFirstShow_ = std::move(action); }
 
     void okClicked();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::vector<QLineEdit*> fields_;
     Action ok_;
-    Action onFirstShow_;
 };
 
 // The dialogs; each opens modeless above the main window (or comes forward when it is open

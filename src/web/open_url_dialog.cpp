@@ -6,6 +6,7 @@
 #include "core/plain_text_file.h"
 #include "html/html_window.h"
 #include "platform/dialogs.h"
+#include "web/page_text.h"
 
 openurl::openurl(AppState& app, QWidget* parent)
     : ServerDialog(app, QStringLiteral("Open URL to Edit "), QStringLiteral(" &Open URL         :"),
@@ -25,10 +26,10 @@ void openurl::OKButton_Click() {
         const QByteArray bytes = Inet1().OpenURL();
         setTransferring(false);
         if (!window) return;  // closed while the page was on its way
-        if (!looksLikeText(bytes))
+        const PlainText text = pageText(bytes, Inet1().contentType());
+        if (!looksLikeText(text.utf8))
             throw TransferError("What this address gives is not a text page.");
         EditorPane& pane = window->pane();
-        const PlainText text = plainTextFromBytes(bytes);
         // A Latin-1 page is saved as Latin-1 again, byte for byte.
         pane.setWritesLatin1(text.latin1);
         window->showText(text.utf8);

@@ -12,7 +12,7 @@
 
 ServerDialog::ServerDialog(AppState& app, const QString& caption, const QString& addressCaption,
                            const QString& closeVerb, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), app_(app), closeVerb_(closeVerb) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), app_(app), caption_(caption), closeVerb_(closeVerb) {
     setWindowTitle(caption);
     setModal(false);
     fields_ = new QGridLayout;
@@ -69,6 +69,8 @@ void ServerDialog::addRow(const QString& caption, QWidget* field, QWidget* buddy
 }
 
 void ServerDialog::prepareTransfer() {
+    // "Execution complited" told of the last transfer, not of this one.
+    setWindowTitle(caption_);
     inet_.URL = url_->text();
     inet_.RemotePort = portFromText(port_->text());
     inet_.UserName = username_->text();

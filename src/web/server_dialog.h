@@ -32,7 +32,8 @@ protected:
     // A label with an access key and its field, as the next row of the grid; the access key
     // leads to buddy, or to the field itself.
     void addRow(const QString& caption, QWidget* field, QWidget* buddy = nullptr);
-    // Copies the fields into Inet1; a bad port throws TransferError.
+    // Starts a transfer: the caption as it was, the fields copied into Inet1; a bad port throws
+    // TransferError.
     void prepareTransfer();
     // Switches between the transfer's progress and the fields.
     void setTransferring(bool on);
@@ -44,6 +45,7 @@ private:
     void Inet1_StateChanged(int state);
     void CancelButton_Click();
 
+    QString caption_;
     QString closeVerb_;
     Transfer inet_;
     QGridLayout* fields_;

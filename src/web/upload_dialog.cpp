@@ -40,9 +40,8 @@ void Upload::OKButton_Click() {
     try {
         Inet1().Protocol = Transfer::Ftp;
         prepareTransfer();
-        lastCommand_ = QStringLiteral("PUT ") + QStringLiteral(" ") + file_->text() +
-                       QStringLiteral(" ") + remote_->text();
-        Inet1().Execute(url()->text(), lastCommand_);
+        // The names go as they are, not in a command line that a blank would split.
+        Inet1().Put(url()->text(), file_->text(), remote_->text());
         setTransferring(true);
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

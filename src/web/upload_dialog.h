@@ -10,8 +10,6 @@ public:
     QLineEdit* file() const { return file_; }
     QLineEdit* remote() const { return remote_; }
     QPushButton* Command1() const { return browse_; }
-    // The command the last OK sent to Inet1.
-    QString lastCommand() const { return lastCommand_; }
     void OKButton_Click() override;
 
 protected:
@@ -24,5 +22,4 @@ private:
     QLineEdit* file_;
     QLineEdit* remote_;
     QPushButton* browse_;
-    QString lastCommand_;
 };

@@ -75,5 +75,7 @@ TEST(Transfer, RejectsBadPortsAndCommands) {
         EXPECT_THROW(portFromText(bad), TransferError) << bad;
     Transfer transfer;
     EXPECT_THROW(transfer.Execute("ftp://127.0.0.1", "GET a b"), TransferError);
-    EXPECT_THROW(transfer.Execute("ftp://127.0.0.1", "PUT  /no/such/file x"), TransferError);
+    EXPECT_THROW(transfer.Put("ftp://127.0.0.1", "/no/such/file", "x"), TransferError);
+    transfer.URL = QStringLiteral("http://[::1");
+    EXPECT_THROW(transfer.OpenURL(), TransferError);
 }

@@ -1,8 +1,12 @@
-// The Java menu's tools: pathc.tsh, the three lines of temp.bat each command writes, temp.html,
-// the dialogs' fields, and nothing at all without a Java window.
+// The Java menu's tools: pathc.tsh, the three lines of temp.bat each command writes, the
+// argument lists the tools get, temp.html, the dialogs' fields, missing tools and unsaved
+// files, and nothing at all without a Java window.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "script/java_tools.h"
@@ -19,8 +23,8 @@ QByteArray fileBytes(const QString& path) {
 
 struct RecordedRun {
     QByteArray batch;
+    ConsoleCommand command;
     ConsoleShow show;
-    QString sourceFolder;
 };
 
 class JavaToolsTest : public ScriptToolsFixture {
@@ -28,12 +32,30 @@ protected:
     JavaToolsTest() {
         QFile::remove(JavaTools::jdkPathFile());
         QFile::remove(JavaTools::batchFile());
-        JavaTools::setBatchRunner([this](const QString& batch, ConsoleShow show, const QString& folder, QWidget*) {
-            runs.push_back({fileBytes(batch), show, folder});
+        JavaTools::setConsoleRunner([this](const ConsoleCommand& command, ConsoleShow show, QWidget*) {
+            runs.push_back({fileBytes(JavaTools::batchFile()), command, show});
         });
         registerJavaToolCommands(app);
+        // A kit of stand-ins, so that what runs does not depend on the machine's own JDK.
+        QDir(folder.path()).mkdir("jdk bin");
+        for (const char* tool : {"javac", "java", "appletviewer"}) {
+            QFile file(jdk() + '/' + tool);
+            file.open(QIODevice::WriteOnly);
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        }
     }
-    ~JavaToolsTest() override { JavaTools::setBatchRunner(nullptr); }
+    ~JavaToolsTest() override { JavaTools::setConsoleRunner(nullptr); }
+
+    QString jdk() const { return folder.filePath("jdk bin"); }
+    // A Java window on a file saved in the test's folder.
+    PlainScriptWindow* openSaved(const QByteArray& text, const QString& name) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        file.close();
+        return openWindow(KindJava, text, path);
+    }
 
     template <typename T = ToolDialog>
     T* dialog(const QString& name) {
@@ -48,20 +70,30 @@ protected:
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     }
 
+    QTemporaryDir folder;
     std::vector<RecordedRun> runs;
 };
 
-TEST_F(JavaToolsTest, EachCommandWritesTheThreeBatchLines) {
-    ASSERT_TRUE(JavaTools::writeJdkFolder(app, QStringLiteral("/opt/jdk/bin")));
-    EXPECT_EQ(fileBytes(JavaTools::jdkPathFile()), QByteArray("\"/opt/jdk/bin\"\r\n"));
-    openWindow(KindJava, "public class Hello {}\r\n", QStringLiteral("/home/ann/src/Hello.java"));
+TEST_F(JavaToolsTest, ToolsStartWithArgumentListsAndTheBatchLineQuotesThem) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    EXPECT_EQ(fileBytes(JavaTools::jdkPathFile()), '"' + jdk().toUtf8() + "\"\r\n");
+    QDir(folder.path()).mkdir("it's $(here)");
+    const QString source = folder.filePath("it's $(here)/Hello.java");
+    openSaved("public class Hello {}\r\n", "it's $(here)/Hello.java");
 
     commands.run(QStringLiteral("compl"));
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].batch, "path = /opt/jdk/bin\r\njavac /home/ann/src/Hello.java\r\n@pause\r\n");
+    const QString quoted = "'" + folder.path() + "/it'\\''s $(here)/Hello.java'";
+    EXPECT_EQ(runs[0].batch, "path = " + jdk().toUtf8() + "\r\njavac " + quoted.toUtf8() + "\r\n@pause\r\n");
+    EXPECT_EQ(runs[0].command.line, "javac " + quoted);
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/javac", source}));
     EXPECT_EQ(runs[0].show, ConsoleShow::Normal);
-    EXPECT_EQ(runs[0].sourceFolder, QStringLiteral("/home/ann/src"));
+    const QProcessEnvironment& environment = runs[0].command.environment;
+    EXPECT_TRUE(environment.value("PATH").startsWith(jdk() + ':'));
+    EXPECT_TRUE(environment.value("CLASSPATH").startsWith(folder.filePath("it's $(here)") + ':'));
+    EXPECT_EQ(runs[0].command.folder, QFileInfo(JavaTools::batchFile()).absolutePath());
 
+    // The Command dialog is the one place where a line goes to the shell, as typed.
     commands.run(QStringLiteral("comm"));
     commands.run(QStringLiteral("comm"));  // the open dialog only comes forward
     ToolDialog* cmd1 = dialog(QStringLiteral("cmd1"));
@@ -72,41 +104,149 @@ TEST_F(JavaToolsTest, EachCommandWritesTheThreeBatchLines) {
     QTest::keyClicks(field(cmd1, "Text1"), QStringLiteral("ls -l \"a b\" | wc"));
     clickOk(cmd1);
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].batch, "path = /opt/jdk/bin\r\nls -l \"a b\" | wc\r\n@pause\r\n");
-    EXPECT_EQ(runs[1].show, ConsoleShow::Normal);
+    EXPECT_EQ(runs[1].batch, "path = " + jdk().toUtf8() + "\r\nls -l \"a b\" | wc\r\n@pause\r\n");
+    EXPECT_EQ(runs[1].command.line, "ls -l \"a b\" | wc");
+    EXPECT_TRUE(runs[1].command.arguments.isEmpty());
 }
 
-TEST_F(JavaToolsTest, AMissingPathFileLeavesThePathLineBare) {
-    openWindow(KindJava, "", QStringLiteral("/src/A.java"));
-    commands.run(QStringLiteral("compl"));
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].batch, "path = \r\njavac /src/A.java\r\n@pause\r\n");
+TEST_F(JavaToolsTest, AMissingToolSaysWhichAndWhatProvidesItAndNothingRuns) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toUtf8());  // nothing there
+    openSaved("class Clock {}", "Clock.java");
+    const struct {
+        const char* command;
+        const char* says;
+    } rows[] = {
+        {"compl", "The Java compiler, \"javac\", was not found on the search path (PATH), and no folder is set"},
+        {"run", "default-jdk-headless"},
+        {"appl", "Java kits from version 11 on have none"},
+    };
+    for (const auto& row : rows) {
+        dialogs.asked.clear();
+        commands.run(QString::fromLatin1(row.command));
+        QTest::qWait(20);
+        for (const char* name : {"runjava", "appletv"})
+            if (ToolDialog* d = dialog(QString::fromLatin1(name))) {
+                field(d, "Text1")->setText("1");
+                clickOk(d);
+            }
+        ASSERT_EQ(dialogs.asked.size(), 1u) << row.command;
+        EXPECT_TRUE(dialogs.asked[0].text.contains(QString::fromLatin1(row.says))) << dialogs.asked[0].text.toStdString();
+    }
+    qputenv("PATH", path);
+    EXPECT_TRUE(runs.empty());
+    EXPECT_FALSE(QFile::exists(JavaTools::batchFile()));
+    // Looked for in the Set Path folder first, and that folder is named.
+    EXPECT_TRUE(JavaTools::missingToolMessage("javac", "/opt/jdk").contains("in \"/opt/jdk\" (the folder set with Java > Set Path)"));
+    EXPECT_EQ(JavaTools::findTool("javac", jdk()), jdk() + "/javac");
 }
 
-TEST_F(JavaToolsTest, RunStartsTheClassUnderTheCaretAtOnce) {
-    PlainScriptWindow* window = openWindow(KindJava, "public class Hello {\r\n  Hello(x);\r\n}\r\n",
-                                           QStringLiteral("/src/Hello.java"));
-    window->pane().SetSelStart(26);  // inside "Hello(x)" on line 2
+TEST_F(JavaToolsTest, ToolsWorkOnlyOnTheFileAsSaved) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    const QString saved = folder.filePath("Saved.java");
+    // What the window is like, the answer to the question, the question, and whether javac ran.
+    const struct {
+        const char* state;
+        MsgAnswer answer;
+        const char* question;
+        bool runs;
+    } rows[] = {
+        {"untitled", MsgAnswer::No, "\"Java1\" has not been saved yet.", false},
+        {"untitled", MsgAnswer::Yes, "\"Java1\" has not been saved yet.", true},
+        {"modified", MsgAnswer::No, "has changes that are not saved.", false},
+        {"modified", MsgAnswer::Yes, "has changes that are not saved.", true},
+        {"gone", MsgAnswer::Yes, "is no longer on disk.", true},
+        {"saved", MsgAnswer::No, nullptr, true},
+    };
+    for (const auto& row : rows) {
+        QFile::remove(saved);
+        runs.clear();
+        dialogs.asked.clear();
+        const QString state = QString::fromLatin1(row.state);
+        PlainScriptWindow* window = state == "untitled" ? openWindow(KindJava, "class Saved {}", "Java1")
+                                                        : openSaved("class Saved {}", "Saved.java");
+        if (state == "modified") {
+            window->pane().SetText("class Saved { int x; }");
+            window->setModifiedTag("n");
+        }
+        if (state == "gone") QFile::remove(saved);
+        dialogs.messageAnswers = {row.answer};
+        dialogs.textAnswers = {saved};
+        commands.run(QStringLiteral("compl"));
+        if (row.question) {
+            ASSERT_FALSE(dialogs.asked.empty()) << row.state;
+            EXPECT_TRUE(dialogs.asked[0].text.contains(QString::fromLatin1(row.question)))
+                << dialogs.asked[0].text.toStdString();
+            EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
+        } else {
+            EXPECT_TRUE(dialogs.asked.empty());
+        }
+        ASSERT_EQ(runs.size(), row.runs ? 1u : 0u) << row.state;
+        if (row.runs) {
+            EXPECT_EQ(runs[0].command.arguments.value(1), saved);
+            EXPECT_EQ(fileBytes(saved), window->pane().Text());
+        }
+        delete window;
+    }
+}
+
+TEST_F(JavaToolsTest, RunOffersTheClassOfTheCurrentWindowAsItIsNow) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    PlainScriptWindow* window = openSaved("public class Hello {\r\n  Hello(x);\r\n}\r\n", "Hello.java");
+    window->pane().SetSelStart(26);  // inside "Hello(x)" on line 2: it starts at once
     commands.run(QStringLiteral("run"));
     QTest::qWait(50);
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].batch, "path = \r\njava Hello\r\n@pause\r\n");
+    EXPECT_EQ(runs[0].batch, "path = " + jdk().toUtf8() + "\r\njava Hello\r\n@pause\r\n");
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/java", "Hello"}));
     EXPECT_EQ(runs[0].show, ConsoleShow::Maximised);
     EXPECT_FALSE(dialog(QStringLiteral("runjava")));
 
-    // On a blank the dialog waits for a name; Enter runs it.
+    // On a blank the dialog offers the window's own class and waits.
     window->pane().SetSelStart(0);
     window->pane().SetText("   \r\n");
+    window->setModifiedTag("s");
     window->pane().SetSelStart(1);
     commands.run(QStringLiteral("run"));
     QTest::qWait(50);
     ToolDialog* runjava = dialog(QStringLiteral("runjava"));
     ASSERT_TRUE(runjava);
+    EXPECT_EQ(runjava->text(0), QStringLiteral("Hello"));
     EXPECT_EQ(runs.size(), 1u);
-    QTest::keyClicks(field(runjava, "Text1"), QStringLiteral("Other"));
+
+    // Still open, it offers the class of the Java window that is current now. Enter runs it,
+    // the words after the class name being the program's arguments.
+    PlainScriptWindow* other = openSaved("  \r\n", "Other.java");
+    other->pane().SetSelStart(1);
+    commands.run(QStringLiteral("run"));
+    QTest::qWait(50);
+    ASSERT_EQ(dialog(QStringLiteral("runjava")), runjava);
+    EXPECT_EQ(runjava->text(0), QStringLiteral("Other"));
+    QTest::keyClicks(field(runjava, "Text1"), QStringLiteral("  first 'second'"));
     QTest::keyClick(field(runjava, "Text1"), Qt::Key_Return);
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].batch, "path = \r\njava Other\r\n@pause\r\n");
+    EXPECT_EQ(runs[1].command.line, "java Other first ''\\''second'\\'''");
+    EXPECT_EQ(runs[1].command.arguments, QStringList({jdk() + "/java", "Other", "first", "'second'"}));
+}
+
+TEST_F(JavaToolsTest, AppletViewerTakesDigitsOnlyAndWritesThePage) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    openSaved("", "Clock.java");
+    commands.run(QStringLiteral("appl"));
+    ToolDialog* appletv = dialog(QStringLiteral("appletv"));
+    ASSERT_TRUE(appletv);
+    EXPECT_EQ(appletv->windowTitle(), QStringLiteral("Java AppletViewer "));
+    QTest::keyClicks(field(appletv, "Text1"), QStringLiteral("2a0-0x"));
+    QTest::keyClicks(field(appletv, "Text2"), QStringLiteral("W35O"));
+    EXPECT_EQ(field(appletv, "Text1")->text(), QStringLiteral("200"));
+    EXPECT_EQ(field(appletv, "Text2")->text(), QStringLiteral("35"));
+    QTest::keyClick(field(appletv, "Text2"), Qt::Key_Backspace);
+    clickOk(appletv);
+    EXPECT_EQ(fileBytes(JavaTools::appletPageFile()),
+              "<html><applet code = \"Clock.class\" height=\"200\" width =\"3\"></applet></html>");
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].batch, "path = " + jdk().toUtf8() + "\r\nappletviewer temp.html\r\n@pause\r\n");
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/appletviewer", "temp.html"}));
 }
 
 TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimiters) {
@@ -125,24 +265,6 @@ TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimiters) {
         window->pane().SetSelStart(c.caret);
         EXPECT_EQ(JavaTools::wordAtCaret(window->pane()), c.word) << c.text.constData();
     }
-}
-
-TEST_F(JavaToolsTest, AppletViewerTakesDigitsOnlyAndWritesThePage) {
-    openWindow(KindJava, "", QStringLiteral("/home/ann/applets/Clock.java"));
-    commands.run(QStringLiteral("appl"));
-    ToolDialog* appletv = dialog(QStringLiteral("appletv"));
-    ASSERT_TRUE(appletv);
-    EXPECT_EQ(appletv->windowTitle(), QStringLiteral("Java AppletViewer "));
-    QTest::keyClicks(field(appletv, "Text1"), QStringLiteral("2a0-0x"));
-    QTest::keyClicks(field(appletv, "Text2"), QStringLiteral("W35O"));
-    EXPECT_EQ(field(appletv, "Text1")->text(), QStringLiteral("200"));
-    EXPECT_EQ(field(appletv, "Text2")->text(), QStringLiteral("35"));
-    QTest::keyClick(field(appletv, "Text2"), Qt::Key_Backspace);
-    clickOk(appletv);
-    EXPECT_EQ(fileBytes(JavaTools::appletPageFile()),
-              "<html><applet code = \"Clock.class\" height=\"200\" width =\"3\"></applet></html>");
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].batch, "path = \r\nAppletviewer temp.html\r\n@pause\r\n");
 }
 
 TEST_F(JavaToolsTest, ClassNamesComeFromEitherKindOfPath) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <memory>
 
@@ -19,7 +20,17 @@ class PlainScriptWindow : public EditorWindow {
 public:
     PlainScriptWindow(AppState& app, WindowKind kind)
         : EditorWindow(app, kind, std::make_unique<ScintillaPane>()) {}
-    bool SaveDocument() override { return true; }
+    // Writes the text under the caption; an untitled window under the name the save dialog gives.
+    bool SaveDocument() override {
+        std::optional<QString> path = caption();
+        if (isUntitled()) path = app().dialogs->saveFile({});
+        QFile file(path.value_or(QString()));
+        if (!path || !file.open(QIODevice::WriteOnly)) return false;
+        file.write(pane().Text());
+        setCaption(*path);
+        setModifiedTag(QStringLiteral("s"));
+        return true;
+    }
     bool SaveDocumentAs() override { return true; }
 };
 
@@ -49,11 +60,13 @@ protected:
         for (const QPointer<QWidget>& w : open) delete w.data();
     }
 
-    // A window of the kind holding the text, activated (so it is the current one of its kind).
+    // A window of the kind holding the text, activated (so it is the current one of its kind);
+    // unmodified, as a file just opened.
     PlainScriptWindow* openWindow(WindowKind kind, const QByteArray& text, const QString& caption) {
         auto* window = new PlainScriptWindow(app, kind);
         window->setCaption(caption);
         window->pane().SetText(text);
+        window->setModifiedTag(QStringLiteral("s"));
         window->show();
         window->activate();
         dialogs.watched = &window->pane();

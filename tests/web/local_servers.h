@@ -58,11 +58,35 @@ protected:
     int port_ = 0;
 };
 
-// python3 -m http.server serving folder().
+// python3's http.server serving folder(), and three addresses of its own: /loop redirects to
+// itself, /cut promises a long page and closes after its start, /charset/NAME/FILE serves FILE
+// declared as in the charset NAME.
 class LocalWebServer : public LocalServer {
 public:
     LocalWebServer() {
-        start({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder()}, " port ");
+        const char* script =
+            "import functools, http.server, os, sys\n"
+            "class Handler(http.server.SimpleHTTPRequestHandler):\n"
+            "    def do_GET(self):\n"
+            "        if self.path == '/loop':\n"
+            "            self.send_response(302); self.send_header('Location', '/loop'); self.end_headers()\n"
+            "        elif self.path == '/cut':\n"
+            "            self.send_response(200); self.send_header('Content-Length', '100000'); self.end_headers()\n"
+            "            self.wfile.write(b'<p>only the start')\n"
+            "        elif self.path.startswith('/charset/'):\n"
+            "            charset, name = self.path.split('/', 3)[2:]\n"
+            "            body = open(os.path.join(sys.argv[1], name), 'rb').read()\n"
+            "            self.send_response(200)\n"
+            "            self.send_header('Content-Type', 'text/html; charset=' + charset)\n"
+            "            self.send_header('Content-Length', str(len(body))); self.end_headers()\n"
+            "            self.wfile.write(body)\n"
+            "        else:\n"
+            "            super().do_GET()\n"
+            "s = http.server.ThreadingHTTPServer(('127.0.0.1', 0),\n"
+            "    functools.partial(Handler, directory=sys.argv[1]))\n"
+            "print('listening on', s.server_address[1], '.', flush=True)\n"
+            "s.serve_forever()\n";
+        start({"-c", script, folder()}, "listening on");
     }
 };
 

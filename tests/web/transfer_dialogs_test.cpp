@@ -1,5 +1,6 @@
-// Open URL and upload against servers on 127.0.0.1: what arrives, how it is coloured, the
-// window numbering, and the messages of each way a transfer can fail.
+// Open URL and upload against servers on 127.0.0.1: what arrives, how it is coloured and
+// decoded, addresses and names as typed, the window numbering, the title, and the messages of
+// each way a transfer can fail.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -67,33 +68,68 @@ TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
     EXPECT_EQ(web.read("saved.html"), QByteArray("<i>caf\xe9</i>"));
 }
 
+TEST_F(OpenUrlTest, AddressesAsTypedAndPagesInTheirEncoding) {
+    ASSERT_NE(web.port(), 0);
+    web.put("my page \xc3\xa9.html", "<p>found</p>");
+    web.put("bom.html", QByteArray("\xff\xfe<\0b\0>\0\xe9\0", 10));
+    web.put("be.html", QByteArray("\0<\0i\0>\x20\xac", 8));
+    web.put("utf8.html", "caf\xc3\xa9");
+    // What is typed after the address of the server, and the text the window gets.
+    const struct {
+        const char* path;
+        QByteArray text;
+        bool savedAsLatin1;
+    } rows[] = {
+        {"my page \xc3\xa9.html", "<p>found</p>", false},
+        {"bom.html", "<b>\xc3\xa9", false},
+        {"charset/utf-16be/be.html", "<i>\xe2\x82\xac", false},
+        {"charset/ISO-8859-1/utf8.html", "caf\xc3\x83\xc2\xa9", true},
+    };
+    for (const auto& row : rows) {
+        dialogs.asked.clear();
+        HtmlWindow* page = open(QStringLiteral("127.0.0.1:%1/").arg(web.port()) + QString::fromUtf8(row.path));
+        EXPECT_TRUE(dialogs.asked.empty()) << row.path << ": " << dialogs.asked[0].text.toStdString();
+        EXPECT_EQ(page->pane().Text(), row.text) << row.path;
+        EXPECT_EQ(page->pane().writesLatin1(), row.savedAsLatin1) << row.path;
+    }
+}
+
 TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
     ASSERT_NE(web.port(), 0);
     web.put("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    web.put("page.html", "<p>");
+    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(web.port());
+    open(base + "page.html");
+    ASSERT_EQ(dialog.windowTitle(), "Execution complited");
     const struct {
         QString address;
         QString port;
         QString says;
     } cases[] = {
-        {QStringLiteral("http://127.0.0.1:%1/missing.html").arg(web.port()), "", "404"},
-        {QStringLiteral("http://127.0.0.1:%1/picture.png").arg(web.port()), "", "not a text page"},
+        {base + "missing.html", "", "404"},
+        {base + "loop", "", "The address redirects in a loop"},
+        {base + "cut", "", "The server closed the connection before the whole file had arrived."},
         // Nothing listens on port 1.
         {"http://127.0.0.1/", "1", "onnect"},
         {"http://127.0.0.1/", "99999", "The port must be a number from 1 to 65535."},
+        // The transfer itself completes; what came is refused afterwards.
+        {base + "picture.png", "", "not a text page"},
     };
-    short number = 0;
+    short number = 1;
     for (const auto& c : cases) {
         dialogs.asked.clear();
         HtmlWindow* page = open(c.address, c.port);
         EXPECT_EQ(page->caption(), "noname" + QString::number(++number));
         EXPECT_EQ(page->pane().TextLength(), 0);
         EXPECT_FALSE(dialog.isVisible());
+        // The last transfer's "Execution complited" went when this one started.
+        if (!c.address.endsWith("png")) EXPECT_EQ(dialog.windowTitle(), "Open URL to Edit ");
         ASSERT_EQ(dialogs.asked.size(), 1u) << c.says.toStdString();
         EXPECT_EQ(dialogs.asked[0].title, "Tessavel editor 2005");
         EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
         EXPECT_TRUE(dialogs.asked[0].text.contains(c.says)) << dialogs.asked[0].text.toStdString();
     }
-    EXPECT_EQ(dialog.openUrlCounter, 4);
+    EXPECT_EQ(dialog.openUrlCounter, 7);
 }
 
 TEST_F(OpenUrlTest, PortFieldTakesDigitsOnly) {
@@ -136,24 +172,26 @@ TEST_F(UploadTest, FileLandsByteForByte) {
     file.write(bytes);
     file.close();
 
-    upload(LocalFtpServer::Password, "index.html");
-    EXPECT_EQ(dialog.lastCommand(), "PUT  " + local.filePath("my page.html") + " index.html");
+    // The whole name at the server, blanks and letters beyond ASCII too.
+    const QString remote = QStringLiteral("new index \u00e9.html");
+    upload(LocalFtpServer::Password, remote);
     QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QString("Execution complited"), TransferWaitMs);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(ftp.read("index.html"), bytes);
+    EXPECT_EQ(ftp.read(remote), bytes);
     EXPECT_TRUE(dialogs.asked.empty());
 
-    // And it comes back the same through Open URL's FTP.
+    // And it comes back the same through Open URL's FTP, its name typed as it is.
     Transfer back;
-    back.URL = QStringLiteral("ftp://127.0.0.1/index.html");
+    back.URL = "ftp://127.0.0.1/" + remote;
     back.RemotePort = ftp.port();
     back.UserName = LocalFtpServer::User;
     back.Password = LocalFtpServer::Password;
     EXPECT_EQ(back.OpenURL(), bytes);
 
-    // No name at the server: the command ends in a blank and the file keeps its own name.
+    // No name at the server: the file keeps its own. The title is the dialog's own again while
+    // the next upload runs.
     upload(LocalFtpServer::Password, "");
-    EXPECT_EQ(dialog.lastCommand(), "PUT  " + local.filePath("my page.html") + " ");
+    EXPECT_EQ(dialog.windowTitle(), "Upload Files to FTP Server");
     QTRY_COMPARE_WITH_TIMEOUT(ftp.read("my page.html"), bytes, TransferWaitMs);
 }
 
@@ -168,6 +206,7 @@ TEST_F(UploadTest, FailuresShowUploadError) {
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.asked.size(), size_t(1), TransferWaitMs);
     EXPECT_EQ(dialogs.asked[0].title, "Upload Error ");
     EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(dialogs.asked[0].text.contains("The server refused the login")) << dialogs.asked[0].text.toStdString();
     EXPECT_TRUE(ftp.read("index.html").isEmpty());
     EXPECT_EQ(dialog.windowTitle(), "Upload Files to FTP Server");
 
