@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QTimer>
@@ -331,12 +332,13 @@ void mdiform1::reactivateActiveChild() {
 
 void mdiform1::showChild(EditorWindow* window) {
     const QMdiSubWindow* current = mdi_->currentSubWindow();
-    const bool maximised = current && current->isMaximized();
+    const bool maximised = current ? current->isMaximized() : firstStart_;
     const int index = int(mdi_->subWindowList().size());
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
     leaveMenuKeysToTheFrame(*sub);
-    // A new window joins maximised windows as one of them, else takes the next cascade place.
+    // A new window joins maximised windows as one of them (the first window of a first start
+    // is maximised), else takes the next cascade place.
     if (maximised) {
         sub->showMaximized();
     } else {
@@ -414,15 +416,21 @@ void mdiform1::popupEditMenu(const QPoint& globalPos) {
 void mdiform1::restorePlacement() {
     const auto settings = UserSettings::openForTitle();
     int twips[4];
-    int defaults[4];
     for (int i = 0; i < 4; ++i) {
-        defaults[i] = placementKeys[i].defaultTwips;
-        twips[i] =
-            settings->value(QStringLiteral("Settings/") + placementKeys[i].key, defaults[i]).toInt();
+        twips[i] = settings->value(QStringLiteral("Settings/") + placementKeys[i].key,
+                                   placementKeys[i].defaultTwips)
+                       .toInt();
     }
     QRect placement = pixelsOf(twips);
-    // A placement on a screen that is no longer there would hide the whole program.
-    if (!QGuiApplication::screenAt(placement.center())) placement = pixelsOf(defaults);
+    // The first start (and a placement on a screen that is no longer there, which would hide
+    // the whole program) opens on most of the screen, with the pages maximised in it: the
+    // small default frame would show a few words of a page.
+    firstStart_ = !settings->contains(QStringLiteral("Settings/MainWidth")) ||
+                  !QGuiApplication::screenAt(placement.center());
+    if (firstStart_) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen) placement = firstStartPlace(screen->availableGeometry());
+    }
     move(placement.topLeft());
     resize(placement.size());
 }

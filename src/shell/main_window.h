@@ -145,4 +145,5 @@ private:
     short windowCounter_[6] = {0, 0, 0, 0, 0, 0};
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
+    bool firstStart_ = false;  // no placement was saved: the frame and its first page open large
 };

@@ -27,3 +27,10 @@ QPoint palettePlace(const QRect& frame, const QSize& palette, const QRect& scree
     return QPoint(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - palette.width())),
                   std::clamp(y, screen.top(), std::max(screen.top(), screen.bottom() + 1 - palette.height())));
 }
+
+QRect firstStartPlace(const QRect& screen) {
+    const QSize size(screen.width() * 9 / 10, screen.height() * 9 / 10);
+    return QRect(screen.topLeft() + QPoint((screen.width() - size.width()) / 2,
+                                           (screen.height() - size.height()) / 2),
+                 size);
+}

@@ -12,3 +12,7 @@ QRect cascadePlace(const QRect& area, int index, int step);
 // on whichever side the screen has room for it, and otherwise inside the frame's right edge;
 // always wholly on the screen. `palette` is the palette's size with its title bar and borders.
 QPoint palettePlace(const QRect& frame, const QSize& palette, const QRect& screen, int slot);
+
+// Where the frame opens when no placement was saved (the first start, or a placement on a
+// screen that is gone): most of the screen's free area, centred on it.
+QRect firstStartPlace(const QRect& screen);

@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +25,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
+#include "shell/window_layout.h"
 #include "support/recording_speaker.h"
 #include "support/recording_web_view.h"
 #include "support/scripted_dialogs.h"
@@ -281,11 +284,15 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
     AppState app;
     ScriptedDialogs dialogs;
     app.dialogs = &dialogs;
+    // The first start opens on most of the screen, its first page maximised.
+    const QRect large = firstStartPlace(QGuiApplication::primaryScreen()->availableGeometry());
     {
         mdiform1 first(app);
-        EXPECT_EQ(first.pos(), QPoint(1000 / 15, 1000 / 15));
-        EXPECT_EQ(first.size(), QSize(6500 / 15, 6500 / 15));
+        EXPECT_EQ(first.geometry().size(), large.size());
+        EXPECT_GT(first.width(), 6500 / 15);
         first.show();
+        first.showChild(new HtmlWindow(app));
+        EXPECT_TRUE(first.mdiArea()->subWindowList().value(0)->isMaximized());
         first.move(120, 90);
         first.resize(640, 480);
         first.close();
@@ -302,11 +309,13 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
     {
         mdiform1 third(app);
         EXPECT_EQ(third.pos(), QPoint(120, 90));
+        third.showChild(new HtmlWindow(app));
+        EXPECT_FALSE(third.mdiArea()->subWindowList().value(0)->isMaximized());
     }
-    // A placement on no screen at all falls back to the defaults.
+    // A placement on no screen at all is taken as a first start.
     UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
     mdiform1 fourth(app);
-    EXPECT_EQ(fourth.pos(), QPoint(1000 / 15, 1000 / 15));
+    EXPECT_EQ(fourth.geometry().size(), large.size());
 }
 
 TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindow) {
