@@ -17,6 +17,7 @@
 #include "core/command_registry.h"
 #include "frame_fixture.h"
 #include "core/editor_window.h"
+#include "core/recovery_store.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
 #include "html/html_window.h"
@@ -532,6 +533,18 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     EXPECT_EQ(refused->title, other->caption());
     EXPECT_EQ(other->caption(), "Java1");
     EXPECT_EQ(readFile(page), "text\r\n");
+
+    // Recovered text of an open file goes into its window, unless that has edits of its own.
+    RecoveredDocument recovered;
+    recovered.caption = link;
+    recovered.text = "recovered";
+    for (const int windows : {4, 5}) {
+        ASSERT_TRUE(frame->recoverDocument(recovered));
+        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), windows);
+        EXPECT_EQ(app.activeWindow()->pane().Text(), "recovered");
+        EXPECT_TRUE(app.activeWindow()->isModified());
+    }
+    EXPECT_EQ(frame->windowOfFile(page)->caption(), page);
 }
 
 // Another program's change to an open file is told when its window is next activated or saved,
