@@ -1,6 +1,5 @@
 #include "core/editor_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
@@ -104,6 +103,7 @@ void EditorWindow::documentOpened() {
     undo_->clear();
     backup_code();
     setModifiedTag(QStringLiteral("s"));
+    rememberFile();
 }
 
 void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
@@ -112,15 +112,14 @@ void EditorWindow::activate() {
     app_.activeWindowKind = kind_;
     app_.currentWindowOf(kind_) = this;
     if (app_.frame) app_.frame->windowActivated(this);
+    checkFileOnDisk();
 }
 
 bool EditorWindow::queryUnload() {
     if (!isModified()) return true;
     const QString question = QStringLiteral("You want to save changes ?");
     speakIfOn(app_, question);
-    const MsgAnswer answer =
-        app_.dialogs->messageBox(question, QApplication::applicationName(),
-                                 MsgButtons::YesNoCancel, MsgIcon::Question);
+    const MsgAnswer answer = ask(question, MsgButtons::YesNoCancel, MsgIcon::Question);
     if (answer == MsgAnswer::Cancel) return false;
     // A save that failed or was not made keeps the window, and the edits, where they are.
     return answer != MsgAnswer::Yes || SaveDocument();

@@ -7,10 +7,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "core/app_state.h"
 #include "core/editor_pane.h"
+#include "core/file_stamp.h"
 #include "core/undo_ring.h"
+#include "platform/dialogs.h"
 
 class EditorWindow : public QWidget, protected PaneEvents {
     Q_OBJECT
@@ -43,6 +46,23 @@ public:
     // unmodified and its text starts the undo history, so that Undo never goes back past it.
     // Every opener calls this once the text and its colours are in place.
     void documentOpened();
+    // The pane was written to path: the caption becomes that path, the window is unmodified.
+    void documentSaved(const QString& path);
+    // Reads the file at path into the window, as opening it does; Reload uses it. False when
+    // the file cannot be read (the user has been told).
+    virtual bool openfromdir(const QString& path) { Q_UNUSED(path) return false; }
+
+    // The file on disk. The window remembers it as it last read or wrote it; when another
+    // program has changed or deleted it since, activation says so and offers to reload it or
+    // save it again, and no save writes over such a change unasked.
+    void checkFileOnDisk();
+    // Before a save writes path: false when the user said no, when another window holds that
+    // file, or when autosave finds the file changed (it then leaves the question to the user).
+    bool mayWrite(const QString& path);
+
+    // A question or message about this window: the window comes forward first and the box
+    // bears its caption, so that the user knows which file is meant.
+    MsgAnswer ask(const QString& text, MsgButtons buttons, MsgIcon icon);
 
     // Autosave: Timer1 has no interval and does not run until the autosave dialog starts it
     // with a period of n seconds; every 60th tick saves, so the file is saved every n minutes.
@@ -110,6 +130,15 @@ private:
     bool unloadedOnce_ = false;
     QTimer Timer1;
     bool autosaving_ = false;
+
+    enum class DiskChange { None, Changed, Deleted };
+    // What became of the window's file since this window read or wrote it; `now` gets its stamp.
+    DiskChange fileChange(FileStamp& now);
+    void rememberFile();
+    void reload();
+    std::optional<FileStamp> file_;    // the file as this window last read or wrote it
+    std::optional<FileStamp> toldOf_;  // the file's state the user was last told about
+    bool askingAboutFile_ = false;
 
     // Unsaved changes reach the recovery file a moment after the typing stops, and at least
     // every so often while it goes on.

@@ -38,6 +38,10 @@ public:
 
     // The frame's active child window, for the page wizard.
     virtual EditorWindow* activeChild() const = 0;
+    // The open window whose file is the one at path (however the path names it), or null.
+    virtual EditorWindow* windowOfFile(const QString& path) const = 0;
+    // Activates the window, restoring it (and the frame) when minimised.
+    virtual void bringForward(EditorWindow* window) = 0;
     // Parent widget for modal dialogs.
     virtual QWidget* frameWidget() = 0;
 };

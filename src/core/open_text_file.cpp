@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "core/editor_window.h"
+#include "core/frame.h"
 #include "core/plain_text_file.h"
 #include "platform/dialogs.h"
 
@@ -28,8 +29,16 @@ QString unreadableTextReason(const QString& path) {
 }
 }  // namespace
 
+bool showWindowOfFile(AppState& app, const QString& path, const EditorWindow* opener) {
+    EditorWindow* holder = app.frame ? app.frame->windowOfFile(path) : nullptr;
+    if (!holder || holder == opener) return false;
+    app.frame->bringForward(holder);
+    return true;
+}
+
 bool openTextFile(EditorWindow& window, const QString& path, bool& busy) {
     AppState& app = window.app();
+    if (showWindowOfFile(app, path, &window)) return false;
     QString reason = unreadableTextReason(path);
     if (reason.isEmpty()) {
         EditorPane& pane = window.pane();

@@ -1,9 +1,9 @@
 #include "core/save_dialog.h"
 
-#include <QApplication>
 #include <iterator>
 
 #include "core/editor_window.h"
+#include "core/frame.h"
 #include "core/plain_text_file.h"
 
 namespace {
@@ -47,8 +47,7 @@ bool agreeOnEncoding(EditorWindow& window) {
                        "in the file too, is then written in UTF-8.\n"
                        "No leaves the file as it is, unsaved.")
             .arg(describeCharacter(outside));
-    const MsgAnswer answer = window.app().dialogs->messageBox(
-        question, QApplication::applicationName(), MsgButtons::YesNo, MsgIcon::Exclamation);
+    const MsgAnswer answer = window.ask(question, MsgButtons::YesNo, MsgIcon::Exclamation);
     if (answer != MsgAnswer::Yes) return false;
     pane.setWritesLatin1(false);
     return true;
@@ -71,6 +70,8 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
     if (saveAs || window.isUntitled()) {
         FileDialogRequest request = saveDialogRequest(window.kind(), saveAs);
         if (!window.isUntitled()) request.fileName = path;
+        // Autosave may ask for a window that is not in front: show the user which one.
+        if (app.frame) app.frame->bringForward(&window);
         const std::optional<QString> chosen = app.dialogs->saveFile(request);
         if (!chosen || chosen->isEmpty()) return false;
         path = *chosen;
@@ -78,17 +79,16 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
     // Only a document window's Save As writes rich text; everything else is plain text.
     const FileKind fileKind =
         saveAs && window.kind() == KindDocument ? FileRichText : FilePlainText;
+    if (!window.mayWrite(path)) return false;
     const bool latin1 = window.pane().writesLatin1();
     if (fileKind == FilePlainText && !agreeOnEncoding(window)) return false;
     QString error;
     if (!window.pane().SaveFile(path, fileKind, &error)) {
         window.pane().setWritesLatin1(latin1);
-        app.dialogs->messageBox(QStringLiteral("Could not save %1").arg(error),
-                                QApplication::applicationName(), MsgButtons::Ok,
-                                MsgIcon::Critical);
+        window.ask(QStringLiteral("Could not save %1").arg(error), MsgButtons::Ok,
+                   MsgIcon::Critical);
         return false;
     }
-    window.setCaption(path);
-    window.setModifiedTag(QStringLiteral("s"));
+    window.documentSaved(path);
     return true;
 }

@@ -102,13 +102,14 @@ bool document::openfromdir(const QString& path) {
 }
 
 bool document::writeDocument(const QString& path) {
+    if (!mayWrite(path)) return false;
     QString error;
     if (!pane().SaveFile(path, FileRichText, &error)) {
-        reportProblem(QStringLiteral("Cannot save \"%1\": %2").arg(path, error));
+        ask(QStringLiteral("Cannot save \"%1\": %2").arg(path, error), MsgButtons::Ok,
+            MsgIcon::Exclamation);
         return false;
     }
-    setCaption(path);
-    setModifiedTag(QStringLiteral("s"));
+    documentSaved(path);
     return true;
 }
 
@@ -117,6 +118,7 @@ bool document::SaveDocument() {
     std::optional<QString> chosen;
     {
         PalettesAway away(app().frame);
+        if (app().frame) app().frame->bringForward(this);  // autosave may ask for it
         chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, QString()});
     }
     if (!chosen || chosen->isEmpty()) return false;

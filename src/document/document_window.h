@@ -18,7 +18,7 @@ public:
     // Loads the file: RTF when it is RTF, otherwise as plain text; the loaded document starts
     // the undo history. False, after telling the user which file and why, when it cannot be
     // read; the window is then unchanged.
-    bool openfromdir(const QString& path);
+    bool openfromdir(const QString& path) override;
 
     // The window's save routine: asks for a name while the document is untitled.
     bool SaveDocument() override;

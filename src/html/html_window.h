@@ -21,7 +21,7 @@ public:
     bool openfile();
     // Opens the given file without asking; false (and a message naming the file and the reason)
     // when it cannot be read.
-    bool openfromdir(const QString& path);
+    bool openfromdir(const QString& path) override;
 
     bool SaveDocument() override;
     bool SaveDocumentAs() override;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/command_registry.h"
+#include "core/frame.h"
 #include "script/script_window.h"
 
 namespace {
@@ -39,8 +40,11 @@ void registerScriptCommands(AppState& app, std::function<void(EditorWindow*)> sh
             auto* window = new ScriptWindow(app, kind);
             if (!window->openfile()) {
                 delete window;
-                // The window that stays active gets its commands back.
-                if (previous) previous->activate();
+                // The window that stays active (the one holding the file, when it was open
+                // already) gets its commands back.
+                EditorWindow* active = app.frame ? app.frame->activeChild() : nullptr;
+                if (!active) active = previous;
+                if (active) active->activate();
                 return;
             }
             showChild(window);

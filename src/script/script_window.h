@@ -26,7 +26,7 @@ public:
     void newfile();
     // Asks for a file and opens it; false when cancelled or unreadable (the user was told why).
     bool openfile();
-    bool openfromdir(const QString& path);
+    bool openfromdir(const QString& path) override;
 
     bool SaveDocument() override;
     bool SaveDocumentAs() override;

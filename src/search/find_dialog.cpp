@@ -13,6 +13,7 @@
 #include "core/app_state.h"
 #include "core/command_registry.h"
 #include "core/editor_window.h"
+#include "core/frame.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -158,6 +159,8 @@ void FindDialog::updateReplaceEnabled() {
 }
 
 void FindDialog::message(const QString& text, const QString& title, MsgIcon icon) {
+    // The searched window comes forward: the answer is about its text.
+    if (EditorWindow* window = target(); window && app_.frame) app_.frame->bringForward(window);
     if (app_.dialogs) app_.dialogs->messageBox(text, title, MsgButtons::Ok, icon);
 }
 

@@ -146,9 +146,7 @@ EditorWindow* SpellingDialog::target() const { return window_; }
 
 void SpellingDialog::say(const QString& text, int icon) {
     speakIfOn(app_, text);
-    if (app_.dialogs)
-        app_.dialogs->messageBox(text, QApplication::applicationName(), MsgButtons::Ok,
-                                 MsgIcon(icon));
+    if (window_) window_->ask(text, MsgButtons::Ok, MsgIcon(icon));
 }
 
 bool SpellingDialog::Load() {

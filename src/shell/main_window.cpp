@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "core/editor_window.h"
+#include "core/file_stamp.h"
 #include "core/twips.h"
 #include "platform/help_window.h"
 #include "platform/paths.h"
@@ -345,9 +346,7 @@ void mdiform1::showChild(EditorWindow* window) {
         sub->setGeometry(cascadePlaceOf(*sub, index));
         sub->show();
     }
-    mdi_->setActiveSubWindow(sub);
-    // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
-    if (app_.activeWindow() != window) window->activate();
+    bringForward(window);
     focusActiveChild();
 }
 
@@ -367,6 +366,11 @@ void mdiform1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && isEnabled()) reactivateActiveChild();
     const bool back = event->type() == QEvent::ActivationChange || event->type() == QEvent::EnabledChange;
     if (back && isActiveWindow() && isEnabled()) focusActiveChild();
+    // Coming back from another program is when the user may have changed a file there.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (EditorWindow* window = app_.activeWindow()) window->checkFileOnDisk();
+        });
 }
 
 // Windows of a cascade lie one title bar apart, so that each shows the title of the one behind.
@@ -398,6 +402,24 @@ void mdiform1::leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const {
 }
 
 EditorWindow* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }
+
+EditorWindow* mdiform1::windowOfFile(const QString& path) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        EditorWindow* window = editorIn(sub);
+        if (window && !window->isUntitled() && sameFile(window->caption(), path)) return window;
+    }
+    return nullptr;
+}
+
+void mdiform1::bringForward(EditorWindow* window) {
+    if (isMinimized()) showNormal();
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!sub) return;
+    if (sub->isMinimized()) sub->showNormal();
+    mdi_->setActiveSubWindow(sub);
+    // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
+    if (app_.activeWindow() != window) window->activate();
+}
 
 EditorWindow& mdiform1::target() const {
     EditorWindow* window = app_.activeWindow();

@@ -38,7 +38,8 @@ public:
 
     // Opens each file in a window of its kind; a file that cannot be read is reported by name.
     void openFiles(const QStringList& paths) override;
-    // Opens a document kept for recovery in a new window of its kind; false when it cannot.
+    // Opens a document kept for recovery in a new window of its kind, or in the window that
+    // holds its file when that window has no unsaved changes; false when it cannot.
     bool recoverDocument(const RecoveredDocument& document);
     // Adds a created editor window to the frame, shows and activates it.
     void showChild(EditorWindow* window) override;
@@ -56,6 +57,8 @@ public:
     void showPalettes() override;
     void popupEditMenu(const QPoint& globalPos) override;
     EditorWindow* activeChild() const override;
+    EditorWindow* windowOfFile(const QString& path) const override;
+    void bringForward(EditorWindow* window) override;
     QWidget* frameWidget() override { return this; }
 
 protected:
@@ -130,6 +133,7 @@ private:
     void openDocument();
     // Opens the file into a new document window, captioned with the next document number
     // until the file's path replaces it; false when the file cannot be read (the user was told).
+    // A file open already brings its window forward.
     bool openDocumentFile(const QString& path);
 
     AppState& app_;

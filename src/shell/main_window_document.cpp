@@ -1,4 +1,5 @@
 // New and Open for document windows.
+#include "core/open_text_file.h"
 #include "document/document_window.h"
 #include "platform/dialogs.h"
 #include "shell/main_window.h"
@@ -23,6 +24,7 @@ void mdiform1::openDocument() {
 }
 
 bool mdiform1::openDocumentFile(const QString& path) {
+    if (showWindowOfFile(app_, path)) return true;
     const short number = ++windowCounter_[KindDocument];
     auto* window = new document(app_);
     window->setCaption(EditorWindow::defaultName(KindDocument) + QString::number(number));

@@ -62,7 +62,14 @@ void mdiform1::openFiles(const QStringList& paths) {
 }
 
 bool mdiform1::recoverDocument(const RecoveredDocument& document) {
-    EditorWindow* window = nullptr;
+    // A file opened meanwhile (named on the command line) takes its recovered text itself; a
+    // window with edits of its own keeps them, and the recovered text gets a window of its own.
+    EditorWindow* window = windowOfFile(document.caption);
+    if (window && window->kind() == document.kind && !window->isModified()) {
+        window->recoverDocument(document.text, window->caption(), document.latin1);
+        bringForward(window);
+        return true;
+    }
     switch (document.kind) {
     case KindDocument: window = new ::document(app_); break;
     case KindVbscript:

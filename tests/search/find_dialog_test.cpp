@@ -51,6 +51,7 @@ TEST_P(FindTest, LoadTakesTheSelectionAndStartsFromTheTop) {
     EXPECT_FALSE(find.isVisible());
     EXPECT_EQ(12, pane().SelStart());
     EXPECT_EQ("No Result Found|Specified text not found in Specified region ", lastMessage());
+    EXPECT_TRUE(frame.broughtForward.contains(&window));  // the answer is about its text
 }
 
 TEST_P(FindTest, DirectionsBoundTheSearch) {

@@ -69,6 +69,7 @@ TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
     listed.wrong = {{"wrd", {"word"}}};
     EXPECT_EQ(nullptr, check(KindHtml, "all good"));
     EXPECT_EQ("Spelling OK", lastMessage());
+    EXPECT_EQ(app.currentWindow(KindHtml)->caption(), dialogs.last("message")->title);
     EXPECT_EQ("all good", document().Text());
     EXPECT_EQ(8, document().SelLength());
 

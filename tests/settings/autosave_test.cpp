@@ -97,6 +97,7 @@ TEST_F(AutosaveTest, UntitledWindowAsksForANameEveryPeriodUntilItHasOne) {
     EXPECT_EQ(std::count_if(dialogs.asked.begin(), dialogs.asked.end(),
                             [](const AskedQuestion& q) { return q.kind == "save"; }),
               2);
+    EXPECT_EQ(frame.broughtForward.count(window), 2);  // the user sees which window is meant
     EXPECT_EQ(window->caption(), "noname1");
 
     dialogs.textAnswers = {folder.filePath("named.html")};

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,6 +19,7 @@
 #include "core/command_registry.h"
 #include "frame_fixture.h"
 #include "core/editor_window.h"
+#include "core/recovery_store.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
 #include "html/html_window.h"
@@ -390,7 +392,10 @@ TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
     dialogs.textAnswers.push_back(page);
     run("openhtml");
     EditorWindow* menuOpened = app.activeWindow();
-    frame->openFiles({page});
+    const QString copy = page + ".html";  // a file opened again would bring its window forward
+    QFile::remove(copy);
+    ASSERT_TRUE(QFile::copy(page, copy));
+    frame->openFiles({copy});
     EditorWindow* commandLineOpened = app.activeWindow();
     ASSERT_NE(menuOpened, commandLineOpened);
 
@@ -426,6 +431,7 @@ TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
     dialogs.messageAnswers.push_back(MsgAnswer::Yes);
     run("mnuFileClose");
     EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
+    EXPECT_EQ(dialogs.last("message")->title, window->caption());
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(window->modifiedTag(), "n");
     EXPECT_EQ(app.currentJavaWindow, window);
@@ -482,4 +488,181 @@ TEST_F(FrameTest, PasteFollowsTheClipboardAsItChanges) {
     run("mnuFileClose");  // with no window Paste stays off whatever the clipboard holds
     QApplication::clipboard()->setText("x");
     EXPECT_FALSE(on("Paste") || button(10));
+}
+
+// One file, one window: File > Open, the command line and the list views bring forward the
+// window that holds the file, however its path is written; Save As will not make a second one.
+TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
+    using TestEnvironment::readFile;
+    QTemporaryDir folder;
+    const QString page = folder.filePath("page.html");
+    const QString script = folder.filePath("a.vbs");
+    const QString doc = folder.filePath("d.rtf");
+    const QString link = folder.filePath("link.html");
+    for (const QString& path : {page, script, doc})
+        ASSERT_TRUE(TestEnvironment::writeFile(path, "text\r\n"));
+    ASSERT_TRUE(QFile::link(page, link));
+    frame->openFiles({page, script, doc});
+    TestWindow* other = open(KindJava);
+    const struct {
+        const char* command;  // null: opened by name, as the command line and list views do
+        QString path;
+        QString holder;
+    } rows[] = {
+        {nullptr, folder.path() + "/./page.html", page},
+        {nullptr, link, page},
+        {nullptr, QDir::current().relativeFilePath(script), script},
+        {"openhtml", link, page},
+        {"openvbs", script, script},
+        {"opendoc", doc, doc},
+        {"opendoc", page, page},
+    };
+    for (const auto& row : rows) {
+        frame->bringForward(other);
+        if (row.command) {
+            dialogs.textAnswers.push_back(row.path);
+            run(row.command);
+        } else {
+            frame->openFiles({row.path});
+        }
+        const std::string label = row.path.toStdString();
+        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 4) << label;
+        ASSERT_NE(app.activeWindow(), nullptr) << label;
+        EXPECT_EQ(app.activeWindow()->caption(), row.holder) << label;
+        EXPECT_EQ(editorOf(frame->mdiArea()->currentSubWindow()), app.activeWindow()) << label;
+        EXPECT_TRUE(on("Save_As")) << label;  // the window has its commands
+    }
+
+    frame->bringForward(other);
+    dialogs.textAnswers.push_back(link);
+    run("Save_As");
+    const AskedQuestion* refused = dialogs.last("message");
+    ASSERT_NE(refused, nullptr);
+    EXPECT_TRUE(refused->text.contains("open in another window")) << refused->text.toStdString();
+    EXPECT_EQ(refused->title, other->caption());
+    EXPECT_EQ(other->caption(), "Java1");
+    EXPECT_EQ(readFile(page), "text\r\n");
+
+    // Recovered text of an open file goes into its window, unless that has edits of its own.
+    RecoveredDocument recovered;
+    recovered.caption = link;
+    recovered.text = "recovered";
+    for (const int windows : {4, 5}) {
+        ASSERT_TRUE(frame->recoverDocument(recovered));
+        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), windows);
+        EXPECT_EQ(app.activeWindow()->pane().Text(), "recovered");
+        EXPECT_TRUE(app.activeWindow()->isModified());
+    }
+    EXPECT_EQ(frame->windowOfFile(page)->caption(), page);
+}
+
+// Another program's change to an open file is told when its window is next activated or saved,
+// once for each state of the file; autosave never writes over it, and neither the editor's own
+// saves nor a file written again with the same bytes count as a change.
+TEST_F(FrameTest, AFileChangedOrDeletedOnDiskIsToldAndNeverOverwrittenUnasked) {
+    using TestEnvironment::readFile;
+    using TestEnvironment::writeFile;
+    QTemporaryDir folder;
+    const QString path = folder.filePath("page.html");
+    ASSERT_TRUE(writeFile(path, "<p>one</p>"));
+    frame->openFiles({path});
+    EditorWindow* page = app.activeWindow();
+    ASSERT_NE(page, nullptr);
+    TestWindow* other = open(KindJava);
+    size_t told = 0;
+    // Activates the page from the other window; true when that asked one new question.
+    auto comeBack = [&] {
+        frame->bringForward(other);
+        frame->bringForward(page);
+        const bool asked = dialogs.asked.size() == told + 1;
+        told = dialogs.asked.size();
+        return asked;
+    };
+    auto lastSays = [&](const char* words) {
+        const AskedQuestion& q = dialogs.asked.back();
+        EXPECT_EQ(q.title, path);
+        return q.text.contains(words);
+    };
+    auto autosave = [&] {
+        for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick) page->Timer1_Timer();
+    };
+
+    ASSERT_TRUE(writeFile(path, "<p>one</p>"));  // the same bytes again
+    EXPECT_FALSE(comeBack());
+    page->setModifiedTag("n");
+    EXPECT_TRUE(page->SaveDocument());
+    EXPECT_FALSE(comeBack());
+
+    ASSERT_TRUE(writeFile(path, "<p>two, theirs</p>"));
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    ASSERT_TRUE(comeBack());
+    EXPECT_TRUE(lastSays("Reload it?"));
+    EXPECT_EQ(page->pane().Text(), "<p>two, theirs</p>");
+    EXPECT_FALSE(page->isModified());
+
+    page->pane().SetText("<p>mine</p>");
+    page->setModifiedTag("n");
+    ASSERT_TRUE(writeFile(path, "<p>three, theirs</p>"));
+    dialogs.messageAnswers.push_back(MsgAnswer::No);
+    ASSERT_TRUE(comeBack());
+    EXPECT_TRUE(lastSays("lose the changes"));
+    EXPECT_EQ(page->pane().Text(), "<p>mine</p>");
+    EXPECT_FALSE(comeBack());  // told once
+    autosave();
+    EXPECT_EQ(dialogs.asked.size(), told);
+    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
+
+    dialogs.messageAnswers.push_back(MsgAnswer::No);
+    run("Save");
+    EXPECT_TRUE(lastSays("Replace it")) << dialogs.asked.back().text.toStdString();
+    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
+    EXPECT_TRUE(page->isModified());
+    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
+    run("Save");
+    EXPECT_EQ(readFile(path), "<p>mine</p>");
+    told = dialogs.asked.size();
+    EXPECT_FALSE(comeBack());
+
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        ASSERT_TRUE(QFile::remove(path));
+        dialogs.messageAnswers.push_back(answer);
+        ASSERT_TRUE(comeBack());
+        EXPECT_TRUE(lastSays("deleted"));
+        EXPECT_EQ(page->isModified(), answer == MsgAnswer::No);  // the text is nowhere else
+        autosave();
+        EXPECT_FALSE(comeBack());
+        EXPECT_EQ(QFile::exists(path), answer == MsgAnswer::Yes);
+        run("Save");  // told already: saved again without a question
+        EXPECT_EQ(readFile(path), "<p>mine</p>");
+        EXPECT_FALSE(comeBack());
+    }
+}
+
+// "You want to save changes ?" on Exit, and every other question about one window, is titled
+// with that window's caption and asked with that window in front, restored if minimised.
+TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForward) {
+    dialogs.context = [this] {
+        QMdiSubWindow* sub = frame->mdiArea()->currentSubWindow();
+        EditorWindow* window = app.activeWindow();
+        const bool inFront = sub && !sub->isMinimized() && editorOf(sub) == window;
+        return inFront ? window->caption() : QStringLiteral("(not in front)");
+    };
+    QStringList captions;
+    for (const WindowKind kind : {KindHtml, KindJscript, KindDocument}) {
+        TestWindow* window = open(kind);
+        window->setCaption(QStringLiteral("/nowhere/file%1").arg(int(kind)));
+        window->setModifiedTag("n");
+        captions << window->caption();
+    }
+    frame->mdiArea()->subWindowList().first()->showMinimized();
+    for (int i = 0; i < 3; ++i) dialogs.messageAnswers.push_back(MsgAnswer::No);
+    EXPECT_TRUE(frame->close());
+    QStringList titles;
+    for (const AskedQuestion& q : dialogs.asked) {
+        EXPECT_EQ(q.text, "You want to save changes ?");
+        EXPECT_EQ(q.context, q.title);
+        titles << q.title;
+    }
+    titles.sort();
+    EXPECT_EQ(titles, captions);
 }

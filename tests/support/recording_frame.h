@@ -30,6 +30,9 @@ public:
     int editMenuPopups = 0;
     void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
     EditorWindow* activeChild() const override { return activeWindow; }
+    EditorWindow* windowOfFile(const QString&) const override { return nullptr; }
+    QList<EditorWindow*> broughtForward;
+    void bringForward(EditorWindow* window) override { broughtForward << window; }
     // Shown children are shown on their own; the test deletes them.
     QList<EditorWindow*> shownChildren;
     void showChild(EditorWindow* window) override;

@@ -12,7 +12,7 @@ T takeOr(std::deque<T>& answers, T fallback) {
 
 MsgAnswer ScriptedDialogs::messageBox(const QString& text, const QString& title,
                                       MsgButtons buttons, MsgIcon icon) {
-    asked.push_back({"message", title, text, {}, {}, buttons, icon});
+    asked.push_back({"message", title, text, {}, {}, buttons, icon, context ? context() : QString()});
     const MsgAnswer fallback = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
     return takeOr(messageAnswers, fallback);
 }

@@ -2,6 +2,7 @@
 // A Dialogs that answers from a script and records every question, for tests.
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <variant>
 
 #include "platform/dialogs.h"
@@ -14,6 +15,7 @@ struct AskedQuestion {
     QString defaultExt;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
+    QString context;  // what ScriptedDialogs::context said when a message box came up
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -26,6 +28,8 @@ public:
     bool printerAnswer = false;
 
     std::vector<AskedQuestion> asked;
+    // When set, tells each message box's record what the program looked like as it came up.
+    std::function<QString()> context;
 
     MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
                          MsgIcon icon) override;

@@ -1,6 +1,7 @@
 #pragma once
 // Every test program runs with the program folder and the settings folder pointed at fresh
 // temporary folders; the program folder starts as a copy of the shipped data files.
+#include <QFile>
 #include <QString>
 
 namespace TestEnvironment {
@@ -8,4 +9,15 @@ QString programFolder();
 QString settingsFolder();
 // Puts a fresh copy of the data files into the program folder (undoing what a test removed).
 void resetProgramFolder();
+
+// A file's bytes, "<unreadable>" when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 }  // namespace TestEnvironment
