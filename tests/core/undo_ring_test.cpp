@@ -51,23 +51,6 @@ TEST_F(UndoRingTest, OneEditGivesTwoStepsAndOneUndoGoesBack) {
     EXPECT_FALSE(ring().canRedo());
 }
 
-TEST_F(UndoRingTest, FirstUndoKeepsThePresentForRedo) {
-    type("a");
-    type("b");
-    window->pane().SetSelText("c");  // typed, but no snapshot yet
-    window->undo_code();              // snapshots "abc" first, then goes back to "a"
-    EXPECT_EQ(text(), QByteArray("ab"));
-    EXPECT_EQ(ring().redoDepth(), 1);
-    window->undo_code();  // a second undo in a row takes no snapshot
-    EXPECT_EQ(text(), QByteArray("a"));
-    EXPECT_EQ(ring().redoDepth(), 2);
-    EXPECT_EQ(window->pane().SelStart(), 1);
-    window->redo_code();
-    window->redo_code();
-    EXPECT_EQ(text(), QByteArray("abc"));
-    EXPECT_FALSE(ring().canRedo());
-}
-
 TEST_F(UndoRingTest, SixtySlotsGiveFiftyNineStepsTheLastBackToTheFirstSnapshot) {
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < 75; ++i) type(QString::number(i % 10));
