@@ -16,7 +16,39 @@ constexpr int CopyButton = 9;
 constexpr int DeleteButton = 11;
 constexpr int RecoveryPauseMs = 2000;
 constexpr int RecoveryLongestWaitMs = 15000;
+
+bool undoSwitchedOn(const AppState& app) {
+    return !app.frame || app.frame->isCommandChecked(QStringLiteral("Doundo"));
+}
 }  // namespace
+
+// Passes the pane's events on to the window, and tells the undo history of every edit once
+// the window has handled it, whatever the window's own busy flags: typing after an undo must
+// end the redo branch, or Redo would put older text over it.
+class EditorWindow::EditWatch : public PaneEvents {
+public:
+    explicit EditWatch(EditorWindow& window) : window_(window), events_(window) {}
+    void Change() override {
+        events_.Change();
+        if (undoSwitchedOn(window_.app_)) window_.undo_->edited();
+    }
+    void SelChange() override { events_.SelChange(); }
+    void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override {
+        events_.KeyDown(keyCode, shift);
+    }
+    void KeyUp(int& keyCode, Qt::KeyboardModifiers shift) override { events_.KeyUp(keyCode, shift); }
+    void KeyPress(int& keyAscii) override { events_.KeyPress(keyAscii); }
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override {
+        events_.MouseDown(button, shift, x, y);
+    }
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) override {
+        events_.MouseMove(buttons, shift, x, y);
+    }
+
+private:
+    EditorWindow& window_;
+    PaneEvents& events_;
+};
 
 EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<EditorPane> pane,
                            QWidget* parent)
@@ -31,14 +63,18 @@ EditorWindow::EditorWindow(AppState& app, WindowKind kind, std::unique_ptr<Edito
     };
     undo_ = std::make_unique<UndoRing>(*pane_, report(QStringLiteral("Undo"), UndoButton),
                                        report(QStringLiteral("redo"), RedoButton));
-    pane_->setEventHandler(this);
+    editWatch_ = std::make_unique<EditWatch>(*this);
+    pane_->setEventHandler(editWatch_.get());
     connect(&Timer1, &QTimer::timeout, this, &EditorWindow::Timer1_Timer);
     recoveryPause_.setSingleShot(true);
     recoveryPause_.setInterval(RecoveryPauseMs);
     connect(&recoveryPause_, &QTimer::timeout, this, &EditorWindow::keepForRecovery);
 }
 
-EditorWindow::~EditorWindow() { forget(); }
+EditorWindow::~EditorWindow() {
+    pane_->setEventHandler(nullptr);  // the watch goes before the pane does
+    forget();
+}
 
 QString EditorWindow::defaultName(WindowKind kind) {
     switch (kind) {
@@ -60,10 +96,6 @@ void EditorWindow::setModifiedTag(const QString& tag) {
         app_.frame->setCommandEnabled(QStringLiteral("Save"), isModified());
         app_.frame->setToolbarButtonEnabled(3, isModified());
     }
-}
-
-static bool undoSwitchedOn(const AppState& app) {
-    return !app.frame || app.frame->isCommandChecked(QStringLiteral("Doundo"));
 }
 
 void EditorWindow::backup_code() {

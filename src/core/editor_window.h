@@ -122,10 +122,12 @@ protected:
     void forget();
 
 private:
+    class EditWatch;
     AppState& app_;
     WindowKind kind_;
     std::unique_ptr<EditorPane> pane_;
     std::unique_ptr<UndoRing> undo_;
+    std::unique_ptr<EditWatch> editWatch_;
     QString modifiedTag_ = QStringLiteral("s");
     bool unloadedOnce_ = false;
     QTimer Timer1;

@@ -11,6 +11,8 @@ constexpr int MaxDepth = UndoRing::Slots - 1;
 
 int before(int slot) { return (slot + UndoRing::Slots - 1) % UndoRing::Slots; }
 int after(int slot) { return (slot + 1) % UndoRing::Slots; }
+// How many steps back from `from` slot `to` lies.
+int stepsBack(int from, int to) { return (from - to + UndoRing::Slots) % UndoRing::Slots; }
 
 // A stretch of one snapshot against its neighbour: both share `head` bytes at the start and
 // `tail` bytes at the end, and differ by `middle`.
@@ -49,6 +51,12 @@ Piece splice(QByteArray& whole, const Piece& piece) {
     return splice(whole, piece.head, piece.tail, piece.middle);
 }
 
+// The piece that turns `from` into `to`.
+Piece difference(const QByteArray& from, const QByteArray& to) {
+    QByteArray scratch = to;
+    return splice(scratch, 0, 0, from);
+}
+
 size_t held(const QByteArray& bytes) { return size_t(bytes.capacity()); }
 }  // namespace
 
@@ -67,18 +75,18 @@ struct UndoRing::Impl {
         : pane(p), reportUndo(std::move(undoReport)), reportRedo(std::move(redoReport)) {}
 
     bool sameAsWhole(const PaneChanges& changes, const PaneSnapshot& now) const;
+    bool paneDiffersFromWhole() const;
     void storeAt(int slot, const PaneChanges& changes, const PaneSnapshot* changed);
     void freeUnreachable();
     void moveWholeTo(int slot);
     void restore(int slot);
-    void setCanUndo(bool on) {
-        canUndo = on;
-        if (reportUndo) reportUndo(on);
-    }
-    void setCanRedo(bool on) {
-        canRedo = on;
-        if (reportRedo) reportRedo(on);
-    }
+    void keepFloorIfLeaving(int wholeAfter, int depthAfter);
+    bool floorBelow() const;
+    void bringFloorBack();
+    void endRedoIfEdited();
+    // Tells the commands' state; `always` repeats what did not change, so that a window
+    // coming back from Doundo switched off gets its commands enabled again.
+    void report(bool always);
 
     EditorPane& pane;
     std::function<void(bool)> reportUndo;
@@ -93,6 +101,10 @@ struct UndoRing::Impl {
     bool canUndo = false;
     bool canRedo = false;
     bool restoring = false;
+    // The document as opened stays within Undo's reach: while undo can reach its slot it is
+    // `floorSlot`; once newer snapshots push it out, a whole copy is kept in `floor`.
+    int floorSlot = -1;
+    std::optional<PaneSnapshot> floor;
 };
 
 // Compares the stretch of the pane that changed since the whole snapshot was taken.
@@ -182,6 +194,66 @@ void UndoRing::Impl::restore(int slot) {
     pane.markUnchanged();
 }
 
+// Whether the pane holds edits that undo would first take as a snapshot of their own.
+bool UndoRing::Impl::paneDiffersFromWhole() const {
+    const PaneChanges changes = pane.changesSinceMark();
+    if (whole < 0 || !changes.any) return false;
+    if (pane.TextLength() != wholeText.size()) return true;
+    return !sameAsWhole(changes, pane.SnapshotRange(changes.head, pane.TextLength() - changes.tail));
+}
+
+// Before the document as opened leaves undo's reach (the whole snapshot moving to `wholeAfter`
+// with `depthAfter` snapshots reachable), it is rebuilt from the differences that still lead
+// to it and kept aside.
+void UndoRing::Impl::keepFloorIfLeaving(int wholeAfter, int depthAfter) {
+    if (floorSlot < 0 || stepsBack(wholeAfter, floorSlot) < depthAfter) return;
+    if (!floor) {
+        PaneSnapshot opened{wholeText, wholeAttributes, 0, 0};
+        for (int slot = before(whole);; slot = before(slot)) {
+            splice(opened.text, ring[slot].text);
+            splice(opened.attributes, ring[slot].attributes);
+            if (slot == floorSlot) break;
+        }
+        opened.selStart = ring[floorSlot].selStart;
+        opened.selLength = ring[floorSlot].selLength;
+        floor = std::move(opened);
+    }
+    floorSlot = -1;
+}
+
+// The document as opened lies below the oldest snapshot undo can reach, and differs from it.
+bool UndoRing::Impl::floorBelow() const {
+    return floorSlot < 0 && floor && whole >= 0 &&
+           (floor->text != wholeText || floor->attributes != wholeAttributes);
+}
+
+// Puts the kept document as opened back into the ring, just behind the oldest snapshot.
+void UndoRing::Impl::bringFloorBack() {
+    const int slot = before(whole);
+    Slot& back = ring[slot];
+    back.state = Slot::Difference;
+    back.text = difference(wholeText, floor->text);
+    back.attributes = difference(wholeAttributes, floor->attributes);
+    back.selStart = floor->selStart;
+    back.selLength = floor->selLength;
+    floorSlot = slot;
+    undoDepth += 1;
+}
+
+void UndoRing::Impl::report(bool always) {
+    const bool undoable =
+        undoDepth >= 2 || (undoDepth == 1 && (paneDiffersFromWhole() || floorBelow()));
+    const bool redoable = redoDepth > 0;
+    if (always || undoable != canUndo) {
+        canUndo = undoable;
+        if (reportUndo) reportUndo(undoable);
+    }
+    if (always || redoable != canRedo) {
+        canRedo = redoable;
+        if (reportRedo) reportRedo(redoable);
+    }
+}
+
 UndoRing::UndoRing(EditorPane& pane, std::function<void(bool)> reportUndo,
                    std::function<void(bool)> reportRedo)
     : d(std::make_unique<Impl>(pane, std::move(reportUndo), std::move(reportRedo))) {}
@@ -191,45 +263,70 @@ UndoRing::~UndoRing() = default;
 void UndoRing::take() {
     const PaneChanges changes = d->pane.changesSinceMark();
     std::optional<PaneSnapshot> changed;
+    const bool first = d->whole < 0;
     if (d->whole == before(d->next)) {
-        if (!changes.any) return d->pane.markUnchanged();
         // Read once: compared with the whole snapshot, then spliced into it when it differs.
-        changed = d->pane.SnapshotRange(changes.head, d->pane.TextLength() - changes.tail);
-        if (d->sameAsWhole(changes, *changed)) return d->pane.markUnchanged();
+        if (changes.any)
+            changed = d->pane.SnapshotRange(changes.head, d->pane.TextLength() - changes.tail);
+        if (!changed || d->sameAsWhole(changes, *changed)) {
+            d->pane.markUnchanged();
+            return d->report(false);
+        }
     }
     const int slot = d->next;
+    const int depth = std::min(d->undoDepth + 1, MaxDepth);
+    d->keepFloorIfLeaving(slot, depth);
     d->storeAt(slot, changes, changed ? &*changed : nullptr);
+    if (first) d->floorSlot = slot;
     d->next = after(slot);
-    d->undoDepth = std::min(d->undoDepth + 1, MaxDepth);
+    d->undoDepth = depth;
     d->redoDepth = 0;
     d->freeUnreachable();
-    d->setCanRedo(false);
-    if (d->undoDepth >= 2) d->setCanUndo(true);
+    d->report(true);
 }
 
 void UndoRing::undo() {
     if (d->redoDepth == 0) take();
-    if (!d->canUndo) return;
+    if (d->undoDepth == 1 && d->floorBelow()) d->bringFloorBack();
+    if (d->undoDepth < 2) return d->report(true);
     d->restoring = true;
     d->redoDepth += 1;
     d->next = before(d->next);
     d->restore(before(d->next));
     d->undoDepth -= 1;
-    if (d->undoDepth < 2) d->setCanUndo(false);
     d->restoring = false;
-    d->setCanRedo(true);
+    d->report(true);
+}
+
+// Ends the redo branch when the pane was edited since the last undo or redo.
+void UndoRing::Impl::endRedoIfEdited() {
+    if (redoDepth == 0 || !paneDiffersFromWhole()) return;
+    redoDepth = 0;
+    freeUnreachable();
 }
 
 void UndoRing::redo() {
-    if (!d->canRedo) return;
+    // Edits normally end the branch as they happen (edited()); these came while the history
+    // was switched off.
+    d->endRedoIfEdited();
+    if (d->redoDepth == 0) return d->report(true);
     d->restoring = true;
     d->next = after(d->next);
     d->restore(before(d->next));
     d->redoDepth -= 1;
-    d->setCanUndo(true);
-    if (d->redoDepth == 0) d->setCanRedo(false);
+    d->keepFloorIfLeaving(d->whole, std::min(d->undoDepth + 1, MaxDepth));
     d->undoDepth = std::min(d->undoDepth + 1, MaxDepth);
     d->restoring = false;
+    d->report(true);
+}
+
+void UndoRing::edited() {
+    if (d->restoring || d->whole < 0) return;
+    // Typing after an undo ends the redo branch: the snapshot undo went back to stays as the
+    // step before the typing, and redo can no longer put older text over it.
+    if (d->redoDepth == 0 && d->undoDepth >= 2) return;  // undo is on already and stays on
+    d->endRedoIfEdited();
+    d->report(false);
 }
 
 void UndoRing::clear() {
@@ -240,8 +337,9 @@ void UndoRing::clear() {
     d->next = 0;
     d->undoDepth = 0;
     d->redoDepth = 0;
-    d->setCanUndo(false);
-    d->setCanRedo(false);
+    d->floorSlot = -1;
+    d->floor.reset();
+    d->report(true);
 }
 
 bool UndoRing::restoring() const { return d->restoring; }
@@ -252,6 +350,7 @@ int UndoRing::redoDepth() const { return d->redoDepth; }
 
 size_t UndoRing::bytesHeld() const {
     size_t total = held(d->wholeText) + held(d->wholeAttributes);
+    if (d->floor) total += held(d->floor->text) + held(d->floor->attributes);
     for (const Impl::Slot& slot : d->ring)
         total += held(slot.text.middle) + held(slot.attributes.middle);
     return total;

@@ -1,7 +1,8 @@
 #pragma once
 // The undo history of one editor window: a ring of 60 whole-document snapshots with take,
 // undo and redo. Consecutive snapshots share what is unchanged, so sixty snapshots of a large
-// page cost little more than one.
+// page cost little more than one. The first snapshot (the document as opened) is never lost:
+// when newer ones push it out of the ring it is kept aside, and undo still ends there.
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,9 @@ public:
     void take();  // backup_code
     void undo();  // undo_code
     void redo();  // redo_code
+    // The pane's text was edited (not by undo or redo): that ends the redo branch, and may
+    // give undo something to do.
+    void edited();
     // Forgets every snapshot: the next take() starts the history afresh.
     void clear();
 

@@ -260,7 +260,7 @@ void FindDialog::replace_Click() {
         // The next search starts after the new text, so that a replacement that contains the
         // search text is not found again and Replace All comes to an end.
         nextSearchStart = pane.SelStart();
-        window->backup_code();
+        if (!replacingAll_) window->backup_code();
         replaceRefused = false;
     }
     findnext_Click();
@@ -268,13 +268,21 @@ void FindDialog::replace_Click() {
 }
 
 void FindDialog::replaceAll_Click() {
+    // However many replacements it makes, Replace All is one undo step: a snapshot before it,
+    // which keeps any typing as a step of its own, and one after.
+    EditorWindow* window = target();
+    if (window) window->backup_code();
     replaceCount = 0;
+    replacingAll_ = true;
     while (!searchFailed) {
         quietNotFound = true;
         replace_Click();
-        if (replaceRefused) return;
+        if (replaceRefused) break;
         ++replaceCount;
     }
+    replacingAll_ = false;
+    if (window) window->backup_code();
+    if (replaceRefused) return;
     // The last round only found that nothing is left: it is not a replacement.
     const QString report = replaceCount != 0
                                ? QString::number(replaceCount - 1) +

@@ -74,6 +74,7 @@ protected:
     void reject() override { Cancel_Click(); }  // Escape
 
 private:
+    bool replacingAll_ = false;  // Replace All takes its own snapshots, before and after
     void buildControls();
     EditorWindow* target() const;
     void updateFindEnabled();
