@@ -117,7 +117,8 @@ bool document::SaveDocument() {
     std::optional<QString> chosen;
     {
         PalettesAway away(app().frame);
-        chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, QString()});
+        FileDialogRequest request{SaveTitle, SaveFilter, DefaultExtension, QString()};
+        chosen = app().dialogs->saveFile(request);
     }
     if (!chosen || chosen->isEmpty()) return false;
     return writeDocument(*chosen);

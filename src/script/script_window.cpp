@@ -59,7 +59,11 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     backup_code();
     busy = false;
     statusUpdate();
+    encodingChanged();
 }
+
+// The fourth panel tells the encoding the file is saved in.
+void ScriptWindow::showEncoding(const QString& name) { panels_[3]->setText(name); }
 
 ScriptWindow::~ScriptWindow() = default;
 
@@ -135,13 +139,16 @@ void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     if (button == Qt::RightButton) popupEditMenuAt(*this, QPoint(x, y));
 }
 
-// Writes opening + closing in the text colour and puts the caret just after the opening.
+// Writes opening + closing in the text colour and puts the caret just after the opening. The
+// caret is taken from the pane, not from the template: the pane may write its line breaks
+// shorter than the template does.
 void ScriptWindow::writeTemplate(const QString& opening, const QString& closing) {
     EditorPane& p = pane();
-    const int start = p.SelStart();
     p.SetSelColor(app().scriptTextColor);
-    p.SetSelText(opening + closing);
-    p.SetSelStart(start + int(opening.toUtf8().size()));
+    p.SetSelText(opening);
+    const int caret = p.SelStart();
+    p.SetSelText(closing);
+    p.SetSelStart(caret);
 }
 
 void ScriptWindow::KeyPress(int& keyAscii) {

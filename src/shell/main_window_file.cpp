@@ -70,7 +70,7 @@ bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     case KindJava: window = new ScriptWindow(app_, document.kind); break;
     default: window = new HtmlWindow(app_); break;
     }
-    window->recoverDocument(document.text, document.caption, document.latin1);
+    window->recoverDocument(document.text, document.caption, document.encoding);
     showChild(window);
     return true;
 }
