@@ -28,9 +28,12 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("StatusBar1"));
     status_->setSizeGripEnabled(false);
-    // Wide enough for "Line Number " and "Col Number " with five digits.
+    // Wide enough for "Line Number " and "Col Number " with five digits, and for the longest
+    // encoding name.
     const int numberWidth = status_->fontMetrics().horizontalAdvance(QStringLiteral("Line Number 00000 "));
-    const int panelWidths[6] = {numberWidth * 2 / 3, 0, numberWidth / 6, 0, numberWidth, numberWidth};
+    const int encodingWidth = status_->fontMetrics().horizontalAdvance(QStringLiteral("UTF-8 with BOM "));
+    const int panelWidths[6] = {numberWidth * 2 / 3, 0,           numberWidth / 6,
+                                encodingWidth,       numberWidth, numberWidth};
     for (int i = 0; i < 6; ++i) {
         panels_[i] = new QLabel(status_);
         panels_[i]->setMinimumWidth(panelWidths[i]);
