@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/text_encoding.h"
 
 class QWidget;
 class QPrinter;
@@ -162,17 +163,17 @@ public:
     // GetCaretPos: the caret rectangle in the pane widget's coordinates.
     virtual QRect caretRect() const = 0;
 
-    // Files. LoadFile replaces the content; a file that is not valid UTF-8 is read as Latin-1
-    // and SaveFile writes it back the same way, byte for byte but for what was edited. Both return false with a reason on failure;
-    // a failed save leaves the old file as it was.
+    // Files. LoadFile replaces the content, read in the file's encoding (see decodeText);
+    // SaveFile writes it back the same way, byte for byte but for what was edited. Both return
+    // false with a reason on failure; a failed save leaves the old file as it was.
     virtual bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
     virtual bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
-    // The encoding plain text is written in: Latin-1 for a file read as Latin-1, until the user
-    // chooses UTF-8. A Latin-1 save of text that Latin-1 cannot hold fails rather than convert.
-    virtual bool writesLatin1() const = 0;
-    virtual void setWritesLatin1(bool latin1) = 0;
-    // The first character of the text that Latin-1 cannot hold; empty when there is none.
-    virtual QString firstOutsideLatin1() const = 0;
+    // The encoding plain text is written in: the one the file was read in, until the user
+    // chooses another. A save of text the encoding cannot hold fails rather than convert.
+    virtual TextEncoding encoding() const = 0;
+    virtual void setEncoding(TextEncoding encoding) = 0;
+    // The first character of the text that the encoding cannot hold; empty when there is none.
+    virtual QString firstUnencodable() const = 0;
     virtual void SelPrint(QPrinter& printer) = 0;
 
     // Snapshots for the undo ring. A stretch [from, to) can be read and replaced by itself, so

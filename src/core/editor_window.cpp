@@ -136,6 +136,7 @@ void EditorWindow::documentOpened() {
     backup_code();
     setModifiedTag(QStringLiteral("s"));
     rememberFile();
+    encodingChanged();
 }
 
 void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
@@ -182,7 +183,7 @@ void EditorWindow::keepForRecovery() {
     RecoveredDocument content;
     content.kind = kind_;
     content.caption = caption();
-    content.latin1 = pane_->writesLatin1();
+    content.encoding = pane_->encoding();
     content.changed = QDateTime::currentDateTime();
     content.text = recoveryText();
     app_.recovery->write(recoveryDocument_, content);
@@ -201,9 +202,10 @@ void EditorWindow::enableSelectionCommands() {
 
 QByteArray EditorWindow::recoveryText() const { return pane_->Text(); }
 
-void EditorWindow::recoverDocument(const QByteArray& text, const QString& caption, bool latin1) {
+void EditorWindow::recoverDocument(const QByteArray& text, const QString& caption,
+                                   TextEncoding encoding) {
     setCaption(caption);
-    pane_->setWritesLatin1(latin1);
+    pane_->setEncoding(encoding);
     showRecoveredText(text);
     documentOpened();
     setModifiedTag(QStringLiteral("n"));

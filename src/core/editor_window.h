@@ -63,6 +63,9 @@ public:
     // A question or message about this window: the window comes forward first and the box
     // bears its caption, so that the user knows which file is meant.
     MsgAnswer ask(const QString& text, MsgButtons buttons, MsgIcon icon);
+    // Shows the encoding the pane's text is saved in, where the window shows it: when a
+    // document is opened or saved, and when the window is made.
+    void encodingChanged() { showEncoding(encodingName(pane_->encoding())); }
 
     // Autosave: Timer1 has no interval and does not run until the autosave dialog starts it
     // with a period of n seconds; every 60th tick saves, so the file is saved every n minutes.
@@ -105,7 +108,7 @@ public:
     void keepForRecovery();
     // Puts back a document kept for recovery: its text and caption, marked modified, with an
     // undo history that starts at the recovered text.
-    void recoverDocument(const QByteArray& text, const QString& caption, bool latin1);
+    void recoverDocument(const QByteArray& text, const QString& caption, TextEncoding encoding);
 
 signals:
     void unloaded(EditorWindow* window);
@@ -118,6 +121,7 @@ protected:
     virtual QByteArray recoveryText() const;
     // Shows a recovered text in the pane, coloured as the kind colours an opened file.
     virtual void showRecoveredText(const QByteArray& text) { pane_->SetText(text); }
+    virtual void showEncoding(const QString& name) { Q_UNUSED(name) }
     // Clears the application-wide references to this window.
     void forget();
 

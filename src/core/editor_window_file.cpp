@@ -35,6 +35,7 @@ void EditorWindow::documentSaved(const QString& path) {
     setCaption(path);
     setModifiedTag(QStringLiteral("s"));
     rememberFile();
+    encodingChanged();
 }
 
 void EditorWindow::rememberFile() {

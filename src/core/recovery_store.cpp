@@ -20,7 +20,7 @@ QString documentFile(const QString& folder, int document) {
 // The header is a few "key=value" lines ended by an empty line; the text follows as it is.
 QByteArray header(const RecoveredDocument& d) {
     return magic + "kind=" + QByteArray::number(int(d.kind)) + "\ncaption=" +
-           QUrl::toPercentEncoding(d.caption) + "\nencoding=" + (d.latin1 ? "latin1" : "utf8") +
+           QUrl::toPercentEncoding(d.caption) + "\nencoding=" + encodingKey(d.encoding) +
            "\nchanged=" + d.changed.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "\n\n";
 }
 
@@ -37,7 +37,7 @@ std::optional<RecoveredDocument> readDocument(const QString& path) {
         const QByteArray key = line.left(eq), value = line.mid(eq + 1);
         if (key == "kind") d.kind = WindowKind(std::clamp(value.toInt(), 1, 5));
         else if (key == "caption") d.caption = QUrl::fromPercentEncoding(value);
-        else if (key == "encoding") d.latin1 = value == "latin1";
+        else if (key == "encoding") d.encoding = encodingFromKey(value);
         else if (key == "changed") d.changed = QDateTime::fromString(QString::fromLatin1(value), Qt::ISODateWithMs);
     }
     d.text = all.mid(end + 2);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/text_encoding.h"
 #include "core/window_kind.h"
 
 // What one recovery file holds.
@@ -18,7 +19,7 @@ struct RecoveredDocument {
     QString file;  // the recovery file itself
     WindowKind kind = KindHtml;
     QString caption;
-    bool latin1 = false;  // the document is saved as Latin-1
+    TextEncoding encoding = TextEncoding::Utf8;  // the one the document is saved in
     QDateTime changed;
     QByteArray text;
 };

@@ -367,7 +367,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     if (kind == FilePlainText) {
         const auto file = readPlainText(path, error);
         if (!file) return false;
-        latin1_ = file->latin1;
+        encoding_ = file->encoding;
         SetText(file->utf8);
         return true;
     }
@@ -383,7 +383,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
     if (!codec_->read(file.readAll(), read, error)) return false;
-    latin1_ = false;
+    encoding_ = TextEncoding::Utf8;
     replaceWithFragment(0, TextLength(), QTextDocumentFragment(&read));
     placeSelection(0, 0);
     reportSelection();
@@ -394,18 +394,17 @@ bool RichTextPane::SaveFile(const QString& path, FileKind kind, QString* error) 
     if (kind == FilePlainText) {
         QString text = TextString();
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        return writePlainText(path, text.toUtf8(), latin1_, error);
+        return writePlainText(path, text.toUtf8(), encoding_, error);
     }
     if (!codec_) {
         if (error) *error = path + QStringLiteral(": rich text cannot be written here");
         return false;
     }
-    return writePlainText(path, codec_->write(*document()), false, error);
+    return writePlainText(path, codec_->write(*document()), TextEncoding::Utf8, error);
 }
 
-QString RichTextPane::firstOutsideLatin1() const {
-    const QByteArray utf8 = TextString().toUtf8();
-    return ::firstOutsideLatin1(utf8.constData(), utf8.size());
+QString RichTextPane::firstUnencodable() const {
+    return ::firstUnencodable(TextString().toUtf8(), encoding_);
 }
 
 void RichTextPane::SelPrint(QPrinter& printer) {

@@ -93,9 +93,9 @@ public:
 
     bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    bool writesLatin1() const override { return latin1_; }
-    void setWritesLatin1(bool latin1) override { latin1_ = latin1; }
-    QString firstOutsideLatin1() const override;
+    TextEncoding encoding() const override { return encoding_; }
+    void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
+    QString firstUnencodable() const override;
     void SelPrint(QPrinter& printer) override;
 
     // The attributes of a position are its format (two bytes into the pane's format table)
@@ -172,5 +172,5 @@ private:
     Rgb backColor_ = 0xFFFFFF;
     bool hideSelection_ = false;
     bool visible_ = true;
-    bool latin1_ = false;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };

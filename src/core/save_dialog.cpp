@@ -34,23 +34,32 @@ const SaveDialogRow saveDialogRows[] = {
      "Richtext files(*.rtf)|*.rtf|Text files(*.txt)|*.txt|All files(*.*)|*.*", "*.rtf"},
 };
 
-// Text that the file's Latin-1 cannot hold is written only as UTF-8, and only when the user
-// says so: the whole page then changes encoding, which is no small thing to do unasked.
+// Text that the file's encoding cannot hold is written only as UTF-8, and only when the user
+// says so: the whole file then changes encoding, which is no small thing to do unasked.
 bool agreeOnEncoding(EditorWindow& window) {
     EditorPane& pane = window.pane();
-    if (!pane.writesLatin1()) return true;
-    const QString outside = pane.firstOutsideLatin1();
+    const QString outside = pane.firstUnencodable();
     if (outside.isEmpty()) return true;
     const QString question =
-        QStringLiteral("%1 cannot be written in this file's encoding, Latin-1 (ISO 8859-1).\n\n"
-                       "Save the page as UTF-8? Every character beyond plain ASCII, those already "
+        QStringLiteral("%1 cannot be written in this file's encoding, %2.\n\n"
+                       "Save the file as UTF-8? Every character beyond plain ASCII, those already "
                        "in the file too, is then written in UTF-8.\n"
                        "No leaves the file as it is, unsaved.")
-            .arg(describeCharacter(outside));
+            .arg(describeCharacter(outside), encodingName(pane.encoding()));
     const MsgAnswer answer = window.ask(question, MsgButtons::YesNo, MsgIcon::Exclamation);
     if (answer != MsgAnswer::Yes) return false;
-    pane.setWritesLatin1(false);
+    pane.setEncoding(TextEncoding::Utf8);
     return true;
+}
+
+// The code windows' dialog offers the encodings, starting at the one the file is in.
+void offerEncodings(FileDialogRequest& request, const EditorWindow& window) {
+    if (window.kind() == KindDocument) return;
+    request.choiceLabel = QStringLiteral("Encoding:");
+    for (const TextEncoding encoding : textEncodings()) {
+        if (encoding == window.pane().encoding()) request.choice = int(request.choices.size());
+        request.choices << encodingName(encoding);
+    }
 }
 }  // namespace
 
@@ -66,27 +75,36 @@ FileDialogRequest saveDialogRequest(WindowKind kind, bool saveAs) {
 
 bool saveWithDialog(EditorWindow& window, bool saveAs) {
     AppState& app = window.app();
+    EditorPane& pane = window.pane();
+    const TextEncoding encoding = pane.encoding();
     QString path = window.caption();
     if (saveAs || window.isUntitled()) {
         FileDialogRequest request = saveDialogRequest(window.kind(), saveAs);
         if (!window.isUntitled()) request.fileName = path;
         // Autosave may ask for a window that is not in front: show the user which one.
         if (app.frame) app.frame->bringForward(&window);
+        offerEncodings(request, window);
         const std::optional<QString> chosen = app.dialogs->saveFile(request);
         if (!chosen || chosen->isEmpty()) return false;
         path = *chosen;
+        if (request.choice >= 0 && request.choice < request.choices.size())
+            pane.setEncoding(textEncodings()[size_t(request.choice)]);
     }
     // Only a document window's Save As writes rich text; everything else is plain text.
     const FileKind fileKind =
         saveAs && window.kind() == KindDocument ? FileRichText : FilePlainText;
-    if (!window.mayWrite(path)) return false;
-    const bool latin1 = window.pane().writesLatin1();
-    if (fileKind == FilePlainText && !agreeOnEncoding(window)) return false;
+    if (!window.mayWrite(path)) {
+        pane.setEncoding(encoding);
+        return false;
+    }
     QString error;
-    if (!window.pane().SaveFile(path, fileKind, &error)) {
-        window.pane().setWritesLatin1(latin1);
-        window.ask(QStringLiteral("Could not save %1").arg(error), MsgButtons::Ok,
-                   MsgIcon::Critical);
+    const bool saved = (fileKind != FilePlainText || agreeOnEncoding(window)) &&
+                       pane.SaveFile(path, fileKind, &error);
+    if (!saved) {
+        pane.setEncoding(encoding);
+        if (!error.isEmpty())
+            window.ask(QStringLiteral("Could not save %1").arg(error), MsgButtons::Ok,
+                       MsgIcon::Critical);
         return false;
     }
     window.documentSaved(path);

@@ -47,6 +47,7 @@ ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) 
     send(Sci::SCI_SETUNDOCOLLECTION, 0);
     send(Sci::SCI_EMPTYUNDOBUFFER);
     send(Sci::SCI_SETEOLMODE, Sci::SC_EOL_CRLF);
+    send(Sci::SCI_SETPASTECONVERTENDINGS, 1);  // a paste takes the text's own line breaks
     // The pane counts edits from the notices sent before them; the ones after an edit, and
     // QScintilla's accessible text, cost work proportional to the whole text (see there).
     ScintillaAccessibility::attach(sci_, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
@@ -231,8 +232,12 @@ void ScintillaPane::replaceRange(int from, int to, const QByteArray& bytes, int 
     forcedStyle_ = -1;
 }
 
+// The program writes its line breaks as CR LF; a text whose lines end in LF alone gets LF, so
+// that an edited Unix file does not become mixed. Nothing else is converted: text taken from
+// the pane and written back stays as it was.
 void ScintillaPane::SetSelText(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    if (send(Sci::SCI_GETEOLMODE) == Sci::SC_EOL_LF) bytes.replace("\r\n", "\n");
     const int from = SelStart();
     replaceRange(from, from + SelLength(), bytes, insertionStyle());
     placeSelection(from + bytes.size(), from + bytes.size());
@@ -319,7 +324,11 @@ QByteArray ScintillaPane::Text() const {
     return QByteArray(data, TextLength());
 }
 
+// A new text brings its own line breaks: LF when every line ends in LF alone, else CR LF (for
+// Enter, pastes and what SetSelText writes).
 void ScintillaPane::SetText(const QByteArray& text) {
+    const bool unixLines = text.contains('\n') && !text.contains("\r\n");
+    send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
     const int length = TextLength();
     replaceRange(0, length, text, length > 0 ? styleAt(0) : insertionStyle());
     placeSelection(0, 0);
@@ -462,24 +471,22 @@ QRect ScintillaPane::caretRect() const {
     return QRect(sci_->viewport()->mapTo(sci_, QPoint(x, y)), QSize(1, height));
 }
 
-// Code panes hold plain text only, so both kinds read and write the bytes.
+// Code panes hold plain text only, so both kinds read and write the text.
 bool ScintillaPane::LoadFile(const QString& path, FileKind, QString* error) {
     const auto file = readPlainText(path, error);
     if (!file) return false;
-    latin1_ = file->latin1;
-    const bool unixLines = file->utf8.contains('\n') && !file->utf8.contains("\r\n");
-    send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
+    encoding_ = file->encoding;
     SetText(file->utf8);
     send(Sci::SCI_SETFIRSTVISIBLELINE, 0);
     return true;
 }
 
 bool ScintillaPane::SaveFile(const QString& path, FileKind, QString* error) {
-    return writePlainText(path, Text(), latin1_, error);
+    return writePlainText(path, Text(), encoding_, error);
 }
 
-QString ScintillaPane::firstOutsideLatin1() const {
-    return ::firstOutsideLatin1(bytesAt(0, TextLength()), TextLength());
+QString ScintillaPane::firstUnencodable() const {
+    return ::firstUnencodable(QByteArrayView(bytesAt(0, TextLength()), TextLength()), encoding_);
 }
 
 void ScintillaPane::SelPrint(QPrinter& printer) {

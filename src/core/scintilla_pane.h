@@ -88,9 +88,9 @@ public:
 
     bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    bool writesLatin1() const override { return latin1_; }
-    void setWritesLatin1(bool latin1) override { latin1_ = latin1; }
-    QString firstOutsideLatin1() const override;
+    TextEncoding encoding() const override { return encoding_; }
+    void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
+    QString firstUnencodable() const override;
     void SelPrint(QPrinter& printer) override;
 
     PaneSnapshot SnapshotRange(int from, int to) const override;
@@ -170,7 +170,7 @@ private:
     bool visible_ = true;
     bool lineNumbers_ = false;
     int marginDigits_ = 0;  // the line numbers the margin has room for, in digits
-    bool latin1_ = false;
+    TextEncoding encoding_ = TextEncoding::Utf8;
     bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
     mutable std::vector<char> scratch_;
 };

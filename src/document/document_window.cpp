@@ -119,7 +119,8 @@ bool document::SaveDocument() {
     {
         PalettesAway away(app().frame);
         if (app().frame) app().frame->bringForward(this);  // autosave may ask for it
-        chosen = app().dialogs->saveFile({SaveTitle, SaveFilter, DefaultExtension, QString()});
+        FileDialogRequest request{SaveTitle, SaveFilter, DefaultExtension, QString()};
+        chosen = app().dialogs->saveFile(request);
     }
     if (!chosen || chosen->isEmpty()) return false;
     return writeDocument(*chosen);

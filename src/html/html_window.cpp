@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTabBar>
 #include <QTimer>
@@ -61,6 +62,7 @@ struct HtmlWindow::Private {
     explicit Private(HtmlWindow& window)
         : colouring(window), typingHelp(std::make_unique<TagTypingHelp>(window)) {}
     QTabBar* ts = nullptr;
+    QLabel* encoding = nullptr;
     QWidget* page = nullptr;
     std::unique_ptr<WebView> browser;
     QLabel* loadingNotice = nullptr;
@@ -91,10 +93,19 @@ HtmlWindow::HtmlWindow(AppState& app, QWidget* parent)
     code->setObjectName(QStringLiteral("rtf1"));
     code->setParent(d->page);
 
+    // The encoding the page is saved in, at the far end of the tabs.
+    d->encoding = new QLabel(this);
+    d->encoding->setObjectName(QStringLiteral("encoding"));
+    d->encoding->setContentsMargins(8, 0, 8, 0);
+    auto* tabs = new QHBoxLayout;
+    tabs->addWidget(d->ts);
+    tabs->addStretch(1);
+    tabs->addWidget(d->encoding);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(d->ts);
+    layout->addLayout(tabs);
     layout->addWidget(d->page, 1);
 
     d->previewTimer.setSingleShot(true);
@@ -109,9 +120,12 @@ HtmlWindow::HtmlWindow(AppState& app, QWidget* parent)
     setGutterVisible(lineNumbersOn());
     backup_code();
     d->typingHelp->initautotag();
+    encodingChanged();
 }
 
 HtmlWindow::~HtmlWindow() = default;
+
+void HtmlWindow::showEncoding(const QString& name) { d->encoding->setText(name); }
 
 QTabBar* HtmlWindow::ts() const { return d->ts; }
 WebView* HtmlWindow::Browser1() const { return d->browser.get(); }
@@ -241,10 +255,15 @@ void HtmlWindow::RefreshPreview() {
 bool HtmlWindow::writePreview() {
     EditorPane& p = pane();
     // The preview shows what the pane shows, also before the user chose how to save text that
-    // the file's Latin-1 cannot hold: then as UTF-8, with the mark that tells the browser so.
-    if (p.writesLatin1() && !p.firstOutsideLatin1().isEmpty())
-        return writePlainText(previewPath(), "\xEF\xBB\xBF" + p.Text(), false, nullptr);
+    // the file's encoding cannot hold: then as UTF-8, with the mark that tells the browser so.
+    if (!p.firstUnencodable().isEmpty())
+        return writePlainText(previewPath(), p.Text(), TextEncoding::Utf8Bom, nullptr);
     return p.SaveFile(previewPath(), FilePlainText);
+}
+
+QString HtmlWindow::browserAddress() {
+    if (!isUntitled()) return caption();
+    return writePreview() ? previewPath() : QString();
 }
 
 void HtmlWindow::refreshPreviewIfSplit() {

@@ -55,6 +55,9 @@ public:
     WebView* Browser1() const;
     // Where the preview of an unsaved page is written.
     static QString previewPath();
+    // What a browser shows of this page: its file, or for a page never saved, its text as it
+    // stands, written to the preview file. Empty when that file cannot be written.
+    QString browserAddress();
 
     HtmlTypingHelp& typingHelp() const;
     void setTypingHelp(std::unique_ptr<HtmlTypingHelp> help);
@@ -68,6 +71,7 @@ public:
 
 protected:
     void showRecoveredText(const QByteArray& text) override;
+    void showEncoding(const QString& name) override;
     void Change() override;
     void SelChange() override;
     void KeyPress(int& keyAscii) override;

@@ -2,6 +2,7 @@
 // Every modal question the program asks goes through Dialogs, so that tests can answer and
 // record them. A cancelled dialog returns no answer and the command stops.
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/colour.h"
@@ -14,12 +15,16 @@ enum class MsgIcon { None, Critical, Exclamation, Question, Information };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 // A file dialog as the program describes it: the filter is in the "Name|*.ext|Name|*.ext"
-// form, the default extension in the "*.ext" form.
+// form, the default extension in the "*.ext" form. A save dialog may offer choices besides the
+// name (the encoding to save in): the dialog starts at `choice` and leaves the user's pick there.
 struct FileDialogRequest {
     QString title;
     QString filter;
     QString defaultExt;
     QString fileName;
+    QString choiceLabel;
+    QStringList choices;
+    int choice = 0;
 };
 
 struct FontChoice {
@@ -40,7 +45,7 @@ public:
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(FileDialogRequest& request) = 0;
     virtual std::optional<Rgb> chooseColour(const QString& title, Rgb initial) = 0;
     virtual std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) = 0;
     // Printer and page set-up dialogs; false when cancelled.

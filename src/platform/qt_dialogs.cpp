@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -63,6 +65,24 @@ void makeRoomForTitle(QMessageBox& box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The request's choices, in a list below the file type: Qt's own dialog has room for them.
+QComboBox* addChoices(QFileDialog& dialog, const FileDialogRequest& request) {
+    if (request.choices.isEmpty()) return nullptr;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return nullptr;
+    auto* box = new QComboBox(&dialog);
+    box->setObjectName(QStringLiteral("choices"));
+    box->addItems(request.choices);
+    box->setCurrentIndex(request.choice);
+    auto* label = new QLabel(request.choiceLabel, &dialog);
+    label->setBuddy(box);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    return box;
+}
+
 // Each file dialog, known by its title, reopens in the folder the user last chose in it.
 QString folderKey(const QString& title) {
     return QStringLiteral("Dialogs/") + QString(title).replace(QLatin1Char('/'), '_') +
@@ -104,11 +124,12 @@ std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
     return runFileDialog(request, false);
 }
 
-std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
-    return runFileDialog(request, true);
+std::optional<QString> QtDialogs::saveFile(FileDialogRequest& request) {
+    return runFileDialog(request, true, &request.choice);
 }
 
-std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving) {
+std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving,
+                                                int* choice) {
     QFileDialog dialog(owner(), request.title);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -132,9 +153,11 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
         dialog.setDirectory(QDir::currentPath() == QDir::rootPath() ? QDir::homePath()
                                                                     : QDir::currentPath());
     if (!request.fileName.isEmpty()) dialog.selectFile(given.fileName());
+    QComboBox* choices = addChoices(dialog, request);
 
     if (runAboveTopmost(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    if (choices && choice) *choice = choices->currentIndex();
     const QString chosen = dialog.selectedFiles().constFirst();
     settings.setValue(folderKey(request.title), QFileInfo(chosen).absolutePath());
     return chosen;

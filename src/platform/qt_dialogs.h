@@ -16,14 +16,16 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(FileDialogRequest& request) override;
     std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
     std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
     bool choosePrinter(QPrinter& printer, const QString& title) override;
     bool pageSetup(QPrinter& printer, const QString& title) override;
 
 private:
-    std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving);
+    // The user's pick among the request's choices goes to *choice.
+    std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving,
+                                         int* choice = nullptr);
     // The window a dialog belongs to: the modal dialog asking, else the active window (so that a
     // question asked from a topmost dialog stays above it), else the main window.
     QWidget* owner() const;

@@ -17,6 +17,6 @@ struct ScriptError {
 class ScriptChecker {
 public:
     virtual ~ScriptChecker() = default;
-    // text is the script as UTF-8 (or Latin-1) bytes, as the editor pane holds it.
+    // text is the script as UTF-8 bytes, as the editor pane holds it.
     virtual std::optional<ScriptError> check(ScriptLanguage language, const QByteArray& text) = 0;
 };

@@ -66,7 +66,7 @@ bool writeJdkFolder(AppState& app, const QString& folder) {
 
 bool writeToolFile(AppState& app, const QString& path, const QByteArray& text) {
     QString error;
-    if (writePlainText(path, text, false, &error)) return true;
+    if (writePlainText(path, text, TextEncoding::Utf8, &error)) return true;
     app.dialogs->messageBox(QStringLiteral("Cannot write %1: %2").arg(path, error),
                             QStringLiteral("Tessavel Editor 2005"), MsgButtons::Ok, MsgIcon::Critical);
     return false;

@@ -3,8 +3,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
+#include "core/text_encoding.h"
 #include "script/script_check.h"
 
 namespace {
@@ -27,15 +27,6 @@ QStringList scriptFiles(const QStringList& paths) {
     }
     return files;
 }
-// Scripts saved as "Unicode" on Windows are UTF-16 with a byte-order mark; the checkers read
-// UTF-8 (or Latin-1, byte for byte).
-QByteArray scriptText(const QByteArray& bytes) {
-    const auto encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding || (*encoding != QStringConverter::Utf16LE && *encoding != QStringConverter::Utf16BE))
-        return bytes;
-    QStringDecoder decoder(*encoding, QStringConverter::Flag::ConvertInitialBom);
-    return QString(decoder.decode(bytes)).toUtf8();
-}
 }  // namespace
 
 int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStream& err) {
@@ -54,7 +45,9 @@ int runScriptCheckCommand(const QStringList& paths, QTextStream& out, QTextStrea
             exitCode = Unreadable;
             continue;
         }
-        const auto error = checker.check(*language, scriptText(input.readAll()));
+        // Read as the editor reads it: UTF-16 with its mark ("Unicode" on Windows), UTF-8 or
+        // Windows-1252; the checkers take UTF-8.
+        const auto error = checker.check(*language, decodeText(input.readAll()).utf8);
         if (!error) {
             out << file << ": No Error found\n";
             continue;

@@ -28,9 +28,12 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("StatusBar1"));
     status_->setSizeGripEnabled(false);
-    // Wide enough for "Line Number " and "Col Number " with five digits.
+    // Wide enough for "Line Number " and "Col Number " with five digits, and for the longest
+    // encoding name.
     const int numberWidth = status_->fontMetrics().horizontalAdvance(QStringLiteral("Line Number 00000 "));
-    const int panelWidths[6] = {numberWidth * 2 / 3, 0, numberWidth / 6, 0, numberWidth, numberWidth};
+    const int encodingWidth = status_->fontMetrics().horizontalAdvance(QStringLiteral("UTF-8 with BOM "));
+    const int panelWidths[6] = {numberWidth * 2 / 3, 0,           numberWidth / 6,
+                                encodingWidth,       numberWidth, numberWidth};
     for (int i = 0; i < 6; ++i) {
         panels_[i] = new QLabel(status_);
         panels_[i]->setMinimumWidth(panelWidths[i]);
@@ -59,7 +62,11 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     backup_code();
     busy = false;
     statusUpdate();
+    encodingChanged();
 }
+
+// The fourth panel tells the encoding the file is saved in.
+void ScriptWindow::showEncoding(const QString& name) { panels_[3]->setText(name); }
 
 ScriptWindow::~ScriptWindow() = default;
 
@@ -140,13 +147,16 @@ void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
     if (button == Qt::RightButton) popupEditMenuAt(*this, QPoint(x, y));
 }
 
-// Writes opening + closing in the text colour and puts the caret just after the opening.
+// Writes opening + closing in the text colour and puts the caret just after the opening. The
+// caret is taken from the pane, not from the template: the pane may write its line breaks
+// shorter than the template does.
 void ScriptWindow::writeTemplate(const QString& opening, const QString& closing) {
     EditorPane& p = pane();
-    const int start = p.SelStart();
     p.SetSelColor(app().scriptTextColor);
-    p.SetSelText(opening + closing);
-    p.SetSelStart(start + int(opening.toUtf8().size()));
+    p.SetSelText(opening);
+    const int caret = p.SelStart();
+    p.SetSelText(closing);
+    p.SetSelStart(caret);
 }
 
 void ScriptWindow::KeyPress(int& keyAscii) {

@@ -57,6 +57,7 @@ public:
 
 protected:
     void showRecoveredText(const QByteArray& text) override;
+    void showEncoding(const QString& name) override;
     void Change() override;
     void SelChange() override;
     void KeyDown(int& keyCode, Qt::KeyboardModifiers shift) override;

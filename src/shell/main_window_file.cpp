@@ -66,7 +66,7 @@ bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     // window with edits of its own keeps them, and the recovered text gets a window of its own.
     EditorWindow* window = windowOfFile(document.caption);
     if (window && window->kind() == document.kind && !window->isModified()) {
-        window->recoverDocument(document.text, window->caption(), document.latin1);
+        window->recoverDocument(document.text, window->caption(), document.encoding);
         bringForward(window);
         return true;
     }
@@ -77,7 +77,7 @@ bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     case KindJava: window = new ScriptWindow(app_, document.kind); break;
     default: window = new HtmlWindow(app_); break;
     }
-    window->recoverDocument(document.text, document.caption, document.latin1);
+    window->recoverDocument(document.text, document.caption, document.encoding);
     showChild(window);
     return true;
 }

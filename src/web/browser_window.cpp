@@ -8,6 +8,8 @@
 
 #include "core/editor_window.h"
 #include "core/frame.h"
+#include "html/html_window.h"
+#include "platform/dialogs.h"
 #include "platform/web_view.h"
 
 namespace {
@@ -103,8 +105,18 @@ void frmBrowser::resizeEvent(QResizeEvent* event) {
 }
 
 void mnuViewWebBrowser(AppState& app) {
-    if (!app.currentHtmlWindow) return;
-    app.browserStartUrl = app.currentHtmlWindow->caption();
+    auto* page = qobject_cast<HtmlWindow*>(app.currentHtmlWindow.data());
+    if (!page) return;
+    // A page never saved has no file: its caption is no address to look up.
+    const QString address = page->browserAddress();
+    if (address.isEmpty()) {
+        app.dialogs->messageBox(
+            QStringLiteral("This page has never been saved, and its text could not be written "
+                           "for the browser to show. Save the page first."),
+            page->caption(), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    app.browserStartUrl = address;
     QPointer<frmBrowser>& window = theBrowserWindow();
     if (window) {
         window->show();

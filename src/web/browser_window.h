@@ -1,6 +1,7 @@
 #pragma once
-// frmBrowser: the page of the current HTML window as saved on disk, in a browser of its own with
-// the usual navigation buttons. Its caption tells whether a page is loading and which one shows.
+// frmBrowser: the page of the current HTML window as saved on disk (as it stands, when it was
+// never saved), in a browser of its own with the usual navigation buttons. Its caption tells
+// whether a page is loading and which one shows.
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -37,8 +38,9 @@ private:
     QTimer timer_;
 };
 
-// View > Web Browser: the current HTML window's caption becomes browserStartUrl and the browser
-// window (created once, then reused) shows it. Nothing happens without an HTML window.
+// View > Web Browser: the current HTML window's file becomes browserStartUrl and the browser
+// window (created once, then reused) shows it; a page never saved shows its text as it stands,
+// as the preview does. Nothing happens without an HTML window.
 void mnuViewWebBrowser(AppState& app);
 // The browser window while it is open, else null.
 frmBrowser* openBrowserWindow();

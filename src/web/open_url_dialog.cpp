@@ -30,8 +30,8 @@ void openurl::OKButton_Click() {
         if (!looksLikeText(text.utf8))
             throw TransferError("What this address gives is not a text page.");
         EditorPane& pane = window->pane();
-        // A Latin-1 page is saved as Latin-1 again, byte for byte.
-        pane.setWritesLatin1(text.latin1);
+        // The page is saved in the encoding it came in, byte for byte.
+        pane.setEncoding(text.encoding);
         window->showText(text.utf8);
         pane.SetSelStart(0);
         window->documentOpened();

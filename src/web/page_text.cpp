@@ -1,7 +1,23 @@
 #include "web/page_text.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
+#include <iterator>
+
+namespace {
+// The charsets servers name, by what the editor reads them as. Browsers read a page said to
+// be in Latin-1 as Windows-1252, which holds every printable Latin-1 character.
+struct CharsetRow {
+    const char* name;
+    TextEncoding encoding;
+};
+const CharsetRow charsetRows[] = {
+    {"utf-8", TextEncoding::Utf8},          {"utf8", TextEncoding::Utf8},
+    {"utf-16", TextEncoding::Utf16LE},      {"utf-16le", TextEncoding::Utf16LE},
+    {"utf-16be", TextEncoding::Utf16BE},    {"windows-1252", TextEncoding::Windows1252},
+    {"cp1252", TextEncoding::Windows1252},  {"iso-8859-1", TextEncoding::Windows1252},
+    {"latin1", TextEncoding::Windows1252},  {"us-ascii", TextEncoding::Windows1252},
+};
+}  // namespace
 
 QString charsetOf(const QString& contentType) {
     static const QRegularExpression charset(QStringLiteral("(?:^|;)\\s*charset\\s*=\\s*\"?([^\";\\s]+)"),
@@ -10,16 +26,10 @@ QString charsetOf(const QString& contentType) {
 }
 
 PlainText pageText(const QByteArray& bytes, const QString& contentType) {
-    // A byte order mark says more than a header, which servers often get wrong.
-    std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding) encoding = QStringConverter::encodingForName(charsetOf(contentType).toLatin1().constData());
-    // The charsets the decoder does not know (Windows-1252 and the like) and UTF-8 are left to
-    // the file reader, which keeps the bytes of a UTF-8 page as they came. Once it reads byte
-    // order marks and more charsets itself, it can take every page from here.
-    if (!encoding || *encoding == QStringConverter::Utf8 || *encoding == QStringConverter::System)
-        return plainTextFromBytes(bytes);
-    QStringDecoder decoder(*encoding);
-    const QString text = decoder.decode(bytes);
-    // A Latin-1 page is written back as Latin-1; the others as UTF-8.
-    return {text.toUtf8(), *encoding == QStringConverter::Latin1};
+    const QString charset = charsetOf(contentType).toLower();
+    const auto row = std::find_if(std::begin(charsetRows), std::end(charsetRows),
+                                  [&](const CharsetRow& r) { return charset == QLatin1String(r.name); });
+    // A charset the editor does not know is left to the file reader's own judgement.
+    if (row == std::end(charsetRows)) return decodeText(bytes);
+    return decodeDeclared(bytes, row->encoding);
 }

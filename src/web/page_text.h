@@ -1,7 +1,7 @@
 #pragma once
-// A downloaded page as the editor's text. A UTF-16 page with its byte order mark, or a page in
-// a charset its server declared, is decoded from that encoding; anything else is read as the
-// editor reads a file (UTF-8, else Latin-1).
+// A downloaded page as the editor's text. A page with a byte order mark, or in a charset its
+// server declared, is read in that encoding; anything else is read as the editor reads a file
+// (UTF-8, else Windows-1252). The page keeps that encoding when it is saved.
 #include <QByteArray>
 #include <QString>
 

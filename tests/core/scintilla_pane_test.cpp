@@ -25,34 +25,22 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-TEST(ScintillaPaneFiles, NonUtf8FileSurvivesLoadAndSaveByteForByte) {
+TEST(ScintillaPaneFiles, TextTheFilesEncodingCannotHoldIsNeverWritten) {
     QTemporaryDir dir;
-    const QByteArray latin1("caf\xe9 na\xefve\r\n<p>\xa9</p>\n", 21);
-    writeAll(dir.filePath("old.html"), latin1);
+    const QByteArray western("caf\xe9 na\xefve \x80\r\n");
+    writeAll(dir.filePath("old.html"), western);
     ScintillaPane pane;
     ASSERT_TRUE(pane.LoadFile(dir.filePath("old.html"), FilePlainText));
-    EXPECT_TRUE(pane.writesLatin1());
-    EXPECT_EQ(pane.TextString(), QString::fromLatin1(latin1));
+    EXPECT_EQ(pane.encoding(), TextEncoding::Windows1252);
     EXPECT_EQ(pane.Find("na", 0), 6);  // byte offsets of the UTF-8 text: the e acute is two
-    ASSERT_TRUE(pane.SaveFile(dir.filePath("copy.html"), FilePlainText));
-    EXPECT_EQ(readAll(dir.filePath("copy.html")), latin1);
 
-    // Text Latin-1 cannot hold is never converted behind the user's back: the save fails.
     pane.SetSelStart(0);
-    pane.SetSelText(QStringLiteral("\u20ac"));
+    pane.SetSelText(QStringLiteral("\u2192"));
+    EXPECT_EQ(pane.firstUnencodable(), QStringLiteral("\u2192"));
     QString error;
-    EXPECT_FALSE(pane.SaveFile(dir.filePath("copy.html"), FilePlainText, &error));
-    EXPECT_TRUE(error.contains("U+20AC")) << error.toStdString();
-    EXPECT_EQ(readAll(dir.filePath("copy.html")), latin1);
-
-    // UTF-8 files keep their bytes too, BOM included.
-    const QByteArray utf8("\xef\xbb\xbf<p>\xc3\xa9</p>");
-    writeAll(dir.filePath("new.html"), utf8);
-    ASSERT_TRUE(pane.LoadFile(dir.filePath("new.html"), FilePlainText));
-    EXPECT_FALSE(pane.writesLatin1());
-    EXPECT_EQ(pane.Text(), utf8);
-    ASSERT_TRUE(pane.SaveFile(dir.filePath("new2.html"), FilePlainText));
-    EXPECT_EQ(readAll(dir.filePath("new2.html")), utf8);
+    EXPECT_FALSE(pane.SaveFile(dir.filePath("old.html"), FilePlainText, &error));
+    EXPECT_TRUE(error.contains("U+2192") && error.contains("Windows-1252")) << error.toStdString();
+    EXPECT_EQ(readAll(dir.filePath("old.html")), western);
 }
 
 TEST(ScintillaPaneFiles, FailuresReportAndChangeNothing) {

@@ -284,7 +284,7 @@ TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
     code.SetSelBold(true);
     code.SetSelText("kept");
     document recovered(app);
-    recovered.recoverDocument(code.TextRTF(), "Document7", false);
+    recovered.recoverDocument(code.TextRTF(), "Document7", TextEncoding::Utf8);
     EXPECT_EQ(recovered.caption(), "Document7");
     EXPECT_EQ(recovered.pane().TextString(), "kept");
     EXPECT_TRUE(recovered.pane().SelBold());

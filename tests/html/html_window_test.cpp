@@ -1,11 +1,20 @@
 // The HTML window: tabs, preview, split view, opening, saving and closing.
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QStringEncoder>
 #include <QTabBar>
 #include <QTemporaryDir>
 
+#include "core/text_encoding.h"
 #include "html/html_fixture.h"
+#include "script/script_window.h"
+#include "tags/table_wizard.h"
+#include "tags/tag_insertion.h"
+#include "tags/tag_templates.h"
 
 namespace {
 QByteArray readFile(const QString& path) {
@@ -224,23 +233,86 @@ TEST_F(HtmlWindowTest, DoubleClickedWordReplacedByEnterSavesCrLf) {
     EXPECT_EQ(pane().SelStart(), 9);  // the caret is after the line break
 }
 
-// A file read as Latin-1 (it is not valid UTF-8) saves byte for byte but for what was typed.
-// Typed text that Latin-1 cannot hold is never converted silently: Save names the character
-// and offers UTF-8; No leaves the file as it was.
-TEST_F(HtmlWindowTest, TypedTextLatin1CannotHoldAsksBeforeTheFileBecomesUtf8) {
+// Every file opens in its own encoding, shows its characters and saves byte for byte when
+// unedited; what is typed is written in the same encoding, and Save As can choose another.
+TEST_F(HtmlWindowTest, FilesKeepTheirEncodingAndLineBreaks) {
+    auto utf16 = [](QStringConverter::Encoding encoding, const QString& text) {
+        QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+        return QByteArray(encoder.encode(text));
+    };
+    const QString script = QStringLiteral("MsgBox \"h\u00e9llo \u20ac \U0001F600\"\r\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString shown;  // a part of the text as the window shows it
+        const char* encoding;
+        QByteArray typed;  // "\u00e9" typed at the end, as the file holds it
+    } files[] = {
+        {"w1252.html", "<p>\x80 \x96 \x97 \x93q\x94 \x85 caf\xe9 \x81\x8d\x8f\x90\x9d</p>\r\n",
+         QStringLiteral("\u20ac \u2013 \u2014 \u201cq\u201d \u2026 caf\u00e9 \u0081"),
+         "Windows-1252", "\xe9"},
+        {"le.vbs", utf16(QStringConverter::Utf16LE, script), script, "UTF-16 LE", {"\xe9\0", 2}},
+        {"be.vbs", utf16(QStringConverter::Utf16BE, script), script, "UTF-16 BE", {"\0\xe9", 2}},
+        {"lf.html", "<p>caf\xc3\xa9</p>\n<p>\xe2\x82\xac</p>\n", QStringLiteral("\u20ac"), "UTF-8",
+         "\xc3\xa9"},
+        {"bom.js", "\xef\xbb\xbfvar a;\r\nvar b;\r\n", QStringLiteral("var a;"), "UTF-8 with BOM",
+         "\xc3\xa9"},
+        {"mixed.html", "<p>a</p>\n<p>b</p>\r\n<p>c\r<p>d", QStringLiteral("<p>a"), "UTF-8",
+         "\xc3\xa9"},
+    };
     QTemporaryDir folder;
-    const QByteArray mixed("<p>caf\xc3\xa9 \xe2\x82\xac</p>\r\n<p>stray \xe9</p>");  // UTF-8 and one Latin-1 byte
-    const QByteArray latin1("<p>caf\xe9</p>");
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        const QString path = folder.filePath(QString::fromLatin1(f.name));
+        ASSERT_TRUE(writeFile(path, f.bytes));
+        const bool html = path.endsWith(".html");
+        std::unique_ptr<ScriptWindow> script;
+        EditorWindow* opened = window;
+        if (!html) {
+            script = std::make_unique<ScriptWindow>(app, path.endsWith(".vbs") ? KindVbscript : KindJscript);
+            opened = script.get();
+        }
+        ASSERT_TRUE(html ? window->openfromdir(path) : script->openfromdir(path));
+        EXPECT_TRUE(opened->pane().TextString().contains(f.shown)) << opened->pane().TextString().toStdString();
+        EXPECT_EQ(html ? window->findChild<QLabel*>("encoding")->text() : script->panelText(4),
+                  f.encoding);
+        ASSERT_TRUE(opened->SaveDocument());
+        EXPECT_EQ(readFile(path), f.bytes);
+
+        opened->pane().SetSelStart(opened->pane().TextLength());
+        typeCharacters(opened->pane().widget(), QStringLiteral("\u00e9"));
+        ASSERT_TRUE(opened->SaveDocument());
+        EXPECT_EQ(readFile(path), f.bytes + f.typed);
+    }
+
+    // Save As offers the encodings, starting at the file's own; the one chosen is written.
+    ASSERT_TRUE(window->openfromdir(folder.filePath("w1252.html")));
+    const QString copy = folder.filePath("copy.html");
+    dialogs.textAnswers.push_back(copy);
+    dialogs.choiceAnswers.push_back(4);
+    ASSERT_TRUE(window->SaveDocumentAs());
+    const QStringList offered = dialogs.last("save")->choices;
+    EXPECT_EQ(offered.join(','), "UTF-8,UTF-8 with BOM,Windows-1252,UTF-16 LE,UTF-16 BE");
+    EXPECT_EQ(readFile(copy), utf16(QStringConverter::Utf16BE, pane().TextString()));
+    EXPECT_EQ(window->findChild<QLabel*>("encoding")->text(), "UTF-16 BE");
+}
+
+// Typed text that the file's encoding cannot hold is never converted silently: Save names the
+// character and offers UTF-8; No leaves the file as it was.
+TEST_F(HtmlWindowTest, TypedTextTheEncodingCannotHoldAsksBeforeTheFileBecomesUtf8) {
+    QTemporaryDir folder;
+    const QByteArray mixed("<p>caf\xc3\xa9 \xe2\x82\xac</p>\r\n<p>stray \xe9</p>");  // UTF-8 and one 8-bit byte
+    const QByteArray western("<p>caf\xe9</p>");
     struct Case {
         QByteArray bytes;
         QString typed;
-        QByteArray typedInFile;  // empty: Latin-1 cannot hold it
+        QByteArray typedInFile;  // empty: Windows-1252 cannot hold it
     };
     const Case cases[] = {
         {mixed, QStringLiteral("x\u00fc"), "x\xfc"},
-        {latin1, QStringLiteral("\u00e9"), "\xe9"},
-        {mixed, QStringLiteral("\u20ac"), {}},
-        {latin1, QStringLiteral("a\u20ac"), {}},
+        {western, QStringLiteral("\u20ac"), "\x80"},
+        {mixed, QStringLiteral("\u2192"), {}},
+        {western, QStringLiteral("a\u2192"), {}},
     };
     for (const Case& c : cases) {
         const QString path = folder.filePath("page.html");
@@ -255,16 +327,17 @@ TEST_F(HtmlWindowTest, TypedTextLatin1CannotHoldAsksBeforeTheFileBecomesUtf8) {
             EXPECT_EQ(readFile(path), c.bytes + c.typedInFile);
             continue;
         }
-        const QByteArray asShown = (QString::fromLatin1(c.bytes) + c.typed).toUtf8();
+        const QByteArray asShown = decodeText(c.bytes).utf8 + c.typed.toUtf8();
         window->RefreshPreview();  // the preview shows the page as it stands, marked as UTF-8
         EXPECT_EQ(readFile(HtmlWindow::previewPath()), "\xEF\xBB\xBF" + asShown);
         dialogs.messageAnswers.push_back(MsgAnswer::No);
         EXPECT_FALSE(window->SaveDocument());
         ASSERT_EQ(dialogs.asked.size(), questions + 1);
         const AskedQuestion& asked = dialogs.asked.back();
-        EXPECT_TRUE(asked.text.contains(QStringLiteral("\u20ac")) && asked.text.contains("U+20AC"))
+        EXPECT_TRUE(asked.text.contains(QStringLiteral("\u2192")) && asked.text.contains("U+2192"))
             << asked.text.toStdString();
-        EXPECT_TRUE(asked.text.contains("UTF-8")) << asked.text.toStdString();
+        EXPECT_TRUE(asked.text.contains("UTF-8") && asked.text.contains("Windows-1252"))
+            << asked.text.toStdString();
         EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
         EXPECT_EQ(readFile(path), c.bytes);
         EXPECT_EQ(window->modifiedTag(), "n");
@@ -272,9 +345,47 @@ TEST_F(HtmlWindowTest, TypedTextLatin1CannotHoldAsksBeforeTheFileBecomesUtf8) {
         dialogs.messageAnswers.push_back(MsgAnswer::Yes);
         EXPECT_TRUE(window->SaveDocument());
         EXPECT_EQ(readFile(path), asShown);
-        typeCharacters(pane().widget(), QStringLiteral("\u20ac"));
+        EXPECT_EQ(window->findChild<QLabel*>("encoding")->text(), "UTF-8");
+        typeCharacters(pane().widget(), QStringLiteral("\u2192"));
         EXPECT_TRUE(window->SaveDocument());  // UTF-8 now: no question
         EXPECT_EQ(dialogs.asked.size(), questions + 2);
-        EXPECT_EQ(readFile(path), asShown + "\xe2\x82\xac");
+        EXPECT_EQ(readFile(path), asShown + "\xe2\x86\x92");
+    }
+}
+
+// Enter, tag commands, wizards, script templates and pastes write the line breaks the file
+// has: LF in a Unix file, CR LF in a Windows file.
+TEST_F(HtmlWindowTest, InsertionsTakeTheFilesLineBreaks) {
+    QTemporaryDir folder;
+    for (const QByteArray lineEnd : {QByteArray("\n"), QByteArray("\r\n")}) {
+        SCOPED_TRACE(lineEnd.size());
+        const QString page = folder.filePath("page.html");
+        const QString code = folder.filePath("code.js");
+        ASSERT_TRUE(writeFile(page, "<p>one</p>" + lineEnd + "<p>two</p>" + lineEnd));
+        ASSERT_TRUE(writeFile(code, "var a;" + lineEnd));
+        ASSERT_TRUE(window->openfromdir(page));
+        pane().SetSelStart(3);
+        QTest::keyClick(pane().widget(), Qt::Key_Return);
+        insertTag(*window, *findTagTemplate("formt"));
+        writeTable(*window, TableChoices{});
+        QApplication::clipboard()->setText(QStringLiteral("a\r\nb\nc"));
+        window->pasteFromClipboard();
+        ASSERT_TRUE(window->SaveDocument());
+
+        ScriptWindow script(app, KindJscript);
+        ASSERT_TRUE(script.openfromdir(code));
+        script.pane().SetSelStart(6);
+        QTest::keyClick(script.pane().widget(), Qt::Key_Return);
+        QTest::keyClick(script.pane().widget(), '{');
+        EXPECT_EQ(script.pane().SelStart(), 6 + 2 * lineEnd.size() + 1);  // inside the braces
+        script.pasteFromClipboard();
+        ASSERT_TRUE(script.SaveDocument());
+
+        for (const QString& path : {page, code}) {
+            const QByteArray saved = readFile(path);
+            EXPECT_EQ(saved.count('\r') + saved.count('\n'), saved.count(lineEnd) * lineEnd.size())
+                << saved.toStdString();
+            EXPECT_GT(saved.count('\n'), 5) << saved.toStdString();
+        }
     }
 }

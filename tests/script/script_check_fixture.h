@@ -23,7 +23,8 @@ public:
     // Writes the text under the caption; an untitled window under the name the save dialog gives.
     bool SaveDocument() override {
         std::optional<QString> path = caption();
-        if (isUntitled()) path = app().dialogs->saveFile({});
+        FileDialogRequest request;
+        if (isUntitled()) path = app().dialogs->saveFile(request);
         QFile file(path.value_or(QString()));
         if (!path || !file.open(QIODevice::WriteOnly)) return false;
         file.write(pane().Text());

@@ -107,6 +107,7 @@ TEST_F(RecoveryTest, DISABLED_KilledRun) {
     script->setCaption(QStringLiteral("/home/user/src/Main.java"));
     frame->showChild(script);
     script->pane().SetText("class Main {}");
+    script->pane().setEncoding(TextEncoding::Utf16BE);
     script->setModifiedTag(QStringLiteral("n"));
     script->keepForRecovery();
     store->waitForWrites();
@@ -143,12 +144,14 @@ TEST_F(RecoveryTest, AKilledRunsWindowsComeBackModifiedWithTheirTextAndCaptions)
     QStringList found;
     for (EditorWindow* window : frame->findChildren<EditorWindow*>()) {
         EXPECT_TRUE(window->isModified());
-        found << QStringLiteral("%1 %2 %3").arg(window->kind()).arg(window->caption(),
-                                                 QString::fromUtf8(window->pane().Text()));
+        found << QStringLiteral("%1 %2 %3 %4")
+                     .arg(window->kind())
+                     .arg(window->caption(), QString::fromUtf8(window->pane().Text()),
+                          encodingName(window->pane().encoding()));
     }
     found.sort();
-    EXPECT_EQ(found, QStringList({"1 noname7 " + QString::fromUtf8(typedPage),
-                                  "4 /home/user/src/Main.java class Main {}"}));
+    EXPECT_EQ(found, QStringList({"1 noname7 " + QString::fromUtf8(typedPage) + " UTF-8",
+                                  "4 /home/user/src/Main.java class Main {} UTF-16 BE"}));
     // Once recovered, nothing is offered again.
     EXPECT_TRUE(RecoveryStore::leftOver(killedRoot.path()).empty());
 }

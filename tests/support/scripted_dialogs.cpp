@@ -28,8 +28,9 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& r) {
     return takeOr(textAnswers, std::optional<QString>());
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& r) {
-    asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt});
+std::optional<QString> ScriptedDialogs::saveFile(FileDialogRequest& r) {
+    asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt, {}, {}, {}, r.choices});
+    r.choice = takeOr(choiceAnswers, r.choice);
     return takeOr(textAnswers, std::optional<QString>());
 }
 

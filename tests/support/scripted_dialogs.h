@@ -16,6 +16,7 @@ struct AskedQuestion {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     QString context;  // what ScriptedDialogs::context said when a message box came up
+    QStringList choices;  // save dialogs
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -23,6 +24,7 @@ public:
     // Answers are taken in order; a missing answer means Cancel / no answer.
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::optional<QString>> textAnswers;  // input boxes and file dialogs
+    std::deque<int> choiceAnswers;  // picked among a save dialog's choices; none: left as offered
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     bool printerAnswer = false;
@@ -36,7 +38,7 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(FileDialogRequest& request) override;
     std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
     std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
     bool choosePrinter(QPrinter& printer, const QString& title) override;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QPointer>
 #include <QTest>
 #include <QToolBar>
@@ -55,11 +56,16 @@ TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
     RecordingWebView* view = browsers.last();
     EXPECT_EQ(view->navigated, QStringList{"/tmp/site/index.html"});
 
-    // An untitled page's caption is what the browser is asked for; it shows its own error.
+    // A page never saved shows its text as it stands, as the preview does: its caption is no
+    // address to look up.
     page->setCaption(QStringLiteral("noname3"));
+    page->pane().SetText("<p>unsaved</p>");
     EXPECT_EQ(showBrowser(), window);
     EXPECT_EQ(browsers.made.size(), 1u);
-    EXPECT_EQ(view->navigated.last(), "noname3");
+    EXPECT_EQ(view->navigated.last(), HtmlWindow::previewPath());
+    QFile preview(HtmlWindow::previewPath());
+    ASSERT_TRUE(preview.open(QIODevice::ReadOnly));
+    EXPECT_EQ(preview.readAll(), "<p>unsaved</p>");
 }
 
 TEST_F(BrowserWindowTest, CaptionFollowsLoading) {

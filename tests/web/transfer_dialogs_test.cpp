@@ -78,19 +78,19 @@ TEST_F(OpenUrlTest, AddressesAsTypedAndPagesInTheirEncoding) {
     const struct {
         const char* path;
         QByteArray text;
-        bool savedAsLatin1;
+        TextEncoding saved;
     } rows[] = {
-        {"my page \xc3\xa9.html", "<p>found</p>", false},
-        {"bom.html", "<b>\xc3\xa9", false},
-        {"charset/utf-16be/be.html", "<i>\xe2\x82\xac", false},
-        {"charset/ISO-8859-1/utf8.html", "caf\xc3\x83\xc2\xa9", true},
+        {"my page \xc3\xa9.html", "<p>found</p>", TextEncoding::Utf8},
+        {"bom.html", "<b>\xc3\xa9", TextEncoding::Utf16LE},
+        {"charset/utf-16be/be.html", "<i>\xe2\x82\xac", TextEncoding::Utf16BE},
+        {"charset/ISO-8859-1/utf8.html", "caf\xc3\x83\xc2\xa9", TextEncoding::Windows1252},
     };
     for (const auto& row : rows) {
         dialogs.asked.clear();
         HtmlWindow* page = open(QStringLiteral("127.0.0.1:%1/").arg(web.port()) + QString::fromUtf8(row.path));
         EXPECT_TRUE(dialogs.asked.empty()) << row.path << ": " << dialogs.asked[0].text.toStdString();
         EXPECT_EQ(page->pane().Text(), row.text) << row.path;
-        EXPECT_EQ(page->pane().writesLatin1(), row.savedAsLatin1) << row.path;
+        EXPECT_EQ(page->pane().encoding(), row.saved) << row.path;
     }
 }
 

@@ -3,14 +3,10 @@
 #include <QStringDecoder>
 #include <iterator>
 
+#include "core/text_encoding.h"
+
 namespace rtf {
 namespace {
-// Code page 1252 differs from Latin-1 only in 0x80..0x9F; the five holes keep their byte.
-constexpr char16_t Western80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 struct CharsetRow {
     int charset;
     int codePage;
@@ -35,10 +31,7 @@ const CodePageName codePageNames[] = {
 };
 
 void decodeWestern(QByteArrayView bytes, QString& out) {
-    for (const char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        out += QChar(byte >= 0x80 && byte < 0xA0 ? Western80[byte - 0x80] : char16_t(byte));
-    }
+    for (const char b : bytes) out += QChar(windows1252Char(static_cast<unsigned char>(b)));
 }
 }  // namespace
 
@@ -49,11 +42,8 @@ int codePageOfCharset(int charset) {
 }
 
 int westernByteOf(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    if (c < 0xA0) return -1;  // the C1 controls, and the holes of the table
-    for (int i = 0; i < 32; ++i)
-        if (Western80[i] == c) return 0x80 + i;
-    return -1;
+    if (c >= 0x80 && c < 0xA0) return -1;  // the C1 controls, and the holes of the table
+    return windows1252ByteOf(c);
 }
 
 // A converter keeps its state between calls, so a double-byte character split over two
