@@ -208,7 +208,9 @@ void UndoRing::take() {
 }
 
 void UndoRing::undo() {
-    if (d->redoDepth == 0) take();
+    // The present state is kept for redo when it is not in the ring yet: after an edit, and
+    // after typing that followed an undo (the steps that redo offered before are then gone).
+    take();
     if (!d->canUndo) return;
     d->restoring = true;
     d->redoDepth += 1;

@@ -63,6 +63,13 @@ document::document(AppState& app, QWidget* parent)
     layout->addWidget(edit, 1);
     layout->addSpacing(BottomStrip);
     pane.SetBaseFont(serifFontName(), DefaultPointSize);
+    // Typing since the last snapshot is a step of its own: a command after it (a format, a
+    // paste) would otherwise be undone together with the words typed before it.
+    pane.setBeforeCommand([this] {
+        if (!typedPending_) return;
+        typedPending_ = false;
+        backup_code();
+    });
 }
 
 RichTextPane& document::code() const { return static_cast<RichTextPane&>(pane()); }
@@ -146,6 +153,7 @@ void document::Change() {
         return;
     }
     if (!keyTyped) backup_code();
+    typedPending_ = keyTyped;
     keyTyped = false;
 }
 

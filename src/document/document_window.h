@@ -52,4 +52,5 @@ private:
     void reportProblem(const QString& text);
 
     bool loading_ = false;
+    bool typedPending_ = false;  // typed text not yet in the undo history
 };

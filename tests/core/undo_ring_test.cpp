@@ -67,12 +67,16 @@ TEST_F(UndoRingTest, FirstUndoKeepsThePresentForRedo) {
     EXPECT_EQ(text(), QByteArray("abc"));
     EXPECT_FALSE(ring().canRedo());
 
-    // Editing after an undo, without a snapshot, is still undone correctly.
+    // Editing after an undo, without a snapshot, is one step of its own: undo goes back to
+    // what the undo had shown, and redo brings the edit back (not the steps it replaced).
     window->undo_code();
     window->pane().SetSelStart(0);
     window->pane().SetSelText("zz");
     window->undo_code();
-    EXPECT_EQ(text(), QByteArray("a"));
+    EXPECT_EQ(text(), QByteArray("ab"));
+    window->redo_code();
+    EXPECT_EQ(text(), QByteArray("zzab"));
+    EXPECT_FALSE(ring().canRedo());
 }
 
 TEST_F(UndoRingTest, SixtySlotsGiveAtMostFiftyNineSteps) {

@@ -124,11 +124,13 @@ TEST_F(DocumentTest, TypingIsRecordedAtSpacesLineEndsAndBackspacesOnly) {
     QTest::keyClick(editor(), Qt::Key_Backspace);
     EXPECT_EQ(depth(), 4);
 
-    // A paste is one change, recorded once.
+    // A paste is one change, recorded once; the typing before it is a step of its own.
     QApplication::clipboard()->setText("pasted words here");
     ctrl(Qt::Key_V);
-    EXPECT_EQ(depth(), 5);
+    EXPECT_EQ(depth(), 6);
     EXPECT_EQ(pane().TextString(), "one twopasted words here");
+    window->undo_code();
+    EXPECT_EQ(pane().TextString(), "one two");
 }
 
 TEST_F(DocumentTest, BulkEditsLeaveSaveAndTheHistoryAlone) {
