@@ -381,6 +381,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
         const auto file = readPlainText(path, error);
         if (!file) return false;
         latin1_ = file->latin1;
+        unkept_.clear();
         SetText(file->utf8);
         return true;
     }
@@ -395,7 +396,9 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     }
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
-    if (!codec_->read(file.readAll(), read, error)) return false;
+    QStringList unkept;
+    if (!codec_->read(file.readAll(), read, error, &unkept)) return false;
+    unkept_ = unkept;
     latin1_ = false;
     replaceWithFragment(0, TextLength(), QTextDocumentFragment(&read));
     placeSelection(0, 0);
@@ -606,7 +609,7 @@ QByteArray RichTextPane::rtfOf(int from, int to) const {
 void RichTextPane::replaceWithRtf(int from, int to, const QByteArray& rtf) {
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
-    if (!codec_ || !codec_->read(rtf, read, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
+    if (!codec_ || !codec_->read(rtf, read, nullptr, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
     replaceWithFragment(from, to, QTextDocumentFragment(&read));
 }
 

@@ -23,7 +23,9 @@ class QTextEdit;
 class RichTextCodec {
 public:
     virtual ~RichTextCodec() = default;
-    virtual bool read(const QByteArray& bytes, QTextDocument& into, QString* error) = 0;
+    // `unkept` names, for the user, what the file holds that the document cannot.
+    virtual bool read(const QByteArray& bytes, QTextDocument& into, QString* error,
+                      QStringList* unkept) = 0;
     virtual QByteArray write(const QTextDocument& document) = 0;
 };
 
@@ -97,6 +99,10 @@ public:
 
     bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
+    // What the file last opened holds that the document left out ("pictures", ...); a save
+    // would lose it. Emptied once the user has saved without it.
+    const QStringList& unkeptParts() const { return unkept_; }
+    void forgetUnkeptParts() { unkept_.clear(); }
     bool writesLatin1() const override { return latin1_; }
     void setWritesLatin1(bool latin1) override { latin1_ = latin1; }
     QString firstOutsideLatin1() const override;
@@ -188,4 +194,5 @@ private:
     bool hideSelection_ = false;
     bool visible_ = true;
     bool latin1_ = false;
+    QStringList unkept_;
 };

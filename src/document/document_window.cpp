@@ -108,7 +108,20 @@ bool document::openfromdir(const QString& path) {
     return false;
 }
 
+// What the file held that the document could not keep is lost by a save: the user decides.
+bool document::mayLeaveOutUnkept() {
+    const QStringList& unkept = code().unkeptParts();
+    if (unkept.isEmpty()) return true;
+    const QString text =
+        QStringLiteral("This document contains formatting that the editor cannot keep: %1. "
+                       "Saving it here leaves them out.")
+            .arg(unkept.join(QStringLiteral(", ")));
+    return app().dialogs->messageBox(text, caption(), MsgButtons::SaveAnywayCancel,
+                                     MsgIcon::Exclamation) == MsgAnswer::Ok;
+}
+
 bool document::writeDocument(const QString& path) {
+    if (!mayLeaveOutUnkept()) return false;
     QString error;
     if (!pane().SaveFile(path, FileRichText, &error)) {
         reportProblem(QStringLiteral("Cannot save \"%1\": %2").arg(path, error));
@@ -116,6 +129,7 @@ bool document::writeDocument(const QString& path) {
     }
     setCaption(path);
     setModifiedTag(QStringLiteral("s"));
+    code().forgetUnkeptParts();
     return true;
 }
 
@@ -130,7 +144,11 @@ bool document::SaveDocument() {
     return writeDocument(*chosen);
 }
 
-bool document::SaveDocumentAs() { return saveWithDialog(*this, true); }
+bool document::SaveDocumentAs() {
+    if (!mayLeaveOutUnkept() || !saveWithDialog(*this, true)) return false;
+    code().forgetUnkeptParts();
+    return true;
+}
 
 void document::formatApplied() {
     keyTyped = false;
