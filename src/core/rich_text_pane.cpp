@@ -434,11 +434,17 @@ void RichTextPane::SelPrint(QPrinter& printer) {
     part.print(&printer);
 }
 
-// A property set to what it would be anyway (not bold, left aligned, ...) shows nothing: a
+// A property set to what it would be anyway (not bold, left aligned, the document's own font
+// and size, ...) shows nothing: a
 // snapshot keeps formats without them, so that a command that changes nothing one can see
 // is no undo step.
-RichTextPane::Format RichTextPane::plainOf(Format format) {
+RichTextPane::Format RichTextPane::plainOf(Format format) const {
     QTextCharFormat& c = format.character;
+    const QFont base = document()->defaultFont();
+    if (c.hasProperty(QTextFormat::FontFamilies) && c.fontFamilies().toStringList() == QStringList{base.family()})
+        c.clearProperty(QTextFormat::FontFamilies);
+    if (c.hasProperty(QTextFormat::FontPointSize) && c.fontPointSize() == base.pointSizeF())
+        c.clearProperty(QTextFormat::FontPointSize);
     if (c.hasProperty(QTextFormat::FontWeight) && c.fontWeight() == QFont::Normal)
         c.clearProperty(QTextFormat::FontWeight);
     for (const int flag : {QTextFormat::FontItalic, QTextFormat::FontStrikeOut})

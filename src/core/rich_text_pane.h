@@ -157,7 +157,7 @@ private:
     QTextCharFormat insertionFormat() const;
     QFont selectionFont() const;
     void mergeSelectionFormat(const QTextCharFormat& change);
-    static Format plainOf(Format format);
+    Format plainOf(Format format) const;
     quint16 formatIndex(const Format& format) const;
 
     void setSelection(int anchor, int caret);
