@@ -43,7 +43,7 @@ QByteArray zebraPage() {
 // of the text, and a long tail of others appears once or twice.
 QByteArray prose(int bytes) {
     QStringList vocabulary;
-    QFile dictionary(QDir(HunspellEngine::dictionaryFolder()).filePath(QStringLiteral("en_US.dic")));
+    QFile dictionary(QDir(HunspellEngine::defaultSearchPath().value(0)).filePath(QStringLiteral("en_US.dic")));
     if (dictionary.open(QIODevice::ReadOnly)) {
         dictionary.readLine();  // the entry count
         static const QRegularExpression lowerWord(QStringLiteral("^[a-z]{2,12}$"));
@@ -155,7 +155,7 @@ void BM_SpellMark(benchmark::State& state) {
 BENCHMARK(BM_SpellMark)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_HunspellWords(benchmark::State& state) {
-    const QDir folder(HunspellEngine::dictionaryFolder());
+    const QDir folder(HunspellEngine::defaultSearchPath().value(0));
     Hunspell hunspell(QFile::encodeName(folder.filePath(QStringLiteral("en_US.aff"))).constData(),
                       QFile::encodeName(folder.filePath(QStringLiteral("en_US.dic"))).constData());
     const QByteArray text = prose(ProseBytes);

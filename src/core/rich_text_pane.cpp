@@ -90,6 +90,7 @@ void RichTextPane::mergeSelectionFormat(const QTextCharFormat& change) {
         insertionOverride_ = format;
         return;
     }
+    beforeCommand();
     formatting_ = true;
     cursor_.mergeCharFormat(change);
     formatting_ = false;
@@ -140,14 +141,23 @@ void RichTextPane::finishEdit() {
     reportSelection();
 }
 
-void RichTextPane::onContentsChange(int position, int, int added) {
+void RichTextPane::onContentsChange(int position, int removed, int added) {
     const int length = TextLength();
     position = std::clamp(position, 0, length);
     added = std::clamp(added, 0, length - position);
-    if (formatting_) {
-        tracker_.restyled(position, position + added, length);
-        return;
+    // A paragraph's format is kept at each of its positions and at the break before it. A
+    // removal that joins paragraphs, an alignment, or a paste of whole paragraphs may change
+    // the format of the paragraphs it touches, all of them.
+    int from = position;
+    int to = position + added;
+    if (removed > 0 || paragraphsChange_) {
+        const QTextBlock first = document()->findBlock(position);
+        const QTextBlock last = document()->findBlock(to);
+        from = std::max(first.position() - 1, 0);
+        to = std::min(last.position() + last.length(), length);
     }
+    tracker_.restyled(from, to, length);
+    if (formatting_) return;
     tracker_.edited(position, added, length);
     textChanged_ = true;
     if (busy_ == 0) {
@@ -184,6 +194,7 @@ QString RichTextPane::SelText() const {
 }
 
 void RichTextPane::SetSelText(const QString& text) {
+    beforeCommand();
     const QTextCharFormat format = insertionFormat();
     ++busy_;
     cursor_.insertText(withParagraphs(text), format);
@@ -251,9 +262,10 @@ int RichTextPane::SelAlignment() const {
 void RichTextPane::SetSelAlignment(int alignment) {
     QTextBlockFormat change;
     change.setAlignment(alignmentOf(alignment));
-    formatting_ = true;
+    beforeCommand();
+    formatting_ = paragraphsChange_ = true;
     cursor_.mergeBlockFormat(change);
-    formatting_ = false;
+    formatting_ = paragraphsChange_ = false;
 }
 
 QByteArray RichTextPane::Text() const {
@@ -265,6 +277,7 @@ QByteArray RichTextPane::Text() const {
 }
 
 void RichTextPane::SetText(const QByteArray& text) {
+    beforeCommand();
     const QTextCharFormat format = TextLength() > 0 ? formatAt(0) : insertionFormat();
     QTextCursor all(document());
     all.select(QTextCursor::Document);
@@ -368,6 +381,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
         const auto file = readPlainText(path, error);
         if (!file) return false;
         encoding_ = file->encoding;
+        unkept_.clear();
         SetText(file->utf8);
         return true;
     }
@@ -382,7 +396,9 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     }
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
-    if (!codec_->read(file.readAll(), read, error)) return false;
+    QStringList unkept;
+    if (!codec_->read(file.readAll(), read, error, &unkept)) return false;
+    unkept_ = unkept;
     encoding_ = TextEncoding::Utf8;
     replaceWithFragment(0, TextLength(), QTextDocumentFragment(&read));
     placeSelection(0, 0);
@@ -417,12 +433,37 @@ void RichTextPane::SelPrint(QPrinter& printer) {
     part.print(&printer);
 }
 
-quint16 RichTextPane::formatIndex(const QTextCharFormat& format,
-                                  const QTextBlockFormat& paragraph) const {
-    for (size_t i = 0; i < formats_.size(); ++i)
-        if (formats_[i].character == format && formats_[i].paragraph == paragraph)
-            return quint16(i);
-    formats_.push_back(Format{format, paragraph});
+// A property set to what it would be anyway (not bold, left aligned, the document's own font
+// and size, ...) shows nothing: a
+// snapshot keeps formats without them, so that a command that changes nothing one can see
+// is no undo step.
+RichTextPane::Format RichTextPane::plainOf(Format format) const {
+    QTextCharFormat& c = format.character;
+    const QFont base = document()->defaultFont();
+    if (c.hasProperty(QTextFormat::FontFamilies) && c.fontFamilies().toStringList() == QStringList{base.family()})
+        c.clearProperty(QTextFormat::FontFamilies);
+    if (c.hasProperty(QTextFormat::FontPointSize) && c.fontPointSize() == base.pointSizeF())
+        c.clearProperty(QTextFormat::FontPointSize);
+    if (c.hasProperty(QTextFormat::FontWeight) && c.fontWeight() == QFont::Normal)
+        c.clearProperty(QTextFormat::FontWeight);
+    for (const int flag : {QTextFormat::FontItalic, QTextFormat::FontStrikeOut})
+        if (c.hasProperty(flag) && !c.boolProperty(flag)) c.clearProperty(flag);
+    if (c.hasProperty(QTextFormat::TextUnderlineStyle) && !c.fontUnderline())
+        c.clearProperty(QTextFormat::TextUnderlineStyle);
+    for (QTextBlockFormat* paragraph : {&format.paragraph, &format.next}) {
+        if (!paragraph->hasProperty(QTextFormat::BlockAlignment)) continue;
+        const Qt::Alignment across = paragraph->alignment() & Qt::AlignHorizontal_Mask;
+        if (across == Qt::AlignLeft) paragraph->clearProperty(QTextFormat::BlockAlignment);
+        else paragraph->setAlignment(across);
+    }
+    return format;
+}
+
+quint16 RichTextPane::formatIndex(const Format& given) const {
+    const Format format = plainOf(given);
+    const auto known = std::find(formats_.begin(), formats_.end(), format);
+    if (known != formats_.end()) return quint16(known - formats_.begin());
+    formats_.push_back(format);
     return quint16(formats_.size() - 1);
 }
 
@@ -445,7 +486,7 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
         const QTextBlockFormat paragraph = block.blockFormat();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const quint16 index = formatIndex(fragment.charFormat(), paragraph);
+            const quint16 index = formatIndex({fragment.charFormat(), paragraph, {}});
             const QString text = fragment.text();
             for (int i = 0; i < text.size(); ++i) {
                 const int pos = fragment.position() + i;
@@ -454,7 +495,10 @@ PaneSnapshot RichTextPane::SnapshotRange(int from, int to) const {
         }
         const int end = block.position() + block.length() - 1;
         if (end >= from && end < to)
-            put(end, formatIndex(block.charFormat(), paragraph), QChar::ParagraphSeparator);
+            // The break is the start of the next paragraph: its character format is that
+            // paragraph's, as a restore that inserts the break gives it.
+            put(end, formatIndex({block.next().charFormat(), paragraph, block.next().blockFormat()}),
+                QChar::ParagraphSeparator);
     }
     piece.selStart = SelStart();
     piece.selLength = SelLength();
@@ -466,8 +510,10 @@ void RichTextPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
     const int size = int(piece.attributes.size() / 4);
-    auto indexAt = [&](int i) {
-        return quint16(quint8(piece.attributes[4 * i]) | quint8(piece.attributes[4 * i + 1]) << 8);
+    auto formatAt = [&](int i) -> const Format* {
+        const quint16 index =
+            quint16(quint8(piece.attributes[4 * i]) | quint8(piece.attributes[4 * i + 1]) << 8);
+        return index < formats_.size() ? &formats_[index] : nullptr;
     };
     auto charAt = [&](int i) {
         return QChar(quint16(quint8(piece.attributes[4 * i + 2]) |
@@ -476,26 +522,36 @@ void RichTextPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
     QTextCursor edit(document());
     edit.setPosition(from);
     edit.setPosition(to, QTextCursor::KeepAnchor);
+    // The paragraph the range starts in is unchanged up to it; removing the range may merge
+    // another paragraph's format into it.
+    const QTextBlockFormat opened = document()->findBlock(from).blockFormat();
     ++busy_;
     edit.removeSelectedText();
     for (int run = 0; run < size;) {
-        const quint16 index = indexAt(run);
+        const Format* format = formatAt(run);
         QString text;
         int end = run;
-        for (; end < size && indexAt(end) == index; ++end) {
+        for (; end < size && formatAt(end) == format; ++end) {
             const QChar c = charAt(end);
             text += c == QChar::ParagraphSeparator ? QChar('\n') : c;
         }
-        edit.insertText(text, index < formats_.size() ? formats_[index].character
-                                                      : QTextCharFormat());
+        edit.insertText(text, format ? format->character : QTextCharFormat());
         run = end;
     }
+    // Each paragraph the piece touches, the one after it included, takes its own format back:
+    // from the break that opens it when the piece holds that, else from its first position.
+    QTextCursor(document()->findBlock(from)).setBlockFormat(opened);
     for (QTextBlock block = document()->findBlock(from);
-         block.isValid() && block.position() < from + size; block = block.next()) {
+         block.isValid() && block.position() <= from + size; block = block.next()) {
+        const int opening = block.position() - 1 - from;
         const int first = std::max(block.position(), from) - from;
-        const quint16 index = indexAt(first);
-        if (index >= formats_.size()) continue;
-        QTextCursor(block).setBlockFormat(formats_[index].paragraph);
+        const Format* format = nullptr;
+        if (opening >= 0 && opening < size && charAt(opening) == QChar::ParagraphSeparator) {
+            format = formatAt(opening);
+            if (format) QTextCursor(block).setBlockFormat(format->next);
+        } else if (first < size && (format = formatAt(first))) {
+            QTextCursor(block).setBlockFormat(format->paragraph);
+        }
     }
     --busy_;
     placeSelection(piece.selStart, piece.selStart + piece.selLength);
@@ -533,7 +589,10 @@ void RichTextPane::Paste() {
         SetSelRTF(data->data(QLatin1String(type)));
         return;
     }
+    beforeCommand();
+    paragraphsChange_ = true;
     runWidgetEdit(&QTextEdit::paste);
+    paragraphsChange_ = false;
 }
 
 QTextDocumentFragment RichTextPane::fragment(int from, int to) const {
@@ -555,16 +614,19 @@ QByteArray RichTextPane::rtfOf(int from, int to) const {
 void RichTextPane::replaceWithRtf(int from, int to, const QByteArray& rtf) {
     QTextDocument read;
     read.setDefaultFont(document()->defaultFont());
-    if (!codec_ || !codec_->read(rtf, read, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
+    if (!codec_ || !codec_->read(rtf, read, nullptr, nullptr)) read.setPlainText(QString::fromUtf8(rtf));
     replaceWithFragment(from, to, QTextDocumentFragment(&read));
 }
 
 void RichTextPane::replaceWithFragment(int from, int to, const QTextDocumentFragment& piece) {
+    beforeCommand();
     QTextCursor edit(document());
     edit.setPosition(from);
     edit.setPosition(to, QTextCursor::KeepAnchor);
     ++busy_;
+    paragraphsChange_ = true;
     edit.insertFragment(piece);
+    paragraphsChange_ = false;
     --busy_;
     placeSelection(edit.position(), edit.position());
     finishEdit();

@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <functional>
 #include <optional>
 
 #include "core/change_tracker.h"
@@ -22,7 +23,9 @@ class QTextEdit;
 class RichTextCodec {
 public:
     virtual ~RichTextCodec() = default;
-    virtual bool read(const QByteArray& bytes, QTextDocument& into, QString* error) = 0;
+    // `unkept` names, for the user, what the file holds that the document cannot.
+    virtual bool read(const QByteArray& bytes, QTextDocument& into, QString* error,
+                      QStringList* unkept) = 0;
     virtual QByteArray write(const QTextDocument& document) = 0;
 };
 
@@ -35,6 +38,9 @@ public:
     QTextEdit* textEdit() const;
     QTextDocument* document() const;
     void setCodec(RichTextCodec* codec) { codec_ = codec; }
+    // Called before every change that does not come from the keyboard (a command, a format,
+    // a write-back), never before an undo restores: the window ends the typed step there.
+    void setBeforeCommand(std::function<void()> hook) { beforeCommand_ = std::move(hook); }
 
     QWidget* widget() override;
     void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
@@ -96,6 +102,10 @@ public:
     TextEncoding encoding() const override { return encoding_; }
     void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
     QString firstUnencodable() const override;
+    // What the file last opened holds that the document left out ("pictures", ...); a save
+    // would lose it. Emptied once the user has saved without it.
+    const QStringList& unkeptParts() const { return unkept_; }
+    void forgetUnkeptParts() { unkept_.clear(); }
     void SelPrint(QPrinter& printer) override;
 
     // The attributes of a position are its format (two bytes into the pane's format table)
@@ -124,11 +134,19 @@ public:
     void SetSelFragment(const QTextDocumentFragment& piece);
 
 private:
+    // A paragraph break also keeps the format of the paragraph it opens: an empty last
+    // paragraph has no position of its own to keep it.
     struct Format {
         QTextCharFormat character;
         QTextBlockFormat paragraph;  // alignment, indents, spacing: all of it comes back on undo
+        QTextBlockFormat next;       // paragraph breaks only
+
+        bool operator==(const Format&) const = default;
     };
 
+    void beforeCommand() const {
+        if (beforeCommand_) beforeCommand_();
+    }
     PaneEvents* inputHandler() const override { return handler_; }
     bool acceptsInput() const override { return visible_; }
     void beforeInput(bool typing) override;
@@ -139,7 +157,8 @@ private:
     QTextCharFormat insertionFormat() const;
     QFont selectionFont() const;
     void mergeSelectionFormat(const QTextCharFormat& change);
-    quint16 formatIndex(const QTextCharFormat& format, const QTextBlockFormat& paragraph) const;
+    Format plainOf(Format format) const;
+    quint16 formatIndex(const Format& format) const;
 
     void setSelection(int anchor, int caret);
     void placeSelection(int anchor, int caret);
@@ -159,12 +178,14 @@ private:
     QTextCursor cursor_;
     PaneEvents* handler_ = nullptr;
     RichTextCodec* codec_ = nullptr;
+    std::function<void()> beforeCommand_;
     std::optional<QTextCharFormat> insertionOverride_;
     int reportedAnchor_ = 0;
     int reportedCaret_ = 0;
     mutable bool selectionPending_ = false;
     mutable bool scrollPending_ = false;
     bool formatting_ = false;  // our own attribute change: not a Change of the text
+    bool paragraphsChange_ = false;  // the edit may change the format of whole paragraphs
     bool textChanged_ = false;
     int busy_ = 0;
     ChangeTracker tracker_;
@@ -173,4 +194,5 @@ private:
     bool hideSelection_ = false;
     bool visible_ = true;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    QStringList unkept_;
 };

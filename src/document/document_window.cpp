@@ -63,6 +63,13 @@ document::document(AppState& app, QWidget* parent)
     layout->addWidget(edit, 1);
     layout->addSpacing(BottomStrip);
     pane.SetBaseFont(serifFontName(), DefaultPointSize);
+    // Typing since the last snapshot is a step of its own: a command after it (a format, a
+    // paste) would otherwise be undone together with the words typed before it.
+    pane.setBeforeCommand([this] {
+        if (!typedPending_) return;
+        typedPending_ = false;
+        backup_code();
+    });
 }
 
 RichTextPane& document::code() const { return static_cast<RichTextPane&>(pane()); }
@@ -101,8 +108,21 @@ bool document::openfromdir(const QString& path) {
     return false;
 }
 
+// What the file held that the document could not keep is lost by a save: the user decides.
+bool document::mayLeaveOutUnkept() {
+    const QStringList& unkept = code().unkeptParts();
+    if (unkept.isEmpty()) return true;
+    const QString text =
+        QStringLiteral("This document contains formatting that the editor cannot keep: %1. "
+                       "Saving it here leaves them out.")
+            .arg(unkept.join(QStringLiteral(", ")));
+    return app().dialogs->messageBox(text, caption(), MsgButtons::SaveAnywayCancel,
+                                     MsgIcon::Exclamation) == MsgAnswer::Ok;
+}
+
 bool document::writeDocument(const QString& path) {
     if (!mayWrite(path)) return false;
+    if (!mayLeaveOutUnkept()) return false;
     QString error;
     if (!pane().SaveFile(path, FileRichText, &error)) {
         ask(QStringLiteral("Cannot save \"%1\": %2").arg(path, error), MsgButtons::Ok,
@@ -110,6 +130,7 @@ bool document::writeDocument(const QString& path) {
         return false;
     }
     documentSaved(path);
+    code().forgetUnkeptParts();
     return true;
 }
 
@@ -126,7 +147,11 @@ bool document::SaveDocument() {
     return writeDocument(*chosen);
 }
 
-bool document::SaveDocumentAs() { return saveWithDialog(*this, true); }
+bool document::SaveDocumentAs() {
+    if (!mayLeaveOutUnkept() || !saveWithDialog(*this, true)) return false;
+    code().forgetUnkeptParts();
+    return true;
+}
 
 void document::formatApplied() {
     keyTyped = false;
@@ -149,6 +174,7 @@ void document::Change() {
         return;
     }
     if (!keyTyped) backup_code();
+    typedPending_ = keyTyped;
     keyTyped = false;
 }
 

@@ -49,7 +49,10 @@ protected:
 
 private:
     bool writeDocument(const QString& path);
+    // False when the file holds what the document cannot keep and the user cancelled.
+    bool mayLeaveOutUnkept();
     void reportProblem(const QString& text);
 
     bool loading_ = false;
+    bool typedPending_ = false;  // typed text not yet in the undo history
 };

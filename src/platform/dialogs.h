@@ -10,7 +10,8 @@
 class QPrinter;
 class QWidget;
 
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// SaveAnywayCancel: "Save anyway" answers Ok.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveAnywayCancel };
 enum class MsgIcon { None, Critical, Exclamation, Question, Information };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 

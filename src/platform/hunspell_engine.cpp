@@ -6,22 +6,51 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-HunspellEngine::HunspellEngine() {
-    const QDir folder(dictionaryFolder());
-    const QString aff = folder.filePath(QStringLiteral("en_US.aff"));
-    const QString dic = folder.filePath(QStringLiteral("en_US.dic"));
-    if (!QFileInfo(aff).isReadable() || !QFileInfo(dic).isReadable()) return;
-    hunspell_ = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(),
-                                           QFile::encodeName(dic).constData());
-    utf8_ = QString::fromStdString(hunspell_->get_dict_encoding())
-                .compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
+HunspellEngine::HunspellEngine(const QStringList& searchPath, const QString& language) {
+    for (const QString& folder : searchPath) {
+        const QDir dir(folder);
+        for (const QFileInfo& dic : dir.entryInfoList({QStringLiteral("*.dic")}, QDir::Files)) {
+            const QString base = dic.absolutePath() + QLatin1Char('/') + dic.completeBaseName();
+            if (!found_.contains(dic.completeBaseName()) &&
+                QFileInfo(base + QStringLiteral(".aff")).isReadable() && dic.isReadable())
+                found_.insert(dic.completeBaseName(), base);
+        }
+    }
+    // The user's own language and country, the language anywhere, then English.
+    const QString own = language.section(QLatin1Char('.'), 0, 0);
+    const QString prefix = own.section(QLatin1Char('_'), 0, 0) + QLatin1Char('_');
+    QStringList preferred{own, QStringLiteral("en_US")};
+    for (const QString& name : found_.keys())
+        if (name.startsWith(prefix)) preferred.insert(1, name);
+    for (const QString& name : found_.keys())
+        if (name.startsWith(QLatin1String("en_"))) preferred << name;
+    if (!found_.isEmpty()) preferred << found_.firstKey();
+    for (const QString& name : preferred)
+        if (useDictionary(name)) break;
 }
 
 HunspellEngine::~HunspellEngine() = default;
 
-QString HunspellEngine::dictionaryFolder() {
-    const QString folder = qEnvironmentVariable("TESSAVEL_DICT_DIR");
-    return folder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : folder;
+QStringList HunspellEngine::defaultSearchPath() {
+    const QString folders = qEnvironmentVariable("TESSAVEL_DICT_DIR");
+    if (!folders.isEmpty()) return folders.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return {QStringLiteral("/usr/share/hunspell"), QStringLiteral("/usr/share/myspell"),
+            QStringLiteral("/usr/share/myspell/dicts")};
+}
+
+QString HunspellEngine::packageFor(const QString& language) {
+    return QStringLiteral("hunspell-") + language.toLower().replace(QLatin1Char('_'), '-');
+}
+
+bool HunspellEngine::useDictionary(const QString& name) {
+    const auto base = found_.constFind(name);
+    if (base == found_.constEnd()) return false;
+    hunspell_ = std::make_unique<Hunspell>(QFile::encodeName(*base + QStringLiteral(".aff")).constData(),
+                                           QFile::encodeName(*base + QStringLiteral(".dic")).constData());
+    utf8_ = QString::fromStdString(hunspell_->get_dict_encoding())
+                .compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
+    name_ = name;
+    return true;
 }
 
 namespace {

@@ -1,5 +1,9 @@
 #pragma once
-// The spelling engine: Hunspell with the en_US dictionary.
+// The spelling engine: Hunspell with one of the dictionaries installed, the user's language
+// first, then English; the user may choose another.
+#include <QLocale>
+#include <QMap>
+#include <QStringList>
 #include <QStringView>
 #include <memory>
 #include <string>
@@ -10,14 +14,21 @@ class Hunspell;
 
 class HunspellEngine : public SpellingEngine {
 public:
-    // Loads en_US.aff and en_US.dic from dictionaryFolder(); without them the engine is not
-    // available and every check throws.
-    HunspellEngine();
+    // Finds the dictionaries (a .dic with its .aff) in the folders, and loads the one of the
+    // user's language, else English, else the first; without any the engine is not available
+    // and every check throws.
+    explicit HunspellEngine(const QStringList& searchPath = defaultSearchPath(),
+                            const QString& language = QLocale::system().name());
     ~HunspellEngine() override;
 
-    // TESSAVEL_DICT_DIR when set, otherwise the system's Hunspell folder.
-    static QString dictionaryFolder();
+    // TESSAVEL_DICT_DIR (folders separated by ':') when set, otherwise the system's folders.
+    static QStringList defaultSearchPath();
+    // The package that provides a dictionary of the language ("hunspell-en-us").
+    static QString packageFor(const QString& language);
 
+    QStringList dictionaries() const override { return found_.keys(); }
+    QString dictionary() const override { return name_; }
+    bool useDictionary(const QString& name) override;
     bool available() const override { return hunspell_ != nullptr; }
     bool CheckSpelling(const QString& text) override;
     QStringList suggestions(const QString& word) override;
@@ -28,6 +39,8 @@ private:
     QString decode(const std::string& word) const;
     Hunspell& engine() const;
 
+    QMap<QString, QString> found_;  // name -> the .dic file's path without ".dic"
+    QString name_;
     std::unique_ptr<Hunspell> hunspell_;
     bool utf8_ = true;
     std::string word_;  // the word being checked

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QSettings>
 #include <QSpacerItem>
@@ -106,8 +107,15 @@ MsgAnswer QtDialogs::messageBox(const QString& text, const QString& title, MsgBu
         box.setStandardButtons(set.standard);
         box.setEscapeButton(set.escape);
     }
+    QAbstractButton* saveAnyway = nullptr;
+    if (buttons == MsgButtons::SaveAnywayCancel) {
+        saveAnyway = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    }
     makeRoomForTitle(box);
-    return answerOf(runAboveTopmost(box));
+    const int clicked = runAboveTopmost(box);
+    if (saveAnyway) return box.clickedButton() == saveAnyway ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    return answerOf(clicked);
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,

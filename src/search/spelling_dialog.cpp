@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLocale>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include "core/rich_text_pane.h"
 #include "core/scintilla_pane.h"
 #include "platform/dialogs.h"
+#include "platform/hunspell_engine.h"
 #include "platform/spelling_engine.h"
 #include "search/formatted_copy.h"
 
@@ -52,6 +55,17 @@ const SpellKindRow* rowOf(WindowKind kind) {
 }
 
 QByteArray delimiterSet(const char* own) { return QByteArray(own) + "\"\r\n"; }
+
+// Without a dictionary there is nothing to check with: the user is told what to install.
+QString noDictionaryText() {
+    QString packages = HunspellEngine::packageFor(QStringLiteral("en_US"));
+    const QString own = QLocale::system().name();
+    if (own.contains(QLatin1Char('_')) && own != QLatin1String("en_US"))
+        packages = HunspellEngine::packageFor(own) + QStringLiteral(" or ") + packages;
+    return QStringLiteral("No spelling dictionary is installed. Install the package %1 "
+                          "(or the hunspell package of another language) and check again.")
+        .arg(packages);
+}
 
 // A failing engine ends the pass it was in, silently; the text stays in the pane.
 template <typename Pass>
@@ -107,6 +121,13 @@ void SpellingDialog::buildControls() {
     change = new QPushButton(QStringLiteral("&Change"), this);
     close = new QPushButton(QStringLiteral("&OK"), this);
     cancle = new QPushButton(QStringLiteral("&Cancel"), this);
+    dictionaryChoice = new QComboBox(this);
+    dictionaryChoice->setObjectName(QStringLiteral("dictionaryChoice"));
+    if (app_.spelling) {
+        dictionaryChoice->addItems(app_.spelling->dictionaries());
+        dictionaryChoice->setCurrentText(app_.spelling->dictionary());
+    }
+    dictionaryChoice->setVisible(dictionaryChoice->count() > 1);
     const struct {
         QObject* control;
         const char* name;
@@ -133,6 +154,7 @@ void SpellingDialog::buildControls() {
     progress->addWidget(Label3);
     progress->addWidget(per, 1);
     grid->addLayout(progress, 3, 0, 1, 2);
+    grid->addWidget(dictionaryChoice, 4, 1);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(1, 1);
 
@@ -140,6 +162,7 @@ void SpellingDialog::buildControls() {
     connect(change, &QPushButton::clicked, this, &SpellingDialog::change_Click);
     connect(close, &QPushButton::clicked, this, &SpellingDialog::close_Click);
     connect(cancle, &QPushButton::clicked, this, &SpellingDialog::cancle_Click);
+    connect(dictionaryChoice, &QComboBox::textActivated, this, &SpellingDialog::dictionaryChosen);
 }
 
 EditorWindow* SpellingDialog::target() const { return window_; }
@@ -152,7 +175,11 @@ void SpellingDialog::say(const QString& text, int icon) {
 bool SpellingDialog::Load() {
     window_ = app_.currentWindow(row_.kind);
     EditorWindow* window = window_;
-    if (!app_.spellingAvailable || !app_.spelling || !window) return false;
+    if (!window || !app_.spelling) return false;
+    if (!app_.spellingAvailable || !app_.spelling->available()) {
+        say(noDictionaryText(), int(MsgIcon::Exclamation));
+        return false;
+    }
     show();
     pane_->SetText(QByteArray());
     scanStart = pane_->SelStart();
@@ -182,6 +209,7 @@ bool SpellingDialog::Load() {
     copyFormatted(document, takenFrom_, end, *pane_);
     scanEnd = pane_->SelStart();
 
+    tagBefore_ = window->modifiedTag();
     app_.bulkEditBusy = true;
     app_.insertBusy = true;  // no recolouring of the document around the gap
     document.SetSelStart(takenFrom_);
@@ -313,6 +341,7 @@ void SpellingDialog::change_Click() {
     const int at = pane.SelStart();
     const int oldLength = pane.SelLength();
     pane.SetSelText(chosen.first()->text());
+    changed_ = true;
     // The walk goes on right after the new word, and the text ends where it now ends.
     const int shift = oldLength - (pane.SelStart() - at);
     scanPos -= shift;
@@ -339,6 +368,7 @@ void SpellingDialog::close_Click() {
         }
         holdingText_ = false;
         window->backup_code();
+        settleModified();
     }
     release();
     QDialog::close();
@@ -358,6 +388,22 @@ void SpellingDialog::restoreSelection() {
     app_.insertBusy = true;
     window->pane().RestoreRange(takenFrom_, takenFrom_, savedSelection);
     app_.insertBusy = false;
+    changed_ = false;
+    settleModified();
+}
+
+void SpellingDialog::settleModified() {
+    if (EditorWindow* window = target())
+        window->setModifiedTag(changed_ ? QStringLiteral("n") : tagBefore_);
+}
+
+void SpellingDialog::dictionaryChosen(const QString& name) {
+    if (!app_.spelling || !app_.spelling->useDictionary(name)) return;
+    pane_->SelectAll();
+    pane_->SetSelColor(app_.htmlTextColor);
+    QPointer<SpellingDialog> self(this);
+    runPass([this] { markingPass(); });
+    if (self) runPass([this] { suggestionPass(); });
 }
 
 void SpellingDialog::release() {

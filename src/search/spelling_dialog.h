@@ -16,6 +16,7 @@
 struct AppState;
 struct SpellKindRow;
 class EditorWindow;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -52,6 +53,8 @@ public:
     QPushButton* change;
     QPushButton* close;
     QPushButton* cancle;
+    // The installed dictionaries, shown when there is more than one to choose from.
+    QComboBox* dictionaryChoice;
 
     QString currentWord;
     int scanPos = 0;
@@ -75,6 +78,10 @@ private:
     void selectLastWord();
     void say(const QString& text, int icon);
     void restoreSelection();
+    // Another dictionary: the text is checked again from its start.
+    void dictionaryChosen(const QString& name);
+    // The window is modified after the check exactly when a word was changed.
+    void settleModified();
     // The check is over: bulkEditBusy is lowered.
     void release();
 
@@ -86,6 +93,8 @@ private:
     int takenFrom_ = 0;     // where the selection was taken out of the document
     bool holdingText_ = false;  // the selection is out of the document
     bool finished_ = false;
+    QString tagBefore_;     // the window's modified marker before the check
+    bool changed_ = false;  // a word was changed
     // Word -> misspelled, for the check under way. Qt's seeded string hash costs more than a
     // Hunspell lookup of a short word, so the table hashes without a seed.
     struct WordHash {

@@ -5,11 +5,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocument>
+#include <random>
 
 #include "core/rich_text_pane.h"
 #include "document/document_window.h"
 #include "shell/frame_fixture.h"
+#include "support/pane_probe.h"
 #include "support/rtf_describe.h"
 
 namespace {
@@ -150,4 +153,118 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     run("opendoc");
     EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));
     EXPECT_EQ(current(), before);
+}
+
+// Typing, format buttons, the font dialog, cut and paste, undo and redo in random order: each
+// Undo must bring back exactly the text, character and paragraph formats recorded before the
+// step, and each Redo exactly what Undo took. The model records what the document showed at
+// each boundary: before Space, Enter and Backspace, and before and after every command.
+TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
+    const int formatButtons[] = {17, 18, 19, 20, 23, 24, 25};
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        run("doc");
+        document* window = current();
+        RichTextPane& pane = window->code();
+        std::mt19937 random(seed);
+        auto pick = [&](int n) { return int(random() % unsigned(n)); };
+        // An empty document has no position to keep its paragraph's format: any is as good.
+        auto shown = [&] {
+            return pane.TextLength() == 0 ? QString() : describeDocument(*pane.document());
+        };
+        std::vector<QString> states{shown()};
+        size_t at = 0;
+        auto record = [&](const QString& state) {
+            if (state == states[at]) return;
+            states.resize(++at);
+            states.push_back(state);
+        };
+        QStringList steps;
+        auto check = [&](const char* what) {
+            EXPECT_EQ(shown().toStdString(), states[at].toStdString())
+                << what << ", seed " << seed << " after " << steps.join(", ").toStdString();
+            return !HasFailure();
+        };
+        for (int step = 0; step < 24; ++step) {
+            const int length = pane.TextLength();
+            switch (pick(8)) {
+            case 0:
+            case 1: {
+                const QString keys = QString(QString("ab cd\n\b").at(pick(7))).repeated(1 + pick(4)) +
+                                     QString("xyz").left(pick(4));
+                steps << "type " + QString(keys).replace('\n', "\\n").replace('\b', "\\b");
+                for (const QChar c : keys) {
+                    if (c == ' ' || c == '\n' || c == '\b') record(shown());
+                    if (c == '\b') QTest::keyClick(pane.widget(), Qt::Key_Backspace);
+                    else typeKeys(pane.widget(), c);
+                }
+                // What was typed after an undo ends the steps redo offered.
+                if (shown() != states[at]) states.resize(at + 1);
+                break;
+            }
+            case 2: {
+                const int start = pick(length + 1);
+                select(start, pick(length - start + 1));
+                steps << QString("select %1+%2").arg(pane.SelStart()).arg(pane.SelLength());
+                break;
+            }
+            case 3:
+            case 4: {
+                const int button = formatButtons[pick(7)];
+                if (pick(4) == 0) {
+                    dialogs.fontAnswers.push_back(FontChoice{pick(2) ? "DejaVu Sans" : "DejaVu Sans Mono",
+                                                             10 + 4 * pick(3), pick(2) == 0, false,
+                                                             pick(2) == 0, false, Rgb(0x10 << pick(20))});
+                    steps << "font";
+                    record(shown());
+                    click(21);
+                } else {
+                    steps << QString("button %1").arg(button);
+                    record(shown());
+                    click(button);
+                }
+                record(shown());
+                break;
+            }
+            case 5: {
+                // A cut of nothing and a paste of nothing are no step.
+                steps << (pick(2) ? "cut" : "paste");
+                const QString before = shown();
+                run(steps.last() == "cut" ? "Cut" : "Paste");
+                if (shown() == before) break;
+                record(before);
+                record(shown());
+                break;
+            }
+            case 6:
+                steps << "undo";
+                record(shown());
+                window->undo_code();
+                if (at > 0) --at;
+                if (!check("undo")) return;
+                break;
+            case 7:
+                steps << "redo";
+                window->redo_code();
+                if (at + 1 == states.size()) break;  // nothing to redo: the text stays
+                ++at;
+                if (!check("redo")) return;
+                break;
+            }
+        }
+        // Back to the start and forward to the end again.
+        if (at + 1 == states.size()) record(shown());
+        while (at > 0) {
+            window->undo_code();
+            --at;
+            if (!check("undo to the start")) return;
+        }
+        while (at + 1 < states.size()) {
+            window->redo_code();
+            ++at;
+            if (!check("redo to the end")) return;
+        }
+        dialogs.messageAnswers = {MsgAnswer::No};
+        run("mnuFileClose");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }

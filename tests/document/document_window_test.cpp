@@ -124,11 +124,13 @@ TEST_F(DocumentTest, TypingIsRecordedAtSpacesLineEndsAndBackspacesOnly) {
     QTest::keyClick(editor(), Qt::Key_Backspace);
     EXPECT_EQ(depth(), 4);
 
-    // A paste is one change, recorded once.
+    // A paste is one change, recorded once; the typing before it is a step of its own.
     QApplication::clipboard()->setText("pasted words here");
     ctrl(Qt::Key_V);
-    EXPECT_EQ(depth(), 5);
+    EXPECT_EQ(depth(), 6);
     EXPECT_EQ(pane().TextString(), "one twopasted words here");
+    window->undo_code();
+    EXPECT_EQ(pane().TextString(), "one two");
 }
 
 TEST_F(DocumentTest, BulkEditsLeaveSaveAndTheHistoryAlone) {
@@ -290,4 +292,35 @@ TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
     EXPECT_TRUE(recovered.pane().SelBold());
     EXPECT_EQ(recovered.modifiedTag(), "n");
     EXPECT_FALSE(recovered.undoRing().canUndo());
+}
+
+TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {
+    const QString path = folder.filePath("pictured.rtf");
+    const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Text{\\pict\\pngblip 89}"
+                                "\\par\\page Next{\\footnote note}\\par}";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(original);
+    file.close();
+    ASSERT_TRUE(window->openfromdir(path));
+    type("!");
+
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    EXPECT_FALSE(window->SaveDocument());
+    const AskedQuestion* asked = dialogs.last("message");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->text, "This document contains formatting that the editor cannot keep: "
+                           "pictures, footnotes. Saving it here leaves them out.");
+    EXPECT_EQ(asked->buttons, MsgButtons::SaveAnywayCancel);
+    EXPECT_EQ(readFile(path), original);
+    EXPECT_EQ(window->modifiedTag(), "n");
+
+    dialogs.messageAnswers = {MsgAnswer::Ok};
+    EXPECT_TRUE(window->SaveDocument());
+    const QByteArray saved = readFile(path);
+    EXPECT_TRUE(saved.contains("\\pagebb")) << saved.constData();  // the page break stays
+    const size_t questions = dialogs.asked.size();
+    type("?");
+    EXPECT_TRUE(window->SaveDocument());  // once saved without them, nothing more to ask
+    EXPECT_EQ(dialogs.asked.size(), questions);
 }

@@ -90,7 +90,7 @@ const ReaderRow readerRows[] = {
     {"hidden text is not shown", "a{\\v secret}b\\v c\\v0 d\\v e\\plain f", "abdf"},
     {"unknown control words are ignored", "\\foo\\bar12 text\\baz", "text"},
     {"hyperlinks keep their shown text",
-     "{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}", "link"},
+     "{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}", "<href=http://x>link</>"},
     {"old-style bullets keep their text", "{\\pntext\\f3\\'b7\\tab}item{\\*\\pn\\pnlvlblt}",
      "<f=Symbol>\u2022\\t</>item"},
     {"list text keeps the bullet", "{\\listtext\\pard\\plain \\u8226\\'95\\tab}item",
@@ -102,6 +102,16 @@ const ReaderRow readerRows[] = {
      "a\\tb|after"},
     {"empty cells keep their tabs", "\\trowd\\intbl a\\cell\\cell c\\cell\\row", "a\\t\\tc"},
     {"cell paragraphs", "\\intbl x\\par y\\cell z\\cell\\row", "x|y\\tz"},
+    {"a page break ends the paragraph", "a\\page b\\par c", "a|[pb]b|c"},
+    {"a page break between paragraphs", "a\\par\\page b", "a|[pb]b"},
+    {"page break before a paragraph", "a\\par\\pard\\pagebb b\\par\\pard c", "a|[pb]b|c"},
+    {"a page field keeps its shown text",
+     "Page {\\field{\\*\\fldinst {\\b PAGE }}{\\fldrslt 2}} of", "Page <field=PAGE>2</> of"},
+    {"a hyperlink keeps its link",
+     "{\\field{\\*\\fldinst HYPERLINK \"http://x.org/a\" }{\\fldrslt {\\ul site}}} after",
+     "<u href=http://x.org/a>site</> after"},
+    {"a link to a place in the document",
+     "{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\"}{\\fldrslt up}}", "<href=#top>up</>"},
     {"unbalanced closing braces end the document", "a}b", "a"},
     {"a truncated file keeps what was read", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b bo",
      "<b>bo</>"},
@@ -124,6 +134,20 @@ INSTANTIATE_TEST_SUITE_P(Rtf, ReaderTable, ::testing::ValuesIn(readerRows),
                                  name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name;
                          });
+
+TEST(RtfReader, NamesWhatItLeavesOutOnce) {
+    QTextDocument document;
+    QStringList unkept;
+    ASSERT_TRUE(rtf::readRtf(QByteArray(Header) +
+                                 "{\\header head}a{\\*\\shppict{\\pict\\pngblip 89}}"
+                                 "{\\pict\\pngblip 89}\\trowd\\intbl b\\cell\\row}",
+                             document, nullptr, &unkept));
+    EXPECT_EQ(document.toPlainText(), "ab");
+    EXPECT_EQ(unkept, QStringList({"headers and footers", "pictures",
+                                   "tables (their text is kept, a line per row)"}));
+    ASSERT_TRUE(rtf::readRtf(QByteArray(Header) + "{\\b plain}}", document, nullptr, &unkept));
+    EXPECT_TRUE(unkept.isEmpty());
+}
 
 TEST(RtfReader, RefusesWhatIsNotRtf) {
     QTextDocument document;

@@ -63,6 +63,20 @@ void fillRichDocument(QTextDocument& document) {
     c.insertBlock(justified, QTextCharFormat());
     c.insertBlock(QTextBlockFormat(), QTextCharFormat());  // an empty paragraph
     c.insertText("last", format({[](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }}));
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    c.insertBlock(newPage, QTextCharFormat());
+    c.insertText("see ");
+    c.insertText("the site", format({[](QTextCharFormat& f) { f.setAnchor(true); },
+                                     [](QTextCharFormat& f) { f.setAnchorHref("http://x.org/{a}"); },
+                                     [](QTextCharFormat& f) { f.setFontItalic(true); }}));
+    c.insertText(" or ", QTextCharFormat());
+    c.insertText("top", format({[](QTextCharFormat& f) { f.setAnchor(true); },
+                                [](QTextCharFormat& f) { f.setAnchorHref("#top"); }}));
+    c.insertText(", page ", QTextCharFormat());
+    c.insertText("7", format({[](QTextCharFormat& f) {
+                     f.setProperty(QTextFormat::UserProperty + 1, QString("PAGE"));
+                 }}));
 }
 
 QString roundTrip(const QTextDocument& document, QByteArray* written = nullptr) {

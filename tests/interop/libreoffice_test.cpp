@@ -14,9 +14,14 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "core/app_state.h"
+#include "core/rich_text_pane.h"
+#include "document/document_window.h"
 #include "document/rtf/rtf_reader.h"
 #include "document/rtf/rtf_writer.h"
+#include "support/recording_frame.h"
 #include "support/rtf_describe.h"
+#include "support/scripted_dialogs.h"
 
 namespace {
 class LibreOffice : public ::testing::Test {
@@ -166,4 +171,54 @@ TEST_F(LibreOffice, OurRtfOpensThereWithTheSameTextAndFormatting) {
     again.setDefaultFont(ours.defaultFont());
     ASSERT_TRUE(rtf::readRtf(read(path("again/ours.rtf")), again));
     EXPECT_EQ(runsAndAlignment(again).toStdString(), runsAndAlignment(ours).toStdString());
+}
+
+// Page breaks, a page-number field, a hyperlink, a table and a picture, written by LibreOffice:
+// opened in a document window, edited, saved, and read back by LibreOffice with all their text,
+// the break, the field and the link. The picture and the table's cells cannot be kept: the
+// user is told so before the save.
+TEST_F(LibreOffice, ItsDocumentsKeepTheirTextBreaksFieldsAndLinksThroughASave) {
+    write(path("red.png"), QByteArray::fromBase64(
+        "iVBORw0KGgoAAAANSUhEUgAAAAgAAAAICAIAAABLbSncAAAAEklEQVR4nGP4z8CAFWEXHbQSACj/P8Fu7N9hAAAAAElFTkSuQmCC"));
+    write(path("parts.html"), R"(<html><head><meta charset="utf-8"></head><body>
+<p>First page text.</p>
+<p style="page-break-before: always">Second page with <a href="http://example.com/page">a link</a>.</p>
+<p>Page <sdfield type=PAGE subtype=RANDOM format=PAGE>2</sdfield> of the document.</p>
+<table border="1"><tr><td>cell one</td><td>cell two</td></tr></table>
+<p>Picture <img src="red.png" width="16" height="16"> after it.</p>
+<p>Last line.</p>
+</body></html>)");
+    convert(path("parts.html"), "rtf:Rich Text Format", path("lo"), {"--infilter=HTML (StarWriter)"});
+
+    AppState app;
+    ScriptedDialogs dialogs;
+    RecordingFrame frame;
+    app.dialogs = &dialogs;
+    app.frame = &frame;
+    document window(app);
+    ASSERT_TRUE(window.openfromdir(path("lo/parts.rtf")));
+    window.pane().SetSelStart(0);
+    window.pane().SetSelText("Edited. ");
+    dialogs.messageAnswers = {MsgAnswer::Ok};  // save anyway
+    ASSERT_TRUE(window.SaveDocument());
+    const AskedQuestion* asked = dialogs.last("message");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_TRUE(asked->text.contains("pictures")) << asked->text.toStdString();
+    EXPECT_TRUE(asked->text.contains("tables")) << asked->text.toStdString();
+
+    convert(path("lo/parts.rtf"), "txt:Text (encoded):UTF8", path("text"));
+    const QString text = QString::fromUtf8(read(path("text/parts.txt")));
+    // Without a layout LibreOffice shows page numbers as 0; the picture leaves a gap.
+    for (const char* expected :
+         {"Edited\\. First page text\\.", "Second page with a link\\.",
+          "Page \\d+ of the document\\.", "cell one\\tcell two", "Picture.*after it\\.",
+          "Last line\\."})
+        EXPECT_TRUE(text.contains(QRegularExpression(expected))) << expected << "\nin: "
+                                                                  << text.toStdString();
+    convert(path("lo/parts.rtf"), "rtf:Rich Text Format", path("again"));
+    const QByteArray again = read(path("again/parts.rtf"));
+    EXPECT_TRUE(again.contains("\\pagebb") || again.contains("\\page ")) << "page break";
+    EXPECT_TRUE(again.contains("HYPERLINK \"http://example.com/page\"")) << "link";
+    EXPECT_TRUE(QString::fromLatin1(again).contains(QRegularExpression("fldinst\\s+PAGE")))
+        << "page field";
 }

@@ -34,12 +34,46 @@ TEST(HunspellEngine, ChecksAndSuggestsWithTheDictionary) {
 
 TEST(HunspellEngine, UnavailableWithoutDictionaryAndChecksThrow) {
     QTemporaryDir empty;
-    qputenv("TESSAVEL_DICT_DIR", empty.path().toUtf8());
-    HunspellEngine engine;
-    qunsetenv("TESSAVEL_DICT_DIR");
+    HunspellEngine engine({empty.path()});
     EXPECT_FALSE(engine.available());
+    EXPECT_TRUE(engine.dictionaries().isEmpty());
     EXPECT_THROW(engine.CheckSpelling("Star"), std::runtime_error);
     EXPECT_THROW(engine.suggestions("Star"), std::runtime_error);
+    EXPECT_EQ(HunspellEngine::packageFor("en_US"), "hunspell-en-us");
+}
+
+// Two folders of small dictionaries: the user's language comes first, then English, and the
+// user may switch to any of them.
+TEST(HunspellEngine, ChoosesTheUsersLanguageThenEnglishAndSwitches) {
+    QTemporaryDir first, second;
+    auto install = [](const QString& folder, const char* name, const char* word) {
+        QFile aff(folder + "/" + name + ".aff");
+        QFile dic(folder + "/" + name + ".dic");
+        ASSERT_TRUE(aff.open(QIODevice::WriteOnly) && dic.open(QIODevice::WriteOnly));
+        aff.write("SET UTF-8\nTRY esianrtolcdugmphbyfvkwzESIANRTOLCDUGMPHBYFVKWZ\n");
+        dic.write(QByteArray("1\n") + word + "\n");
+    };
+    install(first.path(), "de_DE", "Haus");
+    install(second.path(), "en_GB", "colour");
+    install(second.path(), "fr_FR", "maison");
+    QFile(second.path() + "/nl_NL.dic").open(QIODevice::WriteOnly);  // no .aff: not offered
+
+    const struct {
+        const char* language;
+        const char* chosen;
+    } rows[] = {{"de_DE.UTF-8", "de_DE"}, {"de_AT", "de_DE"}, {"it_IT", "en_GB"}, {"C", "en_GB"}};
+    for (const auto& row : rows) {
+        HunspellEngine engine({first.path(), second.path()}, row.language);
+        EXPECT_EQ(engine.dictionary(), row.chosen) << row.language;
+        EXPECT_EQ(engine.dictionaries(), QStringList({"de_DE", "en_GB", "fr_FR"}));
+    }
+    HunspellEngine engine({first.path(), second.path()}, "de_DE");
+    EXPECT_TRUE(engine.CheckSpelling("Haus"));
+    EXPECT_FALSE(engine.CheckSpelling("maison"));
+    EXPECT_TRUE(engine.useDictionary("fr_FR"));
+    EXPECT_TRUE(engine.CheckSpelling("maison"));
+    EXPECT_FALSE(engine.useDictionary("nl_NL"));
+    EXPECT_EQ(engine.dictionary(), "fr_FR");
 }
 
 TEST(QtDialogs, MessageBoxOffersTheRequestedButtonsAndEscapeMeansTheSafeOne) {

@@ -80,10 +80,35 @@ TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
     EXPECT_EQ(QStringList({"Spelling OK", "Please select text to check spelling"}),
               speaker.spoken);
 
-    const size_t asked = dialogs.asked.size();
+    // Without a dictionary the user learns what to install.
     app.spellingAvailable = false;
     EXPECT_EQ(nullptr, check(KindHtml, "a wrd"));
-    EXPECT_EQ(asked, dialogs.asked.size());
+    EXPECT_TRUE(lastMessage().startsWith("No spelling dictionary is installed.")) << lastMessage().toStdString();
+    EXPECT_TRUE(lastMessage().contains("hunspell-en-us"));
+    EXPECT_EQ("a wrd", document().Text());
+}
+
+// Save is enabled after the check exactly when a word was changed, for both kinds.
+TEST_F(SpellingTest, TheWindowIsModifiedExactlyWhenAWordWasChanged) {
+    listed.wrong = {{"wrd", {"word"}}};
+    for (const WindowKind kind : {KindHtml, KindDocument}) {
+        for (const int ending : {0, 1, 2}) {  // OK without a change, Cancel, OK after a change
+            SCOPED_TRACE(int(kind) * 10 + ending);
+            EditorWindow& window = openWindow(kind, "a wrd");
+            window.setModifiedTag("s");
+            select(window.pane(), 0, 5);
+            dialog = SpellingDialog::open(app);
+            ASSERT_NE(nullptr, dialog);
+            if (ending == 2) {
+                choose("word");
+                dialog->change_Click();
+            }
+            if (ending == 1) dialog->cancle_Click();
+            else dialog->close_Click();
+            EXPECT_EQ(window.isModified(), ending == 2);
+            EXPECT_EQ(frame.enabled.value("Save"), ending == 2);
+        }
+    }
 }
 
 TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {

@@ -21,6 +21,7 @@ QString paragraphSettings(const QTextBlockFormat& format) {
     for (const auto& m : measures)
         if (const long twips = std::lround(m.pixels * 15); twips != 0)
             parts << QString::fromLatin1(m.name) + QString::number(twips);
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) parts << "pb";
     return parts.isEmpty() ? QString() : "[" + parts.join(' ') + "]";
 }
 
@@ -41,6 +42,10 @@ QString runSettings(const QTextCharFormat& format, const QFont& base) {
         parts << "fg=" + format.foreground().color().name();
     if (format.hasProperty(QTextFormat::BackgroundBrush))
         parts << "bg=" + format.background().color().name();
+    if (format.isAnchor()) parts << "href=" + format.anchorHref();
+    if (const QString field = format.property(QTextFormat::UserProperty + 1).toString();
+        !field.isEmpty())
+        parts << "field=" + field;
     return parts.join(' ');
 }
 }  // namespace

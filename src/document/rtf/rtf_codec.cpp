@@ -3,8 +3,9 @@
 #include "document/rtf/rtf_reader.h"
 #include "document/rtf/rtf_writer.h"
 
-bool RtfCodec::read(const QByteArray& bytes, QTextDocument& into, QString* error) {
-    return rtf::readRtf(bytes, into, error);
+bool RtfCodec::read(const QByteArray& bytes, QTextDocument& into, QString* error,
+                    QStringList* unkept) {
+    return rtf::readRtf(bytes, into, error, unkept);
 }
 
 QByteArray RtfCodec::write(const QTextDocument& document) { return rtf::writeRtf(document); }

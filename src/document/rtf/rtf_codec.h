@@ -4,6 +4,7 @@
 
 class RtfCodec : public RichTextCodec {
 public:
-    bool read(const QByteArray& bytes, QTextDocument& into, QString* error) override;
+    bool read(const QByteArray& bytes, QTextDocument& into, QString* error,
+              QStringList* unkept) override;
     QByteArray write(const QTextDocument& document) override;
 };

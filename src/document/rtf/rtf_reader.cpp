@@ -15,18 +15,18 @@ namespace rtf {
 namespace {
 // Deeper groups than this share their parent's state; the braces are still counted.
 constexpr int MaxGroupDepth = 512;
-constexpr int DefaultHalfPoints = RunFormat().halfPoints;
+const int DefaultHalfPoints = RunFormat().halfPoints;
 
-enum class Destination { Body, FontTable, ColourTable, Skip };
+enum class Destination { Body, FontTable, ColourTable, FieldInstruction, Skip };
 
 enum class Act {
     // destinations
-    FontTable, ColourTable, Skip,
+    FontTable, ColourTable, FieldInstruction, Skip,
     // character formatting
     Bold, Italic, Underline, UnderlineNone, Strike, SmallCaps, Caps, Font, Size, Foreground,
     Background, Plain, Super, Sub, NoSuperSub, Hidden,
     // paragraph formatting
-    Par, Pard, AlignLeft, AlignCentre, AlignRight, Justify, LeftIndent, RightIndent,
+    Par, Pard, Page, PageBreakBefore, AlignLeft, AlignCentre, AlignRight, Justify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, Cell, Row,
     // characters
     Line, Tab, Char, Unicode, UnicodeSkip,
@@ -103,6 +103,8 @@ const WordRow wordRows[] = {
     {"objname", Act::Skip},
     {"operator", Act::Skip},
     {"par", Act::Par},
+    {"page", Act::Page},
+    {"pagebb", Act::PageBreakBefore},
     {"pard", Act::Pard},
     {"pc", Act::Pc},
     {"pca", Act::Pca},
@@ -154,7 +156,7 @@ const WordRow wordRows[] = {
     {"up", Act::Super},
     {"v", Act::Hidden},
     {"xe", Act::Skip},
-    {"fldinst", Act::Skip},
+    {"fldinst", Act::FieldInstruction},
     {"bkmkstart", Act::Skip},
     {"bkmkend", Act::Skip},
     {"generator", Act::Skip},
@@ -172,6 +174,34 @@ const WordRow wordRows[] = {
     {"filetbl", Act::Skip},
 };
 
+// What the document leaves out, by the control word that starts it, named for the user.
+const struct {
+    const char* word;
+    const char* name;
+} unkeptRows[] = {
+    {"pict", "pictures"},
+    {"shppict", "pictures"},
+    {"shp", "drawings"},
+    {"object", "embedded objects"},
+    {"trowd", "tables (their text is kept, a line per row)"},
+    {"header", "headers and footers"},
+    {"headerl", "headers and footers"},
+    {"headerr", "headers and footers"},
+    {"headerf", "headers and footers"},
+    {"footer", "headers and footers"},
+    {"footerl", "headers and footers"},
+    {"footerr", "headers and footers"},
+    {"footerf", "headers and footers"},
+    {"footnote", "footnotes"},
+    {"annotation", "comments"},
+};
+
+const char* unkeptName(std::string_view word) {
+    for (const auto& row : unkeptRows)
+        if (word == row.word) return row.name;
+    return nullptr;
+}
+
 const WordRow* findWord(std::string_view name) {
     static const std::vector<WordRow> sorted = [] {
         std::vector<WordRow> rows(std::begin(wordRows), std::end(wordRows));
@@ -188,6 +218,20 @@ const WordRow* findWord(std::string_view name) {
     return it != end && std::string_view(it->name) == name ? &*it : nullptr;
 }
 
+// The link of a HYPERLINK field: its first quoted argument, or its first word; "\l" names a
+// place in the document itself.
+QString hyperlinkOf(const QString& instruction) {
+    const QStringList words = instruction.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty() || words.first().compare(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
+        return {};
+    const qsizetype open = instruction.indexOf(QLatin1Char('"'));
+    const qsizetype close = open < 0 ? -1 : instruction.indexOf(QLatin1Char('"'), open + 1);
+    const QString target = close > open ? instruction.mid(open + 1, close - open - 1)
+                                        : words.value(1);
+    const bool local = words.contains(QLatin1String("\\l"));
+    return local ? QLatin1Char('#') + target : target;
+}
+
 struct ParaState {
     int alignment = 0;  // 0 left, 1 centre, 2 right, 3 justified
     int leftIndent = 0;  // twips
@@ -195,6 +239,7 @@ struct ParaState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool pageBreakBefore = false;
 
     bool operator==(const ParaState&) const = default;
 };
@@ -215,7 +260,8 @@ struct FontEntry {
 
 class Parser {
 public:
-    explicit Parser(QTextDocument& document) : document_(document), cursor_(&document) {
+    Parser(QTextDocument& document, QStringList* unkept)
+        : document_(document), cursor_(&document), unkept_(unkept) {
         stack_.emplace_back();
     }
 
@@ -247,8 +293,11 @@ private:
     const FontEntry* font(int number) const;
     QTextCharFormat charFormat(const RunFormat& s) const;
 
+    void endFieldInstruction();
+
     QTextDocument& document_;
     QTextCursor cursor_;
+    QStringList* unkept_;
     std::vector<GroupState> stack_;
     int overflowDepth_ = 0;
     bool ended_ = false;
@@ -271,6 +320,8 @@ private:
     RunFormat runState_;
     int pendingTabs_ = 0;
     bool paragraphEmpty_ = true;  // nothing written since the last \par
+    bool pageBreakDue_ = false;   // \page: the next paragraph starts a page
+    QString instruction_;         // of the field being read
     bool sawParagraph_ = false;
 };
 
@@ -326,6 +377,9 @@ void Parser::closeGroup() {
         return;
     }
     if (state().destination == Destination::FontTable && fontPending_) fontTableText(";");
+    if (state().destination == Destination::FieldInstruction && stack_.size() > 2 &&
+        stack_[stack_.size() - 2].destination != Destination::FieldInstruction)
+        endFieldInstruction();
     if (stack_.size() <= 2) {
         // The document's own group has closed (its state stays for the last paragraph), or
         // a stray brace closes nothing.
@@ -338,16 +392,28 @@ void Parser::closeGroup() {
 void Parser::word(const RtfToken& token) {
     GroupState& s = state();
     if (s.destination == Destination::Skip) return;
+    if (const char* name = unkeptName(token.data); name && unkept_ && !unkept_->contains(name))
+        unkept_->append(QString::fromLatin1(name));
     const WordRow* row = findWord(token.data);
     if (ignorableNext_) {
         // \* before a destination we do not read: the whole group goes.
         ignorableNext_ = false;
-        if (!row || (row->act != Act::FontTable && row->act != Act::ColourTable)) {
+        if (!row || (row->act != Act::FontTable && row->act != Act::ColourTable &&
+                     row->act != Act::FieldInstruction)) {
             s.destination = Destination::Skip;
             return;
         }
     }
+    if (s.destination == Destination::FieldInstruction) {
+        if (token.data == "l") instruction_ += QStringLiteral(" \\l ");  // a place, not a file
+        return;
+    }
     if (!row) return;
+    if (row->act == Act::FieldInstruction) {
+        instruction_.clear();
+        s.destination = Destination::FieldInstruction;
+        return;
+    }
     if (row->act == Act::FontTable) {
         s.destination = Destination::FontTable;
         return;
@@ -392,6 +458,9 @@ void Parser::symbol(char c) {
 void Parser::text(std::string_view bytes) {
     switch (state().destination) {
     case Destination::Skip: return;
+    case Destination::FieldInstruction:
+        instruction_ += QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+        return;
     case Destination::FontTable: fontTableText(bytes); return;
     case Destination::ColourTable: colourTableText(bytes); return;
     case Destination::Body: break;
@@ -481,6 +550,12 @@ QTextCharFormat Parser::charFormat(const RunFormat& s) const {
     };
     if (const QColor c = colour(s.foreground); c.isValid()) format.setForeground(c);
     if (const QColor c = colour(s.background); c.isValid()) format.setBackground(c);
+    if (const QString link = hyperlinkOf(s.field); !link.isEmpty()) {
+        format.setAnchor(true);
+        format.setAnchorHref(link);
+    } else if (!s.field.isEmpty()) {
+        format.setProperty(FieldInstructionProperty, s.field);
+    }
     return format;
 }
 
@@ -490,10 +565,19 @@ void Parser::flushRun() {
     run_.clear();
 }
 
+// The field's instruction belongs to the \field group around it: its result, read next, is
+// text of that field.
+void Parser::endFieldInstruction() {
+    stack_[stack_.size() - 2].character.field = instruction_.simplified();
+}
+
 void Parser::applyParagraphFormat() {
-    const ParaState& p = state().paragraph;
+    ParaState p = state().paragraph;
+    p.pageBreakBefore = p.pageBreakBefore || pageBreakDue_;
+    pageBreakDue_ = false;
     if (p == ParaState() && cursor_.blockFormat() == QTextBlockFormat()) return;
     QTextBlockFormat format;
+    if (p.pageBreakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     static constexpr Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter,
                                                    Qt::AlignRight, Qt::AlignJustify};
     if (p.alignment != 0) format.setAlignment(alignments[p.alignment]);
@@ -555,6 +639,12 @@ void Parser::bodyWord(Act act, const RtfToken& token, char16_t character) {
     case Act::Sub: c.vertical = on ? -1 : 0; break;
     case Act::NoSuperSub: c.vertical = 0; break;
     case Act::Par: endParagraph(); break;
+    case Act::Page:
+        // A page break inside a paragraph ends it; the next paragraph starts the new page.
+        if (!paragraphEmpty_) endParagraph();
+        pageBreakDue_ = true;
+        break;
+    case Act::PageBreakBefore: p.pageBreakBefore = on; break;
     case Act::Pard: p = ParaState(); break;
     case Act::AlignLeft: p.alignment = 0; break;
     case Act::AlignCentre: p.alignment = 1; break;
@@ -658,13 +748,14 @@ bool looksLikeRtf(QByteArrayView bytes) {
     return bytes.sliced(i).startsWith("{\\rtf");
 }
 
-bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error) {
+bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error, QStringList* unkept) {
     into.clear();
+    if (unkept) unkept->clear();
     if (!looksLikeRtf(rtf)) {
         if (error) *error = QStringLiteral("it is not a rich text (RTF) file.");
         return false;
     }
-    Parser parser(into);
+    Parser parser(into, unkept);
     parser.run(rtf);
     return true;
 }

@@ -3,16 +3,22 @@
 // underline, strike-through, small capitals, super- and subscript, font, size, colour,
 // background) and its paragraph formatting (alignment, indents, spacing). Lists come in as
 // the paragraphs with their bullet or number, tables as one paragraph per row with a tab
-// between cells; pictures, headers, footers and document information are left out. Unknown
-// control words are ignored. Broken input loads as far as it can be read.
+// between cells; pictures, headers, footers and document information are left out. Page breaks
+// are kept (as a break before the paragraph), fields keep their shown text and their
+// instruction, hyperlinks their link. Unknown control words are ignored. Broken input loads as
+// far as it can be read.
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
 namespace rtf {
 // False (with a reason) only when the bytes are not RTF at all; the document is then cleared.
-bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error = nullptr);
+// `unkept` receives, for the user, what the file holds that the document leaves out
+// ("pictures", "tables", ...), each named once.
+bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error = nullptr,
+             QStringList* unkept = nullptr);
 // Whether the bytes start as an RTF file does.
 bool looksLikeRtf(QByteArrayView bytes);
 }  // namespace rtf

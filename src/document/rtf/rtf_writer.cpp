@@ -105,13 +105,28 @@ private:
     void writeHeader(Output& out) const;
     void writeParagraph(Output& out, const QTextBlock& block);
     void writeRun(Output& out, const RunFormat& props);
+    void openField(Output& out, const QString& instruction);
+    void closeField(Output& out);
 
     const QTextDocument& document_;
     std::vector<std::optional<RunFormat>> props_;  // by the document's format index
     QStringList fonts_;
     std::vector<QColor> colours_;
     RunFormat current_;
+    QString field_;           // instruction of the field being written
+    RunFormat beforeField_;  // the formatting the field's group will return to
 };
+
+// The field a run of text is the shown result of: a hyperlink, or a field kept as read.
+QString fieldOf(const QTextCharFormat& format) {
+    if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+        const QString href = format.anchorHref();
+        return href.startsWith(QLatin1Char('#'))
+                   ? QStringLiteral("HYPERLINK \\l \"%1\"").arg(href.mid(1))
+                   : QStringLiteral("HYPERLINK \"%1\"").arg(href);
+    }
+    return format.property(FieldInstructionProperty).toString();
+}
 
 int Writer::fontIndex(const QString& family) {
     const qsizetype index = fonts_.indexOf(family);
@@ -202,9 +217,36 @@ void Writer::writeHeader(Output& out) const {
     out.newline();
 }
 
+void Writer::openField(Output& out, const QString& instruction) {
+    if (instruction.isEmpty()) return;
+    field_ = instruction;
+    beforeField_ = current_;
+    out.raw("{");
+    out.word("field");
+    out.raw("{\\*");
+    out.word("fldinst");
+    // "\l" (a place in the document) is a control word of the instruction, not its text.
+    const QStringList parts = instruction.split(QStringLiteral("\\l"));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0) out.word("l");
+        out.text(parts[i]);
+    }
+    out.raw("}{");
+    out.word("fldrslt");
+}
+
+// The field's group ends, and with it whatever formatting its text set.
+void Writer::closeField(Output& out) {
+    if (field_.isEmpty()) return;
+    out.raw("}}");
+    field_.clear();
+    current_ = beforeField_;
+}
+
 void Writer::writeParagraph(Output& out, const QTextBlock& block) {
     const QTextBlockFormat format = block.blockFormat();
     out.word("pard");
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) out.word("pagebb");
     const Qt::Alignment alignment = format.alignment();
     if (alignment & Qt::AlignHCenter) out.word("qc");
     else if (alignment & Qt::AlignRight) out.word("qr");
@@ -221,9 +263,14 @@ void Writer::writeParagraph(Output& out, const QTextBlock& block) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid()) continue;
+        if (const QString field = fieldOf(fragment.charFormat()); field != field_) {
+            closeField(out);
+            openField(out, field);
+        }
         writeRun(out, propsOf(fragment));
         out.text(fragment.text());
     }
+    closeField(out);
     out.word("par");
     out.newline();
 }
