@@ -3,19 +3,8 @@
 # desktop entry and AppStream file. Install it with: sudo apt install ./build-deb/tessavel_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-# What the package build itself uses: dpkg-shlibdeps, file, and the two validators.
-tools=(dpkg-dev file desktop-file-utils appstream)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# With what the package build itself uses: dpkg-shlibdeps, file, and the two validators.
+bash scripts/install-deps.sh dpkg-dev file desktop-file-utils appstream
 desktop-file-validate desktop/tessavel.desktop
 appstreamcli validate --no-net desktop/tessavel.metainfo.xml
 cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \

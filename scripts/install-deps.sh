@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the editor needs to build, run and test.
+# Installs every Debian 12 package the editor needs to build, run and test, and any packages
+# named as arguments (the package build names its own tools so).
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 SUDO=""
@@ -20,6 +21,7 @@ PACKAGES=(
   fonts-dejavu-core adwaita-icon-theme
   default-jdk-headless
   libreoffice-writer-nogui
+  "$@"
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
