@@ -8,6 +8,7 @@
 #include "core/delimited_reader.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
+#include "core/list_narrowing.h"
 #include "core/edit_keys.h"
 #include "html/autotag_list.h"
 
@@ -66,12 +67,8 @@ QRect TagTypingHelp::caretInWindow() const {
 
 void TagTypingHelp::tagNameTyped(const QString& typed) {
     // Only the tags that begin with what was typed stay; the first of them is chosen.
-    int best = -1;
-    for (int row = 0; row < autotag_->count(); ++row) {
-        const bool fits = autotag_->item(row)->text().startsWith(typed, Qt::CaseInsensitive);
-        autotag_->setRowHidden(row, !fits);
-        if (fits && best < 0) best = row;
-    }
+    const int best = narrowToTyped(*autotag_, autotag_->count(),
+                                   [this](int row) { return autotag_->item(row)->text(); }, typed);
     if (best < 0) {
         hideList();
         return;

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "core/keyword_tables.h"
+#include "core/list_narrowing.h"
 #include "core/text_scan.h"
 #include "script/member_files.h"
 #include "script/script_window.h"
@@ -186,12 +187,8 @@ void JavaCompletion::textChanged() {
     // Only the members that begin with what was typed stay; the first of them is chosen, and
     // when none is left the list closes.
     const QString prefix = QString::fromUtf8(typed);
-    int best = -1;
-    for (int row = 0; row < jput_.size(); ++row) {
-        const bool fits = insertedText(jput_[row]).startsWith(prefix, Qt::CaseInsensitive);
-        jshow_->setRowHidden(row, !fits);
-        if (fits && best < 0) best = row;
-    }
+    const int best = narrowToTyped(*jshow_, int(jput_.size()),
+                                   [this](int row) { return insertedText(jput_[row]); }, prefix);
     if (best < 0) hideList();
     else setCurrentRow(best);
 }

@@ -1,0 +1,12 @@
+#include "core/list_narrowing.h"
+
+int narrowToTyped(QListView& list, int rows, const std::function<QString(int)>& textOf,
+                  const QString& typed) {
+    int first = -1;
+    for (int row = 0; row < rows; ++row) {
+        const bool fits = textOf(row).startsWith(typed, Qt::CaseInsensitive);
+        list.setRowHidden(row, !fits);
+        if (fits && first < 0) first = row;
+    }
+    return first;
+}
