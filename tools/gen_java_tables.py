@@ -4,8 +4,8 @@
 Outputs (all committed, so that building the editor never needs a JDK):
   data/jobj.tsh                     class names, one per line, in class-table order
   data/jpack.tsh                    package names, one per line, in package-table order
-  src/core/java_class_packages.h    the built-in class-to-package table
-  src/core/java_class_packages.cpp
+  data/jclspack.tsh                 per class, in class-table order, the package-table
+                                    positions of the packages declaring it, blank-separated
   data/members/" N.tsh"             the members of the class at position N (a blank first)
 
 The class table is ordered so that the classes sharing their first letter and their
@@ -223,30 +223,11 @@ def write_lines(path, lines):
     path.write_text("".join(line + "\r\n" for line in lines), encoding="ascii")
 
 
-def write_cpp(root, classes, packages, homes):
+def write_class_packages(root, classes, packages, homes):
     position = {p: i for i, p in enumerate(packages)}
-    header = root / "src/core/java_class_packages.h"
-    header.write_text(
-        "#pragma once\n"
-        "// Written by tools/gen_java_tables.py together with data/jobj.tsh and data/jpack.tsh:\n"
-        "// for each position of the Java class table, the package-table positions of the\n"
-        "// packages that declare the class, -1 where there are fewer.\n"
-        "#include <array>\n\n"
-        f"constexpr int javaClassTableCount = {len(classes)};\n"
-        f"constexpr int javaPackageTableCount = {len(packages)};\n"
-        f"constexpr int javaPackagesPerClass = {PACKAGES_PER_CLASS};\n\n"
-        "extern const std::array<short, javaPackagesPerClass> "
-        "javaClassPackages[javaClassTableCount];\n")
-    rows = []
-    for name in classes:
-        cells = [position[p] for p in sorted(homes[name], key=position.get)]
-        cells += [-1] * (PACKAGES_PER_CLASS - len(cells))
-        rows.append("    {" + ", ".join(str(c) for c in cells) + "},  // " + name)
-    (root / "src/core/java_class_packages.cpp").write_text(
-        '#include "core/java_class_packages.h"\n\n'
-        "// Written by tools/gen_java_tables.py; run it again rather than editing by hand.\n"
-        "const std::array<short, javaPackagesPerClass> javaClassPackages[javaClassTableCount] = {\n"
-        + "\n".join(rows) + "\n};\n")
+    write_lines(root / "data/jclspack.tsh",
+                [" ".join(str(position[p]) for p in sorted(homes[name], key=position.get))
+                 for name in classes])
 
 
 def main():
@@ -259,7 +240,7 @@ def main():
     classes = sorted(homes, key=lookup_order)
     write_lines(root / "data/jobj.tsh", classes)
     write_lines(root / "data/jpack.tsh", packages)
-    write_cpp(root, classes, packages, homes)
+    write_class_packages(root, classes, packages, homes)
     members = write_member_files(jdk, root, classes, homes)
     shared = sum(1 for n in classes if len(homes[n]) > 1)
     print(f"{len(packages)} packages, {len(classes)} classes, {shared} in several packages, "

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 #include "core/keyword_tables.h"
 #include "core/window_kind.h"
 

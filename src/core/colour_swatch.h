@@ -2,7 +2,7 @@
 // The colour swatches of the wizards and the colour settings dialogs.
 #include <QLabel>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 struct AppState;
 

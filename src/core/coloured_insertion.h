@@ -3,7 +3,7 @@
 // piece is written with the insertion colour set just before it.
 #include <QString>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 class EditorWindow;
 class EditorPane;

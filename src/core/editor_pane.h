@@ -14,7 +14,7 @@
 #include <Qt>
 #include <vector>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 #include "core/text_encoding.h"
 
 class QWidget;

@@ -7,7 +7,6 @@
 
 #include "core/closing_tags.h"
 #include "core/delimited_reader.h"
-#include "core/java_class_packages.h"
 #include "core/keyword_letter_ranges.h"
 
 namespace {
@@ -43,11 +42,15 @@ QString fitToWidth(const QString& item, int width) {
     return item.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
-QStringList readItems(const QString& folder, const TableLayout& layout) {
-    QFile file(QDir(folder).filePath(QString::fromLatin1(layout.file)));
+QString readDataFile(const QString& folder, const char* name) {
+    QFile file(QDir(folder).filePath(QString::fromLatin1(name)));
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(std::string("cannot read ") + layout.file);
-    QStringList items = readDelimitedItems(QString::fromUtf8(file.readAll()));
+        throw std::runtime_error(std::string("cannot read ") + name);
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList readItems(const QString& folder, const TableLayout& layout) {
+    QStringList items = readDelimitedItems(readDataFile(folder, layout.file));
     if (items.size() > layout.capacity)
         throw std::runtime_error(std::string(layout.file) + " holds more than " +
                                  std::to_string(layout.capacity) + " items");
@@ -100,8 +103,33 @@ void KeywordTables::loadAll(const QString& programFolder) {
         }
     }
     loaded.computeJavaClassRanges();
+    loaded.readJavaClassPackages(programFolder);
     tables_ = std::move(loaded.tables_);
     javaClassRanges_ = loaded.javaClassRanges_;
+    javaClassPackages_ = std::move(loaded.javaClassPackages_);
+}
+
+// One line per class: the package positions, blank-separated.
+void KeywordTables::readJavaClassPackages(const QString& programFolder) {
+    constexpr const char* file = "jclspack.tsh";
+    const int packageCount = int(std::count_if(tables_[JavaPackageTable].trimmed.begin(),
+                                               tables_[JavaPackageTable].trimmed.end(),
+                                               [](const QString& p) { return !p.isEmpty(); }));
+    javaClassPackages_.clear();
+    for (const QString& line : readDataFile(programFolder, file).split(QLatin1Char('\n'))) {
+        const QStringList cells = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (cells.isEmpty()) continue;
+        std::array<short, javaPackagesPerClass> row;
+        row.fill(-1);
+        for (int i = 0; i < int(cells.size()); ++i) {
+            bool ok = false;
+            const int p = cells[i].toInt(&ok);
+            if (!ok || p < 0 || p >= packageCount || i >= javaPackagesPerClass)
+                throw std::runtime_error(std::string(file) + " holds a line that is not package positions");
+            row[i] = short(p);
+        }
+        javaClassPackages_.push_back(row);
+    }
 }
 
 void KeywordTables::computeJavaClassRanges() {
@@ -190,8 +218,8 @@ bool KeywordTables::closingTag(int position) const {
 
 QStringList KeywordTables::javaPackagesOfClass(int position) const {
     QStringList packages;
-    if (position < 0 || position >= javaClassTableCount) return packages;
-    for (short p : javaClassPackages[position])
+    if (position < 0 || position >= int(javaClassPackages_.size())) return packages;
+    for (short p : javaClassPackages_[position])
         if (p >= 0) packages << tables_[JavaPackageTable].trimmed[p];
     return packages;
 }

@@ -31,12 +31,16 @@ enum KeywordTableId {
 
 struct LookupRule;
 
+// A Java class is declared in at most this many packages of the package table.
+constexpr int javaPackagesPerClass = 4;
+
 class KeywordTables {
 public:
     KeywordTables();
 
-    // Loads every table from the program folder in start-up order. Throws std::runtime_error
-    // naming the file on a missing or unreadable file, or on more items than a table holds.
+    // Loads every table from the program folder in start-up order, then the class-to-package
+    // file. Throws std::runtime_error naming the file on a missing or unreadable file, on more
+    // items than a table holds, or on a package position outside the package table.
     // The tables are left as they were when loading fails.
     void loadAll(const QString& programFolder);
 
@@ -77,8 +81,11 @@ private:
     int search(const LookupRule& rule, const QString& word, Range range) const;
     int lookup(const LookupRule& rule, const QString& word) const;
     void computeJavaClassRanges();
+    void readJavaClassPackages(const QString& programFolder);
 
     std::array<Table, KeywordTableCount> tables_;
     // Class-table ranges by capital first letter and lower-cased second character.
     std::array<std::array<Range, 128>, 26> javaClassRanges_{};
+    // Per class-table position, the package-table positions declaring it (-1 where fewer).
+    std::vector<std::array<short, javaPackagesPerClass>> javaClassPackages_;
 };

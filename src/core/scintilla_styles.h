@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 class QsciScintillaBase;
 

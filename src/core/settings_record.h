@@ -4,7 +4,7 @@
 // the fields it owns and writes the whole record back.
 #include <QString>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 struct AppState;
 

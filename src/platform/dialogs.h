@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 class QPrinter;
 class QWidget;

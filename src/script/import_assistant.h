@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/java_class_packages.h"
+#include "core/keyword_tables.h"
 
 // One numbered line per package (at most javaPackagesPerClass), then the request for a number.
 QString packageChoicePrompt(const QStringList& packages);

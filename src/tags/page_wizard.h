@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 #include "core/frame_disabled.h"
 
 struct AppState;

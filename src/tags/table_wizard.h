@@ -2,7 +2,7 @@
 // Tab1, the table wizard: a whole table with a heading row and numbered data cells.
 #include <QWidget>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 struct AppState;
 class EditorWindow;

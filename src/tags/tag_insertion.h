@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 class EditorWindow;
 class EditorPane;

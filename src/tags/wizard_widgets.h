@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 #include "core/colour_swatch.h"
 
 struct AppState;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/closing_tags.h"
-#include "core/java_class_packages.h"
 #include "core/keyword_letter_ranges.h"
 #include "core/keyword_tables.h"
 #include "support/test_environment.h"
@@ -100,10 +99,11 @@ TEST(ShippedKeywordFiles, EveryJavaClassHasAPackage) {
     const KeywordTables t = shipped();
     int classes = 0;
     for (const QString& name : t.javaClassTable()) classes += !name.trimmed().isEmpty();
-    EXPECT_EQ(classes, javaClassTableCount);
-    for (int i = 0; i < javaClassTableCount; ++i) {
+    ASSERT_GT(classes, 1000);
+    for (int i = 0; i < classes; ++i) {
         const QStringList packages = t.javaPackagesOfClass(i);
         ASSERT_FALSE(packages.isEmpty()) << i;
         for (const QString& p : packages) EXPECT_FALSE(p.isEmpty()) << i;
     }
+    EXPECT_TRUE(t.javaPackagesOfClass(classes).isEmpty());
 }

@@ -20,7 +20,7 @@ KeywordTables* ShippedTables::tables = nullptr;
 
 void copyShippedFiles(const QString& to) {
     for (const char* name : {"tag.tsh", "tooltiphtml.tsh", "vbkey.tsh", "vbobj.tsh", "jskey.tsh",
-                             "jsobj.tsh", "jobj.tsh", "jkey.tsh", "jpack.tsh"})
+                             "jsobj.tsh", "jobj.tsh", "jkey.tsh", "jpack.tsh", "jclspack.tsh"})
         QFile::copy(TestEnvironment::programFolder() + "/" + name, to + "/" + name);
 }
 
@@ -161,6 +161,12 @@ TEST(KeywordFiles, MissingOrOverfullFileFailsNamingItAndKeepsTheTables) {
     writeFile(dir.filePath("jskey.tsh"), tooMany);
     EXPECT_NE(loadError(dir.path()).find("jskey.tsh"), std::string::npos);
 
+    QFile::remove(dir.filePath("jskey.tsh"));
+    copyShippedFiles(dir.path());  // copies only what is missing
+    writeFile(dir.filePath("jclspack.tsh"), "53\r\n65\r\n");  // past the package table
+    EXPECT_NE(loadError(dir.path()).find("jclspack.tsh"), std::string::npos);
+
     EXPECT_THROW(t.loadAll(dir.path()), std::runtime_error);
     EXPECT_TRUE(t.IsJsKeyword("while")) << "a failed load changes nothing";
+    EXPECT_EQ(t.javaPackagesOfClass(0).size(), 1);
 }

@@ -22,7 +22,7 @@ constexpr std::string_view fieldPieces[] = {
 
 const char* const keywordFiles[] = {"tag.tsh", "tooltiphtml.tsh", "vbkey.tsh", "vbobj.tsh",
                                     "jskey.tsh", "jsobj.tsh", "jkey.tsh", "jobj.tsh",
-                                    "jpack.tsh"};
+                                    "jpack.tsh", "jclspack.tsh"};
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -78,6 +78,8 @@ TEST(ReadersRandomTest, KeywordLoadersFillFixedWidthsOrRefuseAndKeepTheOldTables
     // that a round costs what the replaced file costs.
     for (const char* name : keywordFiles)
         writeAll(QDir(folder.path()).filePath(name), readAll(shipped.filePath(name)).left(200));
+    // The shortened package table holds only the first few packages.
+    writeAll(QDir(folder.path()).filePath("jclspack.tsh"), "0 1\r\n2\r\n");
 
     KeywordTables tables;
     tables.loadAll(folder.path());
@@ -88,7 +90,7 @@ TEST(ReadersRandomTest, KeywordLoadersFillFixedWidthsOrRefuseAndKeepTheOldTables
         widths.push_back(tables.table(KeywordTableId(id)).front().size());
 
     for (int i = 0; i < 20000; ++i) {
-        const char* name = keywordFiles[random.below(9)];
+        const char* name = keywordFiles[random.below(int(std::size(keywordFiles)))];
         const QString path = QDir(folder.path()).filePath(name);
         const QByteArray original = readAll(path);
         const QByteArray shippedFile = readAll(shipped.filePath(name));

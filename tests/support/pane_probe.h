@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/colour.h"
+#include "platform/colour.h"
 
 class EditorPane;
 class QWidget;
