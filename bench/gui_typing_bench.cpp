@@ -54,7 +54,7 @@ void BM_GuiTypeLetter(benchmark::State& state) {
     frame.setGeometry(40, 40, 1100, 800);
     frame.show();
     frame.openFiles({path});
-    EditorWindow* window = frame.activeChild();
+    auto* window = qobject_cast<EditorWindow*>(frame.activeChild());
     if (!window) {
         state.SkipWithError("the page did not open");
         return;

@@ -144,7 +144,14 @@ void EditorWindow::pasteFromClipboard() { pane_->Paste(); }
 void EditorWindow::activate() {
     app_.activeWindowKind = kind_;
     app_.currentWindowOf(kind_) = this;
-    if (app_.frame) app_.frame->windowActivated(this);
+    if (app_.frame) {
+        WindowCommandState state;
+        state.modified = isModified();
+        state.selection = pane().SelLength() > 0;
+        state.canUndo = undoRing().canUndo();
+        state.canRedo = undoRing().canRedo();
+        app_.frame->windowActivated(kind_, state);
+    }
     checkFileOnDisk();
 }
 
@@ -224,6 +231,6 @@ void EditorWindow::forget() {
     if (app_.activeWindowKind == kind_) app_.activeWindowKind = KindNone;
     auto& current = app_.currentWindowOf(kind_);
     if (current == this) current.clear();
-    if (app_.frame) app_.frame->windowUnloaded(this);
+    if (app_.frame) app_.frame->windowUnloaded(kind_);
     emit unloaded(this);
 }

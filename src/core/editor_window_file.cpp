@@ -83,7 +83,7 @@ void EditorWindow::reload() {
 }
 
 bool EditorWindow::mayWrite(const QString& path) {
-    EditorWindow* holder = app_.frame ? app_.frame->windowOfFile(path) : nullptr;
+    const QWidget* holder = app_.frame ? app_.frame->windowOfFile(path) : nullptr;
     if (holder && holder != this) {
         ask(OpenElsewhereText.arg(path), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;

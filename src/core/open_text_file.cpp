@@ -30,7 +30,7 @@ QString unreadableTextReason(const QString& path) {
 }  // namespace
 
 bool showWindowOfFile(AppState& app, const QString& path, const EditorWindow* opener) {
-    EditorWindow* holder = app.frame ? app.frame->windowOfFile(path) : nullptr;
+    QWidget* holder = app.frame ? app.frame->windowOfFile(path) : nullptr;
     if (!holder || holder == opener) return false;
     app.frame->bringForward(holder);
     return true;

@@ -42,7 +42,8 @@ void registerScriptCommands(AppState& app, std::function<void(EditorWindow*)> sh
                 delete window;
                 // The window that stays active (the one holding the file, when it was open
                 // already) gets its commands back.
-                EditorWindow* active = app.frame ? app.frame->activeChild() : nullptr;
+                EditorWindow* active =
+                    app.frame ? qobject_cast<EditorWindow*>(app.frame->activeChild()) : nullptr;
                 if (!active) active = previous;
                 if (active) active->activate();
                 return;

@@ -1,18 +1,8 @@
 #pragma once
 // Which menu commands and toolbar buttons each kind of editor window switches on or off when it
 // is activated, and which it switches off when it is unloaded.
+#include "core/frame.h"
 #include "core/window_kind.h"
-
-class Frame;
-
-// What the dynamic rules look at in the window being activated.
-struct WindowCommandState {
-    bool modified = false;       // Save
-    bool selection = false;      // Cut, Copy, Delete
-    bool clipboardText = false;  // Paste
-    bool canUndo = false;
-    bool canRedo = false;
-};
 
 void applyActivationRules(Frame& frame, WindowKind kind, const WindowCommandState& state);
 // Applies only the rules that follow the clipboard (Paste), when its content changes.

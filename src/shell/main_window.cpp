@@ -315,23 +315,19 @@ bool mdiform1::isToolbarButtonEnabled(int index) const {
     return button && button->isEnabled();
 }
 
-void mdiform1::windowActivated(EditorWindow* window) {
-    WindowCommandState state;
-    state.modified = window->isModified();
-    state.selection = window->pane().SelLength() > 0;
-    state.clipboardText = clipboardHoldsText();
-    state.canUndo = window->undoRing().canUndo();
-    state.canRedo = window->undoRing().canRedo();
-    applyActivationRules(*this, window->kind(), state);
+void mdiform1::windowActivated(WindowKind kind, const WindowCommandState& state) {
+    WindowCommandState withClipboard = state;
+    withClipboard.clipboardText = clipboardHoldsText();
+    applyActivationRules(*this, kind, withClipboard);
 }
 
-void mdiform1::windowUnloaded(EditorWindow* window) { applyUnloadRules(*this, window->kind()); }
+void mdiform1::windowUnloaded(WindowKind kind) { applyUnloadRules(*this, kind); }
 
 void mdiform1::reactivateActiveChild() {
     if (EditorWindow* window = editorIn(mdi_->currentSubWindow())) window->activate();
 }
 
-void mdiform1::showChild(EditorWindow* window) {
+void mdiform1::showChild(QWidget* window) {
     const QMdiSubWindow* current = mdi_->currentSubWindow();
     const bool maximised = current ? current->isMaximized() : firstStart_;
     const int index = int(mdi_->subWindowList().size());
@@ -401,9 +397,9 @@ void mdiform1::leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const {
     }
 }
 
-EditorWindow* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }
+QWidget* mdiform1::activeChild() const { return editorIn(mdi_->currentSubWindow()); }
 
-EditorWindow* mdiform1::windowOfFile(const QString& path) const {
+QWidget* mdiform1::windowOfFile(const QString& path) const {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         EditorWindow* window = editorIn(sub);
         if (window && !window->isUntitled() && sameFile(window->caption(), path)) return window;
@@ -411,14 +407,15 @@ EditorWindow* mdiform1::windowOfFile(const QString& path) const {
     return nullptr;
 }
 
-void mdiform1::bringForward(EditorWindow* window) {
+void mdiform1::bringForward(QWidget* window) {
     if (isMinimized()) showNormal();
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     if (!sub) return;
     if (sub->isMinimized()) sub->showNormal();
     mdi_->setActiveSubWindow(sub);
     // Without a focused frame (at start-up, offscreen) the MDI area activates nothing itself.
-    if (app_.activeWindow() != window) window->activate();
+    auto* editor = qobject_cast<EditorWindow*>(window);
+    if (editor && app_.activeWindow() != editor) editor->activate();
 }
 
 EditorWindow& mdiform1::target() const {

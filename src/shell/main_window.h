@@ -42,7 +42,7 @@ public:
     // holds its file when that window has no unsaved changes; false when it cannot.
     bool recoverDocument(const RecoveredDocument& document);
     // Adds a created editor window to the frame, shows and activates it.
-    void showChild(EditorWindow* window) override;
+    void showChild(QWidget* window) override;
 
     // Frame
     void setCommandEnabled(const QString& name, bool enabled) override;
@@ -51,14 +51,14 @@ public:
     bool isCommandChecked(const QString& name) const override;
     void setToolbarButtonEnabled(int index, bool enabled) override;
     bool isToolbarButtonEnabled(int index) const override;
-    void windowActivated(EditorWindow* window) override;
-    void windowUnloaded(EditorWindow* window) override;
+    void windowActivated(WindowKind kind, const WindowCommandState& state) override;
+    void windowUnloaded(WindowKind kind) override;
     void hidePalettes() override;
     void showPalettes() override;
     void popupEditMenu(const QPoint& globalPos) override;
-    EditorWindow* activeChild() const override;
-    EditorWindow* windowOfFile(const QString& path) const override;
-    void bringForward(EditorWindow* window) override;
+    QWidget* activeChild() const override;
+    QWidget* windowOfFile(const QString& path) const override;
+    void bringForward(QWidget* window) override;
     QWidget* frameWidget() override { return this; }
 
 protected:

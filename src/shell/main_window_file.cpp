@@ -64,7 +64,7 @@ void mdiform1::openFiles(const QStringList& paths) {
 bool mdiform1::recoverDocument(const RecoveredDocument& document) {
     // A file opened meanwhile (named on the command line) takes its recovered text itself; a
     // window with edits of its own keeps them, and the recovered text gets a window of its own.
-    EditorWindow* window = windowOfFile(document.caption);
+    auto* window = qobject_cast<EditorWindow*>(windowOfFile(document.caption));
     if (window && window->kind() == document.kind && !window->isModified()) {
         window->recoverDocument(document.text, window->caption(), document.encoding);
         bringForward(window);

@@ -265,7 +265,8 @@ void Form2::sound_open_Click() {
 }
 
 void Form2::Command1_Click() {
-    EditorWindow* window = app_.frame ? app_.frame->activeChild() : app_.currentHtmlWindow.data();
+    EditorWindow* window = app_.frame ? qobject_cast<EditorWindow*>(app_.frame->activeChild())
+                                       : app_.currentHtmlWindow.data();
     if (window && window->kind() == KindHtml) {
         app_.currentHtmlWindow = window;
         frameDisabled_.release();

@@ -553,7 +553,7 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
         EXPECT_EQ(app.activeWindow()->pane().Text(), "recovered");
         EXPECT_TRUE(app.activeWindow()->isModified());
     }
-    EXPECT_EQ(frame->windowOfFile(page)->caption(), page);
+    EXPECT_EQ(qobject_cast<EditorWindow*>(frame->windowOfFile(page))->caption(), page);
 }
 
 // Another program's change to an open file is told when its window is next activated or saved,

@@ -23,25 +23,26 @@ public:
     bool isCommandChecked(const QString& name) const override { return checked.value(name, true); }
     void setToolbarButtonEnabled(int index, bool on) override { buttons[index] = on; }
     bool isToolbarButtonEnabled(int index) const override { return buttons.value(index, true); }
-    void windowActivated(EditorWindow*) override {}
-    void windowUnloaded(EditorWindow*) override {}
+    void windowActivated(WindowKind, const WindowCommandState&) override {}
+    void windowUnloaded(WindowKind) override {}
     void hidePalettes() override { paletteEvents << QStringLiteral("hide"); }
     void showPalettes() override { paletteEvents << QStringLiteral("show"); }
     int editMenuPopups = 0;
     void popupEditMenu(const QPoint&) override { ++editMenuPopups; }
-    EditorWindow* activeChild() const override { return activeWindow; }
-    EditorWindow* windowOfFile(const QString&) const override { return nullptr; }
-    QList<EditorWindow*> broughtForward;
-    void bringForward(EditorWindow* window) override { broughtForward << window; }
+    QWidget* activeChild() const override { return activeWindow; }
+    QWidget* windowOfFile(const QString&) const override { return nullptr; }
+    QList<QWidget*> broughtForward;
+    void bringForward(QWidget* window) override { broughtForward << window; }
     // Shown children are shown on their own; the test deletes them.
     QList<EditorWindow*> shownChildren;
-    void showChild(EditorWindow* window) override;
+    void showChild(QWidget* window) override;
     QStringList openedFiles;
     void openFiles(const QStringList& paths) override { openedFiles += paths; }
     QWidget* frameWidget() override { return widget; }
 };
 
-inline void RecordingFrame::showChild(EditorWindow* window) {
+inline void RecordingFrame::showChild(QWidget* child) {
+    auto* window = qobject_cast<EditorWindow*>(child);
     shownChildren.append(window);
     window->show();
     window->activate();
