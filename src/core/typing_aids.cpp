@@ -50,7 +50,9 @@ bool TypingPairs::keyPress(EditorPane& pane, int keyAscii) {
     const int caret = pane.SelStart();
     const int closer = closerOf(pane, pair);
     if (keyAscii == '\b') {
-        if (caret != pair.inner || bytesOf(pane, caret, closer) != pair.filler) return false;
+        if (caret != pair.inner || closer - caret != pair.filler.size() ||
+            bytesOf(pane, caret, closer) != pair.filler)
+            return false;
         pairs_.pop_back();
         pane.SetSelStart(pair.open);
         pane.SetSelLength(closer + 1 - pair.open);
@@ -95,7 +97,8 @@ bool insideStringOrComment(const QByteArray& line, const char* commentMarker) {
 
 QByteArray lineBeforeCaret(const EditorPane& pane) {
     const int caret = pane.SelStart();
-    return bytesOf(pane, pane.lineIndex(pane.GetLineFromChar(caret)), caret);
+    // One read: the line may be a whole minified script.
+    return pane.SnapshotRange(pane.lineIndex(pane.GetLineFromChar(caret)), caret).text;
 }
 
 QString lineBreakFor(const EditorPane& pane, bool keepIndent) {
