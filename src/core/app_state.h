@@ -36,6 +36,9 @@ struct AppState {
     short editorFontSize = 10;
     short reserved[4] = {0, 0, 0, 0};
 
+    // Enter starts the new line with the blanks and tabs that open the line above it.
+    bool keepIndentation = true;
+
     bool spellingAvailable = false;
     bool coloursChanged = false;
     bool fontChanged = false;

@@ -16,8 +16,8 @@ enum MenuFlag : int {
 };
 
 // One row of a menu table: the item's parent menu ("" for the menu bar), its name, caption
-// with access key, shortcut ("Ctrl+S", "F9", "Del" or empty), whether it is a submenu, and its
-// MenuFlag bits.
+// with access key, shortcut ("Ctrl+S", "F9", "Del", several as "Ctrl+R; Ctrl+Shift+Z" with the
+// one the menu shows first, or empty), whether it is a submenu, and its MenuFlag bits.
 struct CommandRow {
     QString parent;
     QString name;

@@ -7,7 +7,11 @@ bool handleEditShortcut(EditorWindow& window, int& keyCode, Qt::KeyboardModifier
     if (shift & Qt::ControlModifier) {
         switch (keyCode) {
         case Qt::Key_V: window.pasteFromClipboard(); break;
-        case Qt::Key_Z: window.undo_code(); break;
+        case Qt::Key_Z:
+            // Ctrl+Shift+Z is the second Redo key.
+            if (shift & Qt::ShiftModifier) window.redo_code();
+            else window.undo_code();
+            break;
         case Qt::Key_R: window.redo_code(); break;
         default: return false;
         }

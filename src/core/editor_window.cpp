@@ -29,6 +29,8 @@ class EditorWindow::EditWatch : public PaneEvents {
 public:
     explicit EditWatch(EditorWindow& window) : window_(window), events_(window) {}
     void Change() override {
+        // An undo or redo puts back text the remembered pairs know nothing of.
+        if (window_.undo_->restoring()) window_.pairs_.clear();
         events_.Change();
         if (undoSwitchedOn(window_.app_)) window_.undo_->edited();
     }

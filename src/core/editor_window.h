@@ -12,6 +12,7 @@
 #include "core/app_state.h"
 #include "core/editor_pane.h"
 #include "core/file_stamp.h"
+#include "core/typing_aids.h"
 #include "core/undo_ring.h"
 #include "platform/dialogs.h"
 
@@ -42,6 +43,8 @@ public:
     void undo_code();
     void redo_code();
     UndoRing& undoRing() { return *undo_; }
+    // Closers written ahead of the caret, for the code windows' typing.
+    TypingPairs& typingPairs() { return pairs_; }
     // The pane now holds a document just opened (from a file, a list, an address): it is
     // unmodified and its text starts the undo history, so that Undo never goes back past it.
     // Every opener calls this once the text and its colours are in place.
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<EditorPane> pane_;
     std::unique_ptr<UndoRing> undo_;
     std::unique_ptr<EditWatch> editWatch_;
+    TypingPairs pairs_;
     QString modifiedTag_ = QStringLiteral("s");
     bool unloadedOnce_ = false;
     QTimer Timer1;

@@ -364,6 +364,7 @@ void HtmlWindow::Change() {
 
 void HtmlWindow::SelChange() {
     if (colouringBusy || app().insertBusy) return;
+    typingPairs().caretMoved(pane());
     enableSelectionCommands();
     ScrollText();
 }
@@ -371,6 +372,11 @@ void HtmlWindow::SelChange() {
 void HtmlWindow::KeyPress(int& keyAscii) {
     if (colouringBusy) return;
     EditorPane& p = pane();
+    // Outside the busy flag: a pair taken back is recoloured as any edit is.
+    if (typingPairs().keyPress(p, keyAscii)) {
+        keyAscii = 0;
+        return;
+    }
     if (p.SelStart() == 0) return;
     BusyFlag busy(colouringBusy);
     // A typed character replaces the selection; Enter does too, below, with its CR LF.
@@ -390,7 +396,7 @@ void HtmlWindow::KeyPress(int& keyAscii) {
     case '\r':
         a.keyInsertBusy = true;
         backup_code();
-        p.SetSelText(QStringLiteral("\r\n"));
+        p.SetSelText(lineBreakFor(p, a.keepIndentation));
         keyAscii = 0;
         a.colourOnChange = true;
         a.keyInsertBusy = false;

@@ -125,6 +125,7 @@ void ScriptWindow::Change() {
 void ScriptWindow::SelChange() {
     if (busy) return;
     correctLeftWord();
+    typingPairs().caretMoved(pane());
     statusUpdate();
     // Paste follows the clipboard through the main window, which watches it for every kind.
     enableSelectionCommands();
@@ -152,11 +153,21 @@ void ScriptWindow::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift
 // shorter than the template does.
 void ScriptWindow::writeTemplate(const QString& opening, const QString& closing) {
     EditorPane& p = pane();
+    const int open = p.SelStart();
     p.SetSelColor(app().scriptTextColor);
     p.SetSelText(opening);
     const int caret = p.SelStart();
     p.SetSelText(closing);
+    const int closer = p.SelStart() - 1;
     p.SetSelStart(caret);
+    typingPairs().written(p, open, caret, closer);
+}
+
+// A template pair is only wanted in code, and not where the user is about to wrap a word.
+bool ScriptWindow::pairWanted() const {
+    const EditorPane& p = pane();
+    return pairMayOpenBefore(p.CharAt(p.SelStart())) &&
+           !insideStringOrComment(lineBeforeCaret(p), row_.commentMarker);
 }
 
 void ScriptWindow::KeyPress(int& keyAscii) {
@@ -165,13 +176,18 @@ void ScriptWindow::KeyPress(int& keyAscii) {
         return;
     }
     if (completion_ && completion_->KeyPress(keyAscii)) return;
+    if (typingPairs().keyPress(pane(), keyAscii)) {
+        keyAscii = 0;
+        return;
+    }
     switch (keyAscii) {
     case '(':
+        if (!pairWanted()) break;
         writeTemplate(QStringLiteral("("), QStringLiteral(" )"));
         keyAscii = 0;
         break;
     case '{':
-        if (!row_.braceTemplate) break;
+        if (!row_.braceTemplate || !pairWanted()) break;
         writeTemplate(QStringLiteral("{\r\n"), QStringLiteral("\r\n}"));
         keyAscii = 0;
         break;
@@ -180,6 +196,8 @@ void ScriptWindow::KeyPress(int& keyAscii) {
         // the line goes into it with the table's spelling.
         correctLeftWord(true);
         backup_code();
+        pane().SetSelText(lineBreakFor(pane(), app().keepIndentation));
+        keyAscii = 0;
         break;
     default:
         break;

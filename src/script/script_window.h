@@ -81,6 +81,7 @@ private:
     bool loadDocument(const QString& path);
     void markModified();
     void writeTemplate(const QString& opening, const QString& closing);
+    bool pairWanted() const;
     // Gives the word the line pass left alone while it was being typed the table's spelling,
     // once the caret has left it (or, with `atEnd`, stands just after it).
     void correctLeftWord(bool atEnd = false);

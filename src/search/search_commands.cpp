@@ -1,5 +1,6 @@
 #include "search/search_commands.h"
 
+#include <QComboBox>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -23,5 +24,13 @@ void registerSearchCommands(AppState& app) {
     };
     app.commands->add(QStringLiteral("find"), showFindDialog);
     app.commands->add(QStringLiteral("replace"), showFindDialog);
+    // F3 searches again for what the kind's dialog last looked for, without showing it; with
+    // nothing searched yet it opens the dialog.
+    app.commands->add(QStringLiteral("findnext"), [&app, findDialogs, showFindDialog] {
+        const auto found = findDialogs->find(WindowKind(app.activeWindowKind));
+        FindDialog* dialog = found == findDialogs->end() ? nullptr : found->second.data();
+        if (dialog && !dialog->tfind->currentText().isEmpty()) dialog->findnext_Click();
+        else showFindDialog();
+    });
     app.commands->add(QStringLiteral("spel"), [&app] { SpellingDialog::open(app); });
 }

@@ -16,7 +16,7 @@ std::vector<CommandRow> buildRows() {
         {"mnuFileNew", "java", "&Java"},
         {"mnuFileNew", "doc", "&Document"},
         {"mnuFile", "mnuFileOpen", "&Open...", "", true},
-        {"mnuFileOpen", "openhtml", "&HTML"},
+        {"mnuFileOpen", "openhtml", "&HTML", "Ctrl+O"},
         {"mnuFileOpen", "openvbs", "&VB Script"},
         {"mnuFileOpen", "openjs", "J&Script"},
         {"mnuFileOpen", "openjava", "&Java"},
@@ -36,8 +36,9 @@ std::vector<CommandRow> buildRows() {
         {"Edit", "Paste", "&Paste", "Ctrl+V"},
         {"Edit", "del", "&Delete", "Del", false, Separator},
         {"Edit", "Undo", "&Undo", "Ctrl+Z"},
-        {"Edit", "redo", "&Redo", "Ctrl+R", false, Separator},
+        {"Edit", "redo", "&Redo", "Ctrl+R; Ctrl+Shift+Z", false, Separator},
         {"Edit", "find", "&Find", "Ctrl+F"},
+        {"Edit", "findnext", "Find &Next", "F3"},
         {"Edit", "replace", "R&eplace"},
         {"Edit", "gln", "&Goto Line Number", "Ctrl+G", false, Separator},
         {"Edit", "td", "&Time/Date", "Ctrl+T"},
@@ -88,6 +89,7 @@ std::vector<CommandRow> buildRows() {
         {"mnuToolsOptions", "ocolor", "&Other Code Color Setting"},
         {"mnuToolsOptions", "tipofday", "&Show Tip of Day at startup", "", false, Checkable},
         {"mnuToolsOptions", "Doundo", "&Perform Undo/Redo", "", false, Checked},
+        {"mnuToolsOptions", "indent", "&Keep Indentation on Enter", "", false, Checkable},
 
         {"", "httg", "&HTML Tags", "", true},
 
@@ -95,7 +97,9 @@ std::vector<CommandRow> buildRows() {
         {"mnuWindow", "mnuWindowTileHorizontal", "Tile &Horizontal"},
         {"mnuWindow", "mnuWindowTileVertical", "Tile &Vertical"},
         {"mnuWindow", "mnuWindowCascade", "&Cascade"},
-        {"mnuWindow", "mnuWindowArrangeIcons", "&Arrange Icons"},
+        {"mnuWindow", "mnuWindowArrangeIcons", "&Arrange Icons", "", false, Separator},
+        {"mnuWindow", "nextwin", "&Next Window", "Ctrl+Tab"},
+        {"mnuWindow", "prevwin", "&Previous Window", "Ctrl+Shift+Tab"},
 
         {"", "mnuHelp", "&Help", "", true},
         {"mnuHelp", "mnuHelpContents", "&Contents", "", false, Separator},

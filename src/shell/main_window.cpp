@@ -119,6 +119,8 @@ const mdiform1::CommandEntry mdiform1::commandEntries[] = {
     {"mnuWindowTileVertical", &mdiform1::tileVertical},
     {"mnuWindowCascade", &mdiform1::cascade},
     {"mnuWindowArrangeIcons", &mdiform1::arrangeIcons},
+    {"nextwin", &mdiform1::nextWindow},
+    {"prevwin", &mdiform1::previousWindow},
     {"mnuHelpContents", &mdiform1::helpContents},
 };
 
@@ -166,6 +168,7 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     for (const QString& name : menusDisabledAtLoad()) setCommandEnabled(name, false);
     buildToolbar();
     setCommandChecked(QStringLiteral("tipofday"), frmTip::showTipsAtStartup());
+    setCommandChecked(QStringLiteral("indent"), app_.keepIndentation);
     // Files named on the command line open once the frame is on screen.
     if (!app_.commandLineFiles.isEmpty())
         QTimer::singleShot(0, this, [this] { openFiles(app_.commandLineFiles); });
@@ -232,7 +235,8 @@ bool mdiform1::addMenuItem(const CommandRow& row) {
         });
     }
     action->setObjectName(row.name);
-    if (!row.shortcut.isEmpty()) action->setShortcut(QKeySequence(row.shortcut));
+    if (!row.shortcut.isEmpty())
+        action->setShortcuts(QKeySequence::listFromString(row.shortcut));
     if (row.flags & (MenuCheckable | MenuChecked)) {
         action->setCheckable(true);
         action->setChecked(row.flags & MenuChecked);
@@ -383,7 +387,7 @@ void mdiform1::leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const {
     if (!sub.systemMenu()) return;
     QList<QKeySequence> taken;
     for (const auto& [name, action] : actions_)
-        if (!action->shortcut().isEmpty()) taken << action->shortcut();
+        taken << action->shortcuts();
     const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
     const QKeySequence closeWindow(Qt::CTRL | Qt::Key_F4);
     for (QAction* own : sub.systemMenu()->actions()) {

@@ -124,6 +124,9 @@ private:
     void cascade();
     void tile(Qt::Orientation direction);
     void arrangeIcons();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous child window, in the order opened.
+    void nextWindow();
+    void previousWindow();
     // Help
     void helpContents();
     // Toolbar formatting buttons in a document window

@@ -108,6 +108,10 @@ void mdiform1::cascade() {
 }
 
 // Lines the minimised windows up along the bottom edge.
+void mdiform1::nextWindow() { mdi_->activateNextSubWindow(); }
+
+void mdiform1::previousWindow() { mdi_->activatePreviousSubWindow(); }
+
 void mdiform1::arrangeIcons() {
     const int bottom = mdi_->viewport()->height();
     int left = 0;

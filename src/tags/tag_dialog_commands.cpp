@@ -119,6 +119,7 @@ void imageCommand(EditorWindow& window) {
         ColourQuotedValues(start, window, end);
         const int width = pane.Find(QStringLiteral("width"), start);
         if (width >= 0) moveCaretPast(pane, width, "\"", true, 1);
+        window.typingPairs().noteEmptyQuotes(pane);
         pane.SetFocus();
     }
     finishInsertion(window);
@@ -153,6 +154,7 @@ void mapCommand(EditorWindow& window, short& mapCounter) {
         int end = pane.SelStart();
         ColourQuotedValues(start, window, end);
         moveCaretPast(pane, end, "\"", false, -1);
+        window.typingPairs().noteEmptyQuotes(pane);
         pane.SetFocus();
     }
     finishInsertion(window);

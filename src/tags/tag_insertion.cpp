@@ -115,6 +115,7 @@ void insertTag(EditorWindow& window, const TagTemplate& row) {
                 pane.SetSelColor(app.htmlTextColor);
         }
         placeCaret(pane, row, start, end, contentPos);
+        window.typingPairs().noteEmptyQuotes(pane);
         if (row.textColourAfter) pane.SetSelColor(app.htmlTextColor);
         pane.SetFocus();
     }

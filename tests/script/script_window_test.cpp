@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
+
 #include "core/command_registry.h"
+#include "html/html_window.h"
 #include "script/script_commands.h"
 #include "script_fixture.h"
+#include "tags/tag_insertion.h"
+#include "tags/tag_templates.h"
 
 namespace {
 struct KindCase {
@@ -48,6 +53,7 @@ protected:
     ScriptWindow* current() { return static_cast<ScriptWindow*>(app.activeWindow()); }
 
     CommandRegistry commands;
+    std::vector<std::unique_ptr<HtmlWindow>> pages;
 };
 
 TEST_F(ScriptWindowTest, NewAndOpenMakeEachKindOfWindow) {
@@ -117,25 +123,80 @@ TEST_F(ScriptWindowTest, StatusBarFollowsTheCaret) {
     EXPECT_TRUE(frame.enabled.value("Save"));
 }
 
-TEST_F(ScriptWindowTest, ParenthesisAndBraceWriteTheirTemplates) {
+// The pairs the windows write (the script templates, a tag command's empty quotes) never leave
+// a second closer behind, and Enter keeps the line's indentation. "|" marks the caret.
+TEST_F(ScriptWindowTest, PairsAndEnterInEveryCodeWindow) {
     struct Case {
         WindowKind kind;
-        QString typed;
-        QByteArray text;
-        int caret;
+        QByteArray before;
+        const char* command;  // a tag command run before typing, or null
+        QString keys;         // "\n" Enter, "\b" Backspace
+        QByteArray after;
+        bool keepIndent = true;
     };
     const Case cases[] = {
-        {KindVbscript, "f(", "f( )", 2},
-        {KindVbscript, "{", "{", 1},
-        {KindJscript, "{", "{\r\n\r\n}", 3},
-        {KindJava, "if (", "if ( )", 4},
-        {KindJava, "{", "{\r\n\r\n}", 3},
+        {KindVbscript, "f|", nullptr, "(", "f(| )"},
+        {KindVbscript, "|", nullptr, "{", "{|"},
+        {KindJscript, "|", nullptr, "{", "{\r\n|\r\n}"},
+        {KindJava, "if |", nullptr, "(", "if (| )"},
+        // The closer steps over the one written, through the template's blanks.
+        {KindJscript, "f|", nullptr, "(x)", "f(x )|"},
+        {KindJscript, "f|", nullptr, "(g()x)", "f(g( )x )|"},
+        {KindJava, "if (a) |", nullptr, "{x;}", "if (a) {\r\nx;\r\n}|"},
+        {KindJava, "|", nullptr, "{\n}", "{\r\n\r\n\r\n}|"},
+        // A closer the user typed is never stepped over.
+        {KindJscript, "g(|)", nullptr, ")", "g()|)"},
+        {KindJscript, "f|", nullptr, "(x\b)", "f( )|"},
+        // Backspace right after the opening takes the pair back.
+        {KindJscript, "f|", nullptr, "(\b", "f|"},
+        {KindJava, "a|b", nullptr, " {\b", "a |b"},
+        {KindJscript, "f|", nullptr, "(g(\b)", "f(g )|"},
+        // No pair before a word, in a string or in a comment.
+        {KindJscript, "|x", nullptr, "(", "(|x"},
+        {KindJava, "|9", nullptr, "{", "{|9"},
+        {KindJscript, "s = \"a|", nullptr, "(", "s = \"a(|"},
+        {KindJscript, "s = 'it\\'s |", nullptr, "(", "s = 'it\\'s (|"},
+        {KindJscript, "s = \"a\" + |", nullptr, "(", "s = \"a\" + (| )"},
+        {KindJava, "x; // see |", nullptr, "{", "x; // see {|"},
+        {KindJava, "/* see | */", nullptr, "(", "/* see (| */"},
+        {KindVbscript, "x ' see |", nullptr, "(", "x ' see (|"},
+        {KindVbscript, "s = \"a\"\"b|", nullptr, "(", "s = \"a\"\"b(|"},
+        // The empty value a tag command leaves the caret in.
+        {KindHtml, "|", "anchort", "x\"", "<a href=\"x\"| >hint text for link</a>"},
+        {KindHtml, "|", "anchort", "\b", "<a href=| >hint text for link</a>"},
+        {KindHtml, "|", "anchort", "x\"\"", "<a href=\"x\"\"| >hint text for link</a>"},
+        // Enter keeps the indentation, blanks and tabs as they are, in the file's line ending.
+        {KindJscript, "  \tif (a)|", nullptr, "\n", "  \tif (a)\r\n  \t|"},
+        {KindVbscript, "  x = 1|\nb", nullptr, "\n", "  x = 1\n  |\nb"},
+        {KindJava, "\t\tint a;|", nullptr, "\n\n", "\t\tint a;\r\n\t\t\r\n\t\t|"},
+        {KindJava, "  a|b", nullptr, "\n", "  a\r\n  |b"},
+        {KindJava, " | a", nullptr, "\n", " \r\n | a"},
+        {KindHtml, "x\r\n  <p>|", nullptr, "\n", "x\r\n  <p>\r\n  |"},
+        {KindJscript, "  a|", nullptr, "\n", "  a\r\n|", false},
+        {KindHtml, "x\r\n  <p>|", nullptr, "\n", "x\r\n  <p>\r\n|", false},
     };
     for (const Case& c : cases) {
-        ScriptWindow& window = open(c.kind);
-        type(window, c.typed);
-        EXPECT_EQ(window.pane().Text(), c.text) << c.typed.toStdString();
-        EXPECT_EQ(window.pane().SelStart(), c.caret) << c.typed.toStdString();
+        const std::string row = c.before.toStdString() + " / " + c.keys.toStdString();
+        EditorWindow* window = nullptr;
+        if (c.kind == KindHtml) {
+            frame.checked["split"] = false;  // no preview to write
+            auto* page = new HtmlWindow(app);
+            page->newfile("s");
+            page->show();
+            window = page;
+            pages.push_back(std::unique_ptr<HtmlWindow>(page));
+        } else {
+            window = &open(c.kind);
+        }
+        app.keepIndentation = c.keepIndent;
+        EditorPane& pane = window->pane();
+        const int caret = c.before.indexOf('|');
+        pane.SetText(QByteArray(c.before).remove(caret, 1));
+        pane.SetSelStart(caret);
+        if (c.command) insertTag(*window, *findTagTemplate(c.command));
+        typeKeys(pane.widget(), c.keys);
+        QByteArray text = pane.Text();
+        EXPECT_EQ(text.insert(pane.SelStart(), '|').toStdString(), c.after.toStdString()) << row;
     }
 }
 

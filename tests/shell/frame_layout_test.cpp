@@ -3,17 +3,20 @@
 // them, and child windows stay inside the MDI area at a usable size.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScreen>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "frame_fixture.h"
 #include "html/html_window.h"
+#include "search/find_dialog.h"
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
@@ -69,22 +72,57 @@ TEST_F(FrameLayoutTest, EveryMenuShortcutRunsItsCommandFromTheCodePane) {
     HtmlWindow* page = openPage();
     std::vector<CommandRow> rows = mainMenuRows();
     rows.insert(rows.end(), commands.menuRows().begin(), commands.menuRows().end());
+    QSet<QKeySequence> taken;
     int tried = 0;
     for (const CommandRow& row : rows) {
         if (row.shortcut.isEmpty() || row.submenu) continue;
         int ran = 0;
         commands.add(row.name, [&ran] { ++ran; });
         enableWithParents(*frame, row);
-        page->pane().SetFocus();
-        QTest::keySequence(page->pane().widget(), QKeySequence(row.shortcut));
-        EXPECT_EQ(ran, 1) << row.shortcut.toStdString() << " " << row.name.toStdString();
-        ++tried;
+        for (const QKeySequence& key : QKeySequence::listFromString(row.shortcut)) {
+            const std::string what = key.toString().toStdString() + " " + row.name.toStdString();
+            EXPECT_FALSE(taken.contains(key)) << what << " is assigned twice";
+            taken << key;
+            ran = 0;
+            page->pane().SetFocus();
+            QTest::keySequence(page->pane().widget(), key);
+            EXPECT_EQ(ran, 1) << what;
+            ++tried;
+        }
     }
-    EXPECT_GE(tried, 20);
+    EXPECT_GE(tried, 25);
+    // The keys a desktop user expects are there, beside the ones the menus always had.
+    for (const char* key : {"F3", "Ctrl+O", "Ctrl+Shift+Z", "Ctrl+Tab", "Ctrl+Shift+Tab",
+                            "Ctrl+R", "Ctrl+N", "Ctrl+T"})
+        EXPECT_TRUE(taken.contains(QKeySequence(key))) << key;
     EXPECT_EQ(subWindows().size(), 3);  // Ctrl+W closed none of them
     // The sub-window's own Close keeps a key: Ctrl+F4, as in every multiple-document frame.
     QTest::keySequence(page->pane().widget(), QKeySequence("Ctrl+F4"));
     EXPECT_EQ(subWindows().size(), 2);
+}
+
+TEST_F(FrameLayoutTest, CtrlTabSwitchesWindowsAndF3SearchesAgainWithoutTheDialog) {
+    HtmlWindow* first = openPage();
+    HtmlWindow* second = openPage();
+    QWidget* code = second->pane().widget();
+    QTest::keySequence(code, QKeySequence("Ctrl+Tab"));
+    EXPECT_EQ(frame->activeChild(), first);
+    QTest::keySequence(first->pane().widget(), QKeySequence("Ctrl+Shift+Tab"));
+    EXPECT_EQ(frame->activeChild(), second);
+
+    // Nothing searched yet: F3 opens the Find dialog.
+    second->pane().SetText("ab x ab x");
+    QTest::keyClick(code, Qt::Key_F3);
+    auto* dialog = frame->findChild<FindDialog*>();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    dialog->tfind->setEditText("x");
+    dialog->hide();
+    for (int found : {3, 8}) {
+        QTest::keyClick(code, Qt::Key_F3);
+        EXPECT_EQ(second->pane().SelStart(), found);
+        EXPECT_EQ(second->pane().SelLength(), 1);
+        EXPECT_FALSE(dialog->isVisible());
+    }
 }
 
 TEST_F(FrameLayoutTest, CommandLineFilesTakeTheirFullPathAsCaption) {

@@ -24,6 +24,7 @@
 #include "core/scintilla_pane.h"
 #include "html/html_window.h"
 #include "platform/user_settings.h"
+#include "settings/settings_commands.h"
 #include "shell/main_menu_table.h"
 #include "shell/main_window.h"
 #include "shell/palette_set.h"
@@ -85,6 +86,16 @@ TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
         EXPECT_TRUE(frame->isCommandChecked(name)) << name;
     EXPECT_FALSE(frame->isCommandChecked("split"));
     EXPECT_TRUE(frame->isCommandChecked("tipofday"));  // no setting stored yet: tips shown
+    // Enter keeps indentation until switched off, and the choice is there at the next start.
+    EXPECT_TRUE(frame->isCommandChecked("indent"));
+    run("indent");
+    EXPECT_FALSE(frame->isCommandChecked("indent") || app.keepIndentation);
+    AppState later;
+    CommandRegistry laterCommands;
+    later.commands = &laterCommands;
+    registerSettingsCommands(later);
+    EXPECT_FALSE(later.keepIndentation);
+    run("indent");
     // Separators after Close, Upload (below Save As), Print.
     QStringList file;
     for (QAction* action : frame->menu("mnuFile")->actions())

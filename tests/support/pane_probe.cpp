@@ -32,6 +32,7 @@ void typeKeys(QWidget* widget, const QString& text) {
     widget->setFocus();
     for (const QChar c : text) {
         if (c == QLatin1Char('\n')) QTest::keyClick(widget, Qt::Key_Return);
+        else if (c == QLatin1Char('\b')) QTest::keyClick(widget, Qt::Key_Backspace);
         else QTest::keyClicks(widget, QString(c));
     }
 }

@@ -20,5 +20,6 @@ struct ColourLetter {
 std::string colourLetters(EditorPane& pane, std::initializer_list<ColourLetter> legend,
                           int from = 0, int to = -1);
 
-// Types the text into the widget, which gets the focus first; a line feed is the Enter key.
+// Types the text into the widget, which gets the focus first; a line feed is the Enter key,
+// a backspace character the Backspace key.
 void typeKeys(QWidget* widget, const QString& text);
