@@ -154,6 +154,8 @@ public:
     // the end or start of the text.
     virtual void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) = 0;
     virtual int GetLineFromChar(int pos) const = 0;
+    // The column of pos on its line as the user counts it: 1 for the first, in characters.
+    virtual int columnOf(int pos) const = 0;
 
     // The four edit-control messages.
     virtual void lineScroll(int lines) = 0;               // EM_LINESCROLL

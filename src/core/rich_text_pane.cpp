@@ -365,6 +365,10 @@ int RichTextPane::lineIndex(int line) const {
     return document()->findBlockByNumber(line).position();
 }
 
+int RichTextPane::columnOf(int pos) const {
+    return pos - document()->findBlock(pos).position() + 1;
+}
+
 int RichTextPane::firstVisibleLine() const {
     pushSelection();
     return edit_->cursorForPosition(QPoint(0, 0)).blockNumber();

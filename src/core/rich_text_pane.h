@@ -94,6 +94,7 @@ public:
     void lineScroll(int lines) override;
     int lineCount() const override;
     int lineIndex(int line) const override;
+    int columnOf(int pos) const override;
     int firstVisibleLine() const override;
     QRect caretRect() const override;
 

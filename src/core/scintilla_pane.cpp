@@ -458,6 +458,17 @@ int ScintillaPane::lineIndex(int line) const {
     return int(send(Sci::SCI_POSITIONFROMLINE, line));
 }
 
+// Positions are bytes of UTF-8; the user counts characters, that is every byte but the
+// continuation bytes (10xxxxxx). One plain pass over the line's bytes up to pos: the status bar
+// asks after every key, and a single line may be megabytes long.
+int ScintillaPane::columnOf(int pos) const {
+    const int start = lineIndex(GetLineFromChar(pos));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(bytesAt(start, pos - start));
+    int characters = 0;
+    for (int i = 0; i < pos - start; ++i) characters += (bytes[i] & 0xC0) != 0x80;
+    return characters + 1;
+}
+
 int ScintillaPane::firstVisibleLine() const {
     pushSelection();
     return int(send(Sci::SCI_GETFIRSTVISIBLELINE));

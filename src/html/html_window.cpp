@@ -11,9 +11,11 @@
 
 #include "core/frame.h"
 #include "core/plain_text_file.h"
+#include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
 #include "html/html_colouring.h"
 #include "html/html_typing_help.h"
+#include "html/preview_copy.h"
 #include "html/tag_typing_help.h"
 #include "platform/paths.h"
 #include "platform/web_view.h"
@@ -256,9 +258,11 @@ bool HtmlWindow::writePreview() {
     EditorPane& p = pane();
     // The preview shows what the pane shows, also before the user chose how to save text that
     // the file's encoding cannot hold: then as UTF-8, with the mark that tells the browser so.
-    if (!p.firstUnencodable().isEmpty())
-        return writePlainText(previewPath(), p.Text(), TextEncoding::Utf8Bom, nullptr);
-    return p.SaveFile(previewPath(), FilePlainText);
+    const TextEncoding encoding =
+        p.firstUnencodable().isEmpty() ? p.encoding() : TextEncoding::Utf8Bom;
+    const QUrl base = previewBase(isUntitled() ? QString() : caption(),
+                                  app().dialogs->startFolder(saveDialogRequest(KindHtml, false)));
+    return writePlainText(previewPath(), withBaseAddress(p.Text(), base), encoding, nullptr);
 }
 
 QString HtmlWindow::browserAddress() {
@@ -346,8 +350,10 @@ void HtmlWindow::activate() {
 
 void HtmlWindow::Change() {
     setModifiedTag(QStringLiteral("n"));
-    if (undoRing().restoring() || colouringBusy || app().insertBusy) return;
+    // Every change reaches the preview, also those made while the handlers below stay out
+    // (Enter, typing over a selection, a paste).
     if (splitView()) d->previewTimer.start();
+    if (undoRing().restoring() || colouringBusy || app().insertBusy) return;
     ScrollText();
     EditorPane& p = pane();
     if (!app().colourOnChange) {

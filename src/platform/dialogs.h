@@ -47,6 +47,8 @@ public:
                                             const QString& defaultText) = 0;
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(FileDialogRequest& request) = 0;
+    // The folder the file dialog for this request would open in.
+    virtual QString startFolder(const FileDialogRequest& request) const = 0;
     virtual std::optional<Rgb> chooseColour(const QString& title, Rgb initial) = 0;
     virtual std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) = 0;
     // Printer and page set-up dialogs; false when cancelled.

@@ -54,15 +54,18 @@ MsgAnswer answerOf(int clicked) {
     }
 }
 
-// A message box is only as wide as its text; a short text would cut its title down to
-// "Repl...esult". Room for the title and the title bar's buttons keeps it readable.
+// A dialog is only as wide as its text; a short text would cut its title down to
+// "Repl...esult". This much width keeps the title readable beside the title bar's buttons.
+int titleRoom(const QWidget& dialog) {
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(dialog.windowTitle()) + 120;
+}
+
 void makeRoomForTitle(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
-    QFont titleFont = box.font();
-    titleFont.setBold(true);
-    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 120;
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+    grid->addItem(new QSpacerItem(titleRoom(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
@@ -124,6 +127,8 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // The box sizes itself to its prompt and field; a prompt as wide as the title widens it.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setMinimumWidth(titleRoom(dialog));
     if (runAboveTopmost(dialog) != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
@@ -134,6 +139,15 @@ std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
 
 std::optional<QString> QtDialogs::saveFile(FileDialogRequest& request) {
     return runFileDialog(request, true, &request.choice);
+}
+
+QString QtDialogs::startFolder(const FileDialogRequest& request) const {
+    const QFileInfo given(request.fileName);
+    if (!request.fileName.isEmpty() && given.path() != QLatin1String(".") && given.dir().exists())
+        return given.absolutePath();
+    const QString remembered = QSettings().value(folderKey(request.title)).toString();
+    if (!remembered.isEmpty()) return remembered;
+    return QDir::currentPath() == QDir::rootPath() ? QDir::homePath() : QDir::currentPath();
 }
 
 std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving,
@@ -147,27 +161,15 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
     suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.'));
     if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
 
-    QSettings settings;
-    const QFileInfo given(request.fileName);
-    const QString remembered = settings.value(folderKey(request.title)).toString();
-    // A name that carries its own folder wins over the remembered one.
-    const bool ownFolder = !request.fileName.isEmpty() && given.path() != QLatin1String(".") &&
-                           given.dir().exists();
-    if (ownFolder)
-        dialog.setDirectory(given.absolutePath());
-    else if (!remembered.isEmpty())
-        dialog.setDirectory(remembered);
-    else  // the folder the editor was started in, unless that is the root of the file system
-        dialog.setDirectory(QDir::currentPath() == QDir::rootPath() ? QDir::homePath()
-                                                                    : QDir::currentPath());
-    if (!request.fileName.isEmpty()) dialog.selectFile(given.fileName());
+    dialog.setDirectory(startFolder(request));
+    if (!request.fileName.isEmpty()) dialog.selectFile(QFileInfo(request.fileName).fileName());
     QComboBox* choices = addChoices(dialog, request);
 
     if (runAboveTopmost(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     if (choices && choice) *choice = choices->currentIndex();
     const QString chosen = dialog.selectedFiles().constFirst();
-    settings.setValue(folderKey(request.title), QFileInfo(chosen).absolutePath());
+    QSettings().setValue(folderKey(request.title), QFileInfo(chosen).absolutePath());
     return chosen;
 }
 

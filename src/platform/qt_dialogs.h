@@ -17,6 +17,9 @@ public:
                                     const QString& defaultText) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(FileDialogRequest& request) override;
+    // A name that carries its own folder, else the folder last chosen in a dialog of this
+    // title, else the folder the editor was started in (home instead of the file system's root).
+    QString startFolder(const FileDialogRequest& request) const override;
     std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
     std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
     bool choosePrinter(QPrinter& printer, const QString& title) override;

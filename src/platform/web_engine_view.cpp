@@ -2,8 +2,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
+#include <optional>
 
 #include "platform/web_view.h"
 
@@ -22,8 +24,15 @@ class WebEngineView : public WebView {
 public:
     explicit WebEngineView(QWidget* parent) : view_(new QWebEngineView(parent)) {
         connect(view_, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
-        connect(view_, &QWebEngineView::loadFinished, this, [this](bool) {
+        connect(view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
             busy_ = false;
+            // A stopped load (ok false) is not the one the place is owed to.
+            if (ok && keptScroll_) {
+                view_->page()->runJavaScript(QStringLiteral("window.scrollTo(%1, %2)")
+                                                 .arg(keptScroll_->x())
+                                                 .arg(keptScroll_->y()));
+                keptScroll_.reset();
+            }
             emit DownloadComplete();
         });
     }
@@ -33,7 +42,12 @@ public:
     void Navigate(const QString& address) override {
         if (home_.isEmpty()) home_ = address;
         busy_ = true;
-        view_->setUrl(QUrl(webAddressFor(address)));
+        const QUrl url(webAddressFor(address));
+        // The same page again (the preview after an edit) stays where the user had scrolled to;
+        // a load that has not finished yet still owes the place from before it.
+        if (url != view_->url()) keptScroll_.reset();
+        else if (!keptScroll_) keptScroll_ = view_->page()->scrollPosition();
+        view_->setUrl(url);
     }
     void GoBack() override { view_->back(); }
     void GoForward() override { view_->forward(); }
@@ -56,6 +70,7 @@ private:
     QWebEngineView* view_;
     QString home_;  // the first page shown: the page the window was opened for
     bool busy_ = false;
+    std::optional<QPointF> keptScroll_;  // restored when the page now loading has arrived
 };
 
 WebViewFactory& installedFactory() {

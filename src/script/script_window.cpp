@@ -97,8 +97,7 @@ void ScriptWindow::statusUpdate() {
     const int caret = p.SelStart();
     const int line = p.GetLineFromChar(caret);
     panels_[4]->setText(QStringLiteral("Line Number ") + QString::number(line + 1));
-    panels_[5]->setText(QStringLiteral("Col Number ") +
-                        QString::number(caret - p.lineIndex(line) + 1));
+    panels_[5]->setText(QStringLiteral("Col Number ") + QString::number(p.columnOf(caret)));
 }
 
 void ScriptWindow::markModified() {

@@ -374,10 +374,23 @@ void mdiform1::changeEvent(QEvent* event) {
 }
 
 // Windows of a cascade lie one title bar apart, so that each shows the title of the one behind.
+// From the window's outer edge to below its title bar: one cascade step.
+int mdiform1::titleHeightOf(const QMdiSubWindow& sub) {
+    return sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) +
+           sub.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &sub);
+}
+
+// The smallest the window lets itself be made: a place below it would be overrun.
+QSize mdiform1::minimumOf(const QMdiSubWindow& sub) {
+    return sub.minimumSize().expandedTo(sub.minimumSizeHint());
+}
+
+// The area the windows have once they all lie inside it: a window that stuck out gave the area
+// scroll bars, which go away when it is placed.
+QRect mdiform1::arrangeArea() const { return QRect(QPoint(0, 0), mdi_->contentsRect().size()); }
+
 QRect mdiform1::cascadePlaceOf(const QMdiSubWindow& sub, int index) const {
-    const int step = sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) +
-                     sub.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &sub);
-    return cascadePlace(mdi_->viewport()->rect(), index, step);
+    return cascadePlace(arrangeArea(), index, titleHeightOf(sub), minimumOf(sub));
 }
 
 // A sub-window's own menu binds keys of its own (Close takes Ctrl+W, which View > Web Browser

@@ -86,7 +86,10 @@ private:
     // window, so that typing goes to the window the frame shows as active.
     void focusActiveChild();
     void leaveMenuKeysToTheFrame(QMdiSubWindow& sub) const;
+    QRect arrangeArea() const;
     QRect cascadePlaceOf(const QMdiSubWindow& sub, int index) const;
+    static int titleHeightOf(const QMdiSubWindow& sub);
+    static QSize minimumOf(const QMdiSubWindow& sub);
 
     // File
     void newHtml();

@@ -13,6 +13,7 @@
 #include "platform/speaker.h"
 #include "shell/main_window.h"
 #include "shell/toolbar_table.h"
+#include "shell/window_layout.h"
 #include "side/tip_window.h"
 #include "web/browser_window.h"
 
@@ -76,21 +77,23 @@ void mdiform1::tileHorizontal() { tile(Qt::Vertical); }
 
 void mdiform1::tileVertical() { tile(Qt::Horizontal); }
 
-// Windows one above the other (Qt::Vertical) or side by side (Qt::Horizontal).
+// Windows one above the other (Qt::Vertical) or side by side (Qt::Horizontal), in more columns
+// (rows) when the area cannot hold them all in one at the size they need.
 void mdiform1::tile(Qt::Orientation direction) {
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->isVisible() && !sub->isMinimized()) windows.append(sub);
+    QSize minimum;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isHidden() || sub->isMinimized()) continue;
+        if (sub->isMaximized()) sub->showNormal();
+        windows.append(sub);
+        minimum = minimum.expandedTo(minimumOf(*sub));
+    }
     if (windows.isEmpty()) return;
-    const QRect area = mdi_->viewport()->rect();
-    const int count = int(windows.size());
-    for (int i = 0; i < count; ++i) {
-        if (direction == Qt::Vertical)
-            windows[i]->setGeometry(0, i * area.height() / count, area.width(),
-                                    area.height() / count);
-        else
-            windows[i]->setGeometry(i * area.width() / count, 0, area.width() / count,
-                                    area.height());
+    const QList<QRect> places =
+        tilePlaces(arrangeArea(), int(windows.size()), direction, minimum);
+    for (int i = 0; i < places.size(); ++i) {
+        windows[i]->setGeometry(places[i]);
+        windows[i]->raise();  // where places overlap, each title bar stays above the window before
     }
 }
 

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QStringEncoder>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "core/text_encoding.h"
 #include "html/html_fixture.h"
@@ -20,6 +22,11 @@ namespace {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The base element the preview copy starts with, sending relative addresses to `address`.
+QByteArray baseElement(const QString& address) {
+    return "<base href=\"" + QUrl::fromLocalFile(address).toEncoded() + "\">";
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -52,9 +59,11 @@ TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
     QFile::remove(HtmlWindow::previewPath());
     EXPECT_EQ(window->Browser1(), nullptr);  // made only when first wanted
 
+    dialogs.folder = QDir::tempPath();
     clickTab(window->ts(), 1);
     ASSERT_NE(window->Browser1(), nullptr);
-    EXPECT_EQ(readFile(HtmlWindow::previewPath()), "<p>hello");
+    // Its relative addresses resolve where Save would put it.
+    EXPECT_EQ(readFile(HtmlWindow::previewPath()), baseElement(QDir::tempPath() + "/") + "<p>hello");
     EXPECT_EQ(HtmlWindow::previewPath(), QDir(TestEnvironment::programFolder()).filePath("temp1.html"));
     EXPECT_EQ(browsers.last()->navigated, QStringList{HtmlWindow::previewPath()});
     QWidget* browser = window->Browser1()->widget();
@@ -72,25 +81,31 @@ TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
     window->RefreshPreview();
     QWidget* code = window->pane().widget();
     QWidget* browser = window->Browser1()->widget();
-    const int width = code->parentWidget()->width();
-    EXPECT_EQ(code->geometry().left(), 0);
-    EXPECT_EQ(code->width(), width / 2);
-    EXPECT_EQ(browser->geometry().left(), width / 2);
-    EXPECT_EQ(browser->width(), width - width / 2);
     EXPECT_TRUE(code->isVisible());
     EXPECT_TRUE(browser->isVisible());
+    // Code and page share the window edge to edge at every size, odd widths too.
+    for (const QSize size : {QSize(800, 600), QSize(1001, 500), QSize(333, 211), QSize(120, 90)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        const QRect page = code->parentWidget()->rect();
+        EXPECT_EQ(code->geometry(), QRect(0, 0, page.width() / 2, page.height()));
+        EXPECT_EQ(browser->geometry(), QRect(page.width() / 2, 0, page.width() - page.width() / 2,
+                                             page.height()));
+    }
 
-    window->resize(1000, 500);
-    QApplication::processEvents();
-    EXPECT_EQ(browser->geometry().left(), code->parentWidget()->width() / 2);
-
-    // Typing does not wait for the browser: the preview follows a moment after the last key.
+    // Typing does not wait for the browser: the preview follows within half a second of the
+    // last key, whatever the key did (Enter and typing over a selection included).
     RecordingWebView* view = browsers.last();
-    const qsizetype shown = view->navigated.size();
-    type(QStringLiteral("<b>x"));
-    EXPECT_EQ(view->navigated.size(), shown);
-    QTRY_COMPARE_WITH_TIMEOUT(view->navigated.size(), shown + 1, 2000);
-    EXPECT_EQ(readFile(HtmlWindow::previewPath()), "<b>x");
+    for (const QString& keys : {QStringLiteral("<b>x"), QStringLiteral("\n")}) {
+        const qsizetype shown = view->navigated.size();
+        type(keys);
+        QElapsedTimer sinceLastKey;
+        sinceLastKey.start();
+        EXPECT_EQ(view->navigated.size(), shown);
+        QTRY_COMPARE_WITH_TIMEOUT(view->navigated.size(), shown + 1, 2000);
+        EXPECT_LT(sinceLastKey.elapsed(), 500);
+        EXPECT_TRUE(readFile(HtmlWindow::previewPath()).endsWith(pane().Text()));
+    }
 }
 
 TEST_F(HtmlWindowTest, SavingAnUntitledPageAsksAndCancelOrFailureChangesNothing) {
@@ -329,7 +344,7 @@ TEST_F(HtmlWindowTest, TypedTextTheEncodingCannotHoldAsksBeforeTheFileBecomesUtf
         }
         const QByteArray asShown = decodeText(c.bytes).utf8 + c.typed.toUtf8();
         window->RefreshPreview();  // the preview shows the page as it stands, marked as UTF-8
-        EXPECT_EQ(readFile(HtmlWindow::previewPath()), "\xEF\xBB\xBF" + asShown);
+        EXPECT_EQ(readFile(HtmlWindow::previewPath()), "\xEF\xBB\xBF" + baseElement(path) + asShown);
         dialogs.messageAnswers.push_back(MsgAnswer::No);
         EXPECT_FALSE(window->SaveDocument());
         ASSERT_EQ(dialogs.asked.size(), questions + 1);

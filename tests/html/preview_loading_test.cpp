@@ -1,7 +1,9 @@
 // The preview says it is loading from each navigation until the page has arrived, so a large
-// page never leaves a blank preview that looks broken.
+// page never leaves a blank preview that looks broken; its copy of the page sends relative
+// addresses to the page's own folder.
 #include <QLabel>
 
+#include "html/preview_copy.h"
 #include "html_fixture.h"
 
 namespace {
@@ -38,4 +40,31 @@ TEST_F(PreviewLoading, NoticeShowsUntilThePageHasArrived) {
     EXPECT_EQ(view->calls, QStringList({"Stop", "Stop"}));
     view->finishLoading("one");
     EXPECT_FALSE(notice()->isVisible());
+}
+
+TEST(PreviewCopy, BaseElementGoesWhereTheBrowserTakesIt) {
+    const QByteArray base = "<base href=\"file:///f/\">";
+    const struct {
+        QByteArray page;
+        QByteArray copy;
+    } rows[] = {
+        {"<p>x", base + "<p>x"},
+        {"", base},
+        {"<!DOCTYPE html>\n<p>", "<!DOCTYPE html>" + base + "\n<p>"},
+        {" <!-- a > b --> <!doctype HTML PUBLIC \"x\"><p>", " <!-- a > b --> <!doctype HTML PUBLIC \"x\">" + base + "<p>"},
+        {"<!-- before --><html>", base + "<!-- before --><html>"},
+        {"<!-- never closed <!doctype html>", base + "<!-- never closed <!doctype html>"},
+        {"<head><BASE href=\"http://x/\">", "<head><BASE href=\"http://x/\">"},
+        {"<base/>", "<base/>"},
+        {"<basefont size=3>", base + "<basefont size=3>"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(withBaseAddress(row.page, QUrl("file:///f/")), row.copy) << row.page.data();
+
+    // A saved page counts from its own file, one never saved from the folder Save starts in;
+    // an address holds nothing that would end the attribute early.
+    EXPECT_EQ(previewBase("/a b/\"q\"&c.html", "/ignored"), QUrl("file:///a%20b/%22q%22&c.html"));
+    EXPECT_EQ(previewBase({}, "/site/pages"), QUrl("file:///site/pages/"));
+    EXPECT_EQ(withBaseAddress("", previewBase("/a b/\"q\"&c.html", {})),
+              "<base href=\"file:///a%20b/%22q%22&amp;c.html\">");
 }

@@ -123,6 +123,16 @@ TEST(QtDialogs, AskingDialogsCanBeSeenAndStartSomewhereUseful) {
     dialogs.messageBox("1", title, MsgButtons::Ok, MsgIcon::None);
     EXPECT_TRUE(onTop);
     EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title));
+    // An input box too (Goto Line, Import package), however short its prompt.
+    width = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        width = box->width();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    dialogs.inputBox("1", title + title, {});
+    EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title + title));
 
     QString folder;
     QTimer::singleShot(0, [&] {

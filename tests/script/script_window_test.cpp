@@ -121,6 +121,9 @@ TEST_F(ScriptWindowTest, StatusBarFollowsTheCaret) {
     EXPECT_EQ(window.panelText(6), "Col Number 5");
     EXPECT_EQ(window.modifiedTag(), "n");
     EXPECT_TRUE(frame.enabled.value("Save"));
+    // The column counts characters, not the bytes of an accented letter.
+    window.pane().SetSelText(QString::fromUtf8("\xc3\xa9\xe2\x82\xac"));
+    EXPECT_EQ(window.panelText(6), "Col Number 7");
 }
 
 // The pairs the windows write (the script templates, a tag command's empty quotes) never leave

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QStyle>
 #include <QTest>
 
 #include "frame_fixture.h"
@@ -180,16 +181,48 @@ TEST_F(FrameLayoutTest, NewWindowsStayInsideTheAreaAndFollowAMaximisedOne) {
     EXPECT_TRUE(subWindows().last()->isMaximized());
 }
 
-TEST_F(FrameLayoutTest, CascadeKeepsEveryWindowUsableAndInsideTheArea) {
-    for (int i = 0; i < 12; ++i) openPage();
-    frame->command("mnuWindowCascade")->trigger();
-    QPoint previous(-1, -1);
-    for (QMdiSubWindow* sub : subWindows()) {
-        const QRect placed = sub->geometry();
-        EXPECT_TRUE(area().contains(placed));
-        EXPECT_GE(placed.width(), area().width() / 2);
-        EXPECT_GE(placed.height(), area().height() / 2);
-        EXPECT_NE(placed.topLeft(), previous);
-        previous = placed.topLeft();
+// Cascade and both tiles at several frame sizes and window counts: every title bar inside the
+// area; tiles that the area can hold share it without gap or overlap.
+TEST_F(FrameLayoutTest, ArrangedWindowsKeepTheirTitleBarsInsideTheArea) {
+    struct Row {
+        QSize frame;
+        int windows;
+        bool tilesFit;
+    };
+    const Row rows[] = {{{760, 540}, 1, true},  {{760, 540}, 3, true},  {{760, 540}, 7, true},
+                        {{1100, 800}, 12, true}, {{420, 320}, 2, true},  {{420, 320}, 12, false},
+                        {{300, 260}, 25, false}};
+    for (const Row& row : rows) {
+        frame->resize(row.frame);
+        while (subWindows().size() < row.windows) openPage();
+        while (subWindows().size() > row.windows) {
+            qobject_cast<EditorWindow*>(subWindows().last()->widget())->setModifiedTag("s");
+            delete subWindows().last();
+        }
+        QApplication::processEvents();
+        for (const char* command :
+             {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"}) {
+            frame->command(command)->trigger();
+            QApplication::processEvents();
+            const std::string where = std::to_string(row.frame.width()) + "x" +
+                                      std::to_string(row.frame.height()) + " " +
+                                      std::to_string(row.windows) + " " + command;
+            const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            qint64 covered = 0;
+            for (QMdiSubWindow* sub : subWindows()) {
+                const QRect placed = sub->geometry();
+                EXPECT_TRUE(area().contains(QRect(placed.topLeft(), QSize(placed.width(), title))))
+                    << where;
+                covered += qint64(placed.width()) * placed.height();
+                if (!row.tilesFit || QByteArray(command) == "mnuWindowCascade") continue;
+                for (QMdiSubWindow* other : subWindows())
+                    EXPECT_TRUE(other == sub || !placed.intersects(other->geometry())) << where;
+            }
+            if (row.tilesFit && QByteArray(command) != "mnuWindowCascade")
+                EXPECT_EQ(covered, qint64(area().width()) * area().height()) << where;
+            if (QByteArray(command) == "mnuWindowCascade" && row.frame.width() >= 760)
+                for (QMdiSubWindow* sub : subWindows())
+                    EXPECT_GE(sub->width(), area().width() / 2) << where;
+        }
     }
 }

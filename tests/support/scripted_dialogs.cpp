@@ -1,5 +1,7 @@
 #include "support/scripted_dialogs.h"
 
+#include <QDir>
+
 namespace {
 template <typename T>
 T takeOr(std::deque<T>& answers, T fallback) {
@@ -32,6 +34,10 @@ std::optional<QString> ScriptedDialogs::saveFile(FileDialogRequest& r) {
     asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt, {}, {}, {}, r.choices});
     r.choice = takeOr(choiceAnswers, r.choice);
     return takeOr(textAnswers, std::optional<QString>());
+}
+
+QString ScriptedDialogs::startFolder(const FileDialogRequest&) const {
+    return folder.isEmpty() ? QDir::currentPath() : folder;
 }
 
 std::optional<Rgb> ScriptedDialogs::chooseColour(const QString& title, Rgb) {

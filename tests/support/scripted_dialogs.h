@@ -28,6 +28,7 @@ public:
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     bool printerAnswer = false;
+    QString folder;  // where file dialogs start; empty: the current folder
 
     std::vector<AskedQuestion> asked;
     // When set, tells each message box's record what the program looked like as it came up.
@@ -39,6 +40,7 @@ public:
                                     const QString& defaultText) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(FileDialogRequest& request) override;
+    QString startFolder(const FileDialogRequest& request) const override;
     std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
     std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
     bool choosePrinter(QPrinter& printer, const QString& title) override;

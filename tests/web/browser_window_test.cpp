@@ -65,7 +65,7 @@ TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
     EXPECT_EQ(view->navigated.last(), HtmlWindow::previewPath());
     QFile preview(HtmlWindow::previewPath());
     ASSERT_TRUE(preview.open(QIODevice::ReadOnly));
-    EXPECT_EQ(preview.readAll(), "<p>unsaved</p>");
+    EXPECT_TRUE(preview.readAll().endsWith("><p>unsaved</p>"));
 }
 
 TEST_F(BrowserWindowTest, CaptionFollowsLoading) {
