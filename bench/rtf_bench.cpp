@@ -70,6 +70,7 @@ void BM_RtfRead(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * rtf.size());
 }
 BENCHMARK(BM_RtfRead)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfRead)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_HtmlRead(benchmark::State& state) {
     const QString html = sourceDocument(int(state.range(0))).toHtml();
@@ -81,6 +82,7 @@ void BM_HtmlRead(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * html.size());
 }
 BENCHMARK(BM_HtmlRead)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlRead)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_RtfWrite(benchmark::State& state) {
     const QTextDocument& document = sourceDocument(int(state.range(0)));

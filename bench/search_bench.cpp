@@ -26,13 +26,13 @@
 
 namespace {
 using Sci = QsciScintillaBase;
-constexpr int Matches = 10000;
+constexpr int MatchesPerMegabyte = 10000;
 const char* const Swapped[2] = {"zebra", "horse"};
 
-// About 1 MB: ten thousand lines of about a hundred bytes, each with one "zebra".
-QByteArray zebraPage() {
+// About `megabytes` MB: ten thousand lines of about a hundred bytes per MB, each with one "zebra".
+QByteArray zebraPage(int megabytes) {
     QByteArray page;
-    for (int i = 0; i < Matches; ++i)
+    for (int i = 0; i < megabytes * MatchesPerMegabyte; ++i)
         page += "<p>Line " + QByteArray::number(i) +
                 " of the page names a zebra among plain words that fill the line up.</p>\r\n";
     return page;
@@ -90,7 +90,7 @@ struct HtmlSetup {
 
 void BM_ReplaceAll(benchmark::State& state) {
     HtmlSetup setup;
-    setup.setText(zebraPage());
+    setup.setText(zebraPage(int(state.range(0))));
     setup.window->backup_code();
     FindDialog find(setup.app, KindHtml);
     int round = 0;
@@ -101,9 +101,9 @@ void BM_ReplaceAll(benchmark::State& state) {
         find.Option1_Click();
         find.replaceAll_Click();
     }
-    state.SetItemsProcessed(state.iterations() * Matches);
+    state.SetItemsProcessed(state.iterations() * state.range(0) * MatchesPerMegabyte);
 }
-BENCHMARK(BM_ReplaceAll)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAll)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 void BM_ScintillaReplaceLoop(benchmark::State& state) {
     QsciScintilla sci;
@@ -111,7 +111,7 @@ void BM_ScintillaReplaceLoop(benchmark::State& state) {
     // Without edit notices QScintilla does no per-edit accessibility work (see the notes on
     // its keystroke cost): the cheapest replacement loop it allows.
     sci.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0L);
-    const QByteArray page = zebraPage();
+    const QByteArray page = zebraPage(int(state.range(0)));
     sci.SendScintilla(Sci::SCI_SETTEXT, page.constData());
     sci.SendScintilla(Sci::SCI_SETSEARCHFLAGS, long(Sci::SCFIND_WHOLEWORD));
     int round = 0;
@@ -128,9 +128,9 @@ void BM_ScintillaReplaceLoop(benchmark::State& state) {
             start = long(sci.SendScintilla(Sci::SCI_GETTARGETEND));
         }
     }
-    state.SetItemsProcessed(state.iterations() * Matches);
+    state.SetItemsProcessed(state.iterations() * state.range(0) * MatchesPerMegabyte);
 }
-BENCHMARK(BM_ScintillaReplaceLoop)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScintillaReplaceLoop)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 constexpr int ProseBytes = 100 * 1024;
 

@@ -127,6 +127,9 @@ public:
     // Whole content.
     virtual QByteArray Text() const = 0;
     virtual void SetText(const QByteArray& text) = 0;
+    // The text for a scan that changes no text: the pane may hand out its own bytes without
+    // a copy, valid only until the text next changes.
+    virtual QByteArray scanText() const { return Text(); }
     virtual QString TextString() const = 0;  // the text as characters, for display and clipboard
     virtual int TextLength() const = 0;       // the length of Text() without copying it
     virtual char CharAt(int pos) const = 0;   // one position of Text(); 0 outside the text
@@ -188,6 +191,9 @@ public:
     void Restore(const PaneSnapshot& snapshot) { RestoreRange(0, TextLength(), snapshot); }
     // Every edit and attribute change since markUnchanged() widens the changed stretch.
     virtual PaneChanges changesSinceMark() const = 0;
+    // What the changed stretch held when the pane was last marked: the text and attributes of
+    // positions [head, length then - tail). Empty when nothing changed.
+    virtual PaneSnapshot markedStretch() const = 0;
     virtual void markUnchanged() = 0;
 
     // Clipboard helpers used by the Edit menu.

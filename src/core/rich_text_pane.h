@@ -115,7 +115,13 @@ public:
     void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
     int attributeBytes() const override { return 4; }
     PaneChanges changesSinceMark() const override { return tracker_.changes(); }
-    void markUnchanged() override { tracker_.mark(); }
+    PaneSnapshot markedStretch() const override {
+        return marked_.stretch(tracker_.changes(), attributeBytes());
+    }
+    void markUnchanged() override {
+        marked_.update(*this, tracker_.changes());
+        tracker_.mark();
+    }
 
     void Copy() override;
     void Cut() override;
@@ -190,6 +196,7 @@ private:
     bool textChanged_ = false;
     int busy_ = 0;
     ChangeTracker tracker_;
+    MarkedCopy marked_;
     mutable std::vector<Format> formats_;
     Rgb backColor_ = 0xFFFFFF;
     bool hideSelection_ = false;

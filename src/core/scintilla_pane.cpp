@@ -4,6 +4,8 @@
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QFile>
+#include <climits>
 #include <cstring>
 
 #include "core/pane_input.h"
@@ -51,6 +53,12 @@ ScintillaPane::ScintillaPane(QWidget* parent) : sci_(new QsciScintilla(parent)) 
     // The pane counts edits from the notices sent before them; the ones after an edit, and
     // QScintilla's accessible text, cost work proportional to the whole text (see there).
     ScintillaAccessibility::attach(sci_, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
+    // Scintilla lays out the whole of a line whose text changed, measuring it in pieces of a
+    // few dozen characters; measured pieces are kept in this cache. Its default size (1024)
+    // holds a few screens: on a minified page of one 2 MB line every keystroke measured the
+    // line anew (about 2 s), with room for the line's pieces it costs about 0.1 s. Entries
+    // are small and made only for text that was laid out.
+    send(Sci::SCI_SETPOSITIONCACHE, 1 << 17);
     send(Sci::SCI_SETSCROLLWIDTH, 1);  // grows with the longest line shown
     send(Sci::SCI_SETSCROLLWIDTHTRACKING, 1);
     send(Sci::SCI_SETMARGINTYPEN, 0, Sci::SC_MARGIN_NUMBER);
@@ -112,14 +120,19 @@ const StyleKey& ScintillaPane::selectionKey() const { return styles_->key(insert
 // count), without copying them anywhere else.
 template <typename Use>
 void ScintillaPane::forEachStyleChunk(int from, int to, Use&& use) const {
+    // Taken out of the pane while in use: a restyle inside `use` reads the old styles for the
+    // undo ring, and that nested read gets a buffer of its own.
+    std::vector<char> buffer;
+    buffer.swap(scratch_);
     const size_t needed = 2 * size_t(std::min(to - from, StyleChunk)) + 2;
-    if (scratch_.size() < needed) scratch_.resize(needed);
+    if (buffer.size() < needed) buffer.resize(needed);
     for (int chunk = from; chunk < to; chunk += StyleChunk) {
         const int end = std::min(to, chunk + StyleChunk);
-        sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), scratch_.data());
-        for (int i = 0; i < end - chunk; ++i) scratch_[i] = scratch_[2 * i + 1];
-        use(chunk, scratch_.data(), end - chunk);
+        sci_->SendScintilla(Sci::SCI_GETSTYLEDTEXT, long(chunk), long(end), buffer.data());
+        for (int i = 0; i < end - chunk; ++i) buffer[i] = buffer[2 * i + 1];
+        use(chunk, buffer.data(), end - chunk);
     }
+    scratch_.swap(buffer);
 }
 
 QByteArray ScintillaPane::readStyles(int from, int to) const {
@@ -131,9 +144,9 @@ QByteArray ScintillaPane::readStyles(int from, int to) const {
 }
 
 void ScintillaPane::restyle(int from, int to, int style) {
+    tracker_.restyled(from, to, TextLength());
     send(Sci::SCI_STARTSTYLING, from, 0);
     send(Sci::SCI_SETSTYLING, to - from, style);
-    tracker_.restyled(from, to, TextLength());
 }
 
 void ScintillaPane::markStrike(int from, int to, bool on) {
@@ -296,10 +309,10 @@ void ScintillaPane::colourRuns(const std::vector<ColourRun>& runs) {
         const int changedFrom = from + int(first - before.begin());
         const auto last = std::mismatch(before.rbegin(), before.rend(), after.rbegin()).first;
         const int changedTo = to - int(last - before.rbegin());
+        tracker_.restyled(changedFrom, changedTo, TextLength());
         send(Sci::SCI_STARTSTYLING, changedFrom, 0);
         sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(changedTo - changedFrom),
                             after.constData() + (changedFrom - from));
-        tracker_.restyled(changedFrom, changedTo, TextLength());
     }
     SetSelStart(runs.back().from);
     SetSelLength(runs.back().to - runs.back().from);
@@ -319,18 +332,29 @@ void ScintillaPane::SetSelFontSize(int points) {
     changeSelectionStyle({StyleAttribute::FontSize, points, {}});
 }
 
-QByteArray ScintillaPane::Text() const {
+QByteArray ScintillaPane::Text() const { return QByteArray(scanText().constData(), TextLength()); }
+
+QByteArray ScintillaPane::scanText() const {
     const char* data = reinterpret_cast<const char*>(send(Sci::SCI_GETCHARACTERPOINTER));
-    return QByteArray(data, TextLength());
+    return QByteArray::fromRawData(data, TextLength());
+}
+
+void ScintillaPane::SetText(const QByteArray& text) {
+    replaceRange(0, TextLength(), text, newTextStyle());
+    textReplaced();
+}
+
+// A new text takes the style of the old one's start.
+int ScintillaPane::newTextStyle() const {
+    return TextLength() > 0 ? styleAt(0) : insertionStyle();
 }
 
 // A new text brings its own line breaks: LF when every line ends in LF alone, else CR LF (for
 // Enter, pastes and what SetSelText writes).
-void ScintillaPane::SetText(const QByteArray& text) {
+void ScintillaPane::textReplaced() {
+    const QByteArray text = scanText();
     const bool unixLines = text.contains('\n') && !text.contains("\r\n");
     send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
-    const int length = TextLength();
-    replaceRange(0, length, text, length > 0 ? styleAt(0) : insertionStyle());
     placeSelection(0, 0);
     finishEdit();
 }
@@ -484,11 +508,41 @@ QRect ScintillaPane::caretRect() const {
 
 // Code panes hold plain text only, so both kinds read and write the text.
 bool ScintillaPane::LoadFile(const QString& path, FileKind, QString* error) {
-    const auto file = readPlainText(path, error);
-    if (!file) return false;
-    encoding_ = file->encoding;
-    SetText(file->utf8);
+    if (!loadUtf8(path)) {
+        const auto file = readPlainText(path, error);
+        if (!file) return false;
+        encoding_ = file->encoding;
+        SetText(file->utf8);
+    }
     send(Sci::SCI_SETFIRSTVISIBLELINE, 0);
+    return true;
+}
+
+// A UTF-8 file goes into Scintilla a piece at a time, its room made beforehand: a large page is
+// never held twice. False, with the pane as it was, for any other file.
+bool ScintillaPane::loadUtf8(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const int style = newTextStyle();
+    bool emptied = false;
+    const auto empty = [&] {
+        if (emptied) return;
+        replaceRange(0, TextLength(), {}, style);
+        send(Sci::SCI_ALLOCATE, long(std::min<qint64>(file.size(), INT_MAX)));
+        emptied = true;
+    };
+    const auto encoding = streamUtf8(file, [&](QByteArrayView piece) {
+        empty();
+        replaceRange(TextLength(), TextLength(), QByteArray::fromRawData(piece.data(), piece.size()),
+                     style);
+    });
+    if (!encoding) {
+        if (emptied) SetText({});  // a read error part way: nothing half read stays
+        return false;
+    }
+    empty();
+    encoding_ = *encoding;
+    textReplaced();
     return true;
 }
 
@@ -538,9 +592,9 @@ void ScintillaPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
     pendingStyles_.clear();  // the piece brings its own attributes
     const int size = int(piece.text.size());
     if (piece.attributes.size() == size && size > 0) {
+        tracker_.restyled(from, from + size, TextLength());
         send(Sci::SCI_STARTSTYLING, from, 0);
         sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(size), piece.attributes.constData());
-        tracker_.restyled(from, from + size, TextLength());
         markStrike(from, from + size, false);
         for (int i = 0; i < size; ++i) {
             const int style = static_cast<unsigned char>(piece.attributes[i]);
@@ -579,12 +633,13 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
             if (position > 0) style = styleAt(position - 1);
             else style = position < length_ ? styleAt(position) : 0;
         }
+        tracker_.editing(position, 0, length_);
         length_ += length;
         for (PendingStyle& pending : pendingStyles_)
             if (pending.pos >= position) pending.pos += length;
         pendingStyles_.push_back({position, length, style});
-        tracker_.edited(position, length, length_);
     } else if (type & Sci::SC_MOD_BEFOREDELETE) {
+        tracker_.editing(position, length, length_);
         length_ -= length;
         const int removedEnd = position + length;
         std::vector<PendingStyle> kept;
@@ -598,7 +653,6 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
             if (before + after > 0) kept.push_back({pos, before + after, pending.style});
         }
         pendingStyles_.swap(kept);
-        tracker_.edited(position, 0, length_);
     } else {
         return;
     }

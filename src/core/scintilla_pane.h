@@ -60,6 +60,7 @@ public:
     void SetSelAlignment(int alignment) override { alignment_ = alignment; }
 
     QByteArray Text() const override;
+    QByteArray scanText() const override;
     void SetText(const QByteArray& text) override;
     QString TextString() const override;
     int TextLength() const override;
@@ -98,6 +99,7 @@ public:
     void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
     int attributeBytes() const override { return 1; }
     PaneChanges changesSinceMark() const override { return tracker_.changes(); }
+    PaneSnapshot markedStretch() const override { return tracker_.marked(); }
     void markUnchanged() override { tracker_.mark(); }
 
     void Copy() override;
@@ -129,6 +131,9 @@ private:
     void replaceRange(int from, int to, const QByteArray& bytes, int style);
     void runScintillaEdit(void (QsciScintilla::*edit)());
 
+    int newTextStyle() const;
+    void textReplaced();
+    bool loadUtf8(const QString& path);
     void onModified(int position, int type, const char* text, int length);
     void applyPendingStyles();
     void finishEdit();
@@ -163,7 +168,8 @@ private:
     int busy_ = 0;           // inside our own edit or a forwarded event
     bool textChanged_ = false;
     bool flushQueued_ = false;
-    ChangeTracker tracker_;
+    // Told before each change, it keeps what the changed stretch held (for the undo ring).
+    ChangeTracker tracker_{[this](int from, int to) { return SnapshotRange(from, to); }};
 
     Rgb backColor_ = 0xFFFFFF;
     int alignment_ = 0;

@@ -1,5 +1,6 @@
 #include "core/text_encoding.h"
 
+#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -28,10 +29,30 @@ const EncodingRow& rowOf(TextEncoding encoding) {
                          [&](const EncodingRow& row) { return row.encoding == encoding; });
 }
 
+constexpr qsizetype Piece = 1 << 20;
+
+// How much of `bytes` ends where a character ends: a sequence that may be cut short at the end
+// is left for the next piece.
+qsizetype wholeCharacters(QByteArrayView bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes.size() - end < 3 && (static_cast<unsigned char>(bytes[end - 1]) & 0xC0) == 0x80)
+        --end;
+    if (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0xC0) --end;
+    return end > 0 ? end : bytes.size();
+}
+
+// Decoded a piece at a time into one small buffer: a large text gets no UTF-16 copy.
 bool isUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    std::vector<QChar> units(size_t(std::min(bytes.size(), Piece)) + 1);
+    while (!bytes.isEmpty()) {
+        const qsizetype size =
+            bytes.size() <= Piece ? bytes.size() : wholeCharacters(bytes.first(Piece));
+        decoder.appendToBuffer(units.data(), bytes.first(size));
+        if (decoder.hasError()) return false;
+        bytes = bytes.sliced(size);
+    }
+    return true;
 }
 
 // UTF-16 code units one by one: Qt's converters skip a mark at the start of the text, and a
@@ -146,6 +167,32 @@ PlainText decodeText(QByteArrayView bytes) {
         return {bytes.sliced(bom.size()).toByteArray(), TextEncoding::Utf8Bom};
     if (isUtf8(bytes)) return {bytes.toByteArray(), TextEncoding::Utf8};
     return {fromWindows1252(bytes).toUtf8(), TextEncoding::Windows1252};
+}
+
+std::optional<TextEncoding> streamUtf8(QFile& file, const std::function<void(QByteArrayView)>& append) {
+    const QByteArrayView mark = rowOf(TextEncoding::Utf8Bom).mark;
+    const bool marked = file.peek(mark.size()) == mark;
+    // One pass over the text after the mark, in pieces that end where a character ends.
+    const auto pass = [&](const std::function<bool(QByteArrayView)>& use) {
+        if (!file.seek(marked ? mark.size() : 0)) return false;
+        QByteArray piece;
+        for (;;) {
+            const QByteArray more = file.read(Piece);
+            if (file.error() != QFileDevice::NoError) return false;
+            piece += more;
+            const qsizetype whole = more.isEmpty() ? piece.size() : wholeCharacters(piece);
+            if (!use(QByteArrayView(piece).first(whole))) return false;
+            if (more.isEmpty()) return true;
+            piece.remove(0, whole);
+        }
+    };
+    if (!pass([](QByteArrayView text) { return isUtf8(text); })) return std::nullopt;
+    if (!pass([&](QByteArrayView text) {
+            if (!text.isEmpty()) append(text);
+            return true;
+        }))
+        return std::nullopt;
+    return marked ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
 }
 
 PlainText decodeDeclared(QByteArrayView bytes, TextEncoding declared) {

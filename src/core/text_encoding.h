@@ -4,8 +4,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
+
+class QFile;
 
 enum class TextEncoding { Utf8, Utf8Bom, Windows1252, Utf16LE, Utf16BE };
 
@@ -26,6 +29,10 @@ struct PlainText {
 // anything else Windows-1252. Any bytes are read so that they are written back the same:
 // UTF-16 that would not be (an odd length, a lone surrogate) is read as 8-bit text.
 PlainText decodeText(QByteArrayView bytes);
+// A file that decodeText would read as UTF-8 (with or without its mark), handed to `append` a
+// piece at a time once all of it was checked, so that a large file is never held whole. For
+// any other file (or a read error part way) it returns nothing; decodeText reads those.
+std::optional<TextEncoding> streamUtf8(QFile& file, const std::function<void(QByteArrayView)>& append);
 // Bytes that someone said are in `declared` (a server's charset), with no mark of their own:
 // UTF-16 read unit by unit, Windows-1252 byte by byte. A byte-order mark still wins over what
 // was said, and UTF-8 is read as decodeText reads it.

@@ -22,28 +22,26 @@ struct Piece {
     QByteArray middle;
 };
 
+// How the stretch `was` differs from `now` where both sit between `head` and `tail` unchanged
+// bytes: the piece that holds `was`, trimmed to the bytes that really differ.
+Piece trimmed(int head, int tail, QByteArrayView was, QByteArrayView now) {
+    const qsizetype common = std::min(was.size(), now.size());
+    const int same = int(std::mismatch(was.begin(), was.begin() + common, now.begin()).first - was.begin());
+    const auto wasEnd = std::make_reverse_iterator(was.end());
+    const int sameEnd = int(
+        std::mismatch(wasEnd, wasEnd + (common - same), std::make_reverse_iterator(now.end())).first -
+        wasEnd);
+    return {head + same, tail + sameEnd, was.sliced(same, was.size() - same - sameEnd).toByteArray()};
+}
+
 // Replaces the middle of `whole` between head and tail by `middle` and returns what was there,
 // trimmed to the bytes that really differ, so that the neighbour can be rebuilt from it.
 Piece splice(QByteArray& whole, int head, int tail, const QByteArray& middle) {
-    const int oldSize = int(whole.size()) - head - tail;
-    const int newSize = int(middle.size());
-    const int common = std::min(oldSize, newSize);
-    // Read through const pointers: indexing the mutable array would check for sharing per byte.
-    const char* oldBytes = std::as_const(whole).constData() + head;
-    const char* newBytes = middle.constData();
-    const int same = int(std::mismatch(oldBytes, oldBytes + common, newBytes).first - oldBytes);
-    const auto oldEnd = std::make_reverse_iterator(oldBytes + oldSize);
-    const int sameEnd = int(
-        std::mismatch(oldEnd, oldEnd + (common - same), std::make_reverse_iterator(newBytes + newSize))
-            .first -
-        oldEnd);
-    Piece old{head + same, tail + sameEnd, whole.mid(head + same, oldSize - same - sameEnd)};
-    const qsizetype resultSize = whole.size() - old.middle.size() + (newSize - same - sameEnd);
-    // Grow with a little room to spare, so that a run of one-byte insertions into a large page
-    // reallocates rarely and the ring holds little more than the page itself.
-    if (resultSize > whole.capacity()) whole.reserve(resultSize + std::max<qsizetype>(4096, resultSize / 32));
-    whole.replace(old.head, old.middle.size(), middle.constData() + same,
-                  newSize - same - sameEnd);
+    const Piece old = trimmed(head, tail, QByteArrayView(whole).sliced(head, whole.size() - head - tail),
+                              middle);
+    const int same = old.head - head;
+    const qsizetype newSize = middle.size() - same - (old.tail - tail);
+    whole.replace(old.head, old.middle.size(), middle.constData() + same, newSize);
     return old;
 }
 
@@ -52,17 +50,21 @@ Piece splice(QByteArray& whole, const Piece& piece) {
 }
 
 // The piece that turns `from` into `to`.
-Piece difference(const QByteArray& from, const QByteArray& to) {
-    QByteArray scratch = to;
-    return splice(scratch, 0, 0, from);
+Piece difference(const QByteArray& from, const QByteArray& to) { return trimmed(0, 0, to, from); }
+
+Piece widened(Piece piece, int head, int tail) {
+    piece.head += head;
+    piece.tail += tail;
+    return piece;
 }
 
 size_t held(const QByteArray& bytes) { return size_t(bytes.capacity()); }
 }  // namespace
 
 struct UndoRing::Impl {
-    // The newest or last restored snapshot is kept whole; every other one holds only how it
-    // differs from its neighbour on the way to that one.
+    // The newest or last restored snapshot is the whole one: it is the pane as last marked,
+    // read back through the pane (which keeps what its changed stretch held), never copied.
+    // Every other snapshot holds only how it differs from its neighbour on the way there.
     struct Slot {
         enum State { Empty, Whole, Difference } state = Empty;
         Piece text;
@@ -74,11 +76,11 @@ struct UndoRing::Impl {
     Impl(EditorPane& p, std::function<void(bool)> undoReport, std::function<void(bool)> redoReport)
         : pane(p), reportUndo(std::move(undoReport)), reportRedo(std::move(redoReport)) {}
 
-    bool sameAsWhole(const PaneChanges& changes, const PaneSnapshot& now) const;
+    PaneSnapshot wholeStretch(int head, int tail) const;
+    bool sameAsWhole() const;
     bool paneDiffersFromWhole() const;
-    void storeAt(int slot, const PaneChanges& changes, const PaneSnapshot* changed);
+    void storeAt(int slot, const PaneChanges& changes, bool afterWhole);
     void freeUnreachable();
-    void moveWholeTo(int slot);
     void restore(int slot);
     void keepFloorIfLeaving(int wholeAfter, int depthAfter);
     bool floorBelow() const;
@@ -92,8 +94,6 @@ struct UndoRing::Impl {
     std::function<void(bool)> reportUndo;
     std::function<void(bool)> reportRedo;
     std::array<Slot, Slots> ring;
-    QByteArray wholeText;
-    QByteArray wholeAttributes;
     int whole = -1;
     int next = 0;
     int undoDepth = 0;
@@ -105,33 +105,62 @@ struct UndoRing::Impl {
     // `floorSlot`; once newer snapshots push it out, a whole copy is kept in `floor`.
     int floorSlot = -1;
     std::optional<PaneSnapshot> floor;
+    // Whether `floor` differs from the whole snapshot, once asked: asking reads the whole page.
+    mutable std::optional<bool> floorDiffers;
 };
 
-// Compares the stretch of the pane that changed since the whole snapshot was taken.
-bool UndoRing::Impl::sameAsWhole(const PaneChanges& changes, const PaneSnapshot& now) const {
-    const int width = pane.attributeBytes();
-    const int wholeMiddle = int(wholeText.size()) - changes.head - changes.tail;
-    return wholeMiddle >= 0 &&
-           QByteArrayView(now.text) ==
-               QByteArrayView(wholeText).sliced(changes.head, wholeMiddle) &&
-           QByteArrayView(now.attributes) ==
-               QByteArrayView(wholeAttributes).sliced(changes.head * width, wholeMiddle * width);
+// Positions [head, its length - tail) of the whole snapshot. Where the pane changed since the
+// mark, `head` and `tail` lie outside the changed stretch.
+PaneSnapshot UndoRing::Impl::wholeStretch(int head, int tail) const {
+    const PaneChanges changes = pane.changesSinceMark();
+    const int length = pane.TextLength();
+    PaneSnapshot stretch;
+    if (!changes.any) {
+        stretch = pane.SnapshotRange(head, length - tail);
+    } else {
+        const PaneSnapshot front = pane.SnapshotRange(head, changes.head);
+        const PaneSnapshot marked = pane.markedStretch();
+        const PaneSnapshot back = pane.SnapshotRange(length - changes.tail, length - tail);
+        stretch.text = front.text + marked.text + back.text;
+        stretch.attributes = front.attributes + marked.attributes + back.attributes;
+    }
+    stretch.selStart = ring[whole].selStart;
+    stretch.selLength = ring[whole].selLength;
+    return stretch;
 }
 
-// `changed` is the stretch that changed since the previous snapshot, when that one is whole.
-void UndoRing::Impl::storeAt(int slot, const PaneChanges& changes, const PaneSnapshot* changed) {
-    if (changed) {
-        // Only the changed stretch was read; the old whole snapshot becomes its difference.
+// Compares the stretch of the pane that changed since the whole snapshot was taken with what
+// it held then, reading no more of the pane than it must.
+bool UndoRing::Impl::sameAsWhole() const {
+    const PaneChanges changes = pane.changesSinceMark();
+    const PaneSnapshot marked = pane.markedStretch();
+    const int from = changes.head;
+    const int to = pane.TextLength() - changes.tail;
+    if (to - from != marked.text.size()) return false;
+    const QByteArray text = pane.scanText();
+    return QByteArrayView(text).sliced(from, to - from) == marked.text &&
+           pane.SnapshotRange(from, to).attributes == marked.attributes;
+}
+
+// With `afterWhole` the previous snapshot is the whole one: it becomes its difference from the
+// pane's changed stretch.
+void UndoRing::Impl::storeAt(int slot, const PaneChanges& changes, bool afterWhole) {
+    if (afterWhole) {
         const int width = pane.attributeBytes();
+        const PaneSnapshot marked = pane.markedStretch();
+        const int from = changes.head;
+        const int to = pane.TextLength() - changes.tail;
+        // The difference keeps what the stretch held; what it holds now is read only where the
+        // two can share bytes (none when the stretch held nothing, as on opening a file).
+        const QByteArray text = pane.scanText();
+        const QByteArray attributes =
+            marked.attributes.isEmpty() ? QByteArray() : pane.SnapshotRange(from, to).attributes;
         Slot& old = ring[before(slot)];
         old.state = Slot::Difference;
-        old.text = splice(wholeText, changes.head, changes.tail, changed->text);
-        old.attributes = splice(wholeAttributes, changes.head * width, changes.tail * width,
-                                changed->attributes);
-    } else {
-        const PaneSnapshot all = pane.Snapshot();
-        wholeText = all.text;
-        wholeAttributes = all.attributes;
+        old.text = trimmed(changes.head, changes.tail, marked.text,
+                           QByteArrayView(text).sliced(from, to - from));
+        old.attributes = trimmed(changes.head * width, changes.tail * width, marked.attributes,
+                                 attributes);
     }
     Slot& fresh = ring[slot];
     fresh = Slot{};
@@ -139,6 +168,7 @@ void UndoRing::Impl::storeAt(int slot, const PaneChanges& changes, const PaneSna
     fresh.selStart = pane.SelStart();
     fresh.selLength = pane.SelLength();
     whole = slot;
+    floorDiffers.reset();
     pane.markUnchanged();
 }
 
@@ -150,47 +180,37 @@ void UndoRing::Impl::freeUnreachable() {
         if (kept >= undoDepth) ring[slot] = Slot{};
 }
 
-// Makes the neighbour `slot` of the whole snapshot the whole one.
-void UndoRing::Impl::moveWholeTo(int slot) {
+// Puts snapshot `slot` (a neighbour of the whole one) into the pane and makes it the whole
+// one, replacing only the stretch where pane and snapshot can differ.
+void UndoRing::Impl::restore(int slot) {
+    if (ring[slot].state != Slot::Difference || whole < 0) return;
     Slot& target = ring[slot];
+    const PaneChanges changes = pane.changesSinceMark();
+    const int width = pane.attributeBytes();
+    int head = std::min(target.text.head, target.attributes.head / width);
+    int tail = std::min(target.text.tail, target.attributes.tail / width);
+    if (changes.any) {
+        head = std::min(head, changes.head);
+        tail = std::min(tail, changes.tail);
+    }
+    PaneSnapshot piece = wholeStretch(head, tail);
     Slot& old = ring[whole];
-    old.text = splice(wholeText, target.text);
-    old.attributes = splice(wholeAttributes, target.attributes);
+    old.text = widened(splice(piece.text, target.text.head - head, target.text.tail - tail,
+                              target.text.middle),
+                       head, tail);
+    old.attributes = widened(splice(piece.attributes, target.attributes.head - head * width,
+                                    target.attributes.tail - tail * width, target.attributes.middle),
+                             head * width, tail * width);
     old.state = Slot::Difference;
     target.text = Piece{};
     target.attributes = Piece{};
     target.state = Slot::Whole;
     whole = slot;
-}
+    floorDiffers.reset();
 
-// Puts snapshot `slot` (a neighbour of the whole one) into the pane, replacing only the
-// stretch where pane and snapshot can differ.
-void UndoRing::Impl::restore(int slot) {
-    if (ring[slot].state != Slot::Difference || whole < 0) return;
-    const Piece textStep = ring[slot].text;
-    const Piece attributeStep = ring[slot].attributes;
-    const PaneChanges changes = pane.changesSinceMark();
-    moveWholeTo(slot);
-
-    const int width = pane.attributeBytes();
-    const int paneLength = pane.TextLength();
-    const int wholeLength = int(wholeText.size());
-    int head = std::min({changes.head, textStep.head, attributeStep.head / width});
-    int tail = std::min({changes.tail, textStep.tail, attributeStep.tail / width});
-    if (!changes.any) {
-        head = std::min(textStep.head, attributeStep.head / width);
-        tail = std::min(textStep.tail, attributeStep.tail / width);
-    }
-    head = std::clamp(head, 0, std::min(paneLength, wholeLength));
-    tail = std::clamp(tail, 0, std::min(paneLength, wholeLength) - head);
-
-    const Slot& target = ring[slot];
-    PaneSnapshot piece;
-    piece.text = wholeText.mid(head, wholeLength - head - tail);
-    piece.attributes = wholeAttributes.mid(head * width, (wholeLength - head - tail) * width);
     piece.selStart = target.selStart;
     piece.selLength = target.selLength;
-    pane.RestoreRange(head, paneLength - tail, piece);
+    pane.RestoreRange(head, pane.TextLength() - tail, piece);
     pane.markUnchanged();
 }
 
@@ -198,8 +218,7 @@ void UndoRing::Impl::restore(int slot) {
 bool UndoRing::Impl::paneDiffersFromWhole() const {
     const PaneChanges changes = pane.changesSinceMark();
     if (whole < 0 || !changes.any) return false;
-    if (pane.TextLength() != wholeText.size()) return true;
-    return !sameAsWhole(changes, pane.SnapshotRange(changes.head, pane.TextLength() - changes.tail));
+    return !sameAsWhole();
 }
 
 // Before the document as opened leaves undo's reach (the whole snapshot moving to `wholeAfter`
@@ -208,7 +227,7 @@ bool UndoRing::Impl::paneDiffersFromWhole() const {
 void UndoRing::Impl::keepFloorIfLeaving(int wholeAfter, int depthAfter) {
     if (floorSlot < 0 || stepsBack(wholeAfter, floorSlot) < depthAfter) return;
     if (!floor) {
-        PaneSnapshot opened{wholeText, wholeAttributes, 0, 0};
+        PaneSnapshot opened = wholeStretch(0, 0);
         for (int slot = before(whole);; slot = before(slot)) {
             splice(opened.text, ring[slot].text);
             splice(opened.attributes, ring[slot].attributes);
@@ -217,23 +236,29 @@ void UndoRing::Impl::keepFloorIfLeaving(int wholeAfter, int depthAfter) {
         opened.selStart = ring[floorSlot].selStart;
         opened.selLength = ring[floorSlot].selLength;
         floor = std::move(opened);
+        floorDiffers.reset();
     }
     floorSlot = -1;
 }
 
 // The document as opened lies below the oldest snapshot undo can reach, and differs from it.
 bool UndoRing::Impl::floorBelow() const {
-    return floorSlot < 0 && floor && whole >= 0 &&
-           (floor->text != wholeText || floor->attributes != wholeAttributes);
+    if (floorSlot >= 0 || !floor || whole < 0) return false;
+    if (!floorDiffers) {
+        const PaneSnapshot now = wholeStretch(0, 0);
+        floorDiffers = floor->text != now.text || floor->attributes != now.attributes;
+    }
+    return *floorDiffers;
 }
 
 // Puts the kept document as opened back into the ring, just behind the oldest snapshot.
 void UndoRing::Impl::bringFloorBack() {
+    const PaneSnapshot now = wholeStretch(0, 0);
     const int slot = before(whole);
     Slot& back = ring[slot];
     back.state = Slot::Difference;
-    back.text = difference(wholeText, floor->text);
-    back.attributes = difference(wholeAttributes, floor->attributes);
+    back.text = difference(now.text, floor->text);
+    back.attributes = difference(now.attributes, floor->attributes);
     back.selStart = floor->selStart;
     back.selLength = floor->selLength;
     floorSlot = slot;
@@ -262,21 +287,16 @@ UndoRing::~UndoRing() = default;
 
 void UndoRing::take() {
     const PaneChanges changes = d->pane.changesSinceMark();
-    std::optional<PaneSnapshot> changed;
     const bool first = d->whole < 0;
-    if (d->whole == before(d->next)) {
-        // Read once: compared with the whole snapshot, then spliced into it when it differs.
-        if (changes.any)
-            changed = d->pane.SnapshotRange(changes.head, d->pane.TextLength() - changes.tail);
-        if (!changed || d->sameAsWhole(changes, *changed)) {
-            d->pane.markUnchanged();
-            return d->report(false);
-        }
+    const bool afterWhole = !first && d->whole == before(d->next);
+    if (afterWhole && (!changes.any || d->sameAsWhole())) {
+        d->pane.markUnchanged();
+        return d->report(false);
     }
     const int slot = d->next;
     const int depth = std::min(d->undoDepth + 1, MaxDepth);
     d->keepFloorIfLeaving(slot, depth);
-    d->storeAt(slot, changes, changed ? &*changed : nullptr);
+    d->storeAt(slot, changes, afterWhole);
     if (first) d->floorSlot = slot;
     d->next = after(slot);
     d->undoDepth = depth;
@@ -329,16 +349,28 @@ void UndoRing::edited() {
     d->report(false);
 }
 
+void UndoRing::revert() {
+    const PaneChanges changes = d->pane.changesSinceMark();
+    if (d->whole < 0 || !changes.any) return;
+    PaneSnapshot marked = d->pane.markedStretch();
+    marked.selStart = d->ring[d->whole].selStart;
+    marked.selLength = d->ring[d->whole].selLength;
+    d->restoring = true;
+    d->pane.RestoreRange(changes.head, d->pane.TextLength() - changes.tail, marked);
+    d->pane.markUnchanged();
+    d->restoring = false;
+    d->report(true);
+}
+
 void UndoRing::clear() {
     d->ring.fill(Impl::Slot{});
-    d->wholeText = QByteArray();
-    d->wholeAttributes = QByteArray();
     d->whole = -1;
     d->next = 0;
     d->undoDepth = 0;
     d->redoDepth = 0;
     d->floorSlot = -1;
     d->floor.reset();
+    d->floorDiffers.reset();
     d->report(true);
 }
 
@@ -349,7 +381,7 @@ int UndoRing::undoDepth() const { return d->undoDepth; }
 int UndoRing::redoDepth() const { return d->redoDepth; }
 
 size_t UndoRing::bytesHeld() const {
-    size_t total = held(d->wholeText) + held(d->wholeAttributes);
+    size_t total = 0;
     if (d->floor) total += held(d->floor->text) + held(d->floor->attributes);
     for (const Impl::Slot& slot : d->ring)
         total += held(slot.text.middle) + held(slot.attributes.middle);

@@ -23,6 +23,9 @@ public:
     // The pane's text was edited (not by undo or redo): that ends the redo branch, and may
     // give undo something to do.
     void edited();
+    // Puts the pane back as the newest snapshot holds it, dropping what was edited since
+    // (a Replace All the user cancelled).
+    void revert();
     // Forgets every snapshot: the next take() starts the history afresh.
     void clear();
 

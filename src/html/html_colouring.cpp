@@ -14,6 +14,7 @@ const QByteArray TagEndSet = QByteArrayLiteral("><");
 const QByteArray NameEndWithQuoteSet = QByteArrayLiteral(" ><\r\n\"");
 const QByteArray TextEndSet = QByteArrayLiteral("<");
 constexpr int LongestLookedUpName = 15;
+constexpr int LongestStretch = 1 << 20;
 
 bool isNameEnd(char c) { return c == ' ' || c == '>' || c == '<' || c == '\r' || c == '\n'; }
 
@@ -45,13 +46,17 @@ public:
         : colouring_(colouring), text_(textColour) {}
     ~ColourStretch() { flush(); }
 
-    void text(int from, int to) { extend(from, to); }
+    void text(int from, int to) {
+        extend(from, to);
+        flushIfLong();
+    }
     void tag(int from, int to, Rgb colour) {
         extend(from, to);
         if (!tags_.empty() && tags_.back().to == from && tags_.back().colour == colour)
             tags_.back().to = to;
         else
             tags_.push_back({from, to, colour});
+        flushIfLong();
     }
     // What follows is not joined to what came before.
     void flush() {
@@ -65,6 +70,11 @@ public:
     }
 
 private:
+    // A large page goes to the pane a stretch of about a megabyte at a time: the pane copies a
+    // stretch's attributes while it colours it, and the list of runs grows with it.
+    void flushIfLong() {
+        if (to_ - from_ >= LongestStretch) flush();
+    }
     void extend(int from, int to) {
         if (to <= from) return;
         if (to_ > from_ && from != to_) flush();
@@ -116,7 +126,7 @@ void HtmlColouring::refreshCode(int& start, int& length) {
     pane.SetHideSelection(true);
 
     // The scan works on one copy of the bytes; only the colouring goes through the pane.
-    const QByteArray text = pane.Text();
+    const QByteArray text = pane.scanText();
     ColourStretch runs(*this, app.htmlTextColor);
     for (;;) {
         const int p = indexOfByte(text, '<', start);
@@ -245,7 +255,7 @@ void HtmlColouring::recolourWithoutLookup() {
     pane.SetVisible(false);
     pane.SetHideSelection(true);
 
-    const QByteArray text = pane.Text();
+    const QByteArray text = pane.scanText();
     ColourStretch runs(*this, app.htmlTextColor);
     int pos = 0;
     while (pos < text.size()) {

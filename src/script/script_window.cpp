@@ -10,6 +10,25 @@
 #include "script/java_completion.h"
 #include "script/script_scan.h"
 
+namespace {
+// A status bar panel: given its reserved width (or its text's, when that is wider) while the
+// window has room, narrower with its text cut when it has not. A fixed minimum width would
+// not shrink: the status bar's layout still places the next panel where the squeezed one
+// should end, and the panels overlap.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel(int reserved, QWidget* parent) : QLabel(parent), reserved_(reserved) {}
+    QSize sizeHint() const override {
+        const QSize text = QLabel::sizeHint();
+        return {std::max(reserved_, text.width()), text.height()};
+    }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int reserved_;
+};
+}  // namespace
+
 ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     : EditorWindow(app, kind, std::make_unique<ScintillaPane>(), parent),
       row_(scriptKindRow(kind)),
@@ -35,8 +54,7 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     const int panelWidths[6] = {numberWidth * 2 / 3, 0,           numberWidth / 6,
                                 encodingWidth,       numberWidth, numberWidth};
     for (int i = 0; i < 6; ++i) {
-        panels_[i] = new QLabel(status_);
-        panels_[i]->setMinimumWidth(panelWidths[i]);
+        panels_[i] = new StatusPanel(panelWidths[i], status_);
         panels_[i]->setContentsMargins(4, 0, 4, 0);
         status_->addWidget(panels_[i], i == 5 ? 1 : 0);
     }

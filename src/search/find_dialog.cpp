@@ -12,6 +12,7 @@
 
 #include "core/app_state.h"
 #include "core/command_registry.h"
+#include "core/delayed_progress.h"
 #include "core/editor_window.h"
 #include "core/frame.h"
 #include "platform/dialogs.h"
@@ -274,13 +275,24 @@ void FindDialog::replaceAll_Click() {
     if (window) window->backup_code();
     replaceCount = 0;
     replacingAll_ = true;
+    DelayedProgress progress(QStringLiteral("Replacing..."), window ? window->pane().TextLength() : 0,
+                             window, true);
+    bool cancelled = false;
     while (!searchFailed) {
         quietNotFound = true;
         replace_Click();
         if (replaceRefused) break;
         ++replaceCount;
+        cancelled = !progress.advance(nextSearchStart.value_or(0));
+        if (cancelled) break;
     }
     replacingAll_ = false;
+    if (window && cancelled) {
+        // A cancelled Replace All leaves the text as it was before it.
+        window->undoRing().revert();
+        replaceCount = 0;
+        return;
+    }
     if (window) window->backup_code();
     if (replaceRefused) return;
     // The last round only found that nothing is left: it is not a replacement.

@@ -171,7 +171,12 @@ mdiform1::mdiform1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(a
     setCommandChecked(QStringLiteral("indent"), app_.keepIndentation);
     // Files named on the command line open once the frame is on screen.
     if (!app_.commandLineFiles.isEmpty())
-        QTimer::singleShot(0, this, [this] { openFiles(app_.commandLineFiles); });
+        QTimer::singleShot(0, this, [this] {
+            openFiles(app_.commandLineFiles);
+            // For measuring what opening costs (tools/memory_per_byte.py): leave once open.
+            if (qEnvironmentVariableIsSet("TESSAVEL_QUIT_AFTER_OPEN"))
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
 }
 
 mdiform1::~mdiform1() {

@@ -61,3 +61,27 @@ TEST(FilesRandomTest, AnyBytesSaveBackAsTheyWereAndAnEditChangesOnlyItsBytes) {
         ASSERT_TRUE(found) << "iteration " << i;
     }
 }
+
+// Files longer than the pieces a large file is read in: whatever straddles a piece boundary,
+// and whatever makes the file other than UTF-8 after the first piece, the pane reads what
+// decodeText reads.
+TEST(FilesRandomTest, LargeFilesReadAsDecodeTextReadsThem) {
+    RandomText random(20);
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("large.html"));
+    ScintillaPane pane;
+    for (int i = 0; i < 40; ++i) {
+        const QByteArray mark = random.chance(30) ? QByteArray("\xef\xbb\xbf") : QByteArray();
+        const QByteArray bytes = mark + QByteArray((1 << 20) - 8 + random.below(8), 'a') +
+                                 random.pieces(fileBytePieces, 4);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+        }
+        ASSERT_TRUE(pane.LoadFile(path, FilePlainText));
+        const PlainText expected = decodeText(bytes);
+        ASSERT_EQ(pane.encoding(), expected.encoding) << "iteration " << i;
+        ASSERT_TRUE(pane.Text() == expected.utf8) << "iteration " << i;
+    }
+}

@@ -1,7 +1,10 @@
 // The script windows: New and Open per kind, status bar, the keys they handle, save and close.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -265,4 +268,36 @@ TEST_F(ScriptWindowTest, EachTypedLineIsAnUndoStepForCtrlZAndCtrlR) {
     QTest::keyClick(code, Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(window.pane().Text(), "a\r\nb\r\nc");
     EXPECT_EQ(window.modifiedTag(), "n");
+}
+
+// Whatever the window's width and however long the numbers get, no panel covers another. The windows sit in a parent, as in the frame's window area: only a
+// top-level window is kept as wide as its contents want.
+TEST_F(ScriptWindowTest, StatusPanelsNeverOverlap) {
+    const int widths[] = {1600, 800, 433, 300, 160, 60};
+    QWidget area;
+    area.resize(1700, 400);
+    area.show();
+    for (const KindCase& c : kindCases) {
+        ScriptWindow& window = open(c.kind);
+        window.setParent(&area);
+        window.show();
+        setText(window, QByteArray(20000, 'x') + "\r\ny");
+        window.pane().SetSelStart(19999);
+        type(window, "x");
+        for (const int width : widths) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.caption).arg(width).toStdString());
+            window.resize(width, 300);
+            QApplication::processEvents();
+            const QStatusBar* bar = window.StatusBar1();
+            const QList<QLabel*> panels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            ASSERT_EQ(panels.size(), 6);
+            for (int i = 0; i < panels.size(); ++i) {
+                const QRect own = panels[i]->geometry();
+                if (!panels[i]->isVisible()) continue;
+                for (int j = i + 1; j < panels.size(); ++j)
+                    EXPECT_FALSE(panels[j]->isVisible() && own.intersects(panels[j]->geometry()))
+                        << i << " and " << j;
+            }
+        }
+    }
 }

@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCheckBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
+#include "core/delayed_progress.h"
+#include "core/undo_ring.h"
 #include "search/find_dialog.h"
 #include "search/search_commands.h"
 #include "search/search_fixture.h"
@@ -113,6 +117,38 @@ TEST_P(FindTest, ReplaceAllCountsAndEnds) {
         EXPECT_FALSE(find.isVisible());
         delete dialog();
     }
+}
+
+// Cancelled from its progress window, Replace All leaves the text as it was and no undo step;
+// let to finish, it is one undo step.
+TEST_P(FindTest, ReplaceAllCancelledLeavesTheTextAsItWas) {
+    QByteArray text;
+    for (int i = 0; i < 200; ++i) text += "cat dog ";
+    EditorWindow& window = openWindow(GetParam(), text);
+    window.backup_code();
+    const int depth = window.undoRing().undoDepth();
+    FindDialog& find = openDialog();
+    find.tfind->setEditText(QStringLiteral("cat"));
+    find.treplace->setEditText(QStringLiteral("cow"));
+    find.Activate();
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(top); progress && progress->isVisible())
+                progress->cancel();
+    });
+    cancel.start(0);
+    DelayedProgress::showAfterMs = 0;
+    find.replaceAll_Click();
+    DelayedProgress::showAfterMs = 500;
+    cancel.stop();
+    EXPECT_EQ(text, pane().Text());
+    EXPECT_EQ(depth, window.undoRing().undoDepth());
+
+    find.replaceAll_Click();
+    EXPECT_EQ(QByteArray(text).replace("cat", "cow"), pane().Text());
+    window.undo_code();
+    EXPECT_EQ(text, pane().Text());
 }
 
 TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {

@@ -265,7 +265,7 @@ public:
         stack_.emplace_back();
     }
 
-    void run(QByteArrayView input);
+    void run(QByteArrayView input, const std::function<void(qsizetype)>& progress);
 
 private:
     GroupState& state() { return stack_.back(); }
@@ -325,10 +325,12 @@ private:
     bool sawParagraph_ = false;
 };
 
-void Parser::run(QByteArrayView input) {
+void Parser::run(QByteArrayView input, const std::function<void(qsizetype)>& progress) {
     RtfTokenizer tokens(input);
+    unsigned count = 0;
     for (RtfToken token = tokens.next(); token.kind != RtfToken::End && !ended_;
          token = tokens.next()) {
+        if (progress && (++count & 0xFFF) == 0) progress(input.size() - tokens.left());
         if (token.kind != RtfToken::Hex && token.kind != RtfToken::Text) decodePending();
         if (skipCount_ > 0) {
             if (token.kind == RtfToken::GroupOpen || token.kind == RtfToken::GroupClose) {
@@ -748,7 +750,8 @@ bool looksLikeRtf(QByteArrayView bytes) {
     return bytes.sliced(i).startsWith("{\\rtf");
 }
 
-bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error, QStringList* unkept) {
+bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error, QStringList* unkept,
+             const std::function<void(qsizetype)>& progress) {
     into.clear();
     if (unkept) unkept->clear();
     if (!looksLikeRtf(rtf)) {
@@ -756,7 +759,7 @@ bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error, QStringLis
         return false;
     }
     Parser parser(into, unkept);
-    parser.run(rtf);
+    parser.run(rtf, progress);
     return true;
 }
 

@@ -10,15 +10,17 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTextDocument;
 
 namespace rtf {
 // False (with a reason) only when the bytes are not RTF at all; the document is then cleared.
 // `unkept` receives, for the user, what the file holds that the document leaves out
-// ("pictures", "tables", ...), each named once.
+// ("pictures", "tables", ...), each named once. `progress` is told now and then how many bytes
+// have been read.
 bool readRtf(QByteArrayView rtf, QTextDocument& into, QString* error = nullptr,
-             QStringList* unkept = nullptr);
+             QStringList* unkept = nullptr, const std::function<void(qsizetype)>& progress = {});
 // Whether the bytes start as an RTF file does.
 bool looksLikeRtf(QByteArrayView bytes);
 }  // namespace rtf

@@ -20,6 +20,7 @@ public:
     explicit RtfTokenizer(QByteArrayView input)
         : pos_(input.data()), end_(input.data() + input.size()) {}
     RtfToken next();
+    qsizetype left() const { return end_ - pos_; }  // bytes not read yet
 
 private:
     RtfToken nextOrSkip();
