@@ -232,12 +232,12 @@ void ScintillaPane::replaceRange(int from, int to, const QByteArray& bytes, int 
     forcedStyle_ = -1;
 }
 
-// The program writes its line breaks as CR LF; a text whose lines end in LF alone gets LF, so
-// that an edited Unix file does not become mixed. Nothing else is converted: text taken from
-// the pane and written back stays as it was.
+// The program writes its line breaks as CR LF; a text whose lines end in LF (or CR) alone gets
+// that, so that an edited Unix file does not become mixed. Nothing else is converted: text
+// taken from the pane and written back stays as it was.
 void ScintillaPane::SetSelText(const QString& text) {
     QByteArray bytes = text.toUtf8();
-    if (send(Sci::SCI_GETEOLMODE) == Sci::SC_EOL_LF) bytes.replace("\r\n", "\n");
+    if (lineBreak_ != LineBreak::CrLf) bytes.replace("\r\n", lineBreakBytes(lineBreak_));
     const int from = SelStart();
     replaceRange(from, from + SelLength(), bytes, insertionStyle());
     placeSelection(from + bytes.size(), from + bytes.size());
@@ -324,11 +324,12 @@ QByteArray ScintillaPane::Text() const {
     return QByteArray(data, TextLength());
 }
 
-// A new text brings its own line breaks: LF when every line ends in LF alone, else CR LF (for
-// Enter, pastes and what SetSelText writes).
+// A new text brings its own line breaks (for Enter, pastes and what SetSelText writes).
 void ScintillaPane::SetText(const QByteArray& text) {
-    const bool unixLines = text.contains('\n') && !text.contains("\r\n");
-    send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
+    lineBreak_ = lineBreakOf(text);
+    send(Sci::SCI_SETEOLMODE, lineBreak_ == LineBreak::Lf   ? Sci::SC_EOL_LF
+                              : lineBreak_ == LineBreak::Cr ? Sci::SC_EOL_CR
+                                                            : Sci::SC_EOL_CRLF);
     const int length = TextLength();
     replaceRange(0, length, text, length > 0 ? styleAt(0) : insertionStyle());
     placeSelection(0, 0);

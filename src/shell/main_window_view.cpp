@@ -149,9 +149,20 @@ void mdiform1::toolbarClicked(const ToolbarRow& row) {
 }
 
 void mdiform1::formatDocument(const ToolbarRow& row) {
-    EditorWindow* window = app_.currentDocumentWindow;
+    auto* window = qobject_cast<document*>(app_.currentDocumentWindow.data());
     if (!window) return;
     EditorPane& pane = window->pane();
+    std::optional<FontChoice> font;
+    if (row.format == DocumentFormat::Font) {
+        const FontChoice initial{pane.SelFontName(), pane.SelFontSize(), pane.SelBold(),
+                                 pane.SelItalic(), pane.SelUnderline(), pane.SelStrikeThru(),
+                                 pane.SelColor()};
+        PalettesAway away(this);
+        font = app_.dialogs->chooseFont(QStringLiteral("Select font "), initial);
+        if (!font) return;
+    }
+    // A plain-text document takes formatting only once the user has made it rich text.
+    if (!window->mayFormat()) return;
     switch (row.format) {
     case DocumentFormat::Bold: pane.SetSelBold(!pane.SelBold()); break;
     case DocumentFormat::Italic: pane.SetSelItalic(!pane.SelItalic()); break;
@@ -160,16 +171,7 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
     case DocumentFormat::AlignLeft: pane.SetSelAlignment(0); break;
     case DocumentFormat::AlignRight: pane.SetSelAlignment(1); break;
     case DocumentFormat::Center: pane.SetSelAlignment(2); break;
-    case DocumentFormat::Font: {
-        const FontChoice initial{pane.SelFontName(), pane.SelFontSize(), pane.SelBold(),
-                                 pane.SelItalic(), pane.SelUnderline(), pane.SelStrikeThru(),
-                                 pane.SelColor()};
-        std::optional<FontChoice> font;
-        {
-            PalettesAway away(this);
-            font = app_.dialogs->chooseFont(QStringLiteral("Select font "), initial);
-        }
-        if (!font) return;
+    case DocumentFormat::Font:
         pane.SetSelFontName(font->name);
         pane.SetSelFontSize(font->size);
         pane.SetSelBold(font->bold);
@@ -178,8 +180,7 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
         pane.SetSelStrikeThru(font->strikeThru);
         pane.SetSelColor(font->colour);
         break;
-    }
     case DocumentFormat::None: break;
     }
-    if (auto* written = qobject_cast<document*>(window)) written->formatApplied();
+    window->formatApplied();
 }
