@@ -149,8 +149,9 @@ void mdiform1::toolbarClicked(const ToolbarRow& row) {
 }
 
 void mdiform1::formatDocument(const ToolbarRow& row) {
-    auto* window = qobject_cast<document*>(app_.currentDocumentWindow.data());
+    EditorWindow* window = app_.currentDocumentWindow;
     if (!window) return;
+    auto* written = qobject_cast<document*>(window);
     EditorPane& pane = window->pane();
     std::optional<FontChoice> font;
     if (row.format == DocumentFormat::Font) {
@@ -162,7 +163,7 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
         if (!font) return;
     }
     // A plain-text document takes formatting only once the user has made it rich text.
-    if (!window->mayFormat()) return;
+    if (written && !written->mayFormat()) return;
     switch (row.format) {
     case DocumentFormat::Bold: pane.SetSelBold(!pane.SelBold()); break;
     case DocumentFormat::Italic: pane.SetSelItalic(!pane.SelItalic()); break;
@@ -182,5 +183,5 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
         break;
     case DocumentFormat::None: break;
     }
-    window->formatApplied();
+    if (written) written->formatApplied();
 }
