@@ -232,12 +232,12 @@ void ScintillaPane::replaceRange(int from, int to, const QByteArray& bytes, int 
     forcedStyle_ = -1;
 }
 
-// The program writes its line breaks as CR LF; a text whose lines end in LF (or CR) alone gets
-// that, so that an edited Unix file does not become mixed. Nothing else is converted: text
-// taken from the pane and written back stays as it was.
+// The program writes its line breaks as CR LF; a text whose lines end in LF alone gets LF, so
+// that an edited Unix file does not become mixed. Nothing else is converted: text taken from
+// the pane and written back stays as it was (the bytes of a CR-only file are kept as read).
 void ScintillaPane::SetSelText(const QString& text) {
     QByteArray bytes = text.toUtf8();
-    if (lineBreak_ != LineBreak::CrLf) bytes.replace("\r\n", lineBreakBytes(lineBreak_));
+    if (lineBreak_ == LineBreak::Lf) bytes.replace("\r\n", "\n");
     const int from = SelStart();
     replaceRange(from, from + SelLength(), bytes, insertionStyle());
     placeSelection(from + bytes.size(), from + bytes.size());
@@ -327,9 +327,7 @@ QByteArray ScintillaPane::Text() const {
 // A new text brings its own line breaks (for Enter, pastes and what SetSelText writes).
 void ScintillaPane::SetText(const QByteArray& text) {
     lineBreak_ = lineBreakOf(text);
-    send(Sci::SCI_SETEOLMODE, lineBreak_ == LineBreak::Lf   ? Sci::SC_EOL_LF
-                              : lineBreak_ == LineBreak::Cr ? Sci::SC_EOL_CR
-                                                            : Sci::SC_EOL_CRLF);
+    send(Sci::SCI_SETEOLMODE, lineBreak_ == LineBreak::Lf ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
     const int length = TextLength();
     replaceRange(0, length, text, length > 0 ? styleAt(0) : insertionStyle());
     placeSelection(0, 0);
