@@ -177,6 +177,8 @@ public:
     // chooses another. A save of text the encoding cannot hold fails rather than convert.
     virtual TextEncoding encoding() const = 0;
     virtual void setEncoding(TextEncoding encoding) = 0;
+    // The kind of file the text is kept as, which Save writes: always plain text in a code pane.
+    virtual FileKind fileKind() const { return FilePlainText; }
     // The first character of the text that the encoding cannot hold; empty when there is none.
     virtual QString firstUnencodable() const = 0;
     virtual void SelPrint(QPrinter& printer) = 0;

@@ -385,8 +385,7 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
         const auto file = readPlainText(path, error);
         if (!file) return false;
         encoding_ = file->encoding;
-        unkept_.clear();
-        SetText(file->utf8);
+        setPlainFileText(file->utf8);
         return true;
     }
     if (!codec_) {
@@ -404,6 +403,8 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
     if (!codec_->read(file.readAll(), read, error, &unkept)) return false;
     unkept_ = unkept;
     encoding_ = TextEncoding::Utf8;
+    lineBreak_ = LineBreak::CrLf;
+    setFileKind(FileRichText);
     replaceWithFragment(0, TextLength(), QTextDocumentFragment(&read));
     placeSelection(0, 0);
     reportSelection();
@@ -411,16 +412,36 @@ bool RichTextPane::LoadFile(const QString& path, FileKind kind, QString* error) 
 }
 
 bool RichTextPane::SaveFile(const QString& path, FileKind kind, QString* error) {
-    if (kind == FilePlainText) {
-        QString text = TextString();
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        return writePlainText(path, text.toUtf8(), encoding_, error);
-    }
-    if (!codec_) {
+    if (kind == FileRichText && !codec_) {
         if (error) *error = path + QStringLiteral(": rich text cannot be written here");
         return false;
     }
-    return writePlainText(path, codec_->write(*document()), TextEncoding::Utf8, error);
+    const bool saved = kind == FilePlainText
+                           ? writePlainText(path, plainFileText(), encoding_, error)
+                           : writePlainText(path, codec_->write(*document()), TextEncoding::Utf8, error);
+    if (saved) setFileKind(kind);
+    return saved;
+}
+
+void RichTextPane::setFileKind(FileKind kind) {
+    fileKind_ = kind;
+    edit_->setAcceptRichText(kind == FileRichText);
+}
+
+// The raw text, not toPlainText(): that turns no-break spaces into spaces.
+QByteArray RichTextPane::plainFileText() const {
+    QString text = document()->toRawText();
+    const QString lineBreak = QString::fromLatin1(lineBreakBytes(lineBreak_));
+    text.replace(QChar::ParagraphSeparator, lineBreak);
+    text.replace(QChar::LineSeparator, lineBreak);  // Shift+Enter: a plain file has lines only
+    return text.toUtf8();
+}
+
+void RichTextPane::setPlainFileText(const QByteArray& utf8) {
+    lineBreak_ = lineBreakOf(utf8);
+    unkept_.clear();
+    setFileKind(FilePlainText);
+    SetText(utf8);
 }
 
 QString RichTextPane::firstUnencodable() const {
@@ -589,7 +610,8 @@ void RichTextPane::Cut() {
 void RichTextPane::Paste() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     for (const char* type : {"text/rtf", "application/rtf", "text/richtext"}) {
-        if (!codec_ || !data || !data->hasFormat(QLatin1String(type))) continue;
+        if (!codec_ || fileKind_ != FileRichText || !data || !data->hasFormat(QLatin1String(type)))
+            continue;
         SetSelRTF(data->data(QLatin1String(type)));
         return;
     }

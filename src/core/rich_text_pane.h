@@ -102,6 +102,15 @@ public:
     bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
     TextEncoding encoding() const override { return encoding_; }
     void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
+    // A document is kept as the kind of file it was last read from or written to. A plain-text
+    // document takes no formatting from pastes or drops, and its lines end as the file's did.
+    FileKind fileKind() const override { return fileKind_; }
+    void setFileKind(FileKind kind);
+    LineBreak lineBreak() const { return lineBreak_; }
+    // The text as a plain file holds it (UTF-8, the file's line breaks), and back: a plain-text
+    // document of that text, its line breaks taken from it.
+    QByteArray plainFileText() const;
+    void setPlainFileText(const QByteArray& utf8);
     QString firstUnencodable() const override;
     // What the file last opened holds that the document left out ("pictures", ...); a save
     // would lose it. Emptied once the user has saved without it.
@@ -202,5 +211,7 @@ private:
     bool hideSelection_ = false;
     bool visible_ = true;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    FileKind fileKind_ = FileRichText;
+    LineBreak lineBreak_ = LineBreak::CrLf;
     QStringList unkept_;
 };

@@ -1,5 +1,6 @@
 #include "core/save_dialog.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "core/editor_window.h"
@@ -52,6 +53,19 @@ bool agreeOnEncoding(EditorWindow& window) {
     return true;
 }
 
+// Formatted text written as plain text loses its formatting in the file: the user decides.
+bool agreeOnPlainText(EditorWindow& window) {
+    const QString question = QStringLiteral(
+        "Plain text holds no formatting: fonts, colours, styles and alignment are left out of the "
+        "file, and the document is saved as plain text from now on.\n\n"
+        "Save it as plain text?");
+    return window.ask(question, MsgButtons::SaveAnywayCancel, MsgIcon::Exclamation) ==
+           MsgAnswer::Ok;
+}
+
+// The types of a document's save dialog, in the order of its filter: the format each writes.
+constexpr FileKind documentTypes[] = {FileRichText, FilePlainText};
+
 // The code windows' dialog offers the encodings, starting at the one the file is in.
 void offerEncodings(FileDialogRequest& request, const EditorWindow& window) {
     if (window.kind() == KindDocument) return;
@@ -77,6 +91,7 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
     AppState& app = window.app();
     EditorPane& pane = window.pane();
     const TextEncoding encoding = pane.encoding();
+    FileKind fileKind = pane.fileKind();
     QString path = window.caption();
     if (saveAs || window.isUntitled()) {
         FileDialogRequest request = saveDialogRequest(window.kind(), saveAs);
@@ -84,22 +99,33 @@ bool saveWithDialog(EditorWindow& window, bool saveAs) {
         // Autosave may ask for a window that is not in front: show the user which one.
         if (app.frame) app.frame->bringForward(&window);
         offerEncodings(request, window);
+        const bool typeIsFormat = window.kind() == KindDocument;
+        if (typeIsFormat) request.filterIndex = int(std::find(std::begin(documentTypes),
+                                                              std::end(documentTypes), fileKind) -
+                                                    std::begin(documentTypes));
         const std::optional<QString> chosen = app.dialogs->saveFile(request);
         if (!chosen || chosen->isEmpty()) return false;
         path = *chosen;
         if (request.choice >= 0 && request.choice < request.choices.size())
             pane.setEncoding(textEncodings()[size_t(request.choice)]);
+        if (typeIsFormat && request.filterIndex >= 0 &&
+            request.filterIndex < int(std::size(documentTypes)))
+            fileKind = documentTypes[request.filterIndex];
     }
-    // Only a document window's Save As writes rich text; everything else is plain text.
-    const FileKind fileKind =
-        saveAs && window.kind() == KindDocument ? FileRichText : FilePlainText;
-    if (!window.mayWrite(path)) {
-        pane.setEncoding(encoding);
+    if (writeWindowFile(window, path, fileKind)) return true;
+    pane.setEncoding(encoding);
+    return false;
+}
+
+bool writeWindowFile(EditorWindow& window, const QString& path, FileKind kind) {
+    EditorPane& pane = window.pane();
+    if (!window.mayWrite(path)) return false;
+    if (kind == FilePlainText && pane.fileKind() != FilePlainText && !agreeOnPlainText(window))
         return false;
-    }
+    const TextEncoding encoding = pane.encoding();
     QString error;
-    const bool saved = (fileKind != FilePlainText || agreeOnEncoding(window)) &&
-                       pane.SaveFile(path, fileKind, &error);
+    const bool saved = (kind != FilePlainText || agreeOnEncoding(window)) &&
+                       pane.SaveFile(path, kind, &error);
     if (!saved) {
         pane.setEncoding(encoding);
         if (!error.isEmpty())

@@ -247,10 +247,10 @@ void ScintillaPane::replaceRange(int from, int to, const QByteArray& bytes, int 
 
 // The program writes its line breaks as CR LF; a text whose lines end in LF alone gets LF, so
 // that an edited Unix file does not become mixed. Nothing else is converted: text taken from
-// the pane and written back stays as it was.
+// the pane and written back stays as it was (the bytes of a CR-only file are kept as read).
 void ScintillaPane::SetSelText(const QString& text) {
     QByteArray bytes = text.toUtf8();
-    if (send(Sci::SCI_GETEOLMODE) == Sci::SC_EOL_LF) bytes.replace("\r\n", "\n");
+    if (lineBreak_ == LineBreak::Lf) bytes.replace("\r\n", "\n");
     const int from = SelStart();
     replaceRange(from, from + SelLength(), bytes, insertionStyle());
     placeSelection(from + bytes.size(), from + bytes.size());
@@ -349,12 +349,10 @@ int ScintillaPane::newTextStyle() const {
     return TextLength() > 0 ? styleAt(0) : insertionStyle();
 }
 
-// A new text brings its own line breaks: LF when every line ends in LF alone, else CR LF (for
-// Enter, pastes and what SetSelText writes).
+// A new text brings its own line breaks (for Enter, pastes and what SetSelText writes).
 void ScintillaPane::textReplaced() {
-    const QByteArray text = scanText();
-    const bool unixLines = text.contains('\n') && !text.contains("\r\n");
-    send(Sci::SCI_SETEOLMODE, unixLines ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
+    lineBreak_ = lineBreakOf(scanText());
+    send(Sci::SCI_SETEOLMODE, lineBreak_ == LineBreak::Lf ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
     placeSelection(0, 0);
     finishEdit();
 }

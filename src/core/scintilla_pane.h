@@ -178,6 +178,7 @@ private:
     bool lineNumbers_ = false;
     int marginDigits_ = 0;  // the line numbers the margin has room for, in digits
     TextEncoding encoding_ = TextEncoding::Utf8;
+    LineBreak lineBreak_ = LineBreak::CrLf;  // LF: what Enter, pastes and SetSelText write
     bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
     mutable std::vector<char> scratch_;
 };

@@ -240,6 +240,29 @@ QString firstUnencodable(QByteArrayView utf8, TextEncoding encoding) {
     return QString::fromUtf8(utf8.sliced(at, std::min(length, utf8.size() - at)));
 }
 
+LineBreak lineBreakOf(QByteArrayView text) {
+    if (text.contains('\n')) return text.contains("\r\n") ? LineBreak::CrLf : LineBreak::Lf;
+    return text.contains('\r') ? LineBreak::Cr : LineBreak::CrLf;
+}
+
+QByteArray lineBreakBytes(LineBreak lineBreak) {
+    switch (lineBreak) {
+    case LineBreak::Lf: return QByteArrayLiteral("\n");
+    case LineBreak::Cr: return QByteArrayLiteral("\r");
+    case LineBreak::CrLf: break;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+QString lineBreakName(LineBreak lineBreak) {
+    switch (lineBreak) {
+    case LineBreak::Lf: return QStringLiteral("LF");
+    case LineBreak::Cr: return QStringLiteral("CR");
+    case LineBreak::CrLf: break;
+    }
+    return QStringLiteral("CR LF");
+}
+
 bool looksLikeText(QByteArrayView head) {
     for (const TextEncoding utf16 : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
         if (!head.startsWith(rowOf(utf16).mark)) continue;

@@ -42,6 +42,13 @@ std::optional<QByteArray> encodeText(const QByteArray& utf8, TextEncoding encodi
 // The first character of the UTF-8 text that the encoding cannot hold; empty when there is none.
 QString firstUnencodable(QByteArrayView utf8, TextEncoding encoding);
 
+// The line break a text's lines end in: LF when every break is LF alone, CR when every one is
+// CR alone, else (mixed, or no break at all) the program's own CR LF. New lines follow it.
+enum class LineBreak { CrLf, Lf, Cr };
+LineBreak lineBreakOf(QByteArrayView text);
+QByteArray lineBreakBytes(LineBreak lineBreak);  // "\r\n", "\n", "\r"
+QString lineBreakName(LineBreak lineBreak);      // "CR LF", "LF", "CR": as the user is shown it
+
 // Whether the first bytes of a file are text: no NUL byte, or UTF-16 with its mark and no NUL
 // character. Pictures, archives and programs almost always hold one.
 bool looksLikeText(QByteArrayView head);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -61,7 +62,11 @@ document::document(AppState& app, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(edit, 1);
-    layout->addSpacing(BottomStrip);
+    format_ = new QLabel(this);
+    format_->setObjectName(QStringLiteral("format"));
+    format_->setFixedHeight(BottomStrip);
+    format_->setContentsMargins(8, 0, 8, 0);
+    layout->addWidget(format_);
     pane.SetBaseFont(serifFontName(), DefaultPointSize);
     // Typing since the last snapshot is a step of its own: a command after it (a format, a
     // paste) would otherwise be undone together with the words typed before it.
@@ -70,6 +75,7 @@ document::document(AppState& app, QWidget* parent)
         typedPending_ = false;
         backup_code();
     });
+    encodingChanged();
 }
 
 RichTextPane& document::code() const { return static_cast<RichTextPane&>(pane()); }
@@ -121,15 +127,7 @@ bool document::mayLeaveOutUnkept() {
 }
 
 bool document::writeDocument(const QString& path) {
-    if (!mayWrite(path)) return false;
-    if (!mayLeaveOutUnkept()) return false;
-    QString error;
-    if (!pane().SaveFile(path, FileRichText, &error)) {
-        ask(QStringLiteral("Cannot save \"%1\": %2").arg(path, error), MsgButtons::Ok,
-            MsgIcon::Exclamation);
-        return false;
-    }
-    documentSaved(path);
+    if (!mayLeaveOutUnkept() || !writeWindowFile(*this, path, code().fileKind())) return false;
     code().forgetUnkeptParts();
     return true;
 }
@@ -150,6 +148,19 @@ bool document::SaveDocument() {
 bool document::SaveDocumentAs() {
     if (!mayLeaveOutUnkept() || !saveWithDialog(*this, true)) return false;
     code().forgetUnkeptParts();
+    return true;
+}
+
+bool document::mayFormat() {
+    if (code().fileKind() == FileRichText) return true;
+    const QString question = QStringLiteral(
+        "This document is plain text, which holds no formatting.\n\n"
+        "Make it a rich text document? Save then writes it as rich text (RTF), which plain text "
+        "editors show as control words; Save As with the Text files type makes it plain text "
+        "again.\n\nCancel leaves the text as it is.");
+    if (ask(question, MsgButtons::OkCancel, MsgIcon::Question) != MsgAnswer::Ok) return false;
+    code().setFileKind(FileRichText);
+    encodingChanged();
     return true;
 }
 
@@ -178,12 +189,25 @@ void document::Change() {
     keyTyped = false;
 }
 
-QByteArray document::recoveryText() const { return code().TextRTF(); }
+QByteArray document::recoveryText() const {
+    return code().fileKind() == FileRichText ? code().TextRTF() : code().plainFileText();
+}
 
 void document::showRecoveredText(const QByteArray& text) {
     loading_ = true;
-    code().SetTextRTF(text);
+    if (rtf::looksLikeRtf(text))
+        code().SetTextRTF(text);
+    else
+        code().setPlainFileText(text);
     loading_ = false;
+}
+
+void document::showEncoding(const QString& name) {
+    const RichTextPane& pane = code();
+    format_->setText(pane.fileKind() == FileRichText
+                         ? QStringLiteral("Rich text (RTF)")
+                         : QStringLiteral("Plain text, %1, lines ending in %2")
+                               .arg(name, lineBreakName(pane.lineBreak())));
 }
 
 void document::SelChange() {

@@ -18,6 +18,7 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 // A file dialog as the program describes it: the filter is in the "Name|*.ext|Name|*.ext"
 // form, the default extension in the "*.ext" form. A save dialog may offer choices besides the
 // name (the encoding to save in): the dialog starts at `choice` and leaves the user's pick there.
+// A save dialog starts at the type `filterIndex` of the filter and leaves the type picked there.
 struct FileDialogRequest {
     QString title;
     QString filter;
@@ -26,6 +27,7 @@ struct FileDialogRequest {
     QString choiceLabel;
     QStringList choices;
     int choice = 0;
+    int filterIndex = 0;
 };
 
 struct FontChoice {

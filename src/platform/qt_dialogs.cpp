@@ -1,6 +1,7 @@
 #include "platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QPrintDialog>
 #include <QSettings>
 #include <QSpacerItem>
@@ -134,11 +136,11 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
-    return runFileDialog(request, false);
+    return runFileDialog(request);
 }
 
 std::optional<QString> QtDialogs::saveFile(FileDialogRequest& request) {
-    return runFileDialog(request, true, &request.choice);
+    return runFileDialog(request, &request);
 }
 
 QString QtDialogs::startFolder(const FileDialogRequest& request) const {
@@ -150,16 +152,30 @@ QString QtDialogs::startFolder(const FileDialogRequest& request) const {
     return QDir::currentPath() == QDir::rootPath() ? QDir::homePath() : QDir::currentPath();
 }
 
-std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request, bool saving,
-                                                int* choice) {
+std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request,
+                                                FileDialogRequest* saving) {
     QFileDialog dialog(owner(), request.title);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString filter = qtFilterFromProgramFilter(request.filter);
-    if (!filter.isEmpty()) dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    const QStringList types = filter.isEmpty() ? QStringList() : filter.split(QStringLiteral(";;"));
+    if (!types.isEmpty()) dialog.setNameFilters(types);
     QString suffix = request.defaultExt;
     suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.'));
     if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    // A name typed without an extension takes the one of the type picked ("Text files(*.txt)"
+    // names a .txt file); a type of any extension keeps the request's.
+    const auto followType = [&dialog, suffix](const QString& type) {
+        static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)\\)$"));
+        const QRegularExpressionMatch match = extension.match(type);
+        if (match.hasMatch() || !suffix.isEmpty())
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : suffix);
+    };
+    if (saving && request.filterIndex > 0 && request.filterIndex < types.size()) {
+        dialog.selectNameFilter(types[request.filterIndex]);
+        followType(types[request.filterIndex]);
+    }
+    if (saving) QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followType);
 
     dialog.setDirectory(startFolder(request));
     if (!request.fileName.isEmpty()) dialog.selectFile(QFileInfo(request.fileName).fileName());
@@ -167,7 +183,10 @@ std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request
 
     if (runAboveTopmost(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    if (choices && choice) *choice = choices->currentIndex();
+    if (saving) {
+        if (choices) saving->choice = choices->currentIndex();
+        saving->filterIndex = std::max(0, int(types.indexOf(dialog.selectedNameFilter())));
+    }
     const QString chosen = dialog.selectedFiles().constFirst();
     QSettings().setValue(folderKey(request.title), QFileInfo(chosen).absolutePath());
     return chosen;

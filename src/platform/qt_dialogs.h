@@ -26,9 +26,10 @@ public:
     bool pageSetup(QPrinter& printer, const QString& title) override;
 
 private:
-    // The user's pick among the request's choices goes to *choice.
-    std::optional<QString> runFileDialog(const FileDialogRequest& request, bool saving,
-                                         int* choice = nullptr);
+    // A save dialog leaves the user's picks (the choice, the file type) in *saving; an open
+    // dialog has none.
+    std::optional<QString> runFileDialog(const FileDialogRequest& request,
+                                         FileDialogRequest* saving = nullptr);
     // The window a dialog belongs to: the modal dialog asking, else the active window (so that a
     // question asked from a topmost dialog stays above it), else the main window.
     QWidget* owner() const;

@@ -18,6 +18,8 @@
 #include "platform/dialogs.h"
 
 namespace {
+const QString WholeText = QStringLiteral("in the whole text");
+
 // The five copies differ only in their name and in what Cancel does.
 struct FindKindRow {
     WindowKind kind;
@@ -205,42 +207,78 @@ void FindDialog::Option3_Click() {
     directionMode = 3;
 }
 
-void FindDialog::findnext_Click() {
+bool FindDialog::startSearch() {
     if (tfind->currentText().isEmpty()) {
         hide();
         message(QStringLiteral("Please enter text to search"), QStringLiteral("No text to find "),
                 MsgIcon::None);
-        return;
+        return false;
     }
     remember(tfind);
     if (!treplace->currentText().isEmpty()) remember(treplace);
+    return true;
+}
 
+int FindDialog::search(EditorPane& pane) {
     searchOptions = 0;
     searchFailed = false;
     if (Check1->isChecked()) searchOptions += FindWholeWord;
     if (Check2->isChecked()) searchOptions += FindMatchCase;
     if (Check3->isChecked()) searchOptions += FindNoHighlight;
+    int found = pane.Find(tfind->currentText(), nextSearchStart.value_or(0), -1, searchOptions);
+    if (directionMode == 3 && found > searchOrigin) found = -1;
+    // After a failure the next search starts at the top, in Up mode too (a match past the
+    // caret is no place to go on from).
+    nextSearchStart = found + 1;
+    return found;
+}
 
+QString FindDialog::regionFrom(int from) const {
+    const bool upToCaret = directionMode == 3;
+    if (from == 0 && !upToCaret) return WholeText;
+    const QString start = from == 0                                      ? QStringLiteral("the top")
+                          : (directionMode == 2 && from == searchOrigin) ? QStringLiteral("the caret")
+                                                                         : QStringLiteral("the last match");
+    return QStringLiteral("from %1 to %2")
+        .arg(start, upToCaret ? QStringLiteral("the caret") : QStringLiteral("the end"));
+}
+
+void FindDialog::findnext_Click() {
+    if (!startSearch()) return;
     EditorWindow* window = target();
     if (!window) {  // the window went away: the search ends without a word
         searchFailed = true;
         return;
     }
     EditorPane& pane = window->pane();
-    int found = pane.Find(tfind->currentText(), nextSearchStart.value_or(0), -1, searchOptions);
-    nextSearchStart = found + 1;
-    if (directionMode == 3 && found > searchOrigin) found = -1;
-    if (found != -1) return;
+    const int from = nextSearchStart.value_or(0);
+    if (search(pane) != -1) return;
 
+    // The dialog goes away, so the user is always told why, and what was looked for where.
     searchFailed = true;
     hide();
     pane.SetSelStart(searchOrigin);
-    if (quietNotFound) {
-        quietNotFound = false;
-        return;
-    }
-    message(QStringLiteral("Specified text not found in Specified region "),
-            QStringLiteral("No Result Found"), MsgIcon::Exclamation);
+    QString text = QStringLiteral("Specified text not found in Specified region \n\n"
+                                  "\u201C%1\u201D was not found %2.")
+                       .arg(tfind->currentText(), regionFrom(from));
+    if (from != 0) text += QStringLiteral(" The next search starts at the top.");
+    message(text, QStringLiteral("No Result Found"), MsgIcon::Exclamation);
+}
+
+void FindDialog::replaceSelection(EditorPane& pane) {
+    const int start = pane.SelStart();
+    const int end = start + pane.SelLength();
+    pane.SetSelText(treplace->currentText());
+    const int after = pane.SelStart();
+    // The caret the dialog started from stays with the text around it, so that Up still
+    // stops where the user meant after the text above it grew or shrank.
+    if (searchOrigin >= end)
+        searchOrigin += after - end;
+    else if (searchOrigin > start)
+        searchOrigin = start;
+    // The next search starts after the new text, so that a replacement that contains the
+    // search text is not found again and Replace All comes to an end.
+    nextSearchStart = after;
 }
 
 void FindDialog::replace_Click() {
@@ -257,49 +295,55 @@ void FindDialog::replace_Click() {
             replaceRefused = true;
             return;
         }
-        pane.SetSelText(treplace->currentText());
-        // The next search starts after the new text, so that a replacement that contains the
-        // search text is not found again and Replace All comes to an end.
-        nextSearchStart = pane.SelStart();
-        if (!replacingAll_) window->backup_code();
+        replaceSelection(pane);
+        window->backup_code();
         replaceRefused = false;
     }
     findnext_Click();
-    quietNotFound = true;
 }
 
+// Replace All replaces every match in the direction's region, whatever was selected before,
+// and reports what it did: how many it replaced, and where it looked when that was not the
+// whole text. With No Highlight nothing is selected, so it only counts, and says so.
 void FindDialog::replaceAll_Click() {
+    if (treplace->currentText().isEmpty()) {
+        hide();
+        replaceRefused = true;
+        return;
+    }
+    if (!startSearch()) return;
+    EditorWindow* window = target();
+    if (!window) return;
+    EditorPane& pane = window->pane();
+    const bool counting = Check3->isChecked();
+    nextSearchStart = directionMode == 2 ? searchOrigin : 0;
+    const QString region = regionFrom(*nextSearchStart);
     // However many replacements it makes, Replace All is one undo step: a snapshot before it,
     // which keeps any typing as a step of its own, and one after.
-    EditorWindow* window = target();
-    if (window) window->backup_code();
+    window->backup_code();
     replaceCount = 0;
-    replacingAll_ = true;
-    DelayedProgress progress(QStringLiteral("Replacing..."), window ? window->pane().TextLength() : 0,
-                             window, true);
+    DelayedProgress progress(QStringLiteral("Replacing..."), pane.TextLength(), window, true);
     bool cancelled = false;
-    while (!searchFailed) {
-        quietNotFound = true;
-        replace_Click();
-        if (replaceRefused) break;
+    while (search(pane) != -1) {
+        if (!counting) replaceSelection(pane);
         ++replaceCount;
         cancelled = !progress.advance(nextSearchStart.value_or(0));
         if (cancelled) break;
     }
-    replacingAll_ = false;
-    if (window && cancelled) {
+    if (cancelled) {
         // A cancelled Replace All leaves the text as it was before it.
         window->undoRing().revert();
         replaceCount = 0;
         return;
     }
-    if (window) window->backup_code();
-    if (replaceRefused) return;
-    // The last round only found that nothing is left: it is not a replacement.
-    const QString report = replaceCount != 0
-                               ? QString::number(replaceCount - 1) +
-                                     QStringLiteral("  Results are replaced")
-                               : QStringLiteral("No text replaced");
+    window->backup_code();
+    pane.SetSelStart(searchOrigin);
+
+    QString report = counting ? QStringLiteral("%1 places found; nothing was replaced, as No "
+                                               "Highlight is on.")
+                                    .arg(replaceCount)
+                              : QString::number(replaceCount) + QStringLiteral("  Results are replaced");
+    if (region != WholeText) report += QStringLiteral("\nSearched %1.").arg(region);
     replaceCount = 0;
     searchFailed = false;
     hide();

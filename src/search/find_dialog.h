@@ -10,6 +10,7 @@
 #include "core/window_kind.h"
 
 struct AppState;
+class EditorPane;
 class EditorWindow;
 class QCheckBox;
 class QComboBox;
@@ -64,7 +65,6 @@ public:
     short searchOptions = 0;
     std::optional<int> nextSearchStart;  // empty: the top of the text
     bool searchFailed = false;
-    bool quietNotFound = false;
     bool replaceRefused = false;
     int replaceCount = 0;
 
@@ -74,9 +74,17 @@ protected:
     void reject() override { Cancel_Click(); }  // Escape
 
 private:
-    bool replacingAll_ = false;  // Replace All takes its own snapshots, before and after
     void buildControls();
     EditorWindow* target() const;
+    // Steps shared by Find Next and Replace All: an empty find text is refused with a message,
+    // otherwise both texts go into their histories.
+    bool startSearch();
+    // One search from nextSearchStart within the direction's region: the match, or -1.
+    int search(EditorPane& pane);
+    // Replaces the selected text; the next search starts after the new text.
+    void replaceSelection(EditorPane& pane);
+    // The stretch a search from `from` covers, as the user is told about it.
+    QString regionFrom(int from) const;
     void updateFindEnabled();
     void updateReplaceEnabled();
     void message(const QString& text, const QString& title, MsgIcon icon);

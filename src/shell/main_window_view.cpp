@@ -158,7 +158,19 @@ void mdiform1::toolbarClicked(const ToolbarRow& row) {
 void mdiform1::formatDocument(const ToolbarRow& row) {
     EditorWindow* window = app_.currentDocumentWindow;
     if (!window) return;
+    auto* written = qobject_cast<document*>(window);
     EditorPane& pane = window->pane();
+    std::optional<FontChoice> font;
+    if (row.format == DocumentFormat::Font) {
+        const FontChoice initial{pane.SelFontName(), pane.SelFontSize(), pane.SelBold(),
+                                 pane.SelItalic(), pane.SelUnderline(), pane.SelStrikeThru(),
+                                 pane.SelColor()};
+        PalettesAway away(this);
+        font = app_.dialogs->chooseFont(QStringLiteral("Select font "), initial);
+        if (!font) return;
+    }
+    // A plain-text document takes formatting only once the user has made it rich text.
+    if (written && !written->mayFormat()) return;
     switch (row.format) {
     case DocumentFormat::Bold: pane.SetSelBold(!pane.SelBold()); break;
     case DocumentFormat::Italic: pane.SetSelItalic(!pane.SelItalic()); break;
@@ -167,16 +179,7 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
     case DocumentFormat::AlignLeft: pane.SetSelAlignment(0); break;
     case DocumentFormat::AlignRight: pane.SetSelAlignment(1); break;
     case DocumentFormat::Center: pane.SetSelAlignment(2); break;
-    case DocumentFormat::Font: {
-        const FontChoice initial{pane.SelFontName(), pane.SelFontSize(), pane.SelBold(),
-                                 pane.SelItalic(), pane.SelUnderline(), pane.SelStrikeThru(),
-                                 pane.SelColor()};
-        std::optional<FontChoice> font;
-        {
-            PalettesAway away(this);
-            font = app_.dialogs->chooseFont(QStringLiteral("Select font "), initial);
-        }
-        if (!font) return;
+    case DocumentFormat::Font:
         pane.SetSelFontName(font->name);
         pane.SetSelFontSize(font->size);
         pane.SetSelBold(font->bold);
@@ -185,8 +188,7 @@ void mdiform1::formatDocument(const ToolbarRow& row) {
         pane.SetSelStrikeThru(font->strikeThru);
         pane.SetSelColor(font->colour);
         break;
-    }
     case DocumentFormat::None: break;
     }
-    if (auto* written = qobject_cast<document*>(window)) written->formatApplied();
+    if (written) written->formatApplied();
 }

@@ -155,6 +155,75 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     EXPECT_EQ(current(), before);
 }
 
+// A text file opened as a document is written back as it came, byte for byte, whatever its
+// encoding and line breaks. Only a format button, after a question, or Save As with the
+// Richtext type makes it RTF; Save As with the Text files type makes formatted text plain text.
+TEST_F(DocumentCommands, TextFilesStayTextFiles) {
+    const QString path = folder.filePath("notes.txt");
+    const auto bytesOf = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray files[] = {"one\ntwo\n", "one\r\ntwo", "one\rtwo\r", "caf\xE9\xA0 \x80\r\n",
+                                QByteArray("\xFF\xFEo\0k\0\n\0", 8), "\xEF\xBB\xBFna\xC3\xAFve\n"};
+    for (const QByteArray& bytes : files) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        dialogs.textAnswers.push_back(path);
+        run("opendoc");
+        ASSERT_TRUE(current()->SaveDocument());
+        EXPECT_EQ(bytesOf(), bytes);
+        current()->pane().SetSelText("X\r");  // the program's line break becomes the file's
+        run("Save");
+        const PlainText read = decodeText(bytes);
+        const QByteArray lineBreak = lineBreakBytes(lineBreakOf(read.utf8));
+        EXPECT_EQ(bytesOf(), encodeText("X" + lineBreak + read.utf8, read.encoding).value_or(""));
+        run("mnuFileClose");
+    }
+
+    dialogs.textAnswers.push_back(path);
+    run("opendoc");
+    const QByteArray plain = bytesOf();
+    select(0, 1);
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    click(17);
+    EXPECT_TRUE(dialogs.last("message")->text.startsWith("This document is plain text"));
+    EXPECT_FALSE(current()->pane().SelBold());
+    EXPECT_EQ(current()->modifiedTag(), "s");
+    dialogs.filterAnswers = {0};  // Richtext files
+    dialogs.textAnswers.push_back(folder.filePath("notes.rtf"));
+    run("Save_As");
+    EXPECT_EQ(dialogs.last("save")->filterIndex, 1);  // it starts at the type the document is
+    EXPECT_EQ(bytesOf(), plain);
+    QFile rich(folder.filePath("notes.rtf"));
+    ASSERT_TRUE(rich.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(rich.readAll().startsWith("{\\rtf1"));
+    rich.close();
+
+    // Back to the text file: Bold asks, and OK makes the document RTF from then on.
+    run("mnuFileClose");
+    dialogs.textAnswers.push_back(path);
+    run("opendoc");
+    select(0, 1);
+    dialogs.messageAnswers = {MsgAnswer::Ok};
+    click(17);
+    EXPECT_TRUE(current()->pane().SelBold());
+    run("Save");
+    EXPECT_TRUE(bytesOf().startsWith("{\\rtf1"));
+    // Save As Text files asks before the formatting goes; Cancel writes nothing.
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    dialogs.filterAnswers = {1};
+    dialogs.textAnswers.push_back(path);
+    run("Save_As");
+    EXPECT_TRUE(bytesOf().startsWith("{\\rtf1"));
+    dialogs.messageAnswers = {MsgAnswer::Ok};
+    dialogs.filterAnswers = {1};
+    dialogs.textAnswers.push_back(path);
+    run("Save_As");
+    EXPECT_EQ(bytesOf(), plain);
+}
+
 // Typing, format buttons, the font dialog, cut and paste, undo and redo in random order: each
 // Undo must bring back exactly the text, character and paragraph formats recorded before the
 // step, and each Redo exactly what Undo took. The model records what the document showed at

@@ -292,6 +292,11 @@ TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
     EXPECT_TRUE(recovered.pane().SelBold());
     EXPECT_EQ(recovered.modifiedTag(), "n");
     EXPECT_FALSE(recovered.undoRing().canUndo());
+    // A text file's document comes back as plain text, its lines ending as they did.
+    document text(app);
+    text.recoverDocument(QByteArray("one\ntwo\xC2\xA0"), "notes.txt", TextEncoding::Windows1252);
+    EXPECT_EQ(text.code().fileKind(), FilePlainText);
+    EXPECT_EQ(text.code().plainFileText(), "one\ntwo\xC2\xA0");
 }
 
 TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstring>
+#include <random>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QProgressDialog>
@@ -54,7 +56,10 @@ TEST_P(FindTest, LoadTakesTheSelectionAndStartsFromTheTop) {
     EXPECT_TRUE(find.searchFailed);
     EXPECT_FALSE(find.isVisible());
     EXPECT_EQ(12, pane().SelStart());
-    EXPECT_EQ("No Result Found|Specified text not found in Specified region ", lastMessage());
+    EXPECT_EQ(QStringLiteral("No Result Found|Specified text not found in Specified region \n\n"
+                             "\u201Ctwo\u201D was not found from the last match to the end. "
+                             "The next search starts at the top."),
+              lastMessage());
     EXPECT_TRUE(frame.broughtForward.contains(&window));  // the answer is about its text
 }
 
@@ -85,35 +90,83 @@ TEST_P(FindTest, DirectionsBoundTheSearch) {
     EXPECT_EQ(0, pane().SelLength());
 }
 
-TEST_P(FindTest, ReplaceAllCountsAndEnds) {
-    struct Case {
-        QByteArray text;
-        const char* find;
-        const char* replacement;
-        bool noHighlight;
-        QByteArray after;
-        const char* report;
-    } cases[] = {
-        {"cat dog cat", "cat", "cow", false, "cow dog cow", "2  Results are replaced"},
-        {"dog", "cat", "cow", false, "dog", "0  Results are replaced"},
-        // The replacement holds the search text: the next search starts after it.
-        {"a b a", "a", "xa", false, "xa b xa", "2  Results are replaced"},
-        {"a b a", "a", "aa", false, "aa b aa", "2  Results are replaced"},
-        // Without highlighting nothing is selected: the matches are only counted.
-        {"cat dog cat", "cat", "cow", true, "cat dog cat", "2  Results are replaced"},
+// What Replace All should do, the plain way: every match at or after the end of the previous
+// replacement, in the direction's region measured on the text as it was.
+struct Reference {
+    QString text;
+    int count = 0;
+};
+Reference replaceAllByHand(QString text, const QString& pattern, const QString& with, int mode,
+                           int origin, bool wholeWord, bool matchCase, bool counting) {
+    const auto wordAt = [&](int i) { return i >= 0 && i < text.size() && text[i].isLetterOrNumber(); };
+    Reference done;
+    int shift = 0;
+    for (int at = 0; (at = text.indexOf(pattern, at, matchCase ? Qt::CaseSensitive
+                                                                : Qt::CaseInsensitive)) >= 0;) {
+        const int original = at - shift;
+        if (mode == 3 && original > origin) break;
+        const bool whole = !wordAt(at - 1) && !wordAt(at + int(pattern.size()));
+        const bool counts = (whole || !wholeWord) && (mode != 2 || original >= origin);
+        done.count += counts;
+        if (!counts || counting) {
+            ++at;
+            continue;
+        }
+        text.replace(at, pattern.size(), with);
+        at += int(with.size());
+        shift += int(with.size() - pattern.size());
+    }
+    done.text = text;
+    return done;
+}
+
+// Random texts, patterns and replacements (often holding the pattern), every option and
+// direction, with nothing, a match or any text selected before: Replace All leaves the text the
+// reference does and reports exactly what it did.
+TEST_P(FindTest, ReplaceAllMatchesAReferenceSearch) {
+    std::mt19937 random(21);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const auto word = [&](const char* letters, int most) {
+        QString made;
+        for (int n = 1 + pick(most); n > 0; --n) made += QLatin1Char(letters[pick(int(strlen(letters)))]);
+        return made;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.constData());
-        openWindow(GetParam(), c.text);
+    EditorWindow& window = openWindow(GetParam(), "");
+    for (int round = 0; round < 150; ++round) {
+        const QString text = word("aAb .-", 30);
+        const QString pattern = word("aAb", 2);
+        const QString with = pick(3) == 0 ? word("xa", 2) + pattern + word("b ", 1) : word("aAx.", 3);
+        const int mode = 1 + pick(3);
+        const int origin = pick(int(text.size()) + 1);
+        const bool wholeWord = pick(2), matchCase = pick(2), counting = pick(5) == 0;
+        const int before = pick(3);
+        SCOPED_TRACE(QStringLiteral("%1 / %2 / %3 mode %4 origin %5 word %6 case %7 count %8 before %9")
+                         .arg(text, pattern, with).arg(mode).arg(origin).arg(wholeWord)
+                         .arg(matchCase).arg(counting).arg(before).toStdString());
+        app.insertBusy = true;
+        window.pane().SetText(text.toLatin1());
+        app.insertBusy = false;
+        window.pane().SetSelStart(origin);
         FindDialog& find = openDialog();
-        find.tfind->setEditText(QLatin1String(c.find));
-        find.treplace->setEditText(QLatin1String(c.replacement));
-        find.Check3->setChecked(c.noHighlight);
-        find.Activate();
-        ASSERT_TRUE(find.replaceAll->isEnabled());
+        find.tfind->setEditText(pattern);
+        find.treplace->setEditText(with);
+        find.Check1->setChecked(wholeWord);
+        find.Check2->setChecked(matchCase);
+        find.Check3->setChecked(counting);
+        (mode == 1 ? find.Option1 : mode == 2 ? find.Option2 : find.Option3)->click();
+        if (before == 1) find.findnext_Click();
+        if (before == 2) select(pane(), pick(int(text.size()) + 1), pick(4));
         find.replaceAll_Click();
-        EXPECT_EQ(c.after, pane().Text());
-        EXPECT_EQ(QStringLiteral("Replaceall result|") + c.report, lastMessage());
+
+        const Reference expected =
+            replaceAllByHand(text, pattern, with, mode, origin, wholeWord, matchCase, counting);
+        EXPECT_EQ(expected.text, QString::fromLatin1(pane().Text()));
+        QString report = counting ? QStringLiteral("%1 places found; nothing was replaced, as No "
+                                                   "Highlight is on.").arg(expected.count)
+                                  : QStringLiteral("%1  Results are replaced").arg(expected.count);
+        if (mode == 2 && origin > 0) report += QStringLiteral("\nSearched from the caret to the end.");
+        if (mode == 3) report += QStringLiteral("\nSearched from the top to the caret.");
+        EXPECT_EQ(QStringLiteral("Replaceall result|") + report, lastMessage());
         EXPECT_FALSE(find.isVisible());
         delete dialog();
     }
@@ -162,7 +215,13 @@ TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {
     EXPECT_EQ("one 1 one", pane().Text());
     EXPECT_EQ(6, pane().SelStart());  // the follow-up search starts after the new text
     EXPECT_EQ(3, pane().SelLength());
-    EXPECT_TRUE(find.quietNotFound);
+    // A search that fails after a Replace hides the dialog, and says why.
+    find.findnext_Click();
+    EXPECT_FALSE(find.isVisible());
+    EXPECT_EQ(QStringLiteral("No Result Found|Specified text not found in Specified region \n\n"
+                             "\u201Cone\u201D was not found from the last match to the end. "
+                             "The next search starts at the top."),
+              lastMessage());
     window.undo_code();
     EXPECT_EQ("one two one", pane().Text());
 }

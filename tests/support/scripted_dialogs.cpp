@@ -31,8 +31,10 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& r) {
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(FileDialogRequest& r) {
-    asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt, {}, {}, {}, r.choices});
+    asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt, {}, {}, {}, r.choices,
+                     r.filterIndex});
     r.choice = takeOr(choiceAnswers, r.choice);
+    r.filterIndex = takeOr(filterAnswers, r.filterIndex);
     return takeOr(textAnswers, std::optional<QString>());
 }
 

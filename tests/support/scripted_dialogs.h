@@ -17,6 +17,7 @@ struct AskedQuestion {
     MsgIcon icon = MsgIcon::None;
     QString context;  // what ScriptedDialogs::context said when a message box came up
     QStringList choices;  // save dialogs
+    int filterIndex = 0;  // the file type a save dialog started at
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -25,6 +26,7 @@ public:
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::optional<QString>> textAnswers;  // input boxes and file dialogs
     std::deque<int> choiceAnswers;  // picked among a save dialog's choices; none: left as offered
+    std::deque<int> filterAnswers;  // the file type picked in a save dialog; none: left as offered
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     bool printerAnswer = false;
