@@ -339,6 +339,18 @@ QString ScintillaPane::TextString() const { return QString::fromUtf8(Text()); }
 
 int ScintillaPane::TextLength() const { return length_; }
 
+QByteArray ScintillaPane::TextRange(int from, int to) const {
+    from = std::clamp(from, 0, TextLength());
+    to = std::clamp(to, from, TextLength());
+    return QByteArray(bytesAt(from, to - from), to - from);
+}
+
+PaneChanges ScintillaPane::takeEditedStretch() {
+    const PaneChanges changes = edits_.changes();
+    edits_.mark();
+    return changes;
+}
+
 char ScintillaPane::CharAt(int pos) const {
     if (pos < 0 || pos >= TextLength()) return 0;
     return char(send(Sci::SCI_GETCHARAT, pos));
@@ -512,7 +524,7 @@ PaneSnapshot ScintillaPane::SnapshotRange(int from, int to) const {
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
     PaneSnapshot piece;
-    piece.text = QByteArray(bytesAt(from, to - from), to - from);
+    piece.text = TextRange(from, to);
     piece.attributes = readStyles(from, to);
     piece.selStart = SelStart();
     piece.selLength = SelLength();
@@ -573,6 +585,7 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
             if (pending.pos >= position) pending.pos += length;
         pendingStyles_.push_back({position, length, style});
         tracker_.edited(position, length, length_);
+        edits_.edited(position, length, length_);
     } else if (type & Sci::SC_MOD_BEFOREDELETE) {
         length_ -= length;
         const int removedEnd = position + length;
@@ -588,6 +601,7 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
         }
         pendingStyles_.swap(kept);
         tracker_.edited(position, 0, length_);
+        edits_.edited(position, 0, length_);
     } else {
         return;
     }

@@ -63,6 +63,7 @@ public:
     void SetText(const QByteArray& text) override;
     QString TextString() const override;
     int TextLength() const override;
+    QByteArray TextRange(int from, int to) const override;
     char CharAt(int pos) const override;
 
     Rgb BackColor() const override { return backColor_; }
@@ -98,6 +99,7 @@ public:
     int attributeBytes() const override { return 1; }
     PaneChanges changesSinceMark() const override { return tracker_.changes(); }
     void markUnchanged() override { tracker_.mark(); }
+    PaneChanges takeEditedStretch() override;
 
     void Copy() override;
     void Cut() override;
@@ -163,6 +165,7 @@ private:
     bool textChanged_ = false;
     bool flushQueued_ = false;
     ChangeTracker tracker_;
+    ChangeTracker edits_;  // the text edits the colouring has not seen yet
 
     Rgb backColor_ = 0xFFFFFF;
     int alignment_ = 0;

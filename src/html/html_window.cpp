@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -326,7 +327,7 @@ void HtmlWindow::Fchangefont() {
         *copy = current;
         differed = true;
     }
-    if (differed) d->colouring.recolourWithoutLookup();
+    if (differed) d->colouring.recolourAll();
 }
 
 void HtmlWindow::recolourAll() {
@@ -346,6 +347,9 @@ void HtmlWindow::activate() {
 
 void HtmlWindow::Change() {
     setModifiedTag(QStringLiteral("n"));
+    // Every edit leaves the colours a fresh open of the text would give, whoever made it (an
+    // undo, a command); the colouring passes and the key handler colour theirs when done.
+    if (!colouringBusy) d->colouring.colourEdits();
     if (undoRing().restoring() || colouringBusy || app().insertBusy) return;
     if (splitView()) d->previewTimer.start();
     ScrollText();
@@ -359,7 +363,7 @@ void HtmlWindow::Change() {
         return;
     }
     lastKeyBackspace = false;
-    d->colouring.recolourAroundCaret();
+    d->colouring.tagAtCaret();
 }
 
 void HtmlWindow::SelChange() {
@@ -372,6 +376,8 @@ void HtmlWindow::KeyPress(int& keyAscii) {
     if (colouringBusy) return;
     EditorPane& p = pane();
     if (p.SelStart() == 0) return;
+    // What the key writes itself is coloured once the flag is down again.
+    const auto colourAfter = qScopeGuard([this] { d->colouring.colourEdits(); });
     BusyFlag busy(colouringBusy);
     // A typed character replaces the selection; Enter does too, below, with its CR LF.
     if (p.SelLength() > 0 && keyAscii != '\b' && keyAscii != '\r') {
