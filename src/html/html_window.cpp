@@ -347,9 +347,10 @@ void HtmlWindow::activate() {
 
 void HtmlWindow::Change() {
     setModifiedTag(QStringLiteral("n"));
-    // Every edit leaves the colours a fresh open of the text would give, whoever made it (an
-    // undo, a command); the colouring passes and the key handler colour theirs when done.
-    if (!colouringBusy) d->colouring.colourEdits();
+    // Every edit leaves the colours a fresh open of the text would give (keys, paste, undo);
+    // the colouring passes and the key handler colour theirs when done, and what a command
+    // writes in its own colours is seen with the next edit.
+    if (!colouringBusy && !app().insertBusy) d->colouring.colourEdits();
     if (undoRing().restoring() || colouringBusy || app().insertBusy) return;
     if (splitView()) d->previewTimer.start();
     ScrollText();
