@@ -64,6 +64,30 @@ struct ColourRun {
     Rgb colour;
 };
 
+// Colour runs in text order; a run that continues the previous one in the same colour widens it.
+class RunList {
+public:
+    void add(int from, int to, Rgb colour) {
+        if (to <= from) return;
+        if (!runs_.empty() && runs_.back().to == from && runs_.back().colour == colour) {
+            runs_.back().to = to;
+            return;
+        }
+        runs_.push_back({from, to, colour});
+    }
+    std::vector<ColourRun>& runs() { return runs_; }
+    void shift(int offset) {
+        for (ColourRun& run : runs_) {
+            run.from += offset;
+            run.to += offset;
+        }
+    }
+    void clear() { runs_.clear(); }
+
+private:
+    std::vector<ColourRun> runs_;
+};
+
 struct PaneSnapshot {
     QByteArray text;
     QByteArray attributes;
@@ -132,6 +156,8 @@ public:
     virtual QByteArray scanText() const { return Text(); }
     virtual QString TextString() const = 0;  // the text as characters, for display and clipboard
     virtual int TextLength() const = 0;       // the length of Text() without copying it
+    // The bytes of [from, to) without moving the selection.
+    virtual QByteArray TextRange(int from, int to) const { return SnapshotRange(from, to).text; }
     virtual char CharAt(int pos) const = 0;   // one position of Text(); 0 outside the text
 
     // Look.
@@ -197,6 +223,9 @@ public:
     // positions [head, length then - tail). Empty when nothing changed.
     virtual PaneSnapshot markedStretch() const = 0;
     virtual void markUnchanged() = 0;
+    // The stretch whose text changed since the last call (attribute changes do not count), for
+    // the colouring to bring up to date; a pane that does not keep it answers "everything".
+    virtual PaneChanges takeEditedStretch() { return {}; }
 
     // Clipboard helpers used by the Edit menu.
     virtual void Copy() = 0;

@@ -361,6 +361,18 @@ QString ScintillaPane::TextString() const { return QString::fromUtf8(Text()); }
 
 int ScintillaPane::TextLength() const { return length_; }
 
+QByteArray ScintillaPane::TextRange(int from, int to) const {
+    from = std::clamp(from, 0, TextLength());
+    to = std::clamp(to, from, TextLength());
+    return QByteArray(bytesAt(from, to - from), to - from);
+}
+
+PaneChanges ScintillaPane::takeEditedStretch() {
+    const PaneChanges changes = edits_.changes();
+    edits_.mark();
+    return changes;
+}
+
 char ScintillaPane::CharAt(int pos) const {
     if (pos < 0 || pos >= TextLength()) return 0;
     return char(send(Sci::SCI_GETCHARAT, pos));
@@ -575,7 +587,7 @@ PaneSnapshot ScintillaPane::SnapshotRange(int from, int to) const {
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
     PaneSnapshot piece;
-    piece.text = QByteArray(bytesAt(from, to - from), to - from);
+    piece.text = TextRange(from, to);
     piece.attributes = readStyles(from, to);
     piece.selStart = SelStart();
     piece.selLength = SelLength();
@@ -632,12 +644,14 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
             else style = position < length_ ? styleAt(position) : 0;
         }
         tracker_.editing(position, 0, length_);
+        edits_.editing(position, 0, length_);
         length_ += length;
         for (PendingStyle& pending : pendingStyles_)
             if (pending.pos >= position) pending.pos += length;
         pendingStyles_.push_back({position, length, style});
     } else if (type & Sci::SC_MOD_BEFOREDELETE) {
         tracker_.editing(position, length, length_);
+        edits_.editing(position, length, length_);
         length_ -= length;
         const int removedEnd = position + length;
         std::vector<PendingStyle> kept;

@@ -64,6 +64,7 @@ public:
     void SetText(const QByteArray& text) override;
     QString TextString() const override;
     int TextLength() const override;
+    QByteArray TextRange(int from, int to) const override;
     char CharAt(int pos) const override;
 
     Rgb BackColor() const override { return backColor_; }
@@ -101,6 +102,7 @@ public:
     PaneChanges changesSinceMark() const override { return tracker_.changes(); }
     PaneSnapshot markedStretch() const override { return tracker_.marked(); }
     void markUnchanged() override { tracker_.mark(); }
+    PaneChanges takeEditedStretch() override;
 
     void Copy() override;
     void Cut() override;
@@ -170,6 +172,7 @@ private:
     bool flushQueued_ = false;
     // Told before each change, it keeps what the changed stretch held (for the undo ring).
     ChangeTracker tracker_{[this](int from, int to) { return SnapshotRange(from, to); }};
+    ChangeTracker edits_;  // the text edits the colouring has not seen yet
 
     Rgb backColor_ = 0xFFFFFF;
     int alignment_ = 0;

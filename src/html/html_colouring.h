@@ -1,34 +1,37 @@
 #pragma once
 // The HTML colouring of a window's pane: known tags, comments ("<!" constructs), quoted values
-// and plain text each in their colour. Colouring never changes the text; it selects ranges and
-// sets their colour through the pane's selection operations.
+// inside tags and plain text each in their colour. Colouring never changes the text.
+//
+// The colours of a byte depend only on the stretch it lies in, from one "<" up to the next:
+// the text before a "<" is plain text, and a tag or comment runs from its "<" to its ">" (or to
+// the next "<" when it is not closed). So after an edit only the stretches it touched need
+// colouring again, and they then look exactly as after opening the same text.
+#include <QByteArray>
 #include <QHash>
 #include <utility>
 
 class HtmlWindow;
+class RunList;
 
 class HtmlColouring {
 public:
     explicit HtmlColouring(HtmlWindow& window);
 
-    // Colours start .. start + length, looking every tag name up; moves start forward and
-    // overwrites length while it works.
+    // Colours start .. start + length (and whatever was edited since the last colouring),
+    // gives the range the editor font and takes an undo snapshot; start ends at the range's end.
     void refreshCode(int& start, int& length);
-    // The recolouring after an edit: the tag or the stretch of text around the caret.
-    void recolourAroundCaret();
-    // After a colour change: every "<" .. ">" as tag or comment, the rest as text, quoted values
-    // last; tag names are not looked up.
-    void recolourWithoutLookup();
+    // Colours what was edited since the last colouring; the selection stays as it was.
+    void colourEdits();
+    // After a colour change: the whole text in the new colours.
+    void recolourAll();
+    // Shows the tooltip of the known tag the caret stands in, right after its name was typed.
+    void tagAtCaret();
 
 private:
-    class ColourStretch;
+    void colourStretch(int from, int to);
+    void colourText(const QByteArray& text, int offset);
+    int colourTag(const QByteArray& text, int p, int next, int offset, RunList& runs);
     bool isTagName(const char* name, int length);
-    void colour(int from, int length, int rgb);
-    // Colours from .. e, or from .. e - 1 when e is the "<" of the next tag; returns the last
-    // position coloured.
-    int colourToTagEnd(int from, int e, int rgb);
-    void colourLocalTag(int p, int a);
-    void colourLocalText(int a);
 
     HtmlWindow& window_;
     // Answers by name (its bytes and length packed into 16 bytes); the tables never change

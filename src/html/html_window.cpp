@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -330,7 +331,7 @@ void HtmlWindow::Fchangefont() {
         *copy = current;
         differed = true;
     }
-    if (differed) d->colouring.recolourWithoutLookup();
+    if (differed) d->colouring.recolourAll();
 }
 
 void HtmlWindow::recolourAll() {
@@ -350,6 +351,10 @@ void HtmlWindow::activate() {
 
 void HtmlWindow::Change() {
     setModifiedTag(QStringLiteral("n"));
+    // Every edit leaves the colours a fresh open of the text would give (keys, paste, undo);
+    // the colouring passes and the key handler colour theirs when done, and what a command
+    // writes in its own colours is seen with the next edit.
+    if (!colouringBusy && !app().insertBusy) d->colouring.colourEdits();
     // Every change reaches the preview, also those made while the handlers below stay out
     // (Enter, typing over a selection, a paste).
     if (splitView()) d->previewTimer.start();
@@ -365,7 +370,7 @@ void HtmlWindow::Change() {
         return;
     }
     lastKeyBackspace = false;
-    d->colouring.recolourAroundCaret();
+    d->colouring.tagAtCaret();
 }
 
 void HtmlWindow::SelChange() {
@@ -384,6 +389,8 @@ void HtmlWindow::KeyPress(int& keyAscii) {
         return;
     }
     if (p.SelStart() == 0) return;
+    // What the key writes itself is coloured once the flag is down again.
+    const auto colourAfter = qScopeGuard([this] { d->colouring.colourEdits(); });
     BusyFlag busy(colouringBusy);
     // A typed character replaces the selection; Enter does too, below, with its CR LF.
     if (p.SelLength() > 0 && keyAscii != '\b' && keyAscii != '\r') {

@@ -45,6 +45,7 @@ void ScriptWindow::importPackage() {
     p.SetSelText(package + QStringLiteral(".*;\r\n"));
     p.SetVisible(true);
     busy = false;
+    colourEdits(Respell::None);
     p.SetSelStart(caret + p.TextLength() - before);
     p.SetFocus();
     backup_code();

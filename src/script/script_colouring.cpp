@@ -1,5 +1,5 @@
-// The colouring passes of a script window: the whole text (new, open, recolour-all), the
-// stretch of a paste, and the caret's line after each change. The scan itself is in
+// The colouring passes of a script window: the whole text (new, open, recolour-all), and the
+// lines of what was edited (typing, paste, undo, a command). The scan itself is in
 // script_scan.cpp; these passes decide where it runs and hand its runs to the panes.
 #include <QApplication>
 #include <QClipboard>
@@ -18,11 +18,6 @@ void applyRuns(EditorPane& pane, RunList& runs) {
     runs.clear();
 }
 
-// The bytes of [from, to) without moving the selection.
-QByteArray bytesOf(const EditorPane& pane, int from, int to) {
-    return pane.SnapshotRange(from, to).text;
-}
-
 // Writes the table's spelling over each word; the spellings are as long as the words.
 void applyFixes(EditorPane& pane, const std::vector<SpellingFix>& fixes, int offset) {
     for (const SpellingFix& fix : fixes) {
@@ -32,11 +27,6 @@ void applyFixes(EditorPane& pane, const std::vector<SpellingFix>& fixes, int off
     }
 }
 
-// The colour text typed at pos would take.
-Rgb colourBefore(EditorPane& pane, int pos) {
-    pane.SetSelStart(pos);
-    return pane.SelColor();
-}
 }  // namespace
 
 void ScriptWindow::colourAll() {
@@ -47,6 +37,7 @@ void ScriptWindow::colourAll() {
     p.SetHideSelection(true);
     p.SetVisible(false);
 
+    p.takeEditedStretch();  // all of it is coloured now
     const QByteArray text = p.Text();
     const int length = int(text.size());
     const ScriptColours c = colours();
@@ -57,8 +48,6 @@ void ScriptWindow::colourAll() {
         applyRuns(p, runs);
         WaitWindow::progress(int(qint64(pos) * 100 / length));
     }
-    pairQuotes(text, 0, length, c.param, runs);
-    applyRuns(p, runs);
 
     // Shown again first, so that the view goes back to the caret rather than the last run.
     p.SetVisible(true);
@@ -79,83 +68,46 @@ void ScriptWindow::pasteFromClipboard() {
     busy = false;
     const int end = p.SelStart();
     if (end == start && p.SelLength() == 0) return;  // nothing was pasted
-    colourPasted(start, end);
+    colourEdits(Respell::All);
+    backup_code();
     markModified();
 }
 
-void ScriptWindow::colourPasted(int from, int to) {
+void ScriptWindow::colourEdits(Respell respell) {
     EditorPane& p = pane();
-    busy = true;
-    p.SetVisible(false);
-    const int lineStart = p.lineIndex(p.GetLineFromChar(from));
-    const QByteArray text = bytesOf(p, lineStart, to);
+    const PaneChanges edits = p.takeEditedStretch();
+    const int length = p.TextLength();
+    if (!edits.any || length == 0) return;
+    // Whole lines: nothing carries from one line to the next.
+    const int from = p.lineIndex(p.GetLineFromChar(std::min(edits.head, length)));
+    const int next = p.lineIndex(p.GetLineFromChar(std::max(edits.head, length - edits.tail)) + 1);
+    const int to = next < 0 ? length : next;
+    const QByteArray text = p.TextRange(from, to);
+    const int caret = p.SelStart();
+    const int selected = p.SelLength();
+
     const ScriptColours c = colours();
     RunList runs;
     std::vector<SpellingFix> fixes;
     ScanRequest request{text, c, row_.commentMarker, words(), runs};
-    if (row_.correctsCase) request.fixes = &fixes;
-    scanWords(request, 0, int(text.size()));
-    pairQuotes(text, 0, int(text.size()), c.param, runs);
-    applyFixes(p, fixes, lineStart);
-    runs.shift(lineStart);
-    applyRuns(p, runs);
-    p.SetSelStart(to);
-    p.SetVisible(true);
-    busy = false;
-    backup_code();
-    statusUpdate();
-}
-
-void ScriptWindow::colourLine() {
-    EditorPane& p = pane();
-    const int length = p.TextLength();
-    if (length == 0) return;
-    const int caret = p.SelStart();
-    busy = true;
-    const int line = p.GetLineFromChar(caret);
-    const int start = p.lineIndex(line);
-    const int next = p.lineIndex(line + 1);
-    int end = next < 0 ? length : next;
-    while (end > start && (p.CharAt(end - 1) == '\n' || p.CharAt(end - 1) == '\r')) --end;
-
-    const QByteArray text = bytesOf(p, start, end);
-    EditorPane& scratch = code1();
-    scratch.SetText(text);
-    const ScriptColours c = colours();
-    RunList runs;
-    std::vector<SpellingFix> fixes;
-    ScanRequest request{text, c, row_.commentMarker, words(), runs, true};
     SpellingFix kept{-1, {}};
-    if (row_.correctsCase) {
+    const bool typing = respell == Respell::AllButTheWordTyped;
+    if (respell != Respell::None && row_.correctsCase) {
         request.fixes = &fixes;
-        request.keepWordAt = caret - start;
+        request.keepWordAt = typing ? caret - from : -1;
         request.keptFix = &kept;
     }
     scanWords(request, 0, int(text.size()));
-    leftWord_ = {kept.pos < 0 ? -1 : start + kept.pos, kept.spelling};
-    if (!runs.runs().empty()) scratch.colourRuns(runs.runs());
+    if (typing) leftWord_ = {kept.pos < 0 ? -1 : from + kept.pos, kept.spelling};
 
-    // The visible pane is touched only when the colours around the caret differ from the
-    // scratch pane's, or a word needs the table's spelling.
-    bool differs = !fixes.empty();
-    for (const int at : {caret, caret - 1, caret + 1}) {
-        if (differs || at < start || at > end) continue;
-        differs = colourBefore(p, at) != colourBefore(scratch, at - start);
-    }
-    if (differs) {
-        p.SetVisible(false);
-        applyFixes(p, fixes, start);
-        runs.shift(start);
-        applyRuns(p, runs);
-        p.SetVisible(true);
-    }
-    const Rgb typing = colourBefore(scratch, caret - start);
+    busy = true;
+    applyFixes(p, fixes, from);
+    p.takeEditedStretch();  // a respelt word keeps its colour
+    runs.shift(from);
+    applyRuns(p, runs);
     p.SetSelStart(caret);
-    p.SetSelColor(typing);
-    p.SetHideSelection(false);
+    p.SetSelLength(selected);
     busy = false;
-    if (p.widget()->isVisible()) p.SetFocus();
-    statusUpdate();
 }
 
 void ScriptWindow::correctLeftWord(bool atEnd) {
@@ -170,7 +122,7 @@ void ScriptWindow::correctLeftWord(bool atEnd) {
     const SpellingFix fix = std::exchange(leftWord_, {-1, {}});
     // The text may have changed under the word since it was typed: only the same word is fixed.
     const int length = p.TextLength();
-    const QByteArray around = bytesOf(p, std::max(0, from - 1), std::min(length, to + 1));
+    const QByteArray around = p.TextRange(std::max(0, from - 1), std::min(length, to + 1));
     const int offset = from > 0 ? 1 : 0;
     if (!isWholeWord(around, offset, offset + int(fix.spelling.size())) ||
         around.mid(offset, fix.spelling.size()).compare(fix.spelling, Qt::CaseInsensitive) != 0)
@@ -197,7 +149,6 @@ void ScriptWindow::recolourAll() {
             copy.fontName = a.editorFontName;
             copy.fontSize = a.editorFontSize;
             p.SetBaseFont(a.editorFontName.trimmed(), a.editorFontSize);
-            code1().SetBaseFont(a.editorFontName.trimmed(), a.editorFontSize);
             busy = true;
             p.SelectAll();
             if (newName) p.SetSelFontName(a.editorFontName.trimmed());

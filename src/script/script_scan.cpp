@@ -10,6 +10,11 @@ const ByteSet& delimiters() {
     return set;
 }
 
+// U+FEFF, written in UTF-8.
+bool isByteOrderMark(const char* data, int at, int size) {
+    return at + 2 < size && data[at] == '\xEF' && data[at + 1] == '\xBB' && data[at + 2] == '\xBF';
+}
+
 // No table entry is longer than this: longer words need no lookup.
 constexpr int LongestTableWord = 40;
 
@@ -68,22 +73,6 @@ const WordClassifier::Answer& WordClassifier::classify(const char* word, int len
     return *known_.insert(QByteArray(word, length), answer);
 }
 
-void RunList::add(int from, int to, Rgb colour) {
-    if (to <= from) return;
-    if (!runs_.empty() && runs_.back().to == from && runs_.back().colour == colour) {
-        runs_.back().to = to;
-        return;
-    }
-    runs_.push_back({from, to, colour});
-}
-
-void RunList::shift(int offset) {
-    for (ColourRun& run : runs_) {
-        run.from += offset;
-        run.to += offset;
-    }
-}
-
 namespace {
 bool isRem(const char* word, int length) {
     return length == 3 && (word[0] | 0x20) == 'r' && (word[1] | 0x20) == 'e' && (word[2] | 0x20) == 'm';
@@ -98,27 +87,26 @@ int scanWords(const ScanRequest& r, int from, int to) {
     const bool slashes = r.commentMarker[0] == '/';
     const char marker = r.commentMarker[0];
     to = std::min(to, n);
-    // Letter case is corrected in code only: never between the quotes of a string (strings
-    // end with their line) nor in a Rem comment. The colouring does not depend on these.
-    bool quoted = false;
+    // Letter case is corrected in code only: never in a string nor in a Rem comment. The
+    // colouring does not depend on the latter.
     bool remark = false;
     int p = from;
     while (p < to) {
         int q = p;
-        while (q < n && !delimiter.contains(data[q])) ++q;
+        while (q < n && !delimiter.contains(data[q]) && !isByteOrderMark(data, q, n)) ++q;
         if (q > p) {
             const WordClassifier::Answer& word = r.words.classify(data + p, q - p);
             const Rgb colour = word.type == WordClassifier::Keyword ? r.colours.keyword
                              : word.type == WordClassifier::Object  ? r.colours.object
                                                                     : r.colours.text;
             r.runs.add(p, q, colour);
-            if (r.fixes && !quoted && !remark && !word.spelling.isEmpty() &&
+            if (r.fixes && !remark && !word.spelling.isEmpty() &&
                 std::memcmp(word.spelling.constData(), data + p, size_t(q - p)) != 0) {
                 const bool typing = r.keepWordAt >= p && r.keepWordAt <= q;
                 if (!typing) r.fixes->push_back({p, word.spelling});
                 else if (r.keptFix) *r.keptFix = {p, word.spelling};
             }
-            if (r.fixes && !quoted && isRem(data + p, q - p)) remark = true;
+            if (r.fixes && isRem(data + p, q - p)) remark = true;
             p = q;
             continue;
         }
@@ -127,17 +115,19 @@ int scanWords(const ScanRequest& r, int from, int to) {
             const int end = lineEnd(text, p);
             r.runs.add(p, end, r.colours.comment);
             p = end;
-        } else if (r.stringsInLine && data[p] == '"') {
+        } else if (data[p] == '"') {
             const int end = lineEnd(text, p);
-            const int close = indexOfByte(text, '"', p + 1, end);
-            const int stop = close < 0 ? end : close + 1;
+            int close = p + 1;
+            while (close < end && data[close] != '"') close += slashes && data[close] == '\\' ? 2 : 1;
+            const int stop = std::min(end, close + 1);
             r.runs.add(p, stop, r.colours.param);
             p = stop;
         } else {
-            if (data[p] == '"' && !remark) quoted = !quoted;
-            if (data[p] == '\r' || data[p] == '\n') quoted = remark = false;
-            r.runs.add(p, p + 1, r.colours.text);
-            ++p;
+            if (data[p] == '\r' || data[p] == '\n') remark = false;
+            // A byte order mark inside the text separates words like a blank.
+            const int width = isByteOrderMark(data, p, n) ? 3 : 1;
+            r.runs.add(p, p + width, r.colours.text);
+            p += width;
         }
     }
     return p;
@@ -150,16 +140,4 @@ bool isWholeWord(const QByteArray& text, int from, int to) {
         if (delimiter.contains(text[i])) return false;
     return (from == 0 || delimiter.contains(text[from - 1])) &&
            (to == text.size() || delimiter.contains(text[to]));
-}
-
-void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs) {
-    to = std::min(to, int(text.size()));
-    for (;;) {
-        const int a = indexOfByte(text, '"', from, to);
-        if (a < 0) return;
-        const int b = indexOfByte(text, '"', a + 1, to);
-        if (b < 0) return;
-        runs.add(a, b + 1, colour);
-        from = b + 1;
-    }
 }

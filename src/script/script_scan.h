@@ -1,6 +1,8 @@
 #pragma once
 // The token scan of the script colouring, on bytes: words looked up in the kind's keyword and
-// object tables, comments to the end of their line, double-quoted strings. It only works out
+// object tables, comments to the end of their line, double-quoted strings that end with their
+// line (in JScript and Java a backslash escapes the next character). Nothing carries from one
+// line to the next, so a line is coloured the same by itself as within the whole text. It only works out
 // which stretch takes which colour; the passes of ScriptColouring hand the runs to a pane.
 #include <QByteArray>
 #include <QHash>
@@ -46,18 +48,6 @@ private:
     std::array<quint64, 1024> filter_{};
 };
 
-// Colour runs in text order; a run that continues the previous one in the same colour widens it.
-class RunList {
-public:
-    void add(int from, int to, Rgb colour);
-    std::vector<ColourRun>& runs() { return runs_; }
-    void shift(int offset);
-    void clear() { runs_.clear(); }
-
-private:
-    std::vector<ColourRun> runs_;
-};
-
 // A typed word whose letter case differs from the table's spelling.
 struct SpellingFix {
     int pos;
@@ -70,9 +60,6 @@ struct ScanRequest {
     const char* commentMarker;
     WordClassifier& words;
     RunList& runs;
-    // A double quote starts a string that ends at the next one on the line (line pass);
-    // otherwise quotes are left to pairQuotes.
-    bool stringsInLine = false;
     // When set, words of the code (not of strings or comments) spelt otherwise than the table
     // are listed here, except the word that touches position `keepWordAt`: it is still being
     // typed, and its fix goes to `keptFix` when that is set.
@@ -88,7 +75,3 @@ int scanWords(const ScanRequest& request, int from, int to);
 // Whether text[from, to) is one whole word: no delimiter inside, one or the text's end on
 // either side.
 bool isWholeWord(const QByteArray& text, int from, int to);
-
-// Pairs the double quotes of text[from, to) in order and colours each pair with what lies
-// between; a quote without partner is left alone.
-void pairQuotes(const QByteArray& text, int from, int to, Rgb colour, RunList& runs);

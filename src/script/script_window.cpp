@@ -32,7 +32,6 @@ private:
 ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     : EditorWindow(app, kind, std::make_unique<ScintillaPane>(), parent),
       row_(scriptKindRow(kind)),
-      code1_(std::make_unique<ScintillaPane>(this)),
       words_(std::make_unique<WordClassifier>(app.tables, row_)),
       copies_(std::make_unique<Copies>()) {
     busy = true;
@@ -40,9 +39,6 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
     code->setObjectName(QStringLiteral("code"));
     code->setContextMenuPolicy(Qt::PreventContextMenu);
     setFocusProxy(code);
-    code1_->widget()->setObjectName(QStringLiteral("code1"));
-    code1_->widget()->hide();
-    code1_->SetVisible(false);
 
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("StatusBar1"));
@@ -68,7 +64,6 @@ ScriptWindow::ScriptWindow(AppState& app, WindowKind kind, QWidget* parent)
 
     EditorPane& p = pane();
     p.SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
-    code1_->SetBaseFont(app.editorFontName.trimmed(), app.editorFontSize);
     *copies_ = {app.scriptTextColor, app.scriptParamColor, app.scriptCommentColor,
                 app.scriptObjectColor, app.scriptKeywordColor, app.editorFontName,
                 app.editorFontSize};
@@ -88,7 +83,6 @@ void ScriptWindow::showEncoding(const QString& name) { panels_[3]->setText(name)
 
 ScriptWindow::~ScriptWindow() = default;
 
-EditorPane& ScriptWindow::code1() const { return *code1_; }
 JavaCompletion* ScriptWindow::completion() const { return completion_.get(); }
 QStatusBar* ScriptWindow::StatusBar1() const { return status_; }
 WordClassifier& ScriptWindow::words() { return *words_; }
@@ -125,17 +119,17 @@ void ScriptWindow::markModified() {
 }
 
 void ScriptWindow::Change() {
-    if (busy || undoRing().restoring()) {
-        // An undo or redo still changes what is on disk.
-        if (undoRing().restoring()) {
-            leftWord_.pos = -1;
-            markModified();
-        }
+    if (busy) return;
+    if (undoRing().restoring()) {
+        // An undo or redo still changes what is on disk; what it brings back is not respelt.
+        leftWord_.pos = -1;
+        markModified();
+        colourEdits(Respell::None);
         return;
     }
     markModified();
     correctLeftWord();
-    colourLine();
+    colourEdits(Respell::AllButTheWordTyped);
     if (completion_) completion_->textChanged();
 }
 

@@ -37,16 +37,17 @@ public:
 
     // The colouring passes.
     void colourAll();                  // the whole text, with the wait window
-    void colourPasted(int from, int to);  // from the start of from's line to `to`
-    void colourLine();                 // the caret's line, through the scratch pane
+    // Which words of the code the colouring of an edit gives the table's spelling (VBScript).
+    enum class Respell { None, AllButTheWordTyped, All };
+    // The lines edited since the last colouring. The word the caret touches is still being
+    // typed: it is respelt once the caret leaves it.
+    void colourEdits(Respell respell);
 
     void statusUpdate();
     // Status bar panel 1..6.
     QString panelText(int panel) const;
     QStatusBar* StatusBar1() const;
 
-    // The hidden scratch pane holding one line.
-    EditorPane& code1() const;
     // Java: member lists ("." after a class or a variable of one) and the import assistant.
     JavaCompletion* completion() const;
     void importPackage();  // ip
@@ -87,7 +88,6 @@ private:
     void correctLeftWord(bool atEnd = false);
 
     const ScriptKindRow& row_;
-    std::unique_ptr<EditorPane> code1_;
     std::unique_ptr<WordClassifier> words_;
     std::unique_ptr<Copies> copies_;
     std::unique_ptr<JavaCompletion> completion_;

@@ -1,50 +1,41 @@
 // The colouring of an HTML pane, byte by byte: the whole-range pass, the recolouring after an
-// edit, and the pass after a colour change.
+// edit (always what a fresh colouring gives), and the pass after a colour change.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 
 #include "html/html_fixture.h"
+#include "support/random_edit.h"
 #include "html/html_typing_help.h"
 
 using HtmlColouringTest = HtmlFixture;
 
-TEST_F(HtmlColouringTest, RangePassColoursTagsTextCommentsAndQuotes) {
-    setText("<p>text</p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTTTTGGGG");
-
-    setText("<a href=\"x\">go</a>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGGGGGGPPPGTTGGGG");
-
-    // The comment colour stops at the first ">", even inside the comment.
-    setText("<!-- a > b --><p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "CCCCCCCCTTTTTTGGG");
-
-    // Closing tags are looked up without their slash; upper case is still a tag.
-    setText("<B>x</B>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTGGGG");
-}
-
-TEST_F(HtmlColouringTest, RangePassLeavesUnknownTagsAndTheTailAlone) {
-    // Only the "<" of an unknown tag changes colour; the scan goes on after its ">".
-    setText("<foo>bar<b>x");
-    refreshAll();
-    EXPECT_EQ(colours(), "TOOOOTTTGGGO");
-
-    // Text after the last "<" keeps its colour, even when that "<" starts a known tag.
-    setText("<b>one<i");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTTTTO");
-
-    // A name that runs into the next "<" hides that tag too.
-    setText("<zz<b>x<p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "TOOOTTTGGG");
+TEST_F(HtmlColouringTest, RangePassColoursEveryByte) {
+    const std::pair<QByteArray, std::string> cases[] = {
+        {"<p>text</p>", "GGGTTTTGGGG"},
+        {"<a href=\"x\">go</a>", "GGGGGGGGPPPGTTGGGG"},
+        // The comment colour stops at the first ">", even inside the comment; no quotes there.
+        {"<!-- a > b --><p>", "CCCCCCCCTTTTTTGGG"},
+        {"<!-- \"x\" -->", "CCCCCCCCCCCC"},
+        // Closing tags are looked up without their slash; upper case is still a tag.
+        {"<B>x</B>", "GGGTGGGG"},
+        {"<br/><td\talign=1>", "GGGGGGGGGGGGGGGGG"},
+        // An unknown name is text up to the next "<"; a tag not closed runs up to it.
+        {"<foo>bar<b>x", "TTTTTTTTGGGT"},
+        {"<b>one<i", "GGGTTTGG"},
+        {"<zz<b>x<p>", "TTTGGGTGGG"},
+        {"<p a=1 <b>", "GGGGGGGGGG"},
+        // Quotes in text are text; a quote without partner in a tag keeps the tag colour.
+        {"<p>\"hi\"</p>", "GGGTTTTGGGG"},
+        {"<a href=\"x>", "GGGGGGGGGGG"},
+        {"\xEF\xBB\xBF<p>", "TTTGGG"},
+    };
+    for (const auto& [text, expected] : cases) {
+        setText(text);
+        refreshAll();
+        EXPECT_EQ(colours(), expected) << text.constData();
+    }
 }
 
 TEST_F(HtmlColouringTest, RangePassLooksUpOnlyNamesShorterThanFifteen) {
@@ -65,75 +56,73 @@ TEST_F(HtmlColouringTest, RangePassLooksUpOnlyNamesShorterThanFifteen) {
 
     setText("<" + QByteArray(14, 't') + ">a<" + QByteArray(15, 't') + ">b<p>");
     refreshAll();
-    EXPECT_EQ(colours(), std::string(16, 'G') + "TT" + std::string(16, 'O') + "TGGG");
+    EXPECT_EQ(colours(), std::string(16, 'G') + std::string(19, 'T') + "GGG");
 }
 
-TEST_F(HtmlColouringTest, RangePassColoursOnlyItsRangeAndTakesASnapshot) {
+TEST_F(HtmlColouringTest, RangePassTakesASnapshotAndLeavesTheCaretAtItsEnd) {
     setText("<p>a</p><p>b</p>");
     const int depth = window->undoRing().undoDepth();
     int start = 8;
     int length = 8;
     window->refreshCode(start, length);
-    EXPECT_EQ(colours(), "OOOOOOOOGGGTGGGG");
+    // What was edited before (all of it, here) is coloured with the range.
+    EXPECT_EQ(colours(), "GGGTGGGGGGGTGGGG");
     EXPECT_EQ(pane().SelStart(), 16);
     EXPECT_FALSE(window->colouringBusy);
     EXPECT_EQ(window->undoRing().undoDepth(), depth + 1);
 }
 
-TEST_F(HtmlColouringTest, EditsWhileBusyOrRightAfterALoweredFlagAreNotRecoloured) {
-    setText("<p>ab<i>");
-    refreshAll();
-    app.colourOnChange = true;
+// A page as people write them.
+const QByteArray Page =
+    "<html>\r\n<head><title>Four</title>\r\n<style>p { color: red }</style></head>\r\n<body>\r\n"
+    "<p class=\"intro\">one two <b>three</b> four</p>\r\n<!-- note -->\r\n"
+    "<a href=\"x.html\">link</a><br/>\r\n<img src=\"a.png\" alt=\"A\">\r\n</body>\r\n</html>\r\n";
 
-    app.insertBusy = true;
-    pane().SetSelStart(4);
-    pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("x"));
-    EXPECT_EQ(colours(), "GGGTOTGGG");
-    app.insertBusy = false;
-
-    // The next change recolours the stretch of text around the caret.
-    pane().SetSelStart(5);
-    pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("y"));
-    EXPECT_EQ(colours(), "GGGTTTTGGG");
-    EXPECT_EQ(pane().SelStart(), 6);
-    EXPECT_EQ(window->modifiedTag(), "n");
-
-    // A lowered flag skips one change and is raised again by it.
-    app.colourOnChange = false;
-    pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("z"));
-    EXPECT_EQ(colours(), "GGGTTTOTGGG");
-    EXPECT_TRUE(app.colourOnChange);
-    pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral("z"));
-    EXPECT_EQ(colours(), "GGGTTTTTTGGG");
+// Whatever the edit (keys, a replaced stretch, a paste, undo, redo), every byte has the colour
+// a fresh colouring of the same text gives it.
+TEST_F(HtmlColouringTest, EditsLeaveTheColoursOfAFreshOpen) {
+    frame.checked["Doundo"] = true;
+    HtmlWindow fresh(app);
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        RandomText random(seed);
+        setText(Page);
+        refreshAll();
+        for (int step = 0; step < 80; ++step) {
+            randomEdit(*window, random, random.pieces(htmlPieces, 2));
+            const QByteArray text = pane().Text();
+            fresh.colouringBusy = true;
+            fresh.pane().SetText(text);
+            fresh.colouringBusy = false;
+            int start = 0;
+            int length = int(text.size());
+            fresh.refreshCode(start, length);
+            const std::string want = colourLetters(fresh.pane(), {{Text, 'T'}, {Tag, 'G'}, {Param, 'P'}, {Comment, 'C'}});
+            ASSERT_EQ(colourDifference(colours(), want, text), "") << "seed " << seed << ", step " << step;
+        }
+    }
 }
 
-TEST_F(HtmlColouringTest, EditInsideATagRecoloursThatTag) {
-    setText("x<b class=\"c\">y");
-    app.colourOnChange = true;
-    pane().SetSelStart(3);
-    pane().SetSelColor(Other);
-    pane().SetSelText(QStringLiteral(" "));
-    // The tag up to its ">" takes the tag colour, its quotes the parameter colour; the text
-    // around it is left as it was.
-    EXPECT_EQ(colours(), "OGGGGGGGGGGPPPGO");
-
-    // An unknown name makes the stretch after the "<" text.
-    setText("<qq a>b<p>");
-    app.colourOnChange = true;
-    pane().SetSelStart(3);
-    pane().SetSelText(QStringLiteral("z"));
-    EXPECT_EQ(colours(), "OTTTTTTTOOO");
-
-    // In a comment the colour runs to the first ">" after the "<!".
-    setText("<!-- x -->y");
-    app.colourOnChange = true;
-    pane().SetSelStart(5);
-    pane().SetSelText(QStringLiteral("z"));
-    EXPECT_EQ(colours(), "CCCCCCCCCCCO");
+// The edits users met wrong colours after: each types into a coloured page.
+TEST_F(HtmlColouringTest, TypedTextTakesTheColoursOfAFreshOpen) {
+    const struct {
+        QByteArray text;
+        int caret;
+        QString typed;
+        std::string expected;
+    } cases[] = {
+        {"<p>one</p>", 6, QStringLiteral(" four"), "GGGTTTTTTTTGGGG"},
+        {"<p>one</p>", 6, QStringLiteral("<b"), "GGGTTTGGGGGG"},
+        {"<p>a</p>", 0, QStringLiteral("x"), "TGGGTGGGG"},
+        {"a<p>b", 2, QStringLiteral("!"), "TCCCCT"},
+        {"<p>a \"b\"</p>", 3, QStringLiteral("<i>"), "GGGGGGTTTTTGGGG"},
+    };
+    for (const auto& c : cases) {
+        setText(c.text);
+        refreshAll();
+        pane().SetSelStart(c.caret);
+        type(c.typed);
+        EXPECT_EQ(colours(), c.expected) << c.text.constData();
+    }
 }
 
 TEST_F(HtmlColouringTest, TypedTagsAreColouredAsTheyAreTyped) {
@@ -168,20 +157,19 @@ TEST_F(HtmlColouringTest, KeysThatTakeSnapshotsAndEnterInsertsTheLineBreakItself
     EXPECT_EQ(pane().Text(), "<p>q \r\n");
 }
 
-TEST_F(HtmlColouringTest, ColourChangeRecoloursEverythingWithoutLookingNamesUp) {
-    setText("<foo a=\"1\">t<!-x>");
+TEST_F(HtmlColouringTest, ColourChangeRecoloursEverything) {
+    setText("<p a=\"1\">t<!-x>");
     pane().SetSelStart(4);
     app.coloursChanged = true;
     app.htmlTagColor = makeRgb(1, 2, 3);
     window->Fchangefont();
     app.htmlTagColor = Tag;
-    const std::string before = colours();
-    EXPECT_EQ(std::count(before.begin(), before.end(), '?'), 8);  // the unknown tag takes the new tag colour
+    EXPECT_EQ(colours(), "?????PPP?TCCCCC");
     EXPECT_EQ(pane().SelStart(), 4);
 
-    // Back to the old colour: quotes, text and comment take theirs.
+    // Back to the old colour.
     window->Fchangefont();
-    EXPECT_EQ(colours(), "GGGGGGGPPPGTCCCCC");
+    EXPECT_EQ(colours(), "GGGGGPPPGTCCCCC");
 
     // Nothing differs any more: nothing is recoloured.
     setText("<p>");

@@ -101,7 +101,7 @@ TEST_F(JavaCompletionTest, ImportAssistantAddsOneImportLine) {
     window.importPackage();
     EXPECT_EQ(window.pane().Text(), "import java.util.*;\r\nVector v;");
     EXPECT_EQ(window.pane().SelStart(), 24);
-    EXPECT_EQ(colours(window.pane()).substr(0, 21), "KKKKKKKTTTTTTTTTTTTTT");
+    EXPECT_EQ(colours(window.pane()).substr(0, 21), "KKKKKKTTTTTTTTTTTTTTT");
     EXPECT_EQ(window.modifiedTag(), "n");
     window.importPackage();
     EXPECT_EQ(window.pane().Text(), "import java.util.*;\r\nVector v;");

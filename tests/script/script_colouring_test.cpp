@@ -1,4 +1,4 @@
-// The colours the passes give, byte by byte, and when they touch the visible pane.
+// The colours the passes give, byte by byte.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
@@ -20,13 +20,19 @@ using ScriptColouringTest = ScriptFixture;
 
 TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
     const WholeTextCase cases[] = {
-        // Keyword, object, string across lines, comment after an assignment.
+        // Keyword, object, strings that end with their line.
         {KindJscript, "var d = new Date(\"a\r\nb\"); // note \"x",
-         "KKKTTTTTKKKTBBBBTPPPPPPTTTCCCCCCCCCC"},
-        // An unpaired last quote stays as the scan left it; the Java class is an object.
-        {KindJava, "String s = \"x\" + \"", "BBBBBBTTTTTPPPTTTT"},
+         "KKKTTTTTKKKTBBBBTPPTTTPPPPPPPPPPPPPT"},
+        {KindJscript, "u = \"http://x\"; // c", "TTTTPPPPPPPPPPTTCCCC"},
+        // A backslash escapes a quote in JScript and Java, not in VBScript.
+        {KindJscript, "s = \"a\\\"b\" + c", "TTTTPPPPPPTTTT"},
+        {KindVbscript, "s = \"a\\\" 'c", "TTTTPPPPTCC"},
+        // An unpaired last quote runs to the end of its line; the Java class is an object.
+        {KindJava, "String s = \"x\" + \"", "BBBBBBTTTTTPPPTTTP"},
         // The apostrophe comments in VBScript; "//" means nothing there.
         {KindVbscript, "dim x // y ' rem", "KKKTTTTTTTTCCCCC"},
+        // A byte order mark inside the text stands between words.
+        {KindVbscript, "\xEF\xBB\xBF" "dim x", "TTTKKKTT"},
     };
     for (const WholeTextCase& c : cases) {
         ScriptWindow& window = open(c.kind);
@@ -35,6 +41,10 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         EXPECT_EQ(colours(window.pane()), c.expected) << c.text.constData();
         // The whole-text pass colours; it never respells.
         EXPECT_EQ(window.pane().Text(), c.text);
+        // Written into a window as a command would: the same colours.
+        ScriptWindow& written = open(c.kind);
+        written.pane().SetText(c.text);
+        EXPECT_EQ(colours(written.pane()), c.expected) << c.text.constData();
     }
 }
 
@@ -65,22 +75,6 @@ TEST_F(ScriptColouringTest, LinePassColoursTheTypedLineOnly) {
     EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPP");
     type(window, QStringLiteral("\" // c"));
     EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPPPTCCCC");
-}
-
-TEST_F(ScriptColouringTest, LinePassLeavesTheVisiblePaneAloneWhenNothingChanges) {
-    ScriptWindow& window = open(KindJscript);
-    setText(window, "abc def");
-    EditorPane& pane = window.pane();
-    // Colours already right around the end of the line; the start is left odd on purpose.
-    pane.SetSelStart(4);
-    pane.SetSelLength(3);
-    pane.SetSelColor(Text);
-    pane.SetSelStart(7);
-    type(window, QStringLiteral("g"));
-    EXPECT_EQ(colours(pane), "OOOOTTTT");
-    // A change around the caret does recolour the line.
-    type(window, QStringLiteral(" //"));
-    EXPECT_EQ(colours(pane), "TTTTTTTTTCC");
 }
 
 TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotOnLoad) {

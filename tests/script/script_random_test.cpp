@@ -1,5 +1,6 @@
-// Randomized: the scan colours every byte exactly once, and the passes never change the text
-// of JScript and Java (VBScript only changes letter case) nor use colours of their own.
+// Randomized: the scan colours every byte exactly once, the passes never change the text of
+// JScript and Java (VBScript only changes letter case) nor use colours of their own, and edits
+// leave the colours the whole-text pass gives.
 #include <QApplication>
 #include <QClipboard>
 
@@ -8,12 +9,24 @@
 #include "script/script_kind.h"
 #include "script/script_scan.h"
 #include "script_fixture.h"
+#include "support/random_edit.h"
 
 namespace {
 constexpr std::string_view scriptPieces[] = {
     "var", "Dim", "dim", "MsgBox", "String", "Math", "function", "public", "x", "s.", "(", ")",
     "{", "}", "\"", "'", "//", "/", "=", " ", "\t", "\r\n", "\n", ",", ";", "caf\xc3\xa9", "\"a b\"",
-    "' note", "// note", "if", "If", "IF", "Vector", "123", "rem", "REM", "msgbox", ":"};
+    "' note", "// note", "if", "If", "IF", "Vector", "123", "rem", "REM", "msgbox", ":",
+    "\"http://example.com/\"", "\\", "\\\"", "\xEF\xBB\xBF", "End If", "System.out.println(s);"};
+
+// Scripts as people write them, one of each kind.
+const std::pair<WindowKind, QByteArray> scripts[] = {
+    {KindJscript, "// greet\r\nvar url = \"http://example.com/\";\r\nfunction greet(name) {\r\n"
+                  "  alert(\"Hello \\\"\" + name + \"\\\"\"); // say it\r\n}\r\n"},
+    {KindVbscript, "\xEF\xBB\xBFOption Explicit\r\nDim msg ' the text\r\nmsg = \"it's \"\"here\"\"\"\r\n"
+                   "If msg <> \"\" Then MsgBox msg\r\nRem done\r\n"},
+    {KindJava, "import java.util.*;\r\npublic class A {\r\n  String u = \"http://x/\"; // site\r\n"
+               "  char q = '\"';\r\n  String e = \"a\\\"b\";\r\n}\r\n"},
+};
 
 // The bytes of a VBScript text that lie in a string or a comment (' or Rem): a string ends
 // with its line.
@@ -50,20 +63,17 @@ TEST_F(ScriptRandomTest, ScanColoursEveryByteOnceInOrder) {
         WordClassifier words(app.tables, scriptKindRow(kind));
         for (int round = 0; round < 300; ++round) {
             const QByteArray text = random.pieces(scriptPieces, 40);
-            for (const bool inLine : {false, true}) {
-                RunList runs;
-                const ScanRequest request{text, palette, scriptKindRow(kind).commentMarker,
-                                          words, runs, inLine};
-                const int end = scanWords(request, 0, int(text.size()));
-                EXPECT_EQ(end, text.size()) << round;
-                int covered = 0;
-                for (const ColourRun& run : runs.runs()) {
-                    ASSERT_EQ(run.from, covered) << round << " " << text.toStdString();
-                    ASSERT_LT(run.from, run.to);
-                    covered = run.to;
-                }
-                EXPECT_EQ(covered, text.size()) << round;
+            RunList runs;
+            const ScanRequest request{text, palette, scriptKindRow(kind).commentMarker, words, runs};
+            const int end = scanWords(request, 0, int(text.size()));
+            EXPECT_EQ(end, text.size()) << round;
+            int covered = 0;
+            for (const ColourRun& run : runs.runs()) {
+                ASSERT_EQ(run.from, covered) << round << " " << text.toStdString();
+                ASSERT_LT(run.from, run.to);
+                covered = run.to;
             }
+            EXPECT_EQ(covered, text.size()) << round;
         }
     }
 }
@@ -87,6 +97,29 @@ TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
             EXPECT_EQ(typed.size(), text.size() + 2) << round;
             if (kind != KindVbscript) EXPECT_TRUE(typed.contains("a ")) << round;
             EXPECT_EQ(colours(window.pane()).find('?'), std::string::npos) << round;
+        }
+    }
+}
+
+// Whatever the edit (keys, a replaced stretch, a paste, undo, redo), every byte has the colour
+// the whole-text pass gives the same text.
+TEST_F(ScriptRandomTest, EditsLeaveTheColoursOfAFreshOpen) {
+    frame.checked["Doundo"] = true;
+    for (const auto& [kind, script] : scripts) {
+        ScriptWindow& window = open(kind);
+        ScriptWindow& fresh = open(kind);
+        EditorPane& pane = window.pane();
+        const unsigned seed = unsigned(kind) + 7;
+        RandomText random(seed);
+        setText(window, script);
+        window.colourAll();
+        for (int step = 0; step < 150; ++step) {
+            randomEdit(window, random, random.pieces(scriptPieces, 2));
+            const QByteArray text = pane.Text();
+            setText(fresh, text);
+            fresh.colourAll();
+            const std::string difference = colourDifference(colours(pane), colours(fresh.pane()), text);
+            ASSERT_EQ(difference, "") << "seed " << seed << ", step " << step;
         }
     }
 }
