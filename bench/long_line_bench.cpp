@@ -53,7 +53,7 @@ struct OpenedPage {
     EditorWindow* open() {
         frame->openFiles({path});
         QApplication::processEvents();
-        return frame->activeChild();
+        return qobject_cast<EditorWindow*>(frame->activeChild());
     }
     QTemporaryDir folder;
     QString path;
