@@ -59,7 +59,7 @@ def build(build_dir, targets):
 
 def first_failure(build_dir, folder):
     """The first failing test of one test program, or None when all pass."""
-    program = build_dir / "tests" / f"test_{folder}"
+    program = build_dir / f"test_{folder}"
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     try:
         result = subprocess.run([str(program), "--gtest_fail_fast", "--gtest_brief=1"],
