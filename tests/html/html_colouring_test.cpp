@@ -5,46 +5,34 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "html/html_fixture.h"
+#include "support/editor_fixture.h"
 #include "html/html_typing_help.h"
 
 using HtmlColouringTest = HtmlFixture;
 
 TEST_F(HtmlColouringTest, RangePassColoursTagsTextCommentsAndQuotes) {
-    setText("<p>text</p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTTTTGGGG");
-
-    setText("<a href=\"x\">go</a>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGGGGGGPPPGTTGGGG");
-
-    // The comment colour stops at the first ">", even inside the comment.
-    setText("<!-- a > b --><p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "CCCCCCCCTTTTTTGGG");
-
-    // Closing tags are looked up without their slash; upper case is still a tag.
-    setText("<B>x</B>");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTGGGG");
-}
-
-TEST_F(HtmlColouringTest, RangePassLeavesUnknownTagsAndTheTailAlone) {
-    // Only the "<" of an unknown tag changes colour; the scan goes on after its ">".
-    setText("<foo>bar<b>x");
-    refreshAll();
-    EXPECT_EQ(colours(), "TOOOOTTTGGGO");
-
-    // Text after the last "<" keeps its colour, even when that "<" starts a known tag.
-    setText("<b>one<i");
-    refreshAll();
-    EXPECT_EQ(colours(), "GGGTTTTO");
-
-    // A name that runs into the next "<" hides that tag too.
-    setText("<zz<b>x<p>");
-    refreshAll();
-    EXPECT_EQ(colours(), "TOOOTTTGGG");
+    const struct {
+        QByteArray text;
+        std::string colours;
+    } rows[] = {
+        {"<p>text</p>", "GGGTTTTGGGG"},
+        {"<a href=\"x\">go</a>", "GGGGGGGGPPPGTTGGGG"},
+        // The comment colour stops at the first ">", even inside the comment.
+        {"<!-- a > b --><p>", "CCCCCCCCTTTTTTGGG"},
+        // Closing tags are looked up without their slash; upper case is still a tag.
+        {"<B>x</B>", "GGGTGGGG"},
+        // Only the "<" of an unknown tag changes colour; the scan goes on after its ">".
+        {"<foo>bar<b>x", "TOOOOTTTGGGO"},
+        // Text after the last "<" keeps its colour, even when that "<" starts a known tag.
+        {"<b>one<i", "GGGTTTTO"},
+        // A name that runs into the next "<" hides that tag too.
+        {"<zz<b>x<p>", "TOOOTTTGGG"},
+    };
+    for (const auto& row : rows) {
+        setText(row.text);
+        refreshAll();
+        EXPECT_EQ(colours(), row.colours) << row.text.constData();
+    }
 }
 
 TEST_F(HtmlColouringTest, RangePassLooksUpOnlyNamesShorterThanFifteen) {
@@ -172,7 +160,7 @@ TEST_F(HtmlColouringTest, ColourChangeRecoloursEverythingWithoutLookingNamesUp) 
     setText("<foo a=\"1\">t<!-x>");
     pane().SetSelStart(4);
     app.coloursChanged = true;
-    app.htmlTagColor = makeRgb(1, 2, 3);
+    app.htmlTagColor = makeRgb(7, 8, 9);
     window->Fchangefont();
     app.htmlTagColor = Tag;
     const std::string before = colours();

@@ -7,7 +7,7 @@
 #include "hardening/random_text.h"
 #include "script/script_kind.h"
 #include "script/script_scan.h"
-#include "script_fixture.h"
+#include "support/editor_fixture.h"
 
 namespace {
 constexpr std::string_view scriptPieces[] = {
@@ -41,7 +41,7 @@ std::vector<bool> stringsAndComments(const QByteArray& text) {
 }
 }  // namespace
 
-using ScriptRandomTest = ScriptFixture;
+using ScriptRandomTest = EditorFixture;
 
 TEST_F(ScriptRandomTest, ScanColoursEveryByteOnceInOrder) {
     RandomText random(9);
@@ -71,7 +71,7 @@ TEST_F(ScriptRandomTest, ScanColoursEveryByteOnceInOrder) {
 TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
     RandomText random(11);
     for (const WindowKind kind : {KindVbscript, KindJscript, KindJava}) {
-        ScriptWindow& window = open(kind);
+        ScriptWindow& window = openScript(kind);
         for (int round = 0; round < 40; ++round) {
             const QByteArray text = random.pieces(scriptPieces, 30);
             setText(window, text);
@@ -93,7 +93,7 @@ TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
 
 TEST_F(ScriptRandomTest, VbscriptPasteRespellsCodeOnly) {
     RandomText random(13);
-    ScriptWindow& window = open(KindVbscript);
+    ScriptWindow& window = openScript(KindVbscript);
     int respelt = 0;
     for (int round = 0; round < 200; ++round) {
         // As the clipboard holds it (characters, not stray bytes), with the window's line ends.

@@ -26,7 +26,6 @@ struct FrameLayoutTest : FrameFixture {
     RecordingWebViews browsers;
 
     void SetUp() override {
-        app.programFolder = TestEnvironment::programFolder();
         FrameFixture::SetUp();
         frame->setGeometry(QRect(QPoint(20, 20), QSize(760, 540)));
         frame->activateWindow();
@@ -87,23 +86,6 @@ TEST_F(FrameLayoutTest, EveryMenuShortcutRunsItsCommandFromTheCodePane) {
     EXPECT_EQ(subWindows().size(), 2);
 }
 
-TEST_F(FrameLayoutTest, CommandLineFilesTakeTheirFullPathAsCaption) {
-    QTemporaryDir folder;
-    QDir(folder.path()).mkdir("f");
-    QFile file(folder.filePath("f/parse.html"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<p>parse</p>");
-    file.close();
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    frame->openFiles({"f/parse.html", "./f/../f/parse.html"});
-    QDir::setCurrent(before);
-    ASSERT_EQ(subWindows().size(), 1);  // one file, however it is named, is one window
-    const QString full = QDir(folder.path()).absoluteFilePath("f/parse.html");
-    for (QMdiSubWindow* sub : subWindows())
-        EXPECT_EQ(qobject_cast<EditorWindow*>(sub->widget())->caption(), full);
-}
-
 TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {
     const QRect screen = frame->screen()->availableGeometry();
     // A frame filling the screen, one against its right edge, one against its left edge.
@@ -140,18 +122,4 @@ TEST_F(FrameLayoutTest, NewWindowsStayInsideTheAreaAndFollowAMaximisedOne) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
     openPage();
     EXPECT_TRUE(subWindows().last()->isMaximized());
-}
-
-TEST_F(FrameLayoutTest, CascadeKeepsEveryWindowUsableAndInsideTheArea) {
-    for (int i = 0; i < 12; ++i) openPage();
-    frame->command("mnuWindowCascade")->trigger();
-    QPoint previous(-1, -1);
-    for (QMdiSubWindow* sub : subWindows()) {
-        const QRect placed = sub->geometry();
-        EXPECT_TRUE(area().contains(placed));
-        EXPECT_GE(placed.width(), area().width() / 2);
-        EXPECT_GE(placed.height(), area().height() / 2);
-        EXPECT_NE(placed.topLeft(), previous);
-        previous = placed.topLeft();
-    }
 }
