@@ -87,5 +87,7 @@ TEST(ColourComponents, SplitRedGreenBlue) {
     EXPECT_EQ(BlueOf(c), 86);
     EXPECT_EQ(BlueOf(makeRgb(0, 255, 255)), 255);
     EXPECT_EQ(GreenOf(makeRgb(255, 0, 255)), 0);
+    EXPECT_EQ(toQColor(c), QColor(18, 52, 86));
+    EXPECT_EQ(fromQColor(QColor(18, 52, 86)), c);
 }
 }  // namespace

@@ -13,18 +13,6 @@ namespace {
 constexpr Rgb Red = makeRgb(255, 0, 0);
 constexpr Rgb Blue = makeRgb(0, 0, 255);
 
-// The point of the viewport where a click puts the caret before `pos`.
-QPoint pointBefore(EditorPane& pane, int pos) {
-    const int start = pane.SelStart();
-    const int length = pane.SelLength();
-    pane.SetSelStart(pos);
-    const QRect caret = pane.caretRect();
-    pane.SetSelStart(start);
-    pane.SetSelLength(length);
-    auto* area = qobject_cast<QAbstractScrollArea*>(pane.widget());
-    return area->viewport()->mapFrom(area, caret.center());
-}
-
 template <typename Pane>
 class EditorPaneTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "core/keyword_tables.h"
 #include "support/test_environment.h"
@@ -80,35 +81,41 @@ TEST_F(ShippedTables, TagLookupGivesFalseOutsideTheLetterRanges) {
     EXPECT_EQ(tables->tagTable()[0].size(), 15);
 }
 
-TEST_F(ShippedTables, VbLookupsIgnoreCaseAndReturnTheTableSpelling) {
-    EXPECT_TRUE(tables->IsVbKeyword("dim"));
-    EXPECT_EQ(tables->results.foundVbKeyword, QStringLiteral("Dim        "));
-    EXPECT_TRUE(tables->IsVbKeyword("ELSEIF"));
-    EXPECT_EQ(tables->results.foundVbKeyword.trimmed(), QStringLiteral("ElseIf"));
-    EXPECT_FALSE(tables->IsVbKeyword("Dimension"));
-    EXPECT_FALSE(tables->IsVbKeyword("yield"));
-
-    EXPECT_TRUE(tables->IsVbObject("msgbox"));
-    EXPECT_EQ(tables->results.foundVbObject.trimmed(), QStringLiteral("MsgBox"));
+TEST_F(ShippedTables, LookupsFollowTheirCaseRulesAndGiveTheTableSpelling) {
+    using Lookup = bool (KeywordTables::*)(const QString&);
+    const struct {
+        Lookup lookup;
+        const char* word;
+        bool found;
+        QString LookupResults::*spelling;  // the table's own spelling, when found
+        const char* spelled;
+    } rows[] = {
+        {&KeywordTables::IsVbKeyword, "dim", true, &LookupResults::foundVbKeyword, "Dim        "},
+        {&KeywordTables::IsVbKeyword, "ELSEIF", true, &LookupResults::foundVbKeyword, "ElseIf     "},
+        {&KeywordTables::IsVbKeyword, "Dimension", false},
+        {&KeywordTables::IsVbKeyword, "yield", false},
+        {&KeywordTables::IsVbObject, "msgbox", true, &LookupResults::foundVbObject, "MsgBox"},
+        {&KeywordTables::IsVbObject, "YEAR", true},
+        {&KeywordTables::IsVbObject, "xor", false},
+        // The letter is taken as typed: a capital never starts a JScript keyword.
+        {&KeywordTables::IsJsKeyword, "function", true},
+        {&KeywordTables::IsJsKeyword, "Function", false},
+        {&KeywordTables::IsJsKeyword, "FOR", false},
+        {&KeywordTables::IsJsObject, "Math", true},
+        {&KeywordTables::IsJsObject, "math", false},
+        {&KeywordTables::IsJsObject, "parseInt", true},  // in the range p shares with o
+        {&KeywordTables::IsJsObject, "Object", true},
+        {&KeywordTables::IsJavaKeyword, "synchronized", true},
+        {&KeywordTables::IsJavaKeyword, "Class", false},
+        {&KeywordTables::IsJavaKeyword, "enum", false},  // not at a searched position
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ((tables->*row.lookup)(QString::fromLatin1(row.word)), row.found) << row.word;
+        if (row.spelling)
+            EXPECT_EQ((tables->results.*row.spelling).left(int(strlen(row.spelled))), row.spelled)
+                << row.word;
+    }
     EXPECT_EQ(tables->results.foundVbObject.size(), 26);
-    EXPECT_TRUE(tables->IsVbObject("YEAR"));
-    EXPECT_FALSE(tables->IsVbObject("xor"));
-}
-
-TEST_F(ShippedTables, ScriptLookupsFollowTheirCaseRules) {
-    EXPECT_TRUE(tables->IsJsKeyword("function"));
-    // The letter is taken as typed: a capital never starts a JScript keyword.
-    EXPECT_FALSE(tables->IsJsKeyword("Function"));
-    EXPECT_FALSE(tables->IsJsKeyword("FOR"));
-
-    EXPECT_TRUE(tables->IsJsObject("Math"));
-    EXPECT_FALSE(tables->IsJsObject("math"));
-    EXPECT_TRUE(tables->IsJsObject("parseInt"));  // in the range p shares with o
-    EXPECT_TRUE(tables->IsJsObject("Object"));
-
-    EXPECT_TRUE(tables->IsJavaKeyword("synchronized"));
-    EXPECT_FALSE(tables->IsJavaKeyword("Class"));
-    EXPECT_FALSE(tables->IsJavaKeyword("enum")) << "not at a searched position";
 }
 
 TEST_F(ShippedTables, JavaClassLookupUsesFirstTwoLetters) {

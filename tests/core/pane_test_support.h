@@ -1,26 +1,8 @@
 #pragma once
-// Helpers shared by the pane tests: reading attributes byte by byte and recording events.
+// Records the pane events for the pane tests.
 #include <vector>
 
-#include "core/editor_window.h"
-#include "core/scintilla_pane.h"
-
-inline Rgb colourAt(EditorPane& pane, int pos) {
-    const int start = pane.SelStart();
-    const int length = pane.SelLength();
-    pane.SetSelStart(pos);
-    pane.SetSelLength(1);
-    const Rgb colour = pane.SelColor();
-    pane.SetSelStart(start);
-    pane.SetSelLength(length);
-    return colour;
-}
-
-inline std::vector<Rgb> coloursOf(EditorPane& pane) {
-    std::vector<Rgb> colours;
-    for (int pos = 0; pos < pane.TextLength(); ++pos) colours.push_back(colourAt(pane, pos));
-    return colours;
-}
+#include "support/editor_fixture.h"
 
 // Records the events and whether an outside flag was raised when each arrived.
 class RecordingEvents : public PaneEvents {
@@ -41,16 +23,4 @@ public:
         keysPressed.push_back(key);
         if (replaceWith >= 0) key = replaceWith;
     }
-};
-
-// An editor window of the given kind with nothing but a code pane.
-class StubWindow : public EditorWindow {
-public:
-    StubWindow(AppState& app, WindowKind kind,
-               std::unique_ptr<EditorPane> pane = std::make_unique<ScintillaPane>())
-        : EditorWindow(app, kind, std::move(pane)) {}
-    bool SaveDocument() override { return true; }
-    bool SaveDocumentAs() override { return true; }
-    void refreshPreviewIfSplit() override { ++previews; }
-    int previews = 0;
 };

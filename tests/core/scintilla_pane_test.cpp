@@ -14,15 +14,10 @@
 #include "pane_test_support.h"
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestEnvironment::readFile;
 
 void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(TestEnvironment::writeFile(path, bytes));
 }
 
 TEST(ScintillaPaneFiles, TextTheFilesEncodingCannotHoldIsNeverWritten) {
@@ -40,7 +35,7 @@ TEST(ScintillaPaneFiles, TextTheFilesEncodingCannotHoldIsNeverWritten) {
     QString error;
     EXPECT_FALSE(pane.SaveFile(dir.filePath("old.html"), FilePlainText, &error));
     EXPECT_TRUE(error.contains("U+2192") && error.contains("Windows-1252")) << error.toStdString();
-    EXPECT_EQ(readAll(dir.filePath("old.html")), western);
+    EXPECT_EQ(readFile(dir.filePath("old.html")), western);
 }
 
 TEST(ScintillaPaneFiles, FailuresReportAndChangeNothing) {
@@ -57,7 +52,7 @@ TEST(ScintillaPaneFiles, FailuresReportAndChangeNothing) {
     error.clear();
     EXPECT_FALSE(pane.SaveFile(dir.filePath("page.html/inner.html"), FilePlainText, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readAll(dir.filePath("page.html")), QByteArray("<p>old</p>"));
+    EXPECT_EQ(readFile(dir.filePath("page.html")), QByteArray("<p>old</p>"));
 }
 
 TEST(ScintillaPaneTyping, EnterTypesCrLfAndShortcutsWinOverThePane) {
@@ -107,9 +102,7 @@ TEST(ScintillaPaneLook, HiddenPaneStaysInItsLayoutAndKeepsWorking) {
     EXPECT_GE(caret.top(), caret.height());
     EXPECT_LT(caret.top(), 2 * caret.height());
 }
-}  // namespace
 
-namespace {
 // A page of tags and text with bold, italic and struck-through stretches in several colours.
 void prepareStyledPage(ScintillaPane& pane) {
     QByteArray text;
@@ -130,9 +123,7 @@ void prepareStyledPage(ScintillaPane& pane) {
         pane.SetSelStrikeThru(mark.strike);
     }
 }
-}  // namespace
 
-namespace {
 // The strike-through line's colour at every position (the pane draws it as an indicator).
 std::vector<long> strikeLine(ScintillaPane& pane) {
     std::vector<long> values;

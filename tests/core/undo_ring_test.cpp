@@ -27,30 +27,6 @@ protected:
     StubWindow* window = nullptr;
 };
 
-TEST_F(UndoRingTest, OneEditGivesTwoStepsAndOneUndoGoesBack) {
-    window->pane().SetText("loaded");
-    window->backup_code();
-    window->backup_code();  // nothing changed: no second snapshot
-    EXPECT_EQ(ring().undoDepth(), 1);
-    EXPECT_FALSE(ring().canUndo());
-
-    window->pane().SetSelStart(6);
-    type(" text");
-    EXPECT_EQ(ring().undoDepth(), 2);
-    EXPECT_TRUE(frame.enabled.value("Undo"));
-    EXPECT_TRUE(frame.buttons.value(14));
-    EXPECT_FALSE(frame.enabled.value("redo"));
-
-    window->undo_code();
-    EXPECT_EQ(text(), QByteArray("loaded"));
-    EXPECT_FALSE(ring().canUndo());
-    EXPECT_FALSE(frame.enabled.value("Undo"));
-    EXPECT_TRUE(frame.enabled.value("redo"));
-    window->redo_code();
-    EXPECT_EQ(text(), QByteArray("loaded text"));
-    EXPECT_FALSE(ring().canRedo());
-}
-
 TEST_F(UndoRingTest, SixtySlotsGiveFiftyNineStepsTheLastBackToTheFirstSnapshot) {
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < 75; ++i) type(QString::number(i % 10));
@@ -99,34 +75,5 @@ TEST_F(UndoRingTest, SwitchedOffItDoesNothing) {
     frame.checked["Doundo"] = true;
     window->undo_code();
     EXPECT_EQ(text(), QByteArray("ab"));
-}
-TEST(UndoRingDocument, DocumentsGetBackCharactersFormatsAndParagraphs) {
-    RecordingFrame frame;
-    AppState app;
-    app.frame = &frame;
-    StubWindow window(app, KindDocument, std::make_unique<RichTextPane>());
-    EditorPane& pane = window.pane();
-    pane.SetSelText(QStringLiteral("\u0416 one\r\ntwo"));
-    pane.SetSelAlignment(2);
-    window.backup_code();
-    const QByteArray before = pane.Text();
-
-    pane.SetSelStart(0);
-    pane.SetSelLength(1);
-    pane.SetSelBold(true);
-    pane.SetSelStart(pane.TextLength());
-    pane.SetSelText(QStringLiteral("\r\nthree"));
-    pane.SetSelAlignment(0);
-    window.backup_code();
-    window.undo_code();
-    EXPECT_EQ(pane.Text(), before);
-    EXPECT_EQ(pane.TextString().left(1), QStringLiteral("\u0416"));
-    pane.SetSelStart(0);
-    pane.SetSelLength(1);
-    EXPECT_FALSE(pane.SelBold());
-    pane.SetSelStart(pane.TextLength());
-    EXPECT_EQ(pane.SelAlignment(), 2);
-    window.redo_code();
-    EXPECT_TRUE(pane.TextString().endsWith("three"));
 }
 }  // namespace

@@ -81,7 +81,6 @@ TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
 
     dialogs.fontAnswers.push_back(FontChoice{"DejaVu Sans", 20, true, false, false, false, 0xFF});
     click(21);
-    EXPECT_EQ(dialogs.last("font")->title, "Select font ");
     EXPECT_EQ(pane.SelFontName(), "DejaVu Sans");
     EXPECT_EQ(pane.SelFontSize(), 20);
     EXPECT_EQ(pane.SelColor(), Rgb(0xFF));
@@ -135,8 +134,6 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     run("mnuFileClose");  // a file open already would only bring its window forward
     dialogs.textAnswers.push_back(path);
     run("opendoc");
-    EXPECT_EQ(dialogs.last("open")->title, "Open");
-    EXPECT_EQ(dialogs.last("open")->filter, "All Files (*.*)|*.*");
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->caption(), path);
     EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(), saved);

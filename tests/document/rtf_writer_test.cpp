@@ -95,6 +95,7 @@ TEST(RtfWriter, WhatItWritesReadsBackRunByRun) {
     QByteArray rtf;
     EXPECT_EQ(roundTrip(document, &rtf).toStdString(), describeDocument(document).toStdString());
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
+    EXPECT_TRUE(rtf.endsWith("}\r\n"));
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"));
     EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;"));
     EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80"));  // code page 1252 where it can

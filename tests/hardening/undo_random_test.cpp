@@ -44,15 +44,10 @@ const std::string_view typed[] = {"a", "b", " ", "zebra", "horse", "\n", "\b", "
 class UndoRandomTest : public FrameFixture, public ::testing::WithParamInterface<UndoCase> {
 protected:
     void SetUp() override {
-        app.programFolder = TestEnvironment::programFolder();
-        app.tables.loadAll(app.programFolder);
         FrameFixture::SetUp();
         path = QDir(TestEnvironment::programFolder()).filePath(QLatin1String(GetParam().file));
         for (int i = 0; i < 80; ++i) opened += GetParam().line;
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(opened);
-        file.close();
+        ASSERT_TRUE(TestEnvironment::writeFile(path, opened));
         frame->openFiles({path});
         window = app.activeWindow();
         ASSERT_NE(window, nullptr);

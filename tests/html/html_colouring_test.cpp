@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "html/html_fixture.h"
+#include "support/editor_fixture.h"
 #include "support/random_edit.h"
 #include "html/html_typing_help.h"
 
@@ -161,7 +161,7 @@ TEST_F(HtmlColouringTest, ColourChangeRecoloursEverything) {
     setText("<p a=\"1\">t<!-x>");
     pane().SetSelStart(4);
     app.coloursChanged = true;
-    app.htmlTagColor = makeRgb(1, 2, 3);
+    app.htmlTagColor = makeRgb(7, 8, 9);
     window->Fchangefont();
     app.htmlTagColor = Tag;
     EXPECT_EQ(colours(), "?????PPP?TCCCCC");

@@ -22,6 +22,7 @@
 #include "support/recording_frame.h"
 #include "support/rtf_describe.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
 
 namespace {
 class LibreOffice : public ::testing::Test {
@@ -37,14 +38,9 @@ protected:
     QString path(const QString& name) const { return folder_.filePath(name); }
 
     static void write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(TestEnvironment::writeFile(path, bytes));
     }
-    static QByteArray read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray read(const QString& path) { return TestEnvironment::readFile(path); }
 
     // One headless conversion with a profile of its own, so that nothing a user or another
     // run has open gets in the way. The output lands in outFolder under the input's base name.

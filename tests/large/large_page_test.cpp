@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "html/html_fixture.h"
+#include "support/editor_fixture.h"
 
 namespace {
 constexpr qint64 PageBytes = 100LL * 1024 * 1024;

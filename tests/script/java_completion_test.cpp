@@ -4,11 +4,11 @@
 #include "script/import_assistant.h"
 #include "script/java_completion.h"
 #include "script/member_files.h"
-#include "script_fixture.h"
+#include "support/editor_fixture.h"
 
-class JavaCompletionTest : public ScriptFixture {
+class JavaCompletionTest : public EditorFixture {
 protected:
-    JavaCompletionTest() : window(open(KindJava)) {}
+    JavaCompletionTest() : window(openScript(KindJava)) {}
     JavaCompletion& completion() { return *window.completion(); }
     QListView* list() { return completion().jshow(); }
     QString selectedInsertion() { return completion().jput().value(completion().currentRow()); }
@@ -80,7 +80,7 @@ TEST_F(JavaCompletionTest, DotFindsTheClassOfDeclarationsAndCalls) {
         {"StringBuffer b;\r\nb.append(\"x\")", "StringBuffer"},
     };
     for (const Case& c : cases) {
-        ScriptWindow& w = open(KindJava);
+        ScriptWindow& w = openScript(KindJava);
         setText(w, c.text);
         w.pane().SetSelStart(int(c.text.size()));
         type(w, QStringLiteral("."));
@@ -113,9 +113,7 @@ TEST_F(JavaCompletionTest, ImportAssistantAsksWhichPackageWhenThereAreSeveral) {
     dialogs.textAnswers = {QStringLiteral("3")};
     window.importPackage();
     ASSERT_NE(dialogs.last("input"), nullptr);
-    EXPECT_EQ(dialogs.last("input")->title, "Class Declared in many packages");
-    EXPECT_EQ(dialogs.last("input")->text,
-              "1. java.awt\n2. java.util\n\nEnter Package Number to import");
+    EXPECT_EQ(dialogs.last("input")->text, packageChoicePrompt({"java.awt", "java.util"}));
     EXPECT_EQ(window.pane().Text(), "List");
 
     dialogs.textAnswers = {QStringLiteral("2")};

@@ -29,11 +29,10 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessage) {
     };
     for (const Case& c : cases) {
         dialogs.asked.clear();
-        dialogs.selectionAtMessage.clear();
-        PlainScriptWindow* window = openWindow(c.kind, c.text, QStringLiteral("script"));
+        StubWindow* window = openWindow(c.kind, c.text, QStringLiteral("script"));
         runsc(app, checker);
         ASSERT_EQ(dialogs.asked.size(), 1u);
-        EXPECT_EQ(dialogs.selectionAtMessage.value(0), c.selected);
+        EXPECT_EQ(dialogs.asked[0].context, c.selected);
         EXPECT_EQ(dialogs.asked[0].title, c.title);
         EXPECT_EQ(dialogs.asked[0].text, c.description);
         EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Exclamation);
@@ -71,7 +70,7 @@ TEST_F(CompileScript, OtherKindsAndMissingWindowsDoNothing) {
 }
 
 TEST_F(CompileScript, SelectLineCoversTheLineWithoutItsBreak) {
-    PlainScriptWindow* window = openWindow(KindVbscript, "", QStringLiteral("v"));
+    StubWindow* window = openWindow(KindVbscript, "", QStringLiteral("v"));
     EditorPane& pane = window->pane();
     struct Case {
         QByteArray text;

@@ -3,40 +3,13 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "script/script_check.h"
 #include "script/script_check_command.h"
+#include "support/test_environment.h"
 
 namespace {
-
-struct JsCase {
-    const char* source;
-    int line;  // 0: clean
-};
-
-TEST(JscriptCheck, ReportsTheEngineLineOrNothing) {
-    const JsCase cases[] = {
-        {"var a = 1;\nfunction f(x) { return x * 2; }\n", 0},
-        {"var a = 1;\nvar b = (2;\n", 2},
-        {"x = 1\n\n\nfunction(\n", 4},
-        {"var o = {a: 1,\n b: 2\n", 3},
-        {"return 5;\n", 1},
-        // Text that would close a wrapper around it is an error of its own, never run.
-        {"} while (true) {} function z() {\n", 1},
-    };
-    for (const JsCase& c : cases) {
-        const auto error = checkJscript(QByteArray(c.source));
-        if (c.line == 0) {
-            EXPECT_FALSE(error) << c.source;
-            continue;
-        }
-        ASSERT_TRUE(error) << c.source;
-        EXPECT_EQ(error->line, c.line) << c.source;
-        EXPECT_FALSE(error->description.isEmpty()) << c.source;
-    }
-}
 
 TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
     LanguageScriptChecker checker;
@@ -54,6 +27,12 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
          "Expected '}' before the end of the script"},
         {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},
         {ScriptLanguage::JScript, "obj = {a: 1,, b: 2};", 1, 13, "Unexpected ','"},
+        // Column 0: the line alone is checked.
+        {ScriptLanguage::JScript, "x = 1\n\n\nfunction(\n", 4, 0, ""},
+        {ScriptLanguage::JScript, "var o = {a: 1,\n b: 2\n", 3, 0, ""},
+        {ScriptLanguage::JScript, "return 5;\n", 1, 0, ""},
+        // Text that would close a wrapper around it is an error of its own, never run.
+        {ScriptLanguage::JScript, "} while (true) {} function z() {\n", 1, 0, ""},
         // What browsers accept in page scripts.
         {ScriptLanguage::JScript,
          "<!-- hide\nvar a = 010, b = 08, c = 09.5, s = '\\012\\8', r = /<!--/;\nx = a --> 1;\n"
@@ -68,6 +47,8 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
         }
         ASSERT_TRUE(error) << c.source;
         EXPECT_EQ(error->line, c.line) << c.source;
+        EXPECT_FALSE(error->description.isEmpty()) << c.source;
+        if (c.column == 0) continue;
         EXPECT_EQ(error->column, c.column) << c.source;
         EXPECT_EQ(error->description, QString::fromUtf8(c.description)) << c.source;
     }
@@ -85,10 +66,8 @@ TEST(JscriptCheck, NothingInTheScriptRuns) {
 TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
     QTemporaryDir dir;
     const auto write = [&dir](const QString& name, const QByteArray& text) {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(text);
-        return file.fileName();
+        TestEnvironment::writeFile(dir.filePath(name), text);
+        return dir.filePath(name);
     };
     const QString good = write(QStringLiteral("good.vbs"), "WScript.Echo \"hi\"\r\n");
     const QString bad = write(QStringLiteral("bad.vbs"), "For i = 1 To 3\r\n  x = i\r\n");

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "script_fixture.h"
+#include "support/editor_fixture.h"
 
 namespace {
 struct WholeTextCase {
@@ -16,7 +16,7 @@ struct WholeTextCase {
 };
 }  // namespace
 
-using ScriptColouringTest = ScriptFixture;
+using ScriptColouringTest = EditorFixture;
 
 TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
     const WholeTextCase cases[] = {
@@ -35,7 +35,7 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         {KindVbscript, "\xEF\xBB\xBF" "dim x", "TTTKKKTT"},
     };
     for (const WholeTextCase& c : cases) {
-        ScriptWindow& window = open(c.kind);
+        ScriptWindow& window = openScript(c.kind);
         setText(window, c.text);
         window.colourAll();
         EXPECT_EQ(colours(window.pane()), c.expected) << c.text.constData();
@@ -62,14 +62,14 @@ TEST_F(ScriptColouringTest, AWordInBothTablesTakesTheKeywordColour) {
     app.tables.loadAll(folder.path());
     ASSERT_TRUE(app.tables.IsJsObject("while"));
 
-    ScriptWindow& window = open(KindJscript);
+    ScriptWindow& window = openScript(KindJscript);
     setText(window, "while");
     window.colourAll();
     EXPECT_EQ(colours(window.pane()), "KKKKK");
 }
 
 TEST_F(ScriptColouringTest, LinePassColoursTheTypedLineOnly) {
-    ScriptWindow& window = open(KindJscript);
+    ScriptWindow& window = openScript(KindJscript);
     type(window, QStringLiteral("var s = \"ab"));
     // The string without its closing quote runs to the end of the line being typed.
     EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPP");
@@ -78,7 +78,7 @@ TEST_F(ScriptColouringTest, LinePassColoursTheTypedLineOnly) {
 }
 
 TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotOnLoad) {
-    ScriptWindow& typed = open(KindVbscript);
+    ScriptWindow& typed = openScript(KindVbscript);
     type(typed, QStringLiteral("DIM x\nmsgbox"));
     // The word still being typed keeps its letters until it is finished.
     EXPECT_EQ(typed.pane().Text(), "Dim x\r\nmsgbox");
@@ -87,19 +87,19 @@ TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotO
     EXPECT_EQ(typed.pane().Text(), "Dim x\r\nMsgBox x");
 
     QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
-    ScriptWindow& pasted = open(KindVbscript);
+    ScriptWindow& pasted = openScript(KindVbscript);
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
     EXPECT_EQ(pasted.modifiedTag(), "n");
 
-    ScriptWindow& loaded = open(KindVbscript);
+    ScriptWindow& loaded = openScript(KindVbscript);
     setText(loaded, "DIM x");
     loaded.colourAll();
     EXPECT_EQ(loaded.pane().Text(), "DIM x");
     EXPECT_EQ(colours(loaded.pane()), "KKKTT");
 
     // JScript never respells a typed word.
-    ScriptWindow& script = open(KindJscript);
+    ScriptWindow& script = openScript(KindJscript);
     type(script, QStringLiteral("VAR x "));
     EXPECT_EQ(script.pane().Text(), "VAR x ");
 }
@@ -111,18 +111,18 @@ TEST_F(ScriptColouringTest, VbscriptCorrectsTheCaseOfCodeOnly) {
     const QByteArray corrected = "MsgBox \"dim the lights\" & x\r\nRem dim it\r\nx = 1 ' dim\r\n"
                                  "Dim y : Rem if then\r\nIf a Then b = \"Do \"\"it\"\" now\" Else";
     QApplication::clipboard()->setText(QString::fromUtf8(source));
-    ScriptWindow& pasted = open(KindVbscript);
+    ScriptWindow& pasted = openScript(KindVbscript);
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), corrected);
 
-    ScriptWindow& typed = open(KindVbscript);
+    ScriptWindow& typed = openScript(KindVbscript);
     type(typed, QString::fromUtf8(source).remove(QLatin1Char('\r')));
     // The last word is still under the caret.
     EXPECT_EQ(typed.pane().Text(), corrected.chopped(4) + "else");
 }
 
 TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLeaves) {
-    ScriptWindow& window = open(KindVbscript);
+    ScriptWindow& window = openScript(KindVbscript);
     EditorPane& pane = window.pane();
     type(window, QStringLiteral("dim\n"));  // Enter
     EXPECT_EQ(pane.Text(), "Dim\r\n");
@@ -139,29 +139,8 @@ TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLea
     EXPECT_EQ(pane.Text(), "Dim\r\nx = True Or Nothing");
 }
 
-TEST_F(ScriptColouringTest, RecolourAllActsOnceAfterACommentColourChange) {
-    ScriptWindow& window = open(KindJava);
-    setText(window, "int i; // n");
-    window.colourAll();
-    constexpr Rgb NewComment = makeRgb(1, 2, 3);
-    app.scriptCommentColor = NewComment;
-    app.coloursChanged = true;
-    window.activate();
-    EditorPane& pane = window.pane();
-    pane.SetSelStart(9);
-    pane.SetSelLength(1);
-    EXPECT_EQ(pane.SelColor(), NewComment);
-
-    // Already up to date: activating again leaves hand-made colours alone.
-    pane.SetSelColor(Other);
-    window.activate();
-    pane.SetSelStart(9);
-    pane.SetSelLength(1);
-    EXPECT_EQ(pane.SelColor(), Other);
-}
-
 TEST_F(ScriptColouringTest, KeysAreSwallowedWhileAPassRuns) {
-    ScriptWindow& window = open(KindJscript);
+    ScriptWindow& window = openScript(KindJscript);
     window.busy = true;
     type(window, QStringLiteral("abc"));
     window.busy = false;

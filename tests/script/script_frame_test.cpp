@@ -1,36 +1,20 @@
 // The script windows inside the main window: its New commands, the menus each kind switches
 // on, and files named on the command line opening in the window of their kind.
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "core/command_registry.h"
 #include "script/script_commands.h"
-#include "shell/main_window.h"
-#include "script_fixture.h"
+#include "script/script_window.h"
+#include "shell/frame_fixture.h"
+#include "support/test_environment.h"
 
 namespace {
-struct ScriptFrameTest : ScriptFixture {
-    ScriptFrameTest() {
-        app.frame = nullptr;
-        app.commands = &commands;
-        frame = std::make_unique<mdiform1>(app);
-        frame->show();
-    }
-    ~ScriptFrameTest() override { frame.reset(); }
-
-    void run(const char* name) { frame->command(name)->trigger(); }
-    bool on(const char* name) const { return frame->isCommandEnabled(name); }
-
-    CommandRegistry commands;
-    std::unique_ptr<mdiform1> frame;
-};
+using ScriptFrameTest = FrameFixture;
 
 QString writeFile(const QString& name, const QByteArray& text) {
     const QString path = QDir(TestEnvironment::programFolder()).filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(text);
+    TestEnvironment::writeFile(path, text);
     return path;
 }
 }  // namespace

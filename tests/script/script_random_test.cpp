@@ -8,7 +8,7 @@
 #include "hardening/random_text.h"
 #include "script/script_kind.h"
 #include "script/script_scan.h"
-#include "script_fixture.h"
+#include "support/editor_fixture.h"
 #include "support/random_edit.h"
 
 namespace {
@@ -54,7 +54,7 @@ std::vector<bool> stringsAndComments(const QByteArray& text) {
 }
 }  // namespace
 
-using ScriptRandomTest = ScriptFixture;
+using ScriptRandomTest = EditorFixture;
 
 TEST_F(ScriptRandomTest, ScanColoursEveryByteOnceInOrder) {
     RandomText random(9);
@@ -81,7 +81,7 @@ TEST_F(ScriptRandomTest, ScanColoursEveryByteOnceInOrder) {
 TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
     RandomText random(11);
     for (const WindowKind kind : {KindVbscript, KindJscript, KindJava}) {
-        ScriptWindow& window = open(kind);
+        ScriptWindow& window = openScript(kind);
         for (int round = 0; round < 40; ++round) {
             const QByteArray text = random.pieces(scriptPieces, 30);
             setText(window, text);
@@ -126,7 +126,7 @@ TEST_F(ScriptRandomTest, EditsLeaveTheColoursOfAFreshOpen) {
 
 TEST_F(ScriptRandomTest, VbscriptPasteRespellsCodeOnly) {
     RandomText random(13);
-    ScriptWindow& window = open(KindVbscript);
+    ScriptWindow& window = openScript(KindVbscript);
     int respelt = 0;
     for (int round = 0; round < 200; ++round) {
         // As the clipboard holds it (characters, not stray bytes), with the window's line ends.

@@ -5,9 +5,11 @@
 
 #include "hardening/random_text.h"
 #include "script/vbscript/vbscript_checker.h"
-#include "vbscript_samples.h"
+#include "support/test_environment.h"
 
 namespace {
+
+const QList<QByteArray> realisticScripts = TestEnvironment::samples(QStringLiteral("vbscript"));
 
 constexpr std::string_view vocabulary[] = {
     "If ", "Then", "Else", "ElseIf ", "End ", "Sub ", "Function ", "Class ", "For ", "Each ",
@@ -39,8 +41,8 @@ TEST(VbscriptRandom, EveryInputGetsAnAnswerOnOneOfItsLines) {
     for (int i = 0; i < 3000; ++i) {
         expectAnswerWithinText(random.bytes(200), "bytes", i);
         expectAnswerWithinText(random.pieces(vocabulary, 60), "pieces", i);
-        const char* sample = realisticScripts[random.below(int(std::size(realisticScripts)))];
-        expectAnswerWithinText(random.mutate(QByteArray(sample)), "mutated sample", i);
+        const QByteArray& sample = realisticScripts[random.below(int(realisticScripts.size()))];
+        expectAnswerWithinText(random.mutate(sample), "mutated sample", i);
     }
 }
 
@@ -59,13 +61,14 @@ QByteArray withLineEnds(QByteArray text, const char* lineEnd) {
 
 TEST(VbscriptRandom, CaseAndLineEndsDoNotMatterAndBlankLinesMoveTheErrorLine) {
     RandomText random(7);
+    ASSERT_GE(realisticScripts.size(), 7);
     // Broken texts from the error table's kinds, each with its answer as it stands.
     const QByteArray broken[] = {
         "If a Then\n  b\n", "Sub A\n For i = 1 To 3\n  x\nEnd Sub\n", "x = (1 + 2\n",
         "a = 1\nb = \"abc\nc = 2\n", "Class C\n x = 1\nEnd Class\n", "Do\n x\n",
     };
     for (int i = 0; i < 200; ++i) {
-        for (const char* sample : realisticScripts) {
+        for (const QByteArray& sample : realisticScripts) {
             const QByteArray text = withLineEnds(shuffledCase(random, sample), random.chance(50) ? "\r\n" : "\n");
             const auto error = checkVbscript(text);
             EXPECT_FALSE(error) << i << ": line " << (error ? error->line : 0) << " "

@@ -12,11 +12,11 @@
 #include "core/undo_ring.h"
 #include "search/find_dialog.h"
 #include "search/search_commands.h"
-#include "search/search_fixture.h"
+#include "support/editor_fixture.h"
 
 namespace {
 // Every kind of window gets the same dialog behaviour; only find_vb's Cancel differs.
-class FindTest : public ::testing::TestWithParam<WindowKind>, public SearchFixture {
+class FindTest : public EditorFixture, public ::testing::WithParamInterface<WindowKind> {
 protected:
     FindTest() { registerSearchCommands(app); }
 
@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_P(FindTest, LoadTakesTheSelectionAndStartsFromTheTop) {
-    EditorWindow& window = openWindow(GetParam(), "one two one two");
+    EditorWindow& window = open(GetParam(), "one two one two");
     select(window.pane(), 12, 3);
     FindDialog& find = openDialog();
     EXPECT_EQ(FindDialog::nameOf(GetParam()), find.objectName());
@@ -64,28 +64,24 @@ TEST_P(FindTest, LoadTakesTheSelectionAndStartsFromTheTop) {
 }
 
 TEST_P(FindTest, DirectionsBoundTheSearch) {
-    EditorWindow& window = openWindow(GetParam(), "ab x ab x ab");
+    EditorWindow& window = open(GetParam(), "ab x ab x ab");
     window.pane().SetSelStart(5);
     FindDialog& find = openDialog();
     find.tfind->setEditText(QStringLiteral("ab"));
-    // Down: from the origin to the end, then (after a failure) from the top again.
-    find.Option2->click();
-    find.findnext_Click();
-    EXPECT_EQ(5, pane().SelStart());
-    find.findnext_Click();
-    EXPECT_EQ(10, pane().SelStart());
-    find.findnext_Click();
-    EXPECT_TRUE(find.searchFailed);
-    find.findnext_Click();
-    EXPECT_EQ(0, pane().SelStart());
-    // Up: from the top, never past the origin; a match at the origin itself counts.
-    find.Option3->click();
-    find.findnext_Click();
-    EXPECT_EQ(0, pane().SelStart());
-    find.findnext_Click();
-    EXPECT_EQ(5, pane().SelStart());
-    find.findnext_Click();
-    EXPECT_TRUE(find.searchFailed);
+    // Down: from the origin to the end, then (after a failure) from the top again. Up: from the
+    // top, never past the origin; a match at the origin itself counts. -1: nothing found.
+    const struct {
+        QRadioButton* FindDialog::*direction;
+        int found;
+    } steps[] = {{&FindDialog::Option2, 5}, {&FindDialog::Option2, 10}, {&FindDialog::Option2, -1},
+                 {&FindDialog::Option2, 0}, {&FindDialog::Option3, 0},  {&FindDialog::Option3, 5},
+                 {&FindDialog::Option3, -1}};
+    for (const auto& step : steps) {
+        if (!(find.*step.direction)->isChecked()) (find.*step.direction)->click();
+        find.findnext_Click();
+        EXPECT_EQ(find.searchFailed, step.found < 0);
+        if (step.found >= 0) EXPECT_EQ(step.found, pane().SelStart());
+    }
     EXPECT_EQ(5, pane().SelStart());
     EXPECT_EQ(0, pane().SelLength());
 }
@@ -131,7 +127,7 @@ TEST_P(FindTest, ReplaceAllMatchesAReferenceSearch) {
         for (int n = 1 + pick(most); n > 0; --n) made += QLatin1Char(letters[pick(int(strlen(letters)))]);
         return made;
     };
-    EditorWindow& window = openWindow(GetParam(), "");
+    EditorWindow& window = open(GetParam(), "");
     for (int round = 0; round < 150; ++round) {
         const QString text = word("aAb .-", 30);
         const QString pattern = word("aAb", 2);
@@ -177,7 +173,7 @@ TEST_P(FindTest, ReplaceAllMatchesAReferenceSearch) {
 TEST_P(FindTest, ReplaceAllCancelledLeavesTheTextAsItWas) {
     QByteArray text;
     for (int i = 0; i < 200; ++i) text += "cat dog ";
-    EditorWindow& window = openWindow(GetParam(), text);
+    EditorWindow& window = open(GetParam(), text);
     window.backup_code();
     const int depth = window.undoRing().undoDepth();
     FindDialog& find = openDialog();
@@ -205,7 +201,7 @@ TEST_P(FindTest, ReplaceAllCancelledLeavesTheTextAsItWas) {
 }
 
 TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {
-    EditorWindow& window = openWindow(GetParam(), "one two one");
+    EditorWindow& window = open(GetParam(), "one two one");
     window.backup_code();
     FindDialog& find = openDialog();
     find.tfind->setEditText(QStringLiteral("one"));
@@ -227,7 +223,7 @@ TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {
 }
 
 TEST_P(FindTest, HistoryKeepsEachTextOnceComparingCase) {
-    openWindow(GetParam(), "Word word");
+    open(GetParam(), "Word word");
     FindDialog& find = openDialog();
     find.Check1->setChecked(false);
     for (const char* text : {"word", "word", "Word"}) {
@@ -243,8 +239,26 @@ TEST_P(FindTest, HistoryKeepsEachTextOnceComparingCase) {
     EXPECT_EQ("No text to find |Please enter text to search", lastMessage());
 }
 
+TEST_P(FindTest, WholeWordAndMatchCaseAreEachTheirOwnBox) {
+    const struct {
+        bool wholeWord;
+        bool matchCase;
+        int found;
+    } rows[] = {{false, false, 0}, {false, true, 6}, {true, false, 0}, {true, true, 11}};
+    for (const auto& row : rows) {
+        open(GetParam(), "Word sword word");
+        FindDialog& find = openDialog();
+        find.tfind->setEditText(QStringLiteral("word"));
+        find.Check1->setChecked(row.wholeWord);
+        find.Check2->setChecked(row.matchCase);
+        find.findnext_Click();
+        EXPECT_EQ(row.found, pane().SelStart()) << row.wholeWord << row.matchCase;
+        delete dialog();
+    }
+}
+
 TEST_P(FindTest, CancelHidesAndOnlyFindVbPutsTheCaretBack) {
-    EditorWindow& window = openWindow(GetParam(), "alpha beta");
+    EditorWindow& window = open(GetParam(), "alpha beta");
     window.pane().SetSelStart(6);
     FindDialog& find = openDialog();
     find.tfind->setEditText(QStringLiteral("beta"));
@@ -268,10 +282,10 @@ TEST_P(FindTest, CancelHidesAndOnlyFindVbPutsTheCaretBack) {
 }
 
 TEST_P(FindTest, FollowsTheLastActivatedWindowOfItsKind) {
-    EditorWindow& first = openWindow(GetParam(), "red green");
+    EditorWindow& first = open(GetParam(), "red green");
     FindDialog& find = openDialog();
     find.tfind->setEditText(QStringLiteral("green"));
-    EditorWindow& second = openWindow(GetParam(), "green blue");
+    EditorWindow& second = open(GetParam(), "green blue");
     find.findnext_Click();
     EXPECT_EQ(0, second.pane().SelStart());
     EXPECT_EQ(5, second.pane().SelLength());
@@ -288,10 +302,10 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, FindTest,
                                            KindDocument),
                          [](const auto& info) { return FindDialog::nameOf(info.param).toStdString(); });
 
-TEST(FindCommand, NoWindowKindShowsNothing) {
-    SearchFixture fixture;
-    registerSearchCommands(fixture.app);
-    fixture.commands.run(QStringLiteral("find"));
+using FindCommand = EditorFixture;
+TEST_F(FindCommand, NoWindowKindShowsNothing) {
+    registerSearchCommands(app);
+    commands.run(QStringLiteral("find"));
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_EQ(nullptr, qobject_cast<FindDialog*>(top));
 }

@@ -30,19 +30,18 @@ TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
         storePatternedSettings();
         const QByteArray before = storedSettings();
         dialogs.asked.clear();
-        choose(c.name, 13, makeRgb(1, 2, 3));
-        EXPECT_EQ(dialogs.last("font")->title, "Select font");
+        choose(c.name, 13, makeRgb(4, 5, 6));
 
         const QByteArray after = storedSettings();
         EXPECT_EQ(after.mid(8, 15), c.stored);
-        EXPECT_EQ(after.mid(4, 4), QByteArray("\x01\x02\x03\x00", 4));
+        EXPECT_EQ(after.mid(4, 4), QByteArray("\x04\x05\x06\x00", 4));
         EXPECT_EQ(after.mid(40, 2), QByteArray("\x0d\x00", 2));
         for (int i : {0, 1, 2, 3, 23, 24, 31, 32, 39, 42, 43, 56, 59, 79, 80, 95})
             EXPECT_EQ(after[i], before[i]) << "byte " << i;
         EXPECT_EQ(app.editorFontName, c.name);
         EXPECT_EQ(app.editorFontSize, 13);
-        EXPECT_EQ(app.htmlTextColor, makeRgb(1, 2, 3));
-        EXPECT_EQ(app.scriptTextColor, makeRgb(1, 2, 3));
+        EXPECT_EQ(app.htmlTextColor, makeRgb(4, 5, 6));
+        EXPECT_EQ(app.scriptTextColor, makeRgb(4, 5, 6));
         EXPECT_TRUE(app.fontChanged);
         const AskedQuestion* told = dialogs.last("message");
         EXPECT_EQ(told != nullptr, c.told);

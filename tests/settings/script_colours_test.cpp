@@ -4,11 +4,11 @@
 
 #include "core/colour_swatch.h"
 #include "core/settings_record.h"
-#include "script/script_fixture.h"
+#include "support/editor_fixture.h"
 #include "settings/colour_settings_dialog.h"
 
 namespace {
-class ScriptColoursTest : public ScriptFixture {
+class ScriptColoursTest : public EditorFixture {
 protected:
     ScriptColoursTest() { QFile::remove(settingsFilePath()); }
     ~ScriptColoursTest() override { QFile::remove(settingsFilePath()); }
@@ -24,7 +24,7 @@ protected:
 }  // namespace
 
 TEST_F(ScriptColoursTest, BackgroundReachesTheActiveScriptWindowAtOnceKeepingTheCaret) {
-    ScriptWindow& window = open(KindJava);
+    ScriptWindow& window = openScript(KindJava);
     setText(window, "int a; // c");
     window.pane().SetSelStart(4);
     confirm(ColourSettingsDialog::BackgroundRow, makeRgb(20, 30, 40));
@@ -34,8 +34,8 @@ TEST_F(ScriptColoursTest, BackgroundReachesTheActiveScriptWindowAtOnceKeepingThe
 }
 
 TEST_F(ScriptColoursTest, CommentColourReachesAnotherWindowWhenActivatedAndOnlyOnce) {
-    ScriptWindow& other = open(KindJscript);
-    ScriptWindow& active = open(KindJava);
+    ScriptWindow& other = openScript(KindJscript);
+    ScriptWindow& active = openScript(KindJava);
     setText(other, "// c");
     setText(active, "// c");
     confirm(CommentRow, makeRgb(1, 1, 1));

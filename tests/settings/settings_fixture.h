@@ -1,39 +1,13 @@
 #pragma once
-// An HTML window with a settings file of known bytes, and a minimal editor window of any other
-// kind that records what the settings dialogs ask of it.
+// An HTML window with a settings file of known bytes.
 #include <QFile>
 
-#include "core/scintilla_pane.h"
 #include "core/settings_record.h"
-#include "html/html_fixture.h"
-#include "support/recording_speaker.h"
-
-class StubWindow : public EditorWindow {
-public:
-    StubWindow(AppState& app, WindowKind kind)
-        : EditorWindow(app, kind, std::make_unique<ScintillaPane>()) {}
-    bool SaveDocument() override {
-        ++saves;
-        if (duringSave) duringSave();
-        return true;
-    }
-    bool SaveDocumentAs() override { return SaveDocument(); }
-    void recolourAll() override {
-        ++recolours;
-        if (duringRecolour) duringRecolour();
-    }
-    int saves = 0;
-    int recolours = 0;
-    std::function<void()> duringRecolour;
-    std::function<void()> duringSave;
-};
+#include "support/editor_fixture.h"
 
 class SettingsFixture : public HtmlFixture {
 protected:
-    SettingsFixture() {
-        QFile::remove(settingsFilePath());
-        app.speaker = &speaker;
-    }
+    SettingsFixture() { QFile::remove(settingsFilePath()); }
     ~SettingsFixture() override { QFile::remove(settingsFilePath()); }
 
     static QByteArray storedSettings() {
@@ -51,6 +25,4 @@ protected:
         file.close();
         copySettingsToAppState(readSettingsRecord(settingsFilePath()), app);
     }
-
-    RecordingSpeaker speaker;
 };

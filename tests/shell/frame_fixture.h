@@ -1,5 +1,6 @@
 #pragma once
-// A shown main window with its own command registry, scripted dialogs and a recording speaker.
+// A shown main window with its own command registry, scripted dialogs, a recording speaker and
+// the shipped tables.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include "shell/main_window.h"
 #include "support/recording_speaker.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_environment.h"
 
 struct FrameFixture : ::testing::Test {
     AppState app;
@@ -19,6 +21,8 @@ struct FrameFixture : ::testing::Test {
     std::unique_ptr<mdiform1> frame;
 
     void SetUp() override {
+        app.programFolder = TestEnvironment::programFolder();
+        app.tables.loadAll(app.programFolder);
         app.dialogs = &dialogs;
         app.speaker = &speaker;
         app.commands = &commands;

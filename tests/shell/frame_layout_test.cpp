@@ -30,7 +30,6 @@ struct FrameLayoutTest : FrameFixture {
     RecordingWebViews browsers;
 
     void SetUp() override {
-        app.programFolder = TestEnvironment::programFolder();
         FrameFixture::SetUp();
         frame->setGeometry(QRect(QPoint(20, 20), QSize(760, 540)));
         frame->activateWindow();
@@ -124,23 +123,6 @@ TEST_F(FrameLayoutTest, CtrlTabSwitchesWindowsAndF3SearchesAgainWithoutTheDialog
         EXPECT_EQ(second->pane().SelLength(), 1);
         EXPECT_FALSE(dialog->isVisible());
     }
-}
-
-TEST_F(FrameLayoutTest, CommandLineFilesTakeTheirFullPathAsCaption) {
-    QTemporaryDir folder;
-    QDir(folder.path()).mkdir("f");
-    QFile file(folder.filePath("f/parse.html"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<p>parse</p>");
-    file.close();
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    frame->openFiles({"f/parse.html", "./f/../f/parse.html"});
-    QDir::setCurrent(before);
-    ASSERT_EQ(subWindows().size(), 1);  // one file, however it is named, is one window
-    const QString full = QDir(folder.path()).absoluteFilePath("f/parse.html");
-    for (QMdiSubWindow* sub : subWindows())
-        EXPECT_EQ(qobject_cast<EditorWindow*>(sub->widget())->caption(), full);
 }
 
 TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {

@@ -1,26 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMainWindow>
 #include <QSet>
-#include <QTest>
 #include <functional>
 
-#include "core/app_state.h"
-#include "core/command_registry.h"
-#include "html/html_window.h"
 #include "shell/palette_set.h"
-#include "support/recording_frame.h"
-#include "support/recording_web_view.h"
-#include "support/scripted_dialogs.h"
-#include "support/test_environment.h"
+#include "support/editor_fixture.h"
 #include "tags/tag_commands.h"
 
 namespace {
-struct PaletteFixture : ::testing::Test {
-    AppState app;
-    CommandRegistry commands;
-    RecordingFrame frame;
+struct PaletteFixture : EditorFixture {
     QMainWindow window;
     PaletteSet* palettes = nullptr;
 
@@ -30,8 +18,6 @@ struct PaletteFixture : ::testing::Test {
         for (QWidget* other : QApplication::topLevelWidgets())
             if (other->isVisible()) other->close();
         for (const PaletteRow& row : paletteTable()) frame.checked[row.menuItem] = false;
-        app.frame = &frame;
-        app.commands = &commands;
         palettes = new PaletteSet(app, &window);
         palettes->registerCommands(commands);
         window.show();
@@ -128,8 +114,6 @@ TEST_F(PaletteFixture, RestoringTheFrameShowsPalettesTheWindowManagerMinimisedWi
 }
 
 TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
-    ScriptedDialogs dialogs;
-    app.dialogs = &dialogs;
     registerTagCommands(app);
     const QSet<QString> wizards = {"listw", "wiz"};  // these open their wizard window
     const QWidgetList before = QApplication::topLevelWidgets();
@@ -150,19 +134,8 @@ TEST_F(PaletteFixture, ButtonsRunTagCommandsAndDoNothingWithoutAnHtmlWindow) {
 }
 
 TEST_F(PaletteFixture, ButtonsWriteExactlyWhatTheMenuWrites) {
-    ScriptedDialogs dialogs;  // no answers: every dialog a command opens is cancelled
-    RecordingWebViews browsers;
-    frame.checked["split"] = false;
-    app.dialogs = &dialogs;
-    app.programFolder = TestEnvironment::programFolder();
-    app.tables.loadAll(app.programFolder);
-    app.htmlTagColor = makeRgb(0, 0, 200);
-    registerTagCommands(app);
-    HtmlWindow html(app);
-    html.setCaption(QStringLiteral("noname1"));
-    html.newfile(QStringLiteral("s"));
-    html.activate();
-    EditorPane& pane = html.pane();
+    registerTagCommands(app);  // no dialog answers: every dialog a command opens is cancelled
+    EditorPane& pane = openHtml().pane();
     auto written = [&](const std::function<void()>& insert) {
         pane.SetText(QByteArray("x"));
         pane.SetSelStart(1);

@@ -11,45 +11,29 @@
 #include <QTreeWidget>
 #include <csignal>
 
-#include "core/command_registry.h"
 #include "core/recovery_store.h"
 #include "html/html_window.h"
 #include "script/script_window.h"
-#include "shell/main_window.h"
+#include "shell/frame_fixture.h"
 #include "shell/recovery_dialog.h"
-#include "support/recording_speaker.h"
-#include "support/scripted_dialogs.h"
-#include "support/test_environment.h"
 
 namespace {
 // The run that gets killed writes here; the test that starts it reads it back.
 const char* const killedRunFolder = "TESSAVEL_TEST_KILLED_RUN";
 const QByteArray typedPage = "<p>caf\xc3\xa9 \xe2\x82\xac\r\nline two";
 
-struct RecoveryTest : ::testing::Test {
+struct RecoveryTest : FrameFixture {
     QTemporaryDir root;
-    AppState app;
-    ScriptedDialogs dialogs;
-    RecordingSpeaker speaker;
-    CommandRegistry commands;
     std::unique_ptr<RecoveryStore> store;
-    std::unique_ptr<mdiform1> frame;
 
-    void SetUp() override { start(qEnvironmentVariable(killedRunFolder, root.path())); }
-    void TearDown() override {
-        frame.reset();
-        store.reset();
-    }
-    void start(const QString& folder) {
-        app.dialogs = &dialogs;
-        app.speaker = &speaker;
-        app.commands = &commands;
-        app.programFolder = TestEnvironment::programFolder();
-        app.tables.loadAll(app.programFolder);
-        store = std::make_unique<RecoveryStore>(folder);
+    void SetUp() override {
+        store = std::make_unique<RecoveryStore>(qEnvironmentVariable(killedRunFolder, root.path()));
         app.recovery = store.get();
-        frame = std::make_unique<mdiform1>(app);
-        frame->show();
+        FrameFixture::SetUp();
+    }
+    void TearDown() override {
+        FrameFixture::TearDown();
+        store.reset();
     }
     HtmlWindow* typedWindow(const QByteArray& text) {
         auto* window = new HtmlWindow(app);
@@ -95,8 +79,7 @@ TEST_F(RecoveryTest, UnsavedTextIsKeptUntilSavedOrClosedAndACleanExitLeavesNothi
 TEST_F(RecoveryTest, TheWriteWaitsForAPauseInTheTyping) {
     HtmlWindow* window = typedWindow("<p>");
     EXPECT_TRUE(keptFiles().isEmpty());
-    QTest::qWait(2600);
-    ASSERT_EQ(keptFiles().size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keptFiles().size() == 1; }, 10000));
     (void)window;
 }
 

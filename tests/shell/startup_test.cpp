@@ -62,16 +62,16 @@ TEST_F(StartupTest, LoadsSettingsAndTablesAsksNothing) {
     EXPECT_TRUE(app.tables.IsJavaClass("Applet"));
 }
 
-TEST_F(StartupTest, OverfullTagFileEndsWithTheLoadingError) {
+TEST_F(StartupTest, AnOverfullOrMissingTableFileEndsWithTheLoadingError) {
     QFile tags(programFile("tag.tsh"));
     ASSERT_TRUE(tags.open(QIODevice::Append));
     tags.write("extra\r\n");  // the 112th item
     tags.close();
     EXPECT_FALSE(loadStartupState(app, dialogs, TestEnvironment::programFolder()));
     expectLoadingError();
-}
 
-TEST_F(StartupTest, MissingTooltipFileEndsWithTheLoadingError) {
+    TestEnvironment::resetProgramFolder();
+    dialogs.asked.clear();
     ASSERT_TRUE(QFile::remove(programFile("tooltiphtml.tsh")));
     EXPECT_EQ(startApplication(app, dialogs, TestEnvironment::programFolder()), nullptr);
     expectLoadingError();

@@ -1,20 +1,40 @@
 #include "support/pane_probe.h"
 
+#include <QAbstractScrollArea>
 #include <QTest>
 #include <QWidget>
 
 #include "core/editor_pane.h"
 
-std::string colourLetters(EditorPane& pane, std::initializer_list<ColourLetter> legend, int from,
-                          int to) {
+Rgb colourAt(EditorPane& pane, int pos) {
     const int start = pane.SelStart();
     const int length = pane.SelLength();
+    pane.SetSelStart(pos);
+    pane.SetSelLength(1);
+    const Rgb colour = pane.SelColor();
+    pane.SetSelStart(start);
+    pane.SetSelLength(length);
+    return colour;
+}
+
+std::vector<Rgb> coloursOf(EditorPane& pane) {
+    std::vector<Rgb> colours;
+    for (int pos = 0; pos < pane.TextLength(); ++pos) colours.push_back(colourAt(pane, pos));
+    return colours;
+}
+
+QPoint pointBefore(EditorPane& pane, int pos) {
+    pane.SetSelStart(pos);
+    auto* area = qobject_cast<QAbstractScrollArea*>(pane.widget());
+    return area->viewport()->mapFrom(area, pane.caretRect().center());
+}
+
+std::string colourLetters(EditorPane& pane, std::initializer_list<ColourLetter> legend, int from,
+                          int to) {
     if (to < 0) to = pane.TextLength();
     std::string letters;
     for (int i = from; i < to; ++i) {
-        pane.SetSelStart(i);
-        pane.SetSelLength(1);
-        const Rgb colour = pane.SelColor();
+        const Rgb colour = colourAt(pane, i);
         char letter = '?';
         for (const ColourLetter& entry : legend)
             if (entry.colour == colour) {
@@ -23,8 +43,6 @@ std::string colourLetters(EditorPane& pane, std::initializer_list<ColourLetter> 
             }
         letters += letter;
     }
-    pane.SetSelStart(start);
-    pane.SetSelLength(length);
     return letters;
 }
 

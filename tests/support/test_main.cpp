@@ -37,6 +37,41 @@ namespace TestEnvironment {
 QString programFolder() { return programDir->path(); }
 QString settingsFolder() { return settingsDir->path(); }
 void resetProgramFolder() { copyTree(TESSAVEL_TEST_DATA_DIR, programFolder()); }
+
+QList<QByteArray> samples(const QString& folder) {
+    QList<QByteArray> all;
+    const QDir dir(QStringLiteral(TESSAVEL_TEST_SAMPLES_DIR "/") + folder);
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) all << readFile(dir.filePath(name));
+    return all;
+}
+
+QList<QByteArrayList> caseRows(const QString& name) {
+    QList<QByteArrayList> rows;
+    const QByteArray table = readFile(QStringLiteral(TESSAVEL_TEST_SAMPLES_DIR "/") + name);
+    for (const QByteArray& line : table.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        QByteArrayList row;
+        for (const QByteArray& field : line.split('\t')) {
+            QByteArray bytes;
+            for (qsizetype i = 0; i < field.size(); ++i) {
+                if (field[i] != '\\' || i + 1 == field.size()) {
+                    bytes += field[i];
+                    continue;
+                }
+                switch (const char escaped = field[++i]) {
+                case 'n': bytes += '\n'; break;
+                case 'r': bytes += '\r'; break;
+                case 't': bytes += '\t'; break;
+                case 'x': bytes += char(field.mid(i + 1, 2).toInt(nullptr, 16)), i += 2; break;
+                default: bytes += escaped;
+                }
+            }
+            row << bytes;
+        }
+        rows << row;
+    }
+    return rows;
+}
 }  // namespace TestEnvironment
 
 int main(int argc, char** argv) {

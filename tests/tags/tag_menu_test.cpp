@@ -18,15 +18,3 @@ TEST_F(TagTest, EveryMenuItemHasItsCommandAndEverySubmenuItsItems) {
                              "psel"})
         EXPECT_TRUE(commands.has(QString::fromLatin1(name))) << name;
 }
-
-TEST_F(TagTest, MenuCaptionsKeepTheirAccessKeysAndSpelling) {
-    std::map<QString, QString> captions;
-    for (const CommandRow& row : commands.menuRows()) captions[row.name] = row.caption;
-    EXPECT_EQ(captions["meta"], QStringLiteral("&META "));
-    EXPECT_EQ(captions["title"], QStringLiteral("&Title "));
-    EXPECT_EQ(captions["qoute"], QStringLiteral("Block&qoute"));
-    EXPECT_EQ(captions["metap"], QStringLiteral("META &PICS-Lable"));
-    EXPECT_EQ(captions["ie5h"], QStringLiteral("I&E 5 Conditional Comment(Headen)"));
-    EXPECT_EQ(captions["wiz"], QStringLiteral("Table From &wizard"));
-    EXPECT_EQ(captions["form1"], QStringLiteral("For&m"));
-}

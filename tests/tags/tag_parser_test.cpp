@@ -1,27 +1,9 @@
 // The tag parser: what it reports, what it skips, its ranges and its summary.
 #include "tag_test_fixture.h"
 
-#include "support/test_environment.h"
-
 namespace {
-// Notes what the pane had selected while each message was on screen.
-class WatchingDialogs : public ScriptedDialogs {
-public:
-    EditorPane* pane = nullptr;
-    QStringList selectedWhileAsked;
-    MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
-                         MsgIcon icon) override {
-        selectedWhileAsked << pane->SelText();
-        return ScriptedDialogs::messageBox(text, title, buttons, icon);
-    }
-};
-
 class TagParserTest : public TagTest {
 protected:
-    void SetUp() override {
-        TagTest::SetUp();
-        app.tables.loadAll(TestEnvironment::programFolder());
-    }
     // The names reported, in order, and the summary line.
     QStringList reports() {
         QStringList names;
@@ -34,7 +16,7 @@ protected:
 }  // namespace
 
 TEST_F(TagParserTest, KnownTagsCommentsAndBlanksAreNotReported) {
-    setText("<!DOCTYPE html><html><!-- note --><p class=\"x\">a < b</p><br></html>", 3);
+    put("<!DOCTYPE html><html><!-- note --><p class=\"x\">a < b</p><br></html>", 3);
     run("pall");
     EXPECT_TRUE(reports().isEmpty());
     EXPECT_EQ(summary(), QStringLiteral("No of Invalid Tag is  0"));
@@ -44,14 +26,12 @@ TEST_F(TagParserTest, KnownTagsCommentsAndBlanksAreNotReported) {
 }
 
 TEST_F(TagParserTest, UnknownNamesAreReportedOneByOneWithoutTheirSlash) {
-    WatchingDialogs watching;
-    watching.pane = &pane();
-    app.dialogs = &watching;
-    setText("<p><foo>x</foo><bar.x><p\r\n>", 0);
+    dialogs.context = [this] { return pane().SelText(); };
+    put("<p><foo>x</foo><bar.x><p\r\n>", 0);
     run("pall");
-    app.dialogs = &dialogs;
-    dialogs.asked = watching.asked;
-    EXPECT_EQ(watching.selectedWhileAsked.mid(0, 3), (QStringList{"foo", "foo", "bar"}));
+    QStringList selected;
+    for (const AskedQuestion& q : dialogs.asked) selected << q.context;
+    EXPECT_EQ(selected.mid(0, 3), (QStringList{"foo", "foo", "bar"}));
     EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag foo", "Invalid HTML tag foo",
                                       "Invalid HTML tag bar", "Invalid HTML tag p\r\n"}));
     EXPECT_EQ(dialogs.asked.front().icon, MsgIcon::Exclamation);
@@ -60,7 +40,7 @@ TEST_F(TagParserTest, UnknownNamesAreReportedOneByOneWithoutTheirSlash) {
 
 TEST_F(TagParserTest, EachCommandScansItsOwnRange) {
     const QByteArray page = "<one><p><two><b><three>";
-    setText(page, 8);  // just before <two>
+    put(page, 8);  // just before <two>
     run("pafter");
     EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag two", "Invalid HTML tag three"}));
     EXPECT_EQ(summary(), QStringLiteral("No of unavilable Tag is  2"));
@@ -71,7 +51,7 @@ TEST_F(TagParserTest, EachCommandScansItsOwnRange) {
     EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag one"}));
 
     dialogs.asked.clear();
-    setText(page, 5, 8);  // "<p><two>"
+    put(page, 5, 8);  // "<p><two>"
     run("psel");
     EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag two"}));
     EXPECT_EQ(summary(), QStringLiteral("No of unavilable Tag is  1"));

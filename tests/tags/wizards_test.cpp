@@ -37,7 +37,7 @@ TEST_F(TagTest, PageWizardWritesTheSkeletonAndColoursItsTags) {
     ASSERT_NE(browsers.last(), nullptr);
     EXPECT_EQ(colours(0, 2), QStringLiteral("CC"));
     const int title = text().indexOf("untitled");
-    EXPECT_EQ(colours(title - 1, title + 1), QStringLiteral("Tx"));
+    EXPECT_EQ(colours(title - 1, title + 1), QStringLiteral("GT"));
     EXPECT_FALSE(app.insertBusy);
 }
 
@@ -47,7 +47,6 @@ TEST_F(TagTest, PageWizardAddsBackgroundFilesAndTheChosenColours) {
     dialogs.textAnswers = {QStringLiteral("b.gif"), QStringLiteral("s.wav")};
     wizard->image_open->click();
     wizard->sound_open->click();
-    EXPECT_EQ(dialogs.last("open")->title, QStringLiteral("Open sound file to play in background"));
     dialogs.colourAnswers = {makeRgb(1, 2, 3)};
     wizard->bgcolor->chooseColour();
     EXPECT_EQ(wizard->textcolort->palette().color(QPalette::Window), QColor(1, 2, 3));
@@ -66,7 +65,7 @@ TEST_F(TagTest, PageWizardCancelLeavesTheWindowEmpty) {
 }
 
 TEST_F(TagTest, TableWizardWritesHeadingRowAndNumberedCells) {
-    setText("", 0);
+    put("", 0);
     Tab1* wizard = openTableWizard(app);
     ASSERT_NE(wizard, nullptr);
     wizard->OKButton->click();
@@ -79,23 +78,23 @@ TEST_F(TagTest, TableWizardWritesHeadingRowAndNumberedCells) {
     EXPECT_TRUE(table.endsWith("<td>Data 4 , 4 </td>\r\n</tr>\r\n</table>"));
     EXPECT_EQ(pane().SelText(), QStringLiteral("Heading1"));
     const int cell = table.indexOf("Data 2 , 1");
-    EXPECT_EQ(colours(cell - 1, cell + 11), QStringLiteral("TxxxxxxxxxxT"));
+    EXPECT_EQ(colours(cell - 1, cell + 11), QStringLiteral("GTTTTTTTTTTG"));
 }
 
 TEST_F(TagTest, TableWizardEdgeSizesAndRefusals) {
-    setText("", 0);
+    put("", 0);
     Tab1* wizard = openTableWizard(app);
     wizard->row->setText(QStringLiteral("0"));
     wizard->OKButton->click();
     EXPECT_EQ(text().count("<tr>"), 1);
 
-    setText("", 0);
+    put("", 0);
     wizard = openTableWizard(app);
     wizard->col->setText(QStringLiteral("0"));
     wizard->OKButton->click();
     EXPECT_EQ(text().count("<tr>\r\n</tr>"), 5);
 
-    setText("", 0);
+    put("", 0);
     wizard = openTableWizard(app);
     QTest::keyClicks(wizard->width1, QStringLiteral("x5"));
     EXPECT_EQ(wizard->width1->text(), QStringLiteral("15"));
@@ -111,22 +110,20 @@ TEST_F(TagTest, TableWizardEdgeSizesAndRefusals) {
 }
 
 TEST_F(TagTest, ListWizardDefaultsWriteAnUnorderedList) {
-    setText("", 0);
+    put("", 0);
     listwiz* wizard = openListWizard(app);
     EXPECT_FALSE(wizard->Option8->isVisible());
     wizard->OKButton->click();
     EXPECT_EQ(text(), QByteArray("<ul >\r\n<lh>List Heading here</lh>\r\n<li> Item1\r\n</ul>\r\n"));
     EXPECT_EQ(pane().SelText(), QStringLiteral("Item1"));
-    EXPECT_EQ(colours(0, 11), QStringLiteral("TTTTTTTTTTT"));
-    EXPECT_EQ(colours(11, 28), QString(17, QLatin1Char('x')));
+    EXPECT_EQ(colours(0, 11), QStringLiteral("GGGGGGGGGGG"));
+    EXPECT_EQ(colours(11, 28), QString(17, QLatin1Char('T')));
 }
 
 TEST_F(TagTest, ListWizardOrderedAndDefinitionLists) {
-    setText("", 0);
+    put("", 0);
     listwiz* wizard = openListWizard(app);
     wizard->Option2->click();
-    EXPECT_EQ(wizard->Option5->text(), QStringLiteral("I, II, III "));
-    EXPECT_EQ(wizard->Frame1->title(), QStringLiteral("Select Numbering style"));
     wizard->Option5->click();
     wizard->List1->setCurrentRow(2);
     wizard->Text2->setText(QStringLiteral("2"));
@@ -134,7 +131,7 @@ TEST_F(TagTest, ListWizardOrderedAndDefinitionLists) {
     EXPECT_EQ(text(), QByteArray("<ol type = \"I\">\r\n<lh>List Heading here</lh>\r\n"
                                  "<li value = 3>Item1\r\n<li> Item2\r\n</ol>\r\n"));
 
-    setText("", 0);
+    put("", 0);
     wizard = openListWizard(app);
     wizard->Option3->click();
     EXPECT_TRUE(wizard->Frame1->isHidden());
@@ -145,11 +142,11 @@ TEST_F(TagTest, ListWizardOrderedAndDefinitionLists) {
     ListChoices choices;
     choices.type = 3;
     choices.count = 1;
-    setText("", 0);
+    put("", 0);
     writeList(*window, choices);
     EXPECT_EQ(text(), QByteArray("<dl>\r\n<dt> Term1\r\n<dd>Defination 1here\r\n</dl>\r\n"));
     choices.type = 2;
-    setText("", 0);
+    put("", 0);
     writeList(*window, choices);
     EXPECT_TRUE(text().contains("<li value = 0>Item1"));
 }

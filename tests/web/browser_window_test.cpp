@@ -1,46 +1,26 @@
 // The browser window: what it shows, its caption while and after loading, its buttons and its
 // layout, with a recording browser behind it.
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QFile>
-#include <QPointer>
-#include <QTest>
+#include <QApplication>
 #include <QToolBar>
 
-#include "html/html_window.h"
-#include "support/recording_frame.h"
-#include "support/recording_web_view.h"
-#include "support/scripted_dialogs.h"
+#include "support/editor_fixture.h"
 #include "web/browser_window.h"
 
-class BrowserWindowTest : public ::testing::Test {
+class BrowserWindowTest : public EditorFixture {
 protected:
-    BrowserWindowTest() {
-        app.dialogs = &dialogs;
-        app.frame = &frame;
-    }
-    ~BrowserWindowTest() override {
-        delete openBrowserWindow();
-        delete page.data();
-    }
+    ~BrowserWindowTest() override { delete openBrowserWindow(); }
 
     // An HTML window with the given caption, current for its kind.
     void openPage(const QString& caption) {
-        page = new HtmlWindow(app);
+        page = &openHtml();
         page->setCaption(caption);
-        page->activate();
     }
-
     frmBrowser* showBrowser() {
         mnuViewWebBrowser(app);
         return openBrowserWindow();
     }
 
-    RecordingWebViews browsers;
-    ScriptedDialogs dialogs;
-    RecordingFrame frame;
-    AppState app;
     QPointer<HtmlWindow> page;
 };
 
@@ -63,9 +43,7 @@ TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
     EXPECT_EQ(showBrowser(), window);
     EXPECT_EQ(browsers.made.size(), 1u);
     EXPECT_EQ(view->navigated.last(), HtmlWindow::previewPath());
-    QFile preview(HtmlWindow::previewPath());
-    ASSERT_TRUE(preview.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(preview.readAll().endsWith("><p>unsaved</p>"));
+    EXPECT_TRUE(TestEnvironment::readFile(HtmlWindow::previewPath()).endsWith("><p>unsaved</p>"));
 }
 
 TEST_F(BrowserWindowTest, CaptionFollowsLoading) {

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../html/html_fixture.h"
+#include "support/editor_fixture.h"
 #include "local_servers.h"
-#include "support/pane_probe.h"
 #include "web/open_url_dialog.h"
 #include "web/upload_dialog.h"
 
@@ -31,10 +31,6 @@ protected:
         return qobject_cast<HtmlWindow*>(frame.shownChildren.last());
     }
 
-    // The colour of each byte of the window, one letter each as HtmlFixture::colours.
-    static std::string coloursOf(HtmlWindow* page) {
-        return colourLetters(page->pane(), {{Tag, 'G'}, {Text, 'T'}});
-    }
 
     openurl dialog{app};
     LocalWebServer web;
@@ -50,7 +46,7 @@ TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
     HtmlWindow* page = open(base + "page.html");
     EXPECT_EQ(page->caption(), "noname1");
     EXPECT_EQ(page->pane().Text(), utf8Page);
-    EXPECT_EQ(coloursOf(page), "GGGTTTTTGGGGTT");
+    EXPECT_EQ(colours(page->pane()).substr(0, 12), "GGGTTTTTGGGG");  // the line break shows none
     EXPECT_EQ(page->modifiedTag(), "s");
     EXPECT_EQ(dialog.windowTitle(), "Execution complited");
     EXPECT_FALSE(dialog.isVisible());
@@ -139,11 +135,15 @@ TEST_F(OpenUrlTest, PortFieldTakesDigitsOnly) {
     QTest::keyClick(dialog.port(), Qt::Key_Backspace);
     EXPECT_EQ(dialog.port()->text(), "80");
     EXPECT_EQ(dialog.passw()->echoMode(), QLineEdit::Password);
+    // The bar shows how much of a known size has come; of an unknown size, a moving bar.
+    emit dialog.Inet1().progress(3, 4);
+    EXPECT_EQ(dialog.progressBar()->value() * 4, dialog.progressBar()->maximum() * 3);
+    emit dialog.Inet1().progress(3, 0);
+    EXPECT_EQ(dialog.progressBar()->maximum(), 0);
 }
 
-class UploadTest : public ::testing::Test {
+class UploadTest : public EditorFixture {
 protected:
-    UploadTest() { app.dialogs = &dialogs; }
 
     void upload(const QString& password, const QString& remote) {
         dialog.show();
@@ -156,8 +156,6 @@ protected:
         dialog.OKButton_Click();
     }
 
-    ScriptedDialogs dialogs;
-    AppState app;
     Upload dialog{app};
     LocalFtpServer ftp;
     QTemporaryDir local;
