@@ -1,6 +1,7 @@
 #include "html/html_colouring.h"
 
 #include <QCoreApplication>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "core/text_scan.h"
@@ -140,6 +141,7 @@ void HtmlColouring::colourStretch(int from, int to) {
     if (end < 0) end = length;
     if (end <= start) return;
 
+    const QScopedValueRollback<bool> busy(window_.colouringBusy, true);  // as in tagAtCaret
     SelectionKept kept(pane);
     // The pane's own bytes rather than a copy of a large page: colouring changes attributes only.
     const QByteArray text = pane.scanText();
@@ -189,6 +191,8 @@ void HtmlColouring::recolourAll() {
 void HtmlColouring::tagAtCaret() {
     EditorPane& pane = window_.pane();
     AppState& app = window_.app();
+    // The caret walks to the tag and back: the window is not to take that for the user's.
+    const QScopedValueRollback<bool> busy(window_.colouringBusy, true);
     window_.savedCaret = pane.SelStart();
     pane.UpTo(TagStartSet, false);
     const int a = pane.SelStart();

@@ -27,13 +27,6 @@ QByteArray baseElement(const QString& address) {
     return "<base href=\"" + QUrl::fromLocalFile(address).toEncoded() + "\">";
 }
 
-// The point of the code pane's viewport just before position `pos`.
-QPoint pointBefore(EditorPane& pane, int pos) {
-    pane.SetSelStart(pos);
-    auto* area = qobject_cast<QAbstractScrollArea*>(pane.widget());
-    return area->viewport()->mapFrom(area, pane.caretRect().center());
-}
-
 // Types characters outside ASCII as a keyboard does: the key code is the character's own.
 void typeCharacters(QWidget* widget, const QString& text) {
     for (const QChar c : text)

@@ -42,7 +42,7 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         // The whole-text pass colours; it never respells.
         EXPECT_EQ(window.pane().Text(), c.text);
         // Written into a window as a command would: the same colours.
-        ScriptWindow& written = open(c.kind);
+        ScriptWindow& written = openScript(c.kind);
         written.pane().SetText(c.text);
         EXPECT_EQ(colours(written.pane()), c.expected) << c.text.constData();
     }

@@ -106,8 +106,8 @@ TEST_F(ScriptRandomTest, PassesKeepTheTextAndTheWindowColours) {
 TEST_F(ScriptRandomTest, EditsLeaveTheColoursOfAFreshOpen) {
     frame.checked["Doundo"] = true;
     for (const auto& [kind, script] : scripts) {
-        ScriptWindow& window = open(kind);
-        ScriptWindow& fresh = open(kind);
+        ScriptWindow& window = openScript(kind);
+        ScriptWindow& fresh = openScript(kind);
         EditorPane& pane = window.pane();
         const unsigned seed = unsigned(kind) + 7;
         RandomText random(seed);

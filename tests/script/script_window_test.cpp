@@ -218,7 +218,7 @@ TEST_F(ScriptWindowTest, StatusPanelsNeverOverlap) {
     area.resize(1700, 400);
     area.show();
     for (const KindCase& c : kindCases) {
-        ScriptWindow& window = open(c.kind);
+        ScriptWindow& window = openScript(c.kind);
         window.setParent(&area);
         window.show();
         setText(window, QByteArray(20000, 'x') + "\r\ny");
