@@ -1,5 +1,7 @@
 #include "side/list_views.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -128,7 +130,8 @@ filebrv::filebrv(AppState& app, QWidget* parent)
         node->setData(0, TablePosition, position);
     }
     Tab1_Click(0);
-    resize(260, 480);
+    // Never narrower than its tabs need: the size it is placed by is the size it shows at.
+    resize(std::max(260, minimumSizeHint().width()), 480);
 }
 
 filebrv::~filebrv() = default;

@@ -48,6 +48,11 @@ TEST_F(ListViewsTest, TabsShowTheirControlsAndTheMenuCheckFollowsTheWindow) {
     EXPECT_TRUE(views->Text1()->toPlainText().contains(QStringLiteral("&copy;    \u00a9")));
     views->close();
     EXPECT_FALSE(frame.checked.value("list"));
+    // It is placed beside the frame by its size before it shows: showing must not widen it.
+    filebrv fresh(app);
+    const int placedWidth = fresh.width();
+    fresh.show();
+    EXPECT_EQ(fresh.width(), placedWidth);
 }
 
 TEST_F(ListViewsTest, FilesAreJoinedWithOneSlashAndOpenedByTheFrame) {
