@@ -497,10 +497,7 @@ int ScintillaPane::lineIndex(int line) const {
 // asks after every key, and a single line may be megabytes long.
 int ScintillaPane::columnOf(int pos) const {
     const int start = lineIndex(GetLineFromChar(pos));
-    const auto* bytes = reinterpret_cast<const unsigned char*>(bytesAt(start, pos - start));
-    int characters = 0;
-    for (int i = 0; i < pos - start; ++i) characters += (bytes[i] & 0xC0) != 0x80;
-    return characters + 1;
+    return utf8CharacterCount(bytesAt(start, pos - start), pos - start) + 1;
 }
 
 int ScintillaPane::firstVisibleLine() const {

@@ -17,6 +17,14 @@ private:
     std::array<bool, 256> in_{};
 };
 
+// The characters data[0, length) holds, counted as the user counts them: every UTF-8 byte that
+// does not continue a character starts one.
+inline int utf8CharacterCount(const char* data, int length) {
+    int characters = 0;
+    for (int i = 0; i < length; ++i) characters += (static_cast<unsigned char>(data[i]) & 0xC0) != 0x80;
+    return characters;
+}
+
 // Index of the first byte of data[0, length) that is in the set (not in it, with negate);
 // length when there is none.
 inline int firstIn(const char* data, int length, const ByteSet& set, bool negate) {

@@ -2,7 +2,9 @@
 
 #include <QJSEngine>
 #include <QRegularExpression>
+#include <algorithm>
 
+#include "core/text_scan.h"
 #include "script/jscript_scan.h"
 
 #include "script/vbscript/vbscript_checker.h"
@@ -93,10 +95,8 @@ std::optional<ScriptError> checkJscript(const QByteArray& text) {
 
 int columnAt(const QByteArray& text, int offset) {
     const int lineStart = int(text.lastIndexOf('\n', offset - 1)) + 1;
-    int column = 1;
-    for (int i = lineStart; i < offset && i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++column;  // not a continuation byte
-    return column;
+    const int lineEnd = std::clamp(offset, lineStart, int(text.size()));
+    return utf8CharacterCount(text.constData() + lineStart, lineEnd - lineStart) + 1;
 }
 
 QString describeScriptError(const ScriptError& error) {
