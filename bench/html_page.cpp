@@ -1,8 +1,12 @@
 #include "html_page.h"
 
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
 #include <array>
 
 #include "core/app_state.h"
+#include "search/find_dialog.h"
 
 namespace {
 const std::array<const char*, 12> Words = {"editor", "page",  "colour", "table", "tag",
@@ -95,4 +99,16 @@ void useInstalledSettings(AppState& app) {
     app.editorFontSize = 10;
     app.programFolder = TESSAVEL_PROGRAM_DIR;
     app.tables.loadAll(app.programFolder);
+}
+
+void replaceAllInTurns(benchmark::State& state, FindDialog& find, const char* one, const char* other) {
+    const char* const swapped[2] = {one, other};
+    int round = 0;
+    for (auto _ : state) {
+        find.tfind->setEditText(QLatin1String(swapped[round % 2]));
+        find.treplace->setEditText(QLatin1String(swapped[(round + 1) % 2]));
+        ++round;
+        find.Option1_Click();
+        find.replaceAll_Click();
+    }
 }

@@ -17,3 +17,11 @@ std::vector<TagRange> tagRanges(const QByteArray& page);
 struct AppState;
 // The colours, font and keyword tables of a fresh install, as the editor windows read them.
 void useInstalledSettings(AppState& app);
+
+class FindDialog;
+namespace benchmark {
+class State;
+}
+// Replace All over the whole text once per iteration, one word into the other and back, so that
+// every round has as many matches as the first.
+void replaceAllInTurns(benchmark::State& state, FindDialog& find, const char* one, const char* other);

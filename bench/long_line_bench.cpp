@@ -142,15 +142,7 @@ void BM_LongLineReplaceAll(benchmark::State& state) {
     app.insertBusy = false;
     window.backup_code();
     FindDialog find(app, KindHtml);
-    const char* const swapped[2] = {"table", "tabel"};
-    int round = 0;
-    for (auto _ : state) {
-        find.tfind->setEditText(QLatin1String(swapped[round % 2]));
-        find.treplace->setEditText(QLatin1String(swapped[(round + 1) % 2]));
-        ++round;
-        find.Option1_Click();
-        find.replaceAll_Click();
-    }
+    replaceAllInTurns(state, find, "table", "tabel");
     window.setModifiedTag(QStringLiteral("s"));
 }
 BENCHMARK(BM_LongLineReplaceAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);

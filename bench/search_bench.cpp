@@ -19,6 +19,7 @@
 #include "core/app_state.h"
 #include "html/html_typing_help.h"
 #include "html/html_window.h"
+#include "html_page.h"
 #include "platform/hunspell_engine.h"
 #include "platform/paths.h"
 #include "search/find_dialog.h"
@@ -93,14 +94,7 @@ void BM_ReplaceAll(benchmark::State& state) {
     setup.setText(zebraPage(int(state.range(0))));
     setup.window->backup_code();
     FindDialog find(setup.app, KindHtml);
-    int round = 0;
-    for (auto _ : state) {
-        find.tfind->setEditText(QLatin1String(Swapped[round % 2]));
-        find.treplace->setEditText(QLatin1String(Swapped[(round + 1) % 2]));
-        ++round;
-        find.Option1_Click();
-        find.replaceAll_Click();
-    }
+    replaceAllInTurns(state, find, Swapped[0], Swapped[1]);
     state.SetItemsProcessed(state.iterations() * state.range(0) * MatchesPerMegabyte);
 }
 BENCHMARK(BM_ReplaceAll)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
