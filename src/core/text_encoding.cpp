@@ -154,13 +154,21 @@ int windows1252ByteOf(char32_t c) {
     return found == std::end(Western80) ? -1 : 0x80 + int(found - std::begin(Western80));
 }
 
+namespace {
+// The UTF-16 encoding whose byte order mark the bytes start with.
+std::optional<TextEncoding> utf16MarkOf(QByteArrayView bytes) {
+    for (const TextEncoding utf16 : {TextEncoding::Utf16LE, TextEncoding::Utf16BE})
+        if (bytes.startsWith(rowOf(utf16).mark)) return utf16;
+    return std::nullopt;
+}
+}  // namespace
+
 PlainText decodeText(QByteArrayView bytes) {
-    for (const TextEncoding utf16 : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
-        if (!bytes.startsWith(rowOf(utf16).mark)) continue;
+    if (const std::optional<TextEncoding> utf16 = utf16MarkOf(bytes)) {
         const QByteArrayView units = bytes.sliced(2);
-        const QString text = fromUtf16(units, utf16 == TextEncoding::Utf16BE);
+        const QString text = fromUtf16(units, *utf16 == TextEncoding::Utf16BE);
         if (units.size() % 2 == 0 && isWholeUtf16(text))
-            return {text.toUtf8(), utf16};
+            return {text.toUtf8(), *utf16};
     }
     const QByteArrayView bom = rowOf(TextEncoding::Utf8Bom).mark;
     if (bytes.startsWith(bom) && isUtf8(bytes.sliced(bom.size())))
@@ -264,9 +272,7 @@ QString lineBreakName(LineBreak lineBreak) {
 }
 
 bool looksLikeText(QByteArrayView head) {
-    for (const TextEncoding utf16 : {TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
-        if (!head.startsWith(rowOf(utf16).mark)) continue;
-        return !fromUtf16(head.sliced(2), utf16 == TextEncoding::Utf16BE).contains(QChar(0));
-    }
+    if (const std::optional<TextEncoding> utf16 = utf16MarkOf(head))
+        return !fromUtf16(head.sliced(2), *utf16 == TextEncoding::Utf16BE).contains(QChar(0));
     return !head.contains('\0');
 }
