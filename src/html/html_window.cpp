@@ -70,6 +70,9 @@ struct HtmlWindow::Private {
     std::unique_ptr<WebView> browser;
     QLabel* loadingNotice = nullptr;
     QTimer previewTimer;
+    // A command writes its text piece by piece in its own colours; once it is done, what it
+    // wrote is coloured as a fresh open would colour it.
+    QTimer commandColouring;
     HtmlColouring colouring;
     std::unique_ptr<HtmlTypingHelp> typingHelp;
     ColouringCopy copy;
@@ -114,6 +117,13 @@ HtmlWindow::HtmlWindow(AppState& app, QWidget* parent)
     d->previewTimer.setSingleShot(true);
     d->previewTimer.setInterval(PreviewDelayMs);
     connect(&d->previewTimer, &QTimer::timeout, this, &HtmlWindow::RefreshPreview);
+    d->commandColouring.setSingleShot(true);
+    connect(&d->commandColouring, &QTimer::timeout, this, [this] {
+        if (colouringBusy || this->app().insertBusy)
+            d->commandColouring.start(50);  // a dialog of the command's is still open
+        else
+            d->colouring.colourEdits();
+    });
 
     d->copy = {app.editorFontName, app.editorFontSize, app.htmlTextColor, app.htmlTagColor,
                app.htmlParamColor, app.htmlCommentColor};
@@ -351,10 +361,12 @@ void HtmlWindow::activate() {
 
 void HtmlWindow::Change() {
     setModifiedTag(QStringLiteral("n"));
-    // Every edit leaves the colours a fresh open of the text would give (keys, paste, undo);
-    // the colouring passes and the key handler colour theirs when done, and what a command
-    // writes in its own colours is seen with the next edit.
-    if (!colouringBusy && !app().insertBusy) d->colouring.colourEdits();
+    // Every edit leaves the colours a fresh open of the text would give (keys, paste, undo,
+    // commands); the colouring passes and the key handler colour theirs when done.
+    if (app().insertBusy)
+        d->commandColouring.start(0);
+    else if (!colouringBusy)
+        d->colouring.colourEdits();
     // Every change reaches the preview, also those made while the handlers below stay out
     // (Enter, typing over a selection, a paste).
     if (splitView()) d->previewTimer.start();

@@ -8,6 +8,7 @@
 #include "support/editor_fixture.h"
 #include "support/random_edit.h"
 #include "html/html_typing_help.h"
+#include "tags/tag_commands.h"
 
 using HtmlColouringTest = HtmlFixture;
 
@@ -78,17 +79,25 @@ const QByteArray Page =
     "<p class=\"intro\">one two <b>three</b> four</p>\r\n<!-- note -->\r\n"
     "<a href=\"x.html\">link</a><br/>\r\n<img src=\"a.png\" alt=\"A\">\r\n</body>\r\n</html>\r\n";
 
-// Whatever the edit (keys, a replaced stretch, a paste, undo, redo), every byte has the colour
-// a fresh colouring of the same text gives it.
+// Whatever the edit (keys, a replaced stretch, a paste, undo, redo, a tag command), every byte
+// has the colour a fresh colouring of the same text gives it.
 TEST_F(HtmlColouringTest, EditsLeaveTheColoursOfAFreshOpen) {
     frame.checked["Doundo"] = true;
+    registerTagCommands(app);
+    const QStringList tagCommands = {"bold", "h1", "Center", "tablet", "para", "metaa", "anchort", "anchorf"};
     HtmlWindow fresh(app);
     for (unsigned seed = 1; seed <= 3; ++seed) {
         RandomText random(seed);
         setText(Page);
         refreshAll();
         for (int step = 0; step < 80; ++step) {
-            randomEdit(*window, random, random.pieces(htmlPieces, 2));
+            if (random.chance(15)) {
+                select(pane(), random.below(pane().TextLength() + 1), random.below(6));
+                ASSERT_TRUE(commands.run(tagCommands[random.below(tagCommands.size())]));
+                QCoreApplication::processEvents();  // the command's text is coloured once it is done
+            } else {
+                randomEdit(*window, random, random.pieces(htmlPieces, 2));
+            }
             const QByteArray text = pane().Text();
             fresh.colouringBusy = true;
             fresh.pane().SetText(text);
