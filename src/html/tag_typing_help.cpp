@@ -137,7 +137,26 @@ QString TagTypingHelp::openingTagBeforeCaret() const {
     return QString::fromLatin1(name);
 }
 
+bool TagTypingHelp::closingTagTypedBeforeWrittenOne(int& keyAscii) {
+    EditorPane& pane = window_.pane();
+    const int caret = pane.SelStart();
+    const int closing = int(writtenClosing_.size());
+    if (writtenClosingTail_ < 0 || pane.SelLength() > 0 ||
+        pane.TextLength() - writtenClosingTail_ - closing != caret)
+        return false;
+    const QByteArray typed = pane.TextRange(caret - (closing - 1), caret);
+    if (pane.TextRange(caret, caret + closing) != writtenClosing_ ||
+        typed.compare(writtenClosing_.chopped(1), Qt::CaseInsensitive) != 0)
+        return false;
+    writtenClosingTail_ = -1;
+    pane.SetSelLength(closing);
+    pane.SetSelText(QStringLiteral(">"));
+    keyAscii = 0;
+    return true;
+}
+
 void TagTypingHelp::closingBracketTyped(int& keyAscii) {
+    if (closingTagTypedBeforeWrittenOne(keyAscii)) return;
     AppState& app = window_.app();
     const QString name = openingTagBeforeCaret();
     if (name.isEmpty() || name.size() > LongestTagName) return;
@@ -148,7 +167,10 @@ void TagTypingHelp::closingBracketTyped(int& keyAscii) {
     const int opened = pane.SelStart() + 1;
     app.keyInsertBusy = true;
     app.colourOnChange = true;
-    writeColoured(pane, QStringLiteral("></") + name.toLower() + QLatin1Char('>'), app.htmlTagColor);
+    const QString closing = QStringLiteral("</") + name.toLower() + QLatin1Char('>');
+    writeColoured(pane, QLatin1Char('>') + closing, app.htmlTagColor);
+    writtenClosing_ = closing.toLatin1();
+    writtenClosingTail_ = pane.TextLength() - pane.SelStart();
     pane.SetSelStart(opened);
     app.keyInsertBusy = false;
     keyAscii = 0;

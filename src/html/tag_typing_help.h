@@ -45,10 +45,17 @@ private:
     QRect caretInWindow() const;
     // The name of the opening tag the caret stands in, or "" when it is not in one.
     QString openingTagBeforeCaret() const;
+    // The user typed the closing tag the program wrote for them right before it: the ">"
+    // finishes theirs and the written one goes, so the tag is not closed twice. True when so.
+    bool closingTagTypedBeforeWrittenOne(int& keyAscii);
 
     EditorWindow& window_;
     AutotagList* autotag_;
     QLineEdit* tooltip_;
     QLabel* hint_;
     bool ctrlDown_ = false;
+    // The closing tag last written on ">", and how many positions follow it to the end of the
+    // text (which typing before it leaves unchanged).
+    QByteArray writtenClosing_;
+    int writtenClosingTail_ = -1;
 };

@@ -183,6 +183,11 @@ TEST_F(TypingHelpTest, GreaterThanClosesOnlyTagsWhoseFlagIsTrue) {
     startOver();
     type("x </" + closes + "> y");
     EXPECT_EQ(colours().substr(2), std::string(closes.size() + 3, 'G') + "TT");
+
+    // Typed by hand right before the one written for it, it takes that one's place.
+    startOver();
+    type("<" + closes + ">hi</" + closes.toUpper() + "> y");
+    EXPECT_EQ(pane().Text(), ("<" + closes + ">hi</" + closes.toUpper() + "> y").toLatin1());
 }
 
 TEST_F(TypingHelpTest, TooltipShowsTheRecognisedTag) {
