@@ -54,9 +54,6 @@ enum FileKind : int {
     FilePlainText = 1,
 };
 
-// One snapshot of a pane (or of a stretch of it): its text, the attributes of every position
-// and the selection. What "attributes" holds is the pane's own business, attributeBytes() per
-// position; it only round-trips through Restore.
 // One stretch [from, to) and the colour it is given.
 struct ColourRun {
     int from;
@@ -88,6 +85,9 @@ private:
     std::vector<ColourRun> runs_;
 };
 
+// One snapshot of a pane (or of a stretch of it): its text, the attributes of every position
+// and the selection. What "attributes" holds is the pane's own business, attributeBytes() per
+// position; it only round-trips through Restore.
 struct PaneSnapshot {
     QByteArray text;
     QByteArray attributes;
@@ -103,26 +103,120 @@ struct PaneChanges {
     int tail = 0;
 };
 
+// The operations every pane has, listed once: EditorPane declares them and each pane states
+// that it implements them all with EDITOR_PANE_OPERATIONS(PANE_OVERRIDE). An entry is the
+// result type, the name and the parameter list with its qualifiers.
+#define EDITOR_PANE_OPERATIONS(X)                                                                  \
+    X(QWidget*, widget, ())                                                                        \
+    /* Selection. SetSelStart collapses the selection to a caret; SetSelLength follows it.         \
+       SetSelText replaces the selection (or inserts at the caret): the new text takes the         \
+       current insertion attributes, the caret ends after it, Change and SelChange are raised. */  \
+    X(int, SelStart, () const)                                                                     \
+    X(void, SetSelStart, (int pos))                                                                \
+    X(int, SelLength, () const)                                                                    \
+    X(void, SetSelLength, (int length))                                                            \
+    X(QString, SelText, () const)                                                                  \
+    X(void, SetSelText, (const QString& text))                                                     \
+    /* Attributes of the selection, or of text about to be inserted at the caret. Paragraph        \
+       alignment: 0 left, 1 right, 2 centre. */                                                    \
+    X(Rgb, SelColor, () const)                                                                     \
+    X(void, SetSelColor, (Rgb colour))                                                             \
+    X(bool, SelBold, () const)                                                                     \
+    X(void, SetSelBold, (bool on))                                                                 \
+    X(bool, SelItalic, () const)                                                                   \
+    X(void, SetSelItalic, (bool on))                                                               \
+    X(bool, SelUnderline, () const)                                                                \
+    X(void, SetSelUnderline, (bool on))                                                            \
+    X(bool, SelStrikeThru, () const)                                                               \
+    X(void, SetSelStrikeThru, (bool on))                                                           \
+    X(QString, SelFontName, () const)                                                              \
+    X(void, SetSelFontName, (const QString& name))                                                 \
+    X(int, SelFontSize, () const)                                                                  \
+    X(void, SetSelFontSize, (int points))                                                          \
+    X(int, SelAlignment, () const)                                                                 \
+    X(void, SetSelAlignment, (int alignment))                                                      \
+    /* Whole content. TextString is the text as characters, for display and the clipboard;         \
+       TextLength the length of Text() without copying it; CharAt one position of Text(), 0        \
+       outside the text. */                                                                        \
+    X(QByteArray, Text, () const)                                                                  \
+    X(void, SetText, (const QByteArray& text))                                                     \
+    X(QString, TextString, () const)                                                               \
+    X(int, TextLength, () const)                                                                   \
+    X(char, CharAt, (int pos) const)                                                               \
+    /* Look. SetBaseFont is the pane's Font. SetVisible(false) suspends painting and scrolling     \
+       to the selection, so that a long run of selection and colour changes is cheap; it does      \
+       not remove the pane from the layout. */                                                     \
+    X(void, SetBackColor, (Rgb colour))                                                            \
+    X(void, SetBaseFont, (const QString& name, int points))                                        \
+    X(void, SetVisible, (bool visible))                                                            \
+    X(void, SetFocus, ())                                                                          \
+    X(void, SetLineNumbersVisible, (bool visible))                                                 \
+    X(void, SetCurrentLineMarker, (bool on))                                                       \
+    /* Searching and caret movement. Find searches forward from start (up to end when end >=       \
+       0): on success the match is selected and its offset returned, on failure -1 is returned     \
+       and the selection left alone. UpTo moves the caret forward (or backward) to just before     \
+       the first character in the set (with negate: not in it); backward it stops just after       \
+       it; it stops at the end or start of the text. columnOf is the column of pos on its line     \
+       as the user counts it: 1 for the first, in characters. */                                   \
+    X(int, Find, (const QString& text, int start, int end = -1, int options = 0))                  \
+    X(void, UpTo, (const QByteArray& characterSet, bool forward, bool negate = false))             \
+    X(int, GetLineFromChar, (int pos) const)                                                       \
+    X(int, columnOf, (int pos) const)                                                              \
+    /* The edit-control messages EM_LINESCROLL, EM_GETLINECOUNT, EM_LINEINDEX (-1 past the         \
+       last line), EM_GETFIRSTVISIBLELINE, and GetCaretPos in the pane widget's coordinates. */    \
+    X(void, lineScroll, (int lines))                                                               \
+    X(int, lineCount, () const)                                                                    \
+    X(int, lineIndex, (int line) const)                                                            \
+    X(int, firstVisibleLine, () const)                                                             \
+    X(QRect, caretRect, () const)                                                                  \
+    /* Files. LoadFile replaces the content, read in the file's encoding (see decodeText);         \
+       SaveFile writes it back the same way, byte for byte but for what was edited. Both           \
+       return false with a reason on failure; a failed save leaves the old file as it was.         \
+       firstUnencodable is the first character the encoding cannot hold, or empty. */              \
+    X(bool, LoadFile, (const QString& path, FileKind kind, QString* error = nullptr))              \
+    X(bool, SaveFile, (const QString& path, FileKind kind, QString* error = nullptr))              \
+    X(QString, firstUnencodable, () const)                                                         \
+    X(void, SelPrint, (QPrinter& printer))                                                         \
+    /* Snapshots for the undo ring. A stretch [from, to) can be read and replaced by itself,       \
+       so that a snapshot after a small edit costs no more than the edit. RestoreRange puts        \
+       the piece's text and attributes in place of [from, to), then takes its selection.           \
+       attributeBytes is the size of one position's attributes. Every edit and attribute           \
+       change since markUnchanged() widens the changed stretch; markedStretch is what that         \
+       stretch held when the pane was last marked (positions [head, length then - tail)),          \
+       empty when nothing changed. */                                                              \
+    X(PaneSnapshot, SnapshotRange, (int from, int to) const)                                       \
+    X(void, RestoreRange, (int from, int to, const PaneSnapshot& piece))                           \
+    X(int, attributeBytes, () const)                                                               \
+    X(PaneChanges, changesSinceMark, () const)                                                     \
+    X(PaneSnapshot, markedStretch, () const)                                                       \
+    X(void, markUnchanged, ())                                                                     \
+    /* The clipboard, for the Edit menu. */                                                        \
+    X(void, Copy, ())                                                                              \
+    X(void, Cut, ())                                                                               \
+    X(void, Paste, ())                                                                             \
+    X(void, SelectAll, ())
+
+#define PANE_PURE(type, name, parameters) virtual type name parameters = 0;
+#define PANE_OVERRIDE(type, name, parameters) type name parameters override;
+
 class EditorPane {
 public:
     virtual ~EditorPane() = default;
+    EDITOR_PANE_OPERATIONS(PANE_PURE)
 
-    virtual QWidget* widget() = 0;
-    virtual void setEventHandler(PaneEvents* handler) = 0;
+    // State both panes keep alike.
+    void setEventHandler(PaneEvents* handler) { handler_ = handler; }
+    Rgb BackColor() const { return backColor_; }
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool hide) { hideSelection_ = hide; }
+    bool Visible() const { return visible_; }
+    // The encoding plain text is written in: the one the file was read in, until the user
+    // chooses another. A save of text the encoding cannot hold fails rather than convert.
+    TextEncoding encoding() const { return encoding_; }
+    void setEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
-    // Selection.
-    virtual int SelStart() const = 0;
-    virtual void SetSelStart(int pos) = 0;  // collapses the selection to a caret at pos
-    virtual int SelLength() const = 0;
-    virtual void SetSelLength(int length) = 0;  // set after SetSelStart
-    virtual QString SelText() const = 0;
-    // Replaces the selection (or inserts at the caret); the new text takes the current
-    // insertion attributes and the caret ends after it. Raises Change and SelChange.
-    virtual void SetSelText(const QString& text) = 0;
-
-    // Attributes of the selection, or of text about to be inserted at the caret.
-    virtual Rgb SelColor() const = 0;
-    virtual void SetSelColor(Rgb colour) = 0;
+    // Operations with a way that serves unless a pane knows a better one.
+    //
     // Selects each run in turn and sets its colour; the last run stays selected. A pane that
     // can do it with one look at the attributes of the whole stretch does so.
     virtual void colourRuns(const std::vector<ColourRun>& runs) {
@@ -132,104 +226,24 @@ public:
             SetSelColor(run.colour);
         }
     }
-    virtual bool SelBold() const = 0;
-    virtual void SetSelBold(bool on) = 0;
-    virtual bool SelItalic() const = 0;
-    virtual void SetSelItalic(bool on) = 0;
-    virtual bool SelUnderline() const = 0;
-    virtual void SetSelUnderline(bool on) = 0;
-    virtual bool SelStrikeThru() const = 0;
-    virtual void SetSelStrikeThru(bool on) = 0;
-    virtual QString SelFontName() const = 0;
-    virtual void SetSelFontName(const QString& name) = 0;
-    virtual int SelFontSize() const = 0;
-    virtual void SetSelFontSize(int points) = 0;
-    // Paragraph alignment: 0 left, 1 right, 2 centre.
-    virtual int SelAlignment() const = 0;
-    virtual void SetSelAlignment(int alignment) = 0;
-
-    // Whole content.
-    virtual QByteArray Text() const = 0;
-    virtual void SetText(const QByteArray& text) = 0;
     // The text for a scan that changes no text: the pane may hand out its own bytes without
     // a copy, valid only until the text next changes.
     virtual QByteArray scanText() const { return Text(); }
-    virtual QString TextString() const = 0;  // the text as characters, for display and clipboard
-    virtual int TextLength() const = 0;       // the length of Text() without copying it
     // The bytes of [from, to) without moving the selection.
     virtual QByteArray TextRange(int from, int to) const { return SnapshotRange(from, to).text; }
-    virtual char CharAt(int pos) const = 0;   // one position of Text(); 0 outside the text
-
-    // Look.
-    virtual Rgb BackColor() const = 0;
-    virtual void SetBackColor(Rgb colour) = 0;
-    virtual void SetBaseFont(const QString& name, int points) = 0;  // the pane's Font
-    virtual bool HideSelection() const = 0;
-    virtual void SetHideSelection(bool hide) = 0;
-    // Visible False suspends painting and scrolling to the selection, so that a long run of
-    // selection and colour changes is cheap; it does not remove the pane from the layout.
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual void SetFocus() = 0;
-    virtual void SetLineNumbersVisible(bool visible) = 0;  // the line-number margin
-    virtual void SetCurrentLineMarker(bool on) = 0;
-
-    // Searching and caret movement.
-    // Searches forward from start (up to end when end >= 0). On success the match is selected
-    // and its offset returned; on failure -1 is returned and the selection is left alone.
-    virtual int Find(const QString& text, int start, int end = -1, int options = 0) = 0;
-    // Moves the caret forward (or backward) to just before the first character that is in
-    // the set (with negate: not in the set). Backward, the caret stops just after it. Stops at
-    // the end or start of the text.
-    virtual void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) = 0;
-    virtual int GetLineFromChar(int pos) const = 0;
-    // The column of pos on its line as the user counts it: 1 for the first, in characters.
-    virtual int columnOf(int pos) const = 0;
-
-    // The four edit-control messages.
-    virtual void lineScroll(int lines) = 0;               // EM_LINESCROLL
-    virtual int lineCount() const = 0;                     // EM_GETLINECOUNT
-    virtual int lineIndex(int line) const = 0;             // EM_LINEINDEX; -1 past the last line
-    virtual int firstVisibleLine() const = 0;              // EM_GETFIRSTVISIBLELINE
-    // GetCaretPos: the caret rectangle in the pane widget's coordinates.
-    virtual QRect caretRect() const = 0;
-
-    // Files. LoadFile replaces the content, read in the file's encoding (see decodeText);
-    // SaveFile writes it back the same way, byte for byte but for what was edited. Both return
-    // false with a reason on failure; a failed save leaves the old file as it was.
-    virtual bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
-    virtual bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) = 0;
-    // The encoding plain text is written in: the one the file was read in, until the user
-    // chooses another. A save of text the encoding cannot hold fails rather than convert.
-    virtual TextEncoding encoding() const = 0;
-    virtual void setEncoding(TextEncoding encoding) = 0;
     // The kind of file the text is kept as, which Save writes: always plain text in a code pane.
     virtual FileKind fileKind() const { return FilePlainText; }
-    // The first character of the text that the encoding cannot hold; empty when there is none.
-    virtual QString firstUnencodable() const = 0;
-    virtual void SelPrint(QPrinter& printer) = 0;
-
-    // Snapshots for the undo ring. A stretch [from, to) can be read and replaced by itself, so
-    // that a snapshot after a small edit costs no more than the edit.
-    virtual PaneSnapshot SnapshotRange(int from, int to) const = 0;
-    // Replaces [from, to) by the piece's text and attributes, then takes its selection.
-    virtual void RestoreRange(int from, int to, const PaneSnapshot& piece) = 0;
-    virtual int attributeBytes() const = 0;  // size of one position's attributes
-    PaneSnapshot Snapshot() const { return SnapshotRange(0, TextLength()); }
-    void Restore(const PaneSnapshot& snapshot) { RestoreRange(0, TextLength(), snapshot); }
-    // Every edit and attribute change since markUnchanged() widens the changed stretch.
-    virtual PaneChanges changesSinceMark() const = 0;
-    // What the changed stretch held when the pane was last marked: the text and attributes of
-    // positions [head, length then - tail). Empty when nothing changed.
-    virtual PaneSnapshot markedStretch() const = 0;
-    virtual void markUnchanged() = 0;
     // The stretch whose text changed since the last call (attribute changes do not count), for
     // the colouring to bring up to date; a pane that does not keep it answers "everything".
     virtual PaneChanges takeEditedStretch() { return {}; }
 
-    // Clipboard helpers used by the Edit menu.
-    virtual void Copy() = 0;
-    virtual void Cut() = 0;
-    virtual void Paste() = 0;
-    virtual void SelectAll() = 0;
+    PaneSnapshot Snapshot() const { return SnapshotRange(0, TextLength()); }
+    void Restore(const PaneSnapshot& snapshot) { RestoreRange(0, TextLength(), snapshot); }
+
+protected:
+    PaneEvents* handler_ = nullptr;
+    Rgb backColor_ = 0xFFFFFF;
+    bool hideSelection_ = false;
+    bool visible_ = true;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };

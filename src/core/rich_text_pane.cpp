@@ -65,6 +65,23 @@ QTextEdit* RichTextPane::textEdit() const { return edit_; }
 QTextDocument* RichTextPane::document() const { return edit_->document(); }
 QWidget* RichTextPane::widget() { return edit_; }
 
+int RichTextPane::SelStart() const { return cursor_.selectionStart(); }
+int RichTextPane::SelLength() const { return cursor_.selectionEnd() - cursor_.selectionStart(); }
+// A document has no line-number margin nor current-line marker.
+void RichTextPane::SetLineNumbersVisible(bool) {}
+void RichTextPane::SetCurrentLineMarker(bool) {}
+// The attributes of a position are its format (two bytes into the pane's format table) and the
+// character itself (two bytes), since Text() cannot hold every character.
+int RichTextPane::attributeBytes() const { return 4; }
+PaneChanges RichTextPane::changesSinceMark() const { return tracker_.changes(); }
+PaneSnapshot RichTextPane::markedStretch() const {
+    return marked_.stretch(tracker_.changes(), attributeBytes());
+}
+void RichTextPane::markUnchanged() {
+    marked_.update(*this, tracker_.changes());
+    tracker_.mark();
+}
+
 QTextCharFormat RichTextPane::formatAt(int pos) const {
     const QTextBlock block = document()->findBlock(pos);
     if (!block.isValid()) return QTextCharFormat();

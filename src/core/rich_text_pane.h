@@ -42,66 +42,7 @@ public:
     // a write-back), never before an undo restores: the window ends the typed step there.
     void setBeforeCommand(std::function<void()> hook) { beforeCommand_ = std::move(hook); }
 
-    QWidget* widget() override;
-    void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
-
-    int SelStart() const override { return cursor_.selectionStart(); }
-    void SetSelStart(int pos) override;
-    int SelLength() const override { return cursor_.selectionEnd() - cursor_.selectionStart(); }
-    void SetSelLength(int length) override;
-    QString SelText() const override;
-    void SetSelText(const QString& text) override;
-
-    Rgb SelColor() const override;
-    void SetSelColor(Rgb colour) override;
-    bool SelBold() const override;
-    void SetSelBold(bool on) override;
-    bool SelItalic() const override;
-    void SetSelItalic(bool on) override;
-    bool SelUnderline() const override;
-    void SetSelUnderline(bool on) override;
-    bool SelStrikeThru() const override;
-    void SetSelStrikeThru(bool on) override;
-    QString SelFontName() const override;
-    void SetSelFontName(const QString& name) override;
-    int SelFontSize() const override;
-    void SetSelFontSize(int points) override;
-    int SelAlignment() const override;
-    void SetSelAlignment(int alignment) override;
-
-    QByteArray Text() const override;
-    void SetText(const QByteArray& text) override;
-    QString TextString() const override;
-    int TextLength() const override;
-    char CharAt(int pos) const override;
-
-    Rgb BackColor() const override { return backColor_; }
-    void SetBackColor(Rgb colour) override;
-    void SetBaseFont(const QString& name, int points) override;
-    bool HideSelection() const override { return hideSelection_; }
-    void SetHideSelection(bool hide) override { hideSelection_ = hide; }
-    bool Visible() const override { return visible_; }
-    void SetVisible(bool visible) override;
-    void SetFocus() override;
-    // A document has no line-number margin nor current-line marker.
-    void SetLineNumbersVisible(bool) override {}
-    void SetCurrentLineMarker(bool) override {}
-
-    int Find(const QString& text, int start, int end = -1, int options = 0) override;
-    void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) override;
-    int GetLineFromChar(int pos) const override;
-
-    void lineScroll(int lines) override;
-    int lineCount() const override;
-    int lineIndex(int line) const override;
-    int columnOf(int pos) const override;
-    int firstVisibleLine() const override;
-    QRect caretRect() const override;
-
-    bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    TextEncoding encoding() const override { return encoding_; }
-    void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
+    EDITOR_PANE_OPERATIONS(PANE_OVERRIDE)
     // A document is kept as the kind of file it was last read from or written to. A plain-text
     // document takes no formatting from pastes or drops, and its lines end as the file's did.
     FileKind fileKind() const override { return fileKind_; }
@@ -111,31 +52,10 @@ public:
     // document of that text, its line breaks taken from it.
     QByteArray plainFileText() const;
     void setPlainFileText(const QByteArray& utf8);
-    QString firstUnencodable() const override;
     // What the file last opened holds that the document left out ("pictures", ...); a save
     // would lose it. Emptied once the user has saved without it.
     const QStringList& unkeptParts() const { return unkept_; }
     void forgetUnkeptParts() { unkept_.clear(); }
-    void SelPrint(QPrinter& printer) override;
-
-    // The attributes of a position are its format (two bytes into the pane's format table)
-    // and the character itself (two bytes), since Text() cannot hold every character.
-    PaneSnapshot SnapshotRange(int from, int to) const override;
-    void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
-    int attributeBytes() const override { return 4; }
-    PaneChanges changesSinceMark() const override { return tracker_.changes(); }
-    PaneSnapshot markedStretch() const override {
-        return marked_.stretch(tracker_.changes(), attributeBytes());
-    }
-    void markUnchanged() override {
-        marked_.update(*this, tracker_.changes());
-        tracker_.mark();
-    }
-
-    void Copy() override;
-    void Cut() override;
-    void Paste() override;
-    void SelectAll() override;
 
     // The selection, or the whole content, as rich-text markup (through the codec; plain text
     // when there is none). Setting replaces it and raises Change once.
@@ -192,7 +112,6 @@ private:
     QPointer<QTextEdit> edit_;
     QPointer<PaneInput> input_;
     QTextCursor cursor_;
-    PaneEvents* handler_ = nullptr;
     RichTextCodec* codec_ = nullptr;
     std::function<void()> beforeCommand_;
     std::optional<QTextCharFormat> insertionOverride_;
@@ -207,10 +126,6 @@ private:
     ChangeTracker tracker_;
     MarkedCopy marked_;
     mutable std::vector<Format> formats_;
-    Rgb backColor_ = 0xFFFFFF;
-    bool hideSelection_ = false;
-    bool visible_ = true;
-    TextEncoding encoding_ = TextEncoding::Utf8;
     FileKind fileKind_ = FileRichText;
     LineBreak lineBreak_ = LineBreak::CrLf;
     QStringList unkept_;

@@ -93,6 +93,15 @@ ScintillaPane::~ScintillaPane() {
 QWidget* ScintillaPane::widget() { return sci_; }
 QsciScintilla* ScintillaPane::scintilla() const { return sci_; }
 
+int ScintillaPane::SelStart() const { return std::min(anchor_, caret_); }
+int ScintillaPane::SelLength() const { return std::abs(caret_ - anchor_); }
+int ScintillaPane::SelAlignment() const { return alignment_; }
+void ScintillaPane::SetSelAlignment(int alignment) { alignment_ = alignment; }
+int ScintillaPane::attributeBytes() const { return 1; }  // the style byte
+PaneChanges ScintillaPane::changesSinceMark() const { return tracker_.changes(); }
+PaneSnapshot ScintillaPane::markedStretch() const { return tracker_.marked(); }
+void ScintillaPane::markUnchanged() { tracker_.mark(); }
+
 long ScintillaPane::send(unsigned int message, unsigned long wParam, long lParam) const {
     return sci_->SendScintilla(message, wParam, lParam);
 }

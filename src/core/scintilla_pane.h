@@ -30,84 +30,11 @@ public:
 
     QsciScintilla* scintilla() const;
 
-    QWidget* widget() override;
-    void setEventHandler(PaneEvents* handler) override { handler_ = handler; }
-
-    int SelStart() const override { return std::min(anchor_, caret_); }
-    void SetSelStart(int pos) override;
-    int SelLength() const override { return std::abs(caret_ - anchor_); }
-    void SetSelLength(int length) override;
-    QString SelText() const override;
-    void SetSelText(const QString& text) override;
-
-    Rgb SelColor() const override;
-    void SetSelColor(Rgb colour) override;
+    EDITOR_PANE_OPERATIONS(PANE_OVERRIDE)
     void colourRuns(const std::vector<ColourRun>& runs) override;
-    bool SelBold() const override;
-    void SetSelBold(bool on) override;
-    bool SelItalic() const override;
-    void SetSelItalic(bool on) override;
-    bool SelUnderline() const override;
-    void SetSelUnderline(bool on) override;
-    bool SelStrikeThru() const override;
-    void SetSelStrikeThru(bool on) override;
-    QString SelFontName() const override;
-    void SetSelFontName(const QString& name) override;
-    int SelFontSize() const override;
-    void SetSelFontSize(int points) override;
-    // A code pane has no paragraph alignment; it keeps the value for whoever reads it back.
-    int SelAlignment() const override { return alignment_; }
-    void SetSelAlignment(int alignment) override { alignment_ = alignment; }
-
-    QByteArray Text() const override;
     QByteArray scanText() const override;
-    void SetText(const QByteArray& text) override;
-    QString TextString() const override;
-    int TextLength() const override;
     QByteArray TextRange(int from, int to) const override;
-    char CharAt(int pos) const override;
-
-    Rgb BackColor() const override { return backColor_; }
-    void SetBackColor(Rgb colour) override;
-    void SetBaseFont(const QString& name, int points) override;
-    bool HideSelection() const override { return hideSelection_; }
-    void SetHideSelection(bool hide) override { hideSelection_ = hide; }
-    bool Visible() const override { return visible_; }
-    void SetVisible(bool visible) override;
-    void SetFocus() override;
-    void SetLineNumbersVisible(bool visible) override;
-    void SetCurrentLineMarker(bool on) override;
-
-    int Find(const QString& text, int start, int end = -1, int options = 0) override;
-    void UpTo(const QByteArray& characterSet, bool forward, bool negate = false) override;
-    int GetLineFromChar(int pos) const override;
-
-    void lineScroll(int lines) override;
-    int lineCount() const override;
-    int lineIndex(int line) const override;
-    int columnOf(int pos) const override;
-    int firstVisibleLine() const override;
-    QRect caretRect() const override;
-
-    bool LoadFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    bool SaveFile(const QString& path, FileKind kind, QString* error = nullptr) override;
-    TextEncoding encoding() const override { return encoding_; }
-    void setEncoding(TextEncoding encoding) override { encoding_ = encoding; }
-    QString firstUnencodable() const override;
-    void SelPrint(QPrinter& printer) override;
-
-    PaneSnapshot SnapshotRange(int from, int to) const override;
-    void RestoreRange(int from, int to, const PaneSnapshot& piece) override;
-    int attributeBytes() const override { return 1; }
-    PaneChanges changesSinceMark() const override { return tracker_.changes(); }
-    PaneSnapshot markedStretch() const override { return tracker_.marked(); }
-    void markUnchanged() override { tracker_.mark(); }
     PaneChanges takeEditedStretch() override;
-
-    void Copy() override;
-    void Cut() override;
-    void Paste() override;
-    void SelectAll() override;
 
 private:
     struct PendingStyle {
@@ -154,7 +81,6 @@ private:
     QPointer<QsciScintilla> sci_;
     QPointer<PaneInput> input_;
     std::unique_ptr<ScintillaStyles> styles_;
-    PaneEvents* handler_ = nullptr;
 
     int length_ = 0;  // kept up to date by every insertion and deletion
     int anchor_ = 0;
@@ -174,13 +100,9 @@ private:
     ChangeTracker tracker_{[this](int from, int to) { return SnapshotRange(from, to); }};
     ChangeTracker edits_;  // the text edits the colouring has not seen yet
 
-    Rgb backColor_ = 0xFFFFFF;
-    int alignment_ = 0;
-    bool hideSelection_ = false;
-    bool visible_ = true;
+    int alignment_ = 0;  // a code pane has no paragraph alignment; it keeps the value
     bool lineNumbers_ = false;
     int marginDigits_ = 0;  // the line numbers the margin has room for, in digits
-    TextEncoding encoding_ = TextEncoding::Utf8;
     LineBreak lineBreak_ = LineBreak::CrLf;  // LF: what Enter, pastes and SetSelText write
     bool strikeUsed_ = false;  // the strike-through indicator has been drawn somewhere
     mutable std::vector<char> scratch_;
