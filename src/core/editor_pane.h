@@ -226,9 +226,9 @@ public:
             SetSelColor(run.colour);
         }
     }
-    // The text for a scan that changes no text: the pane may hand out its own bytes without
-    // a copy, valid only until the text next changes.
-    virtual QByteArray scanText() const { return Text(); }
+    // The bytes of [from, to) for a scan that changes no text: the pane may hand out its own
+    // bytes without a copy, valid only until the text next changes.
+    virtual QByteArray scanText(int from, int to) const { return Text().mid(from, to - from); }
     // The bytes of [from, to) without moving the selection.
     virtual QByteArray TextRange(int from, int to) const { return SnapshotRange(from, to).text; }
     // The kind of file the text is kept as, which Save writes: always plain text in a code pane.

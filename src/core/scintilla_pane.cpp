@@ -341,11 +341,17 @@ void ScintillaPane::SetSelFontSize(int points) {
     changeSelectionStyle({StyleAttribute::FontSize, points, {}});
 }
 
-QByteArray ScintillaPane::Text() const { return QByteArray(scanText().constData(), TextLength()); }
+QByteArray ScintillaPane::Text() const {
+    const int length = TextLength();
+    return QByteArray(scanText(0, length).constData(), length);
+}
 
-QByteArray ScintillaPane::scanText() const {
-    const char* data = reinterpret_cast<const char*>(send(Sci::SCI_GETCHARACTERPOINTER));
-    return QByteArray::fromRawData(data, TextLength());
+// Asks for the stretch alone: Scintilla moves its gap out of the way only when the gap lies
+// inside it, where asking for the whole text would move the gap to the end on every keystroke.
+QByteArray ScintillaPane::scanText(int from, int to) const {
+    const char* data =
+        reinterpret_cast<const char*>(send(Sci::SCI_GETRANGEPOINTER, from, to - from));
+    return QByteArray::fromRawData(data, to - from);
 }
 
 void ScintillaPane::SetText(const QByteArray& text) {
@@ -360,7 +366,7 @@ int ScintillaPane::newTextStyle() const {
 
 // A new text brings its own line breaks (for Enter, pastes and what SetSelText writes).
 void ScintillaPane::textReplaced() {
-    lineBreak_ = lineBreakOf(scanText());
+    lineBreak_ = lineBreakOf(scanText(0, TextLength()));
     send(Sci::SCI_SETEOLMODE, lineBreak_ == LineBreak::Lf ? Sci::SC_EOL_LF : Sci::SC_EOL_CRLF);
     placeSelection(0, 0);
     finishEdit();

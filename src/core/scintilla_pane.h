@@ -32,7 +32,7 @@ public:
 
     EDITOR_PANE_OPERATIONS(PANE_OVERRIDE)
     void colourRuns(const std::vector<ColourRun>& runs) override;
-    QByteArray scanText() const override;
+    QByteArray scanText(int from, int to) const override;
     QByteArray TextRange(int from, int to) const override;
     PaneChanges takeEditedStretch() override;
 

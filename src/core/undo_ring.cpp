@@ -137,8 +137,7 @@ bool UndoRing::Impl::sameAsWhole() const {
     const int from = changes.head;
     const int to = pane.TextLength() - changes.tail;
     if (to - from != marked.text.size()) return false;
-    const QByteArray text = pane.scanText();
-    return QByteArrayView(text).sliced(from, to - from) == marked.text &&
+    return pane.scanText(from, to) == marked.text &&
            pane.SnapshotRange(from, to).attributes == marked.attributes;
 }
 
@@ -152,13 +151,13 @@ void UndoRing::Impl::storeAt(int slot, const PaneChanges& changes, bool afterWho
         const int to = pane.TextLength() - changes.tail;
         // The difference keeps what the stretch held; what it holds now is read only where the
         // two can share bytes (none when the stretch held nothing, as on opening a file).
-        const QByteArray text = pane.scanText();
+        const QByteArray text = pane.scanText(from, to);
         const QByteArray attributes =
             marked.attributes.isEmpty() ? QByteArray() : pane.SnapshotRange(from, to).attributes;
         Slot& old = ring[before(slot)];
         old.state = Slot::Difference;
         old.text = trimmed(changes.head, changes.tail, marked.text,
-                           QByteArrayView(text).sliced(from, to - from));
+                           text);
         old.attributes = trimmed(changes.head * width, changes.tail * width, marked.attributes,
                                  attributes);
     }

@@ -144,8 +144,7 @@ void HtmlColouring::colourStretch(int from, int to) {
     const QScopedValueRollback<bool> busy(window_.colouringBusy, true);  // as in tagAtCaret
     SelectionKept kept(pane);
     // The pane's own bytes rather than a copy of a large page: colouring changes attributes only.
-    const QByteArray text = pane.scanText();
-    colourText(QByteArray::fromRawData(text.constData() + start, end - start), start);
+    colourText(pane.scanText(start, end), start);
 }
 
 void HtmlColouring::colourEdits() {

@@ -81,7 +81,10 @@ int JavaCompletion::currentRow() const {
 void JavaCompletion::setCurrentRow(int row) {
     const QModelIndex index = shown_->index(row);
     jshow_->setCurrentIndex(index);
-    jshow_->scrollTo(index, QAbstractItemView::PositionAtTop);
+    // The first row is shown by scrolling to the top, which needs no item geometry: asking for
+    // its place would lay out every member of a long list on the keystroke that opens it.
+    if (row == 0) jshow_->scrollToTop();
+    else jshow_->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 JavaCompletion::~JavaCompletion() = default;
@@ -154,7 +157,9 @@ bool JavaCompletion::openList(int dot) {
         }
         shown_->setStringList(shown);
     }
-    for (int row = 0; row < jput_.size(); ++row) jshow_->setRowHidden(row, false);
+    // Only rows a narrowing hid are shown again: each call lays the whole list out anew.
+    for (int row = 0; row < jput_.size(); ++row)
+        if (jshow_->isRowHidden(row)) jshow_->setRowHidden(row, false);
     setCurrentRow(0);
 
     const QRect caret = pane.caretRect();
