@@ -1,4 +1,4 @@
-// The HTML window: tabs, preview, split view, opening, saving and closing.
+// The HTML window: tabs, preview, split view, opening, saving and closing, encodings.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "core/text_encoding.h"
+#include "html/preview_copy.h"
 #include "support/editor_fixture.h"
 #include "script/script_window.h"
 #include "tags/table_wizard.h"
@@ -94,67 +95,77 @@ TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
     }
 }
 
-TEST_F(HtmlWindowTest, SavingAnUntitledPageAsksAndCancelOrFailureChangesNothing) {
-    QTemporaryDir folder;
-    type(QStringLiteral("<p>"));
-    ASSERT_EQ(window->modifiedTag(), "n");
-    EXPECT_FALSE(window->SaveDocument());
-    ASSERT_NE(dialogs.last("save"), nullptr);
-    EXPECT_EQ(window->caption(), "noname1");
-    EXPECT_EQ(window->modifiedTag(), "n");
+// The preview says it is loading from each navigation until the page has arrived, so a large
+// page never leaves a blank preview that looks broken.
+TEST_F(HtmlWindowTest, PreviewNoticeShowsUntilThePageHasArrived) {
+    auto notice = [this] { return window->findChild<QLabel*>("previewLoading"); };
+    setText("<p>one</p>");
+    frame.checked["split"] = true;
+    window->RefreshPreview();
+    RecordingWebView* view = browsers.last();
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(notice(), nullptr);
+    EXPECT_TRUE(notice()->isVisible());
+    EXPECT_TRUE(view->widget()->geometry().contains(notice()->geometry()));
+    // A refresh while the page is still loading stops that load rather than queue behind it.
+    window->RefreshPreview();
+    EXPECT_EQ(view->calls, QStringList{"Stop"});
+    view->finishLoading("one");
+    EXPECT_FALSE(notice()->isVisible());
 
-    // A folder that is really a file: the message names the file, nothing changes.
-    ASSERT_TRUE(writeFile(folder.filePath("file"), "x"));
-    dialogs.textAnswers.push_back(folder.filePath("file/page.html"));
-    EXPECT_FALSE(window->SaveDocument());
-    EXPECT_TRUE(dialogs.last("message")->text.contains(folder.filePath("file/page.html")));
-    EXPECT_EQ(window->caption(), "noname1");
-    EXPECT_EQ(window->modifiedTag(), "n");
-
-    const QString path = folder.filePath("page.html");
-    dialogs.textAnswers.push_back(path);
-    EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(readFile(path), "<p>");
-    EXPECT_EQ(window->caption(), path);
-    EXPECT_EQ(window->modifiedTag(), "s");
-
-    // Once named, Save writes without asking; Save As always asks.
-    const size_t questions = dialogs.asked.size();
-    type(QStringLiteral("x"));
-    EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(dialogs.asked.size(), questions);
-    EXPECT_EQ(readFile(path), "<p>x");
-    EXPECT_FALSE(window->SaveDocumentAs());
-    EXPECT_EQ(dialogs.asked.size(), questions + 1);
+    // Each refresh (split view after typing) loads again; View Code hides it with the browser.
+    window->RefreshPreview();
+    EXPECT_TRUE(notice()->isVisible());
+    frame.checked["split"] = false;
+    window->showCode();
+    EXPECT_FALSE(notice()->isVisible());
+    window->showPreview();
+    EXPECT_TRUE(notice()->isVisible());
+    EXPECT_EQ(view->navigated.size(), 4);
+    EXPECT_EQ(view->calls, QStringList({"Stop", "Stop"}));
+    view->finishLoading("one");
+    EXPECT_FALSE(notice()->isVisible());
 }
 
-TEST_F(HtmlWindowTest, OpeningLoadsColoursAndNamesTheWindow) {
+// The preview's copy of the page sends relative addresses to the page's own folder.
+TEST(PreviewCopy, BaseElementGoesWhereTheBrowserTakesIt) {
+    const QByteArray base = "<base href=\"file:///f/\">";
+    const struct {
+        QByteArray page;
+        QByteArray copy;
+    } rows[] = {
+        {"<p>x", base + "<p>x"},
+        {"", base},
+        {"<!DOCTYPE html>\n<p>", "<!DOCTYPE html>" + base + "\n<p>"},
+        {" <!-- a > b --> <!doctype HTML PUBLIC \"x\"><p>", " <!-- a > b --> <!doctype HTML PUBLIC \"x\">" + base + "<p>"},
+        {"<!-- before --><html>", base + "<!-- before --><html>"},
+        {"<!-- never closed <!doctype html>", base + "<!-- never closed <!doctype html>"},
+        {"<head><BASE href=\"http://x/\">", "<head><BASE href=\"http://x/\">"},
+        {"<base/>", "<base/>"},
+        {"<basefont size=3>", base + "<basefont size=3>"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(withBaseAddress(row.page, QUrl("file:///f/")), row.copy) << row.page.data();
+
+    // A saved page counts from its own file, one never saved from the folder Save starts in;
+    // an address holds nothing that would end the attribute early.
+    EXPECT_EQ(previewBase("/a b/\"q\"&c.html", "/ignored"), QUrl("file:///a%20b/%22q%22&c.html"));
+    EXPECT_EQ(previewBase({}, "/site/pages"), QUrl("file:///site/pages/"));
+    EXPECT_EQ(withBaseAddress("", previewBase("/a b/\"q\"&c.html", {})),
+              "<base href=\"file:///a%20b/%22q%22&amp;c.html\">");
+}
+
+// Opening loads, colours and names the window; a file that cannot be read is reported by its
+// path and why, and changes nothing.
+TEST_F(HtmlWindowTest, OpeningLoadsColoursAndNamesTheWindowOrReportsWhyNot) {
     QTemporaryDir folder;
     const QString path = folder.filePath("page.html");
     ASSERT_TRUE(writeFile(path, "<p>hi</p>"));
-
-    EXPECT_FALSE(window->openfile());  // cancelled
-    EXPECT_EQ(window->caption(), "noname1");
-
-    dialogs.textAnswers.push_back(path);
-    EXPECT_TRUE(window->openfile());
-    EXPECT_EQ(pane().Text(), "<p>hi</p>");
-    EXPECT_EQ(colours(), "GGGTTGGGG");
-    EXPECT_EQ(window->caption(), path);
-    EXPECT_EQ(window->modifiedTag(), "s");
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-
-    // Closing a page just opened asks nothing.
-    window->close();
-    EXPECT_EQ(dialogs.last("message"), nullptr);
-}
-
-TEST_F(HtmlWindowTest, UnreadableFilesAreReportedAndChangeNothing) {
-    QTemporaryDir folder;
     const QString binary = folder.filePath("picture.png");
     ASSERT_TRUE(writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)));
     type(QStringLiteral("<p>"));
 
+    EXPECT_FALSE(window->openfile());  // cancelled
     const struct {
         QString path;
         QString reason;
@@ -169,9 +180,22 @@ TEST_F(HtmlWindowTest, UnreadableFilesAreReportedAndChangeNothing) {
         ASSERT_NE(message, nullptr);
         EXPECT_TRUE(message->text.contains(c.path)) << message->text.toStdString();
         EXPECT_TRUE(message->text.contains(c.reason)) << message->text.toStdString();
-        EXPECT_EQ(pane().Text(), "<p>");
-        EXPECT_EQ(window->caption(), "noname1");
     }
+    EXPECT_EQ(pane().Text(), "<p>");
+    EXPECT_EQ(window->caption(), "noname1");
+
+    dialogs.textAnswers.push_back(path);
+    EXPECT_TRUE(window->openfile());
+    EXPECT_EQ(pane().Text(), "<p>hi</p>");
+    EXPECT_EQ(colours(), "GGGTTGGGG");
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(window->modifiedTag(), "s");
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+
+    // Closing a page just opened asks nothing.
+    const size_t questions = dialogs.asked.size();
+    window->close();
+    EXPECT_EQ(dialogs.asked.size(), questions);
 }
 
 TEST_F(HtmlWindowTest, DoubleClickedWordReplacedByEnterSavesCrLf) {
