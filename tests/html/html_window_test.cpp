@@ -41,7 +41,10 @@ void clickTab(QTabBar* tabs, int index) {
 
 using HtmlWindowTest = HtmlFixture;
 
-TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
+// The preview tab writes the unsaved page and shows it, saying it is loading from each
+// navigation until the page has arrived, so that a large page never leaves a blank preview that
+// looks broken.
+TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndSaysItIsLoadingUntilItArrives) {
     type(QStringLiteral("<p>hello"));
     QFile::remove(HtmlWindow::previewPath());
     EXPECT_EQ(window->Browser1(), nullptr);  // made only when first wanted
@@ -52,20 +55,41 @@ TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
     // Its relative addresses resolve where Save would put it.
     EXPECT_EQ(readFile(HtmlWindow::previewPath()), baseElement(QDir::tempPath() + "/") + "<p>hello");
     EXPECT_EQ(HtmlWindow::previewPath(), QDir(TestEnvironment::programFolder()).filePath("temp1.html"));
-    EXPECT_EQ(browsers.last()->navigated, QStringList{HtmlWindow::previewPath()});
+    RecordingWebView* view = browsers.last();
+    EXPECT_EQ(view->navigated, QStringList{HtmlWindow::previewPath()});
     QWidget* browser = window->Browser1()->widget();
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(browser->geometry(), window->pane().widget()->geometry());
+    QLabel* notice = window->findChild<QLabel*>("previewLoading");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(browser->geometry().contains(notice->geometry()));
+    // A refresh while the page is still loading stops that load rather than queue behind it.
+    window->RefreshPreview();
+    EXPECT_EQ(view->calls, QStringList{"Stop"});
+    view->finishLoading("hello");
+    EXPECT_FALSE(notice->isVisible());
 
-    // Back on the code tab the browser no longer covers the pane.
+    // Each refresh loads again; back on the code tab neither the browser nor the notice covers
+    // the pane.
+    window->RefreshPreview();
+    EXPECT_TRUE(notice->isVisible());
     clickTab(window->ts(), 0);
     EXPECT_FALSE(browser->isVisible());
+    EXPECT_FALSE(notice->isVisible());
     EXPECT_TRUE(window->pane().widget()->isVisible());
+    clickTab(window->ts(), 1);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(view->navigated.size(), 4);
+    EXPECT_EQ(view->calls, QStringList({"Stop", "Stop"}));
+    view->finishLoading("hello");
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
     frame.checked["split"] = true;
     window->RefreshPreview();
+    EXPECT_TRUE(window->findChild<QLabel*>("previewLoading")->isVisible());
     QWidget* code = window->pane().widget();
     QWidget* browser = window->Browser1()->widget();
     EXPECT_TRUE(code->isVisible());
@@ -93,38 +117,6 @@ TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
         EXPECT_LT(sinceLastKey.elapsed(), 500);
         EXPECT_TRUE(readFile(HtmlWindow::previewPath()).endsWith(pane().Text()));
     }
-}
-
-// The preview says it is loading from each navigation until the page has arrived, so a large
-// page never leaves a blank preview that looks broken.
-TEST_F(HtmlWindowTest, PreviewNoticeShowsUntilThePageHasArrived) {
-    auto notice = [this] { return window->findChild<QLabel*>("previewLoading"); };
-    setText("<p>one</p>");
-    frame.checked["split"] = true;
-    window->RefreshPreview();
-    RecordingWebView* view = browsers.last();
-    ASSERT_NE(view, nullptr);
-    ASSERT_NE(notice(), nullptr);
-    EXPECT_TRUE(notice()->isVisible());
-    EXPECT_TRUE(view->widget()->geometry().contains(notice()->geometry()));
-    // A refresh while the page is still loading stops that load rather than queue behind it.
-    window->RefreshPreview();
-    EXPECT_EQ(view->calls, QStringList{"Stop"});
-    view->finishLoading("one");
-    EXPECT_FALSE(notice()->isVisible());
-
-    // Each refresh (split view after typing) loads again; View Code hides it with the browser.
-    window->RefreshPreview();
-    EXPECT_TRUE(notice()->isVisible());
-    frame.checked["split"] = false;
-    window->showCode();
-    EXPECT_FALSE(notice()->isVisible());
-    window->showPreview();
-    EXPECT_TRUE(notice()->isVisible());
-    EXPECT_EQ(view->navigated.size(), 4);
-    EXPECT_EQ(view->calls, QStringList({"Stop", "Stop"}));
-    view->finishLoading("one");
-    EXPECT_FALSE(notice()->isVisible());
 }
 
 // The preview's copy of the page sends relative addresses to the page's own folder.
@@ -251,22 +243,20 @@ TEST_F(HtmlWindowTest, FilesKeepTheirEncodingAndLineBreaks) {
         const QString path = folder.filePath(QString::fromLatin1(f.name));
         ASSERT_TRUE(writeFile(path, f.bytes));
         const bool html = path.endsWith(".html");
-        std::unique_ptr<ScriptWindow> script;
-        EditorWindow* opened = window;
-        if (!html) {
-            script = std::make_unique<ScriptWindow>(app, path.endsWith(".vbs") ? KindVbscript : KindJscript);
-            opened = script.get();
-        }
-        ASSERT_TRUE(html ? window->openfromdir(path) : script->openfromdir(path));
-        EXPECT_TRUE(opened->pane().TextString().contains(f.shown)) << opened->pane().TextString().toStdString();
-        EXPECT_EQ(html ? window->findChild<QLabel*>("encoding")->text() : script->panelText(4),
+        EditorWindow& opened = html ? static_cast<EditorWindow&>(*window)
+                                    : openScript(path.endsWith(".vbs") ? KindVbscript : KindJscript);
+        ASSERT_TRUE(opened.openfromdir(path));
+        EXPECT_TRUE(opened.pane().TextString().contains(f.shown))
+            << opened.pane().TextString().toStdString();
+        EXPECT_EQ(html ? window->findChild<QLabel*>("encoding")->text()
+                       : static_cast<ScriptWindow&>(opened).panelText(4),
                   f.encoding);
-        ASSERT_TRUE(opened->SaveDocument());
+        ASSERT_TRUE(opened.SaveDocument());
         EXPECT_EQ(readFile(path), f.bytes);
 
-        opened->pane().SetSelStart(opened->pane().TextLength());
-        typeCharacters(opened->pane().widget(), QStringLiteral("\u00e9"));
-        ASSERT_TRUE(opened->SaveDocument());
+        opened.pane().SetSelStart(opened.pane().TextLength());
+        typeCharacters(opened.pane().widget(), QStringLiteral("\u00e9"));
+        ASSERT_TRUE(opened.SaveDocument());
         EXPECT_EQ(readFile(path), f.bytes + f.typed);
     }
 
