@@ -2,7 +2,6 @@
 // names from the list, keys typed in the list, closing tags, the tooltip and the shortcuts.
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 
 #include "html/autotag_list.h"

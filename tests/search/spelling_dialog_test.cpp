@@ -1,7 +1,5 @@
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QWidget>
 #include <map>
 
 #include "platform/hunspell_engine.h"

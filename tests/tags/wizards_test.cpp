@@ -2,7 +2,6 @@
 #include "tag_test_fixture.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
