@@ -1,4 +1,4 @@
-// The HTML window: tabs, preview, split view, opening, saving and closing.
+// The HTML window: tabs, preview, split view, opening, saving and closing, encodings.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "core/text_encoding.h"
+#include "html/preview_copy.h"
 #include "support/editor_fixture.h"
 #include "script/script_window.h"
 #include "tags/table_wizard.h"
@@ -40,7 +41,10 @@ void clickTab(QTabBar* tabs, int index) {
 
 using HtmlWindowTest = HtmlFixture;
 
-TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
+// The preview tab writes the unsaved page and shows it, saying it is loading from each
+// navigation until the page has arrived, so that a large page never leaves a blank preview that
+// looks broken.
+TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndSaysItIsLoadingUntilItArrives) {
     type(QStringLiteral("<p>hello"));
     QFile::remove(HtmlWindow::previewPath());
     EXPECT_EQ(window->Browser1(), nullptr);  // made only when first wanted
@@ -51,20 +55,41 @@ TEST_F(HtmlWindowTest, PreviewTabWritesTheUnsavedPageAndShowsIt) {
     // Its relative addresses resolve where Save would put it.
     EXPECT_EQ(readFile(HtmlWindow::previewPath()), baseElement(QDir::tempPath() + "/") + "<p>hello");
     EXPECT_EQ(HtmlWindow::previewPath(), QDir(TestEnvironment::programFolder()).filePath("temp1.html"));
-    EXPECT_EQ(browsers.last()->navigated, QStringList{HtmlWindow::previewPath()});
+    RecordingWebView* view = browsers.last();
+    EXPECT_EQ(view->navigated, QStringList{HtmlWindow::previewPath()});
     QWidget* browser = window->Browser1()->widget();
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(browser->geometry(), window->pane().widget()->geometry());
+    QLabel* notice = window->findChild<QLabel*>("previewLoading");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(browser->geometry().contains(notice->geometry()));
+    // A refresh while the page is still loading stops that load rather than queue behind it.
+    window->RefreshPreview();
+    EXPECT_EQ(view->calls, QStringList{"Stop"});
+    view->finishLoading("hello");
+    EXPECT_FALSE(notice->isVisible());
 
-    // Back on the code tab the browser no longer covers the pane.
+    // Each refresh loads again; back on the code tab neither the browser nor the notice covers
+    // the pane.
+    window->RefreshPreview();
+    EXPECT_TRUE(notice->isVisible());
     clickTab(window->ts(), 0);
     EXPECT_FALSE(browser->isVisible());
+    EXPECT_FALSE(notice->isVisible());
     EXPECT_TRUE(window->pane().widget()->isVisible());
+    clickTab(window->ts(), 1);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(view->navigated.size(), 4);
+    EXPECT_EQ(view->calls, QStringList({"Stop", "Stop"}));
+    view->finishLoading("hello");
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
     frame.checked["split"] = true;
     window->RefreshPreview();
+    EXPECT_TRUE(window->findChild<QLabel*>("previewLoading")->isVisible());
     QWidget* code = window->pane().widget();
     QWidget* browser = window->Browser1()->widget();
     EXPECT_TRUE(code->isVisible());
@@ -94,67 +119,45 @@ TEST_F(HtmlWindowTest, SplitViewShowsCodeAndPageInHalvesAndFollowsTypingLater) {
     }
 }
 
-TEST_F(HtmlWindowTest, SavingAnUntitledPageAsksAndCancelOrFailureChangesNothing) {
-    QTemporaryDir folder;
-    type(QStringLiteral("<p>"));
-    ASSERT_EQ(window->modifiedTag(), "n");
-    EXPECT_FALSE(window->SaveDocument());
-    ASSERT_NE(dialogs.last("save"), nullptr);
-    EXPECT_EQ(window->caption(), "noname1");
-    EXPECT_EQ(window->modifiedTag(), "n");
+// The preview's copy of the page sends relative addresses to the page's own folder.
+TEST(PreviewCopy, BaseElementGoesWhereTheBrowserTakesIt) {
+    const QByteArray base = "<base href=\"file:///f/\">";
+    const struct {
+        QByteArray page;
+        QByteArray copy;
+    } rows[] = {
+        {"<p>x", base + "<p>x"},
+        {"", base},
+        {"<!DOCTYPE html>\n<p>", "<!DOCTYPE html>" + base + "\n<p>"},
+        {" <!-- a > b --> <!doctype HTML PUBLIC \"x\"><p>", " <!-- a > b --> <!doctype HTML PUBLIC \"x\">" + base + "<p>"},
+        {"<!-- before --><html>", base + "<!-- before --><html>"},
+        {"<!-- never closed <!doctype html>", base + "<!-- never closed <!doctype html>"},
+        {"<head><BASE href=\"http://x/\">", "<head><BASE href=\"http://x/\">"},
+        {"<base/>", "<base/>"},
+        {"<basefont size=3>", base + "<basefont size=3>"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(withBaseAddress(row.page, QUrl("file:///f/")), row.copy) << row.page.data();
 
-    // A folder that is really a file: the message names the file, nothing changes.
-    ASSERT_TRUE(writeFile(folder.filePath("file"), "x"));
-    dialogs.textAnswers.push_back(folder.filePath("file/page.html"));
-    EXPECT_FALSE(window->SaveDocument());
-    EXPECT_TRUE(dialogs.last("message")->text.contains(folder.filePath("file/page.html")));
-    EXPECT_EQ(window->caption(), "noname1");
-    EXPECT_EQ(window->modifiedTag(), "n");
-
-    const QString path = folder.filePath("page.html");
-    dialogs.textAnswers.push_back(path);
-    EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(readFile(path), "<p>");
-    EXPECT_EQ(window->caption(), path);
-    EXPECT_EQ(window->modifiedTag(), "s");
-
-    // Once named, Save writes without asking; Save As always asks.
-    const size_t questions = dialogs.asked.size();
-    type(QStringLiteral("x"));
-    EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(dialogs.asked.size(), questions);
-    EXPECT_EQ(readFile(path), "<p>x");
-    EXPECT_FALSE(window->SaveDocumentAs());
-    EXPECT_EQ(dialogs.asked.size(), questions + 1);
+    // A saved page counts from its own file, one never saved from the folder Save starts in;
+    // an address holds nothing that would end the attribute early.
+    EXPECT_EQ(previewBase("/a b/\"q\"&c.html", "/ignored"), QUrl("file:///a%20b/%22q%22&c.html"));
+    EXPECT_EQ(previewBase({}, "/site/pages"), QUrl("file:///site/pages/"));
+    EXPECT_EQ(withBaseAddress("", previewBase("/a b/\"q\"&c.html", {})),
+              "<base href=\"file:///a%20b/%22q%22&amp;c.html\">");
 }
 
-TEST_F(HtmlWindowTest, OpeningLoadsColoursAndNamesTheWindow) {
+// Opening loads, colours and names the window; a file that cannot be read is reported by its
+// path and why, and changes nothing.
+TEST_F(HtmlWindowTest, OpeningLoadsColoursAndNamesTheWindowOrReportsWhyNot) {
     QTemporaryDir folder;
     const QString path = folder.filePath("page.html");
     ASSERT_TRUE(writeFile(path, "<p>hi</p>"));
-
-    EXPECT_FALSE(window->openfile());  // cancelled
-    EXPECT_EQ(window->caption(), "noname1");
-
-    dialogs.textAnswers.push_back(path);
-    EXPECT_TRUE(window->openfile());
-    EXPECT_EQ(pane().Text(), "<p>hi</p>");
-    EXPECT_EQ(colours(), "GGGTTGGGG");
-    EXPECT_EQ(window->caption(), path);
-    EXPECT_EQ(window->modifiedTag(), "s");
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-
-    // Closing a page just opened asks nothing.
-    window->close();
-    EXPECT_EQ(dialogs.last("message"), nullptr);
-}
-
-TEST_F(HtmlWindowTest, UnreadableFilesAreReportedAndChangeNothing) {
-    QTemporaryDir folder;
     const QString binary = folder.filePath("picture.png");
     ASSERT_TRUE(writeFile(binary, QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)));
     type(QStringLiteral("<p>"));
 
+    EXPECT_FALSE(window->openfile());  // cancelled
     const struct {
         QString path;
         QString reason;
@@ -169,9 +172,22 @@ TEST_F(HtmlWindowTest, UnreadableFilesAreReportedAndChangeNothing) {
         ASSERT_NE(message, nullptr);
         EXPECT_TRUE(message->text.contains(c.path)) << message->text.toStdString();
         EXPECT_TRUE(message->text.contains(c.reason)) << message->text.toStdString();
-        EXPECT_EQ(pane().Text(), "<p>");
-        EXPECT_EQ(window->caption(), "noname1");
     }
+    EXPECT_EQ(pane().Text(), "<p>");
+    EXPECT_EQ(window->caption(), "noname1");
+
+    dialogs.textAnswers.push_back(path);
+    EXPECT_TRUE(window->openfile());
+    EXPECT_EQ(pane().Text(), "<p>hi</p>");
+    EXPECT_EQ(colours(), "GGGTTGGGG");
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(window->modifiedTag(), "s");
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+
+    // Closing a page just opened asks nothing.
+    const size_t questions = dialogs.asked.size();
+    window->close();
+    EXPECT_EQ(dialogs.asked.size(), questions);
 }
 
 TEST_F(HtmlWindowTest, DoubleClickedWordReplacedByEnterSavesCrLf) {
@@ -227,22 +243,20 @@ TEST_F(HtmlWindowTest, FilesKeepTheirEncodingAndLineBreaks) {
         const QString path = folder.filePath(QString::fromLatin1(f.name));
         ASSERT_TRUE(writeFile(path, f.bytes));
         const bool html = path.endsWith(".html");
-        std::unique_ptr<ScriptWindow> script;
-        EditorWindow* opened = window;
-        if (!html) {
-            script = std::make_unique<ScriptWindow>(app, path.endsWith(".vbs") ? KindVbscript : KindJscript);
-            opened = script.get();
-        }
-        ASSERT_TRUE(html ? window->openfromdir(path) : script->openfromdir(path));
-        EXPECT_TRUE(opened->pane().TextString().contains(f.shown)) << opened->pane().TextString().toStdString();
-        EXPECT_EQ(html ? window->findChild<QLabel*>("encoding")->text() : script->panelText(4),
+        EditorWindow& opened = html ? static_cast<EditorWindow&>(*window)
+                                    : openScript(path.endsWith(".vbs") ? KindVbscript : KindJscript);
+        ASSERT_TRUE(opened.openfromdir(path));
+        EXPECT_TRUE(opened.pane().TextString().contains(f.shown))
+            << opened.pane().TextString().toStdString();
+        EXPECT_EQ(html ? window->findChild<QLabel*>("encoding")->text()
+                       : static_cast<ScriptWindow&>(opened).panelText(4),
                   f.encoding);
-        ASSERT_TRUE(opened->SaveDocument());
+        ASSERT_TRUE(opened.SaveDocument());
         EXPECT_EQ(readFile(path), f.bytes);
 
-        opened->pane().SetSelStart(opened->pane().TextLength());
-        typeCharacters(opened->pane().widget(), QStringLiteral("\u00e9"));
-        ASSERT_TRUE(opened->SaveDocument());
+        opened.pane().SetSelStart(opened.pane().TextLength());
+        typeCharacters(opened.pane().widget(), QStringLiteral("\u00e9"));
+        ASSERT_TRUE(opened.SaveDocument());
         EXPECT_EQ(readFile(path), f.bytes + f.typed);
     }
 

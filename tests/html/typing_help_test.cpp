@@ -2,7 +2,6 @@
 // names from the list, keys typed in the list, closing tags, the tooltip and the shortcuts.
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 
 #include "html/autotag_list.h"
@@ -47,92 +46,59 @@ protected:
 };
 }  // namespace
 
-TEST_F(TypingHelpTest, ListHoldsTheTagFileAndCompletesPartlyTypedNames) {
+// Key scripts from an empty page, steps split by "|": text and {Key}s go where the focus is;
+// =name chooses that list entry ("=" alone none); @list gives the list the focus; ?list and
+// ?pane say where the focus is; +list and -list whether the list is shown.
+TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
+    const struct {
+        const char* steps;
+        QByteArray text;
+    } scripts[] = {
+        // Shift+Space takes the entry chosen; showing the list leaves the focus alone.
+        {"<ta|+list|?pane|=table|{Shift+Space}|-list", "<table"},
+        // A closing tag keeps its slash; Down moves into the list and Enter takes the entry.
+        {"x </ta|+list|{Down}|?list|=table|{Return}|?pane", "x </table"},
+        // Space in the list inserts as well; with nothing chosen the text stays as it is.
+        {"x <ti|=|{Shift+Space}|=title|@list|{Space}", "x <title"},
+        // Escape closes the list; so does a letter no tag continues with, which is typed.
+        {"x <ta|{Escape}|-list", "x <ta"},
+        {"x <tq|-list", "x <tq"},
+        // Letters and the quote typed in the list go to the pane; other keys give the focus back.
+        {"<ta|{Down}|?list|{B}|?pane|@list|\"|@list|{Escape}|?pane", "<tab\""},
+        // Up in the pane hides the list.
+        {"<b|o|+list|{Up}|-list", "<bo"},
+    };
+    for (const auto& script : scripts) {
+        SCOPED_TRACE(script.steps);
+        startOver();
+        pane().widget()->setFocus();
+        for (const QString& step : QString::fromLatin1(script.steps).split('|')) {
+            QWidget* focus = QApplication::focusWidget();
+            if (step.startsWith('=')) {
+                if (step.size() == 1) list().setCurrentItem(nullptr);
+                else choose(step.mid(1));
+            } else if (step == "@list") {
+                list().setFocus();
+            } else if (step == "?list" || step == "?pane") {
+                EXPECT_EQ(focus, step == "?list" ? &list() : pane().widget()) << step.toStdString();
+            } else if (step == "+list" || step == "-list") {
+                EXPECT_EQ(help().listVisible(), step == "+list") << step.toStdString();
+            } else if (step.startsWith('{')) {
+                const QKeyCombination key = QKeySequence(step.mid(1, step.size() - 2))[0];
+                QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+            } else {
+                QTest::keyClicks(focus, step);
+            }
+        }
+        EXPECT_EQ(pane().Text(), script.text);
+    }
+    EXPECT_FALSE(help().tooltip()->isVisible());  // Up hid the tooltip with the list
+
+    // The list holds the tag file, in lower case; every new HTML window has the help.
     HtmlWindow fresh(app);
     EXPECT_NE(dynamic_cast<TagTypingHelp*>(&fresh.typingHelp()), nullptr);
     ASSERT_GT(list().count(), 100);
     EXPECT_EQ(list().item(0)->text(), app.tables.tagTable()[0].trimmed().toLower());
-    EXPECT_FALSE(help().listVisible());
-
-    type("<ta");
-    ASSERT_TRUE(help().listVisible());
-    EXPECT_TRUE(pane().widget()->hasFocus());  // showing the list leaves the focus alone
-    choose("table");
-    QTest::keyClick(pane().widget(), Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(pane().Text(), QByteArray("<table"));
-    EXPECT_EQ(pane().SelStart(), 6);
-    EXPECT_FALSE(help().listVisible());
-
-    // A closing tag keeps its slash; Down moves into the list and Enter takes the entry.
-    startOver();
-    type("x </ta");
-    ASSERT_TRUE(help().listVisible());
-    QTest::keyClick(pane().widget(), Qt::Key_Down);
-    EXPECT_TRUE(list().hasFocus());
-    choose("table");
-    QTest::keyClick(&list(), Qt::Key_Return);
-    EXPECT_EQ(pane().Text(), QByteArray("x </table"));
-    EXPECT_TRUE(pane().widget()->hasFocus());
-
-    // Space in the list inserts as well; with nothing chosen the text stays as it is.
-    startOver();
-    type("x <ti");
-    list().setCurrentItem(nullptr);
-    QTest::keyClick(pane().widget(), Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(pane().Text(), QByteArray("x <ti"));
-    choose("title");
-    list().setFocus();
-    QTest::keyClick(&list(), Qt::Key_Space);
-    EXPECT_EQ(pane().Text(), QByteArray("x <title"));
-}
-
-TEST_F(TypingHelpTest, ListNarrowsAsTheNameIsTyped) {
-    type("x <TA");
-    ASSERT_TRUE(help().listVisible());
-    int shown = 0;
-    for (int row = 0; row < list().count(); ++row) {
-        if (list().isRowHidden(row)) continue;
-        ++shown;
-        EXPECT_TRUE(list().item(row)->text().startsWith("ta")) << row;
-    }
-    EXPECT_GT(shown, 0);
-    EXPECT_LT(shown, list().count());
-    // The first tag that fits is chosen, and Tab or Enter takes it.
-    const QString chosen = list().currentItem()->text();
-    EXPECT_TRUE(chosen.startsWith("ta"));
-    QTest::keyClick(pane().widget(), Qt::Key_Tab);
-    EXPECT_EQ(pane().Text(), ("x <" + chosen).toLatin1());
-    EXPECT_FALSE(help().listVisible());
-
-    // Escape closes the list; so does a letter no tag continues with, which is typed.
-    for (const auto& [keys, text] : {std::pair{"<ta\x1b", "x <ta"}, std::pair{"<tq", "x <tq"}}) {
-        startOver();
-        type("x ");
-        for (const char key : std::string(keys)) {
-            if (key == '\x1b') QTest::keyClick(pane().widget(), Qt::Key_Escape);
-            else type(QString(QChar(key)));
-        }
-        EXPECT_FALSE(help().listVisible()) << keys;
-        EXPECT_EQ(pane().Text(), QByteArray(text)) << keys;
-    }
-}
-
-TEST_F(TypingHelpTest, KeysTypedInTheListGoToThePane) {
-    type("<ta");
-    QTest::keyClick(pane().widget(), Qt::Key_Down);
-    ASSERT_TRUE(list().hasFocus());
-    QTest::keyClick(&list(), Qt::Key_B);
-    EXPECT_EQ(pane().Text(), QByteArray("<tab"));
-    EXPECT_TRUE(pane().widget()->hasFocus());
-
-    // The quote passes too; a key outside the set only gives the focus back.
-    list().setFocus();
-    QTest::keyClicks(&list(), "\"");
-    EXPECT_EQ(pane().Text(), QByteArray("<tab\""));
-    list().setFocus();
-    QTest::keyClick(&list(), Qt::Key_Escape);
-    EXPECT_EQ(pane().Text(), QByteArray("<tab\""));
-    EXPECT_TRUE(pane().widget()->hasFocus());
 
     // Arrow keys move within the list, over the tags that fit, instead of leaving it.
     startOver();
@@ -143,14 +109,33 @@ TEST_F(TypingHelpTest, KeysTypedInTheListGoToThePane) {
     EXPECT_GT(list().currentRow(), first);
     EXPECT_TRUE(list().currentItem()->text().startsWith("t"));
     EXPECT_TRUE(list().hasFocus());
+}
 
-    // Up in the pane hides the list and the tooltip.
-    startOver();
-    type("<b");
-    type("o");
+TEST_F(TypingHelpTest, ListNarrowsAsTheNameIsTypedAndTabTakesTheFirstThatFits) {
+    type("x <TA");
     ASSERT_TRUE(help().listVisible());
-    QTest::keyClick(pane().widget(), Qt::Key_Up);
+    int shown = 0;
+    for (int row = 0; row < list().count(); ++row) {
+        if (list().isRowHidden(row)) continue;
+        ++shown;
+        EXPECT_TRUE(list().item(row)->text().startsWith("ta")) << row;
+    }
+    EXPECT_GT(shown, 0);
+    EXPECT_LT(shown, list().count());
+    const QString chosen = list().currentItem()->text();
+    EXPECT_TRUE(chosen.startsWith("ta"));
+    QTest::keyClick(pane().widget(), Qt::Key_Tab);
+    EXPECT_EQ(pane().Text(), ("x <" + chosen).toLatin1());
     EXPECT_FALSE(help().listVisible());
+
+    // The tooltip shows the recognised tag until the tag is closed.
+    startOver();
+    ASSERT_TRUE(app.tables.IsTag("b"));
+    const QString expected = app.tables.results.foundTagTooltip.trimmed();
+    type("x <b");
+    ASSERT_TRUE(help().tooltip()->isVisible());
+    EXPECT_EQ(help().tooltip()->text(), expected);
+    type(">");
     EXPECT_FALSE(help().tooltip()->isVisible());
 }
 
@@ -188,16 +173,6 @@ TEST_F(TypingHelpTest, GreaterThanClosesOnlyTagsWhoseFlagIsTrue) {
     startOver();
     type("<" + closes + ">hi</" + closes.toUpper() + "> y");
     EXPECT_EQ(pane().Text(), ("<" + closes + ">hi</" + closes.toUpper() + "> y").toLatin1());
-}
-
-TEST_F(TypingHelpTest, TooltipShowsTheRecognisedTag) {
-    ASSERT_TRUE(app.tables.IsTag("b"));
-    const QString expected = app.tables.results.foundTagTooltip.trimmed();
-    type("x <b");
-    ASSERT_TRUE(help().tooltip()->isVisible());
-    EXPECT_EQ(help().tooltip()->text(), expected);
-    type(">");
-    EXPECT_FALSE(help().tooltip()->isVisible());
 }
 
 TEST_F(TypingHelpTest, ShortcutsPasteUndoAndOpenTheEditMenu) {

@@ -1,7 +1,5 @@
-#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QWidget>
 #include <map>
 
 #include "platform/hunspell_engine.h"
@@ -88,29 +86,6 @@ TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
     EXPECT_EQ("a wrd", document().Text());
 }
 
-// Save is enabled after the check exactly when a word was changed, for both kinds.
-TEST_F(SpellingTest, TheWindowIsModifiedExactlyWhenAWordWasChanged) {
-    listed.wrong = {{"wrd", {"word"}}};
-    for (const WindowKind kind : {KindHtml, KindDocument}) {
-        for (const int ending : {0, 1, 2}) {  // OK without a change, Cancel, OK after a change
-            SCOPED_TRACE(int(kind) * 10 + ending);
-            EditorWindow& window = open(kind, "a wrd");
-            window.setModifiedTag("s");
-            select(window.pane(), 0, 5);
-            dialog = SpellingDialog::open(app);
-            ASSERT_NE(nullptr, dialog);
-            if (ending == 2) {
-                choose("word");
-                dialog->change_Click();
-            }
-            if (ending == 1) dialog->cancle_Click();
-            else dialog->close_Click();
-            EXPECT_EQ(window.isModified(), ending == 2);
-            EXPECT_EQ(frame.enabled.value("Save"), ending == 2);
-        }
-    }
-}
-
 TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     listed.wrong = {{"teh", {"thee"}}, {"sitt", {"sit"}}, {"wrd", {"word", "ward"}}};
     ASSERT_NE(nullptr, check(KindHtml, "teh sitt wrd ok"));
@@ -144,45 +119,64 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     EXPECT_FALSE(app.bulkEditBusy);
 }
 
-TEST_F(SpellingTest, LastWordGetsItsFirstSuggestionPreselected) {
-    listed.wrong = {{"wrd", {"word", "ward"}}, {"nthng", {}}};
-    ASSERT_NE(nullptr, check(KindDocument, "ok wrd"));
-    EXPECT_EQ("wrd", selected());
-    ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
-    EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
+// The walk stops at the first wrong word, split by each kind's delimiters (the apostrophe
+// splits words only while marking, the slash only in HTML windows), however far on it is.
+TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
+    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
+    QByteArray longText;
+    while (longText.size() < 40000) longText += "fine text ";
+    const struct {
+        WindowKind kind;
+        QByteArray text;
+        int start;
+        QString stop;
+    } rows[] = {
+        {KindHtml, "cann't go", 0, "cann't"},
+        {KindHtml, "helo/wrld ok", 0, "helo"},
+        {KindDocument, "helo/wrld ok", 0, "helo/wrld"},
+        {KindDocument, "ok wrd", 3, "wrd"},
+        {KindHtml, longText + "wrd end", int(longText.size()), "wrd"},
+    };
+    for (const auto& row : rows) {
+        ASSERT_NE(nullptr, check(row.kind, row.text));
+        EXPECT_EQ(row.stop, selected());
+        EXPECT_EQ(row.start, dialog->rtf1().SelStart());
+        if (row.stop != "wrd") {
+            dialog->cancle_Click();
+            continue;
+        }
+        if (row.text.endsWith("wrd")) {  // the last word gets its first suggestion chosen
+            ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
+            EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
+        } else {
+            choose("word");
+        }
+        dialog->change_Click();
+        dialog->close_Click();
+        EXPECT_TRUE(document().Text().endsWith("word" + row.text.mid(row.start + 3)));
+    }
+    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
+    EXPECT_EQ(Misspelled, colourOf(0, 4));
+    EXPECT_NE(Misspelled, colourOf(5, 1));
     dialog->cancle_Click();
 
+    listed.wrong = {{"nthng", {}}};
     ASSERT_NE(nullptr, check(KindDocument, "nthng ok"));
     EXPECT_EQ("(No spelling suggestions)", dialog->spell_sugg->item(0)->text());
     EXPECT_FALSE(dialog->change->isEnabled());
     EXPECT_TRUE(dialog->ignore->isEnabled());
 }
 
-TEST_F(SpellingTest, WordsAreSplitByEachKindsDelimiters) {
-    // The apostrophe splits words only while marking; the slash only in HTML windows.
-    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}};
-    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
-    EXPECT_EQ(Misspelled, colourOf(0, 4));
-    EXPECT_NE(Misspelled, colourOf(5, 1));
-    select(dialog->rtf1(), 0, 0);
-    dialog->cancle_Click();
-    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
-    EXPECT_EQ("cann't", selected());
-    dialog->cancle_Click();
-
-    ASSERT_NE(nullptr, check(KindHtml, "helo/wrld ok"));
-    EXPECT_EQ("helo", selected());
-    dialog->cancle_Click();
-    ASSERT_NE(nullptr, check(KindDocument, "helo/wrld ok"));
-    EXPECT_EQ("helo/wrld", selected());
-}
-
-TEST_F(SpellingTest, CancelAndTheCloseBoxPutTheSelectionBackExactly) {
+// Cancel and the close box put the text and selection back exactly; Save is enabled after the
+// check exactly when a word was changed.
+TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) {
     listed.wrong = {{"wrd", {"word"}}};
+    enum Ending { Cancel, CloseBox, Unchanged, Changed };
     for (const WindowKind kind : {KindHtml, KindDocument}) {
-        for (const bool closeBox : {false, true}) {
-            SCOPED_TRACE(int(kind) * 10 + closeBox);
+        for (const Ending ending : {Cancel, CloseBox, Unchanged, Changed}) {
+            SCOPED_TRACE(int(kind) * 10 + ending);
             EditorWindow& window = open(kind, "keep a wrd here");
+            window.setModifiedTag("s");
             EditorPane& pane = window.pane();
             select(pane, 5, 5);
             if (kind == KindDocument) {  // an HTML window's colours are always its own colouring's
@@ -194,15 +188,24 @@ TEST_F(SpellingTest, CancelAndTheCloseBoxPutTheSelectionBackExactly) {
             dialog = SpellingDialog::open(app);
             ASSERT_NE(nullptr, dialog);
             EXPECT_EQ("keep  here", pane.Text());
-            if (closeBox) dialog->QDialog::close();
-            else dialog->cancle_Click();
+            if (ending == Changed) {
+                choose("word");
+                dialog->change_Click();
+            }
+            if (ending == CloseBox) dialog->QDialog::close();
+            else if (ending == Cancel) dialog->cancle_Click();
+            else dialog->close_Click();
             QCoreApplication::processEvents();
+            EXPECT_EQ(window.isModified(), ending == Changed);
+            EXPECT_EQ(frame.enabled.value("Save"), ending == Changed);
+            EXPECT_FALSE(app.bulkEditBusy);
+            if (ending == Changed) continue;
             const PaneSnapshot after = pane.Snapshot();
             EXPECT_EQ(before.text, after.text);
+            if (ending == Unchanged) continue;  // OK leaves the caret after the text
             EXPECT_EQ(before.attributes, after.attributes);
             EXPECT_EQ(5, pane.SelStart());
             EXPECT_EQ(5, pane.SelLength());
-            EXPECT_FALSE(app.bulkEditBusy);
         }
     }
 }
@@ -245,20 +248,6 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     EXPECT_EQ(0, pane.SelAlignment());
     select(pane, 10, 1);
     EXPECT_EQ(2, pane.SelAlignment());
-}
-
-TEST_F(SpellingTest, LongSelectionsAreWalkedToTheEnd) {
-    listed.wrong = {{"wrd", {"word"}}};
-    QByteArray text;
-    while (text.size() < 40000) text += "fine text ";
-    text += "wrd end";
-    ASSERT_NE(nullptr, check(KindHtml, text));
-    EXPECT_EQ("wrd", selected());
-    EXPECT_EQ(int(text.size()) - 7, dialog->rtf1().SelStart());
-    choose("word");
-    dialog->change_Click();
-    dialog->close_Click();
-    EXPECT_TRUE(document().Text().endsWith("word end"));
 }
 
 // The real dictionary: tag names are words only in document windows.

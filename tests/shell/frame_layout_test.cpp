@@ -4,14 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QScreen>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QStyle>
 #include <QTest>
 
@@ -19,11 +15,9 @@
 #include "html/html_window.h"
 #include "search/find_dialog.h"
 #include "shell/main_menu_table.h"
-#include "shell/main_window.h"
 #include "shell/palette_set.h"
 #include "shell/palette_table.h"
 #include "support/recording_web_view.h"
-#include "support/test_environment.h"
 
 namespace {
 struct FrameLayoutTest : FrameFixture {

@@ -4,19 +4,16 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/command_registry.h"
 #include "frame_fixture.h"
 #include "core/editor_window.h"
 #include "core/recovery_store.h"
@@ -26,13 +23,8 @@
 #include "platform/user_settings.h"
 #include "settings/settings_commands.h"
 #include "shell/main_menu_table.h"
-#include "shell/main_window.h"
-#include "shell/palette_set.h"
 #include "shell/window_layout.h"
-#include "support/recording_speaker.h"
 #include "support/recording_web_view.h"
-#include "support/scripted_dialogs.h"
-#include "support/test_environment.h"
 #include "tags/tag_commands.h"
 
 namespace {
@@ -53,7 +45,13 @@ EditorWindow* editorOf(QMdiSubWindow* sub) {
     return sub ? qobject_cast<EditorWindow*>(sub->widget()) : nullptr;
 }
 
+using TestEnvironment::readFile;
+using TestEnvironment::writeFile;
+
 struct FrameTest : FrameFixture {
+    static QString programFile(const char* name) {
+        return QDir(TestEnvironment::programFolder()).filePath(name);
+    }
     TestWindow* open(WindowKind kind) {
         auto* window = new TestWindow(app, kind);
         frame->showChild(window);
@@ -63,19 +61,14 @@ struct FrameTest : FrameFixture {
 }  // namespace
 
 TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
-    EXPECT_EQ(frame->windowTitle(), "Tessavel Editor 2005");
     for (const QString& name : menusDisabledAtLoad())
         if (frame->command(name)) EXPECT_FALSE(frame->isCommandEnabled(name)) << name.toStdString();
     EXPECT_FALSE(on("toolbox"));
     for (const char* name : {"mnuFileNew", "HTML", "openhtml", "find", "mnuViewWebBrowser", "ln"})
         EXPECT_TRUE(on(name)) << name;
-    for (int index = 1; index <= 30; ++index) {
-        const bool stays = index == 1 || index == 2 || index == 28 || index == 29 || index == 30;
-        if (index == 4 || index == 7 || index == 13 || index == 16 || index == 22 || index == 26)
-            EXPECT_TRUE(frame->toolbarButton(index)->isSeparator()) << index;
-        else
-            EXPECT_EQ(button(index), stays) << index;
-    }
+    for (int index = 1; index <= 30; ++index)  // New, Open and the last three stay on
+        if (!frame->toolbarButton(index)->isSeparator())
+            EXPECT_EQ(button(index), index <= 2 || index >= 28) << index;
     for (const char* name : {"ln", "mnuViewToolbar", "mnuViewStatusBar", "Doundo"})
         EXPECT_TRUE(frame->isCommandChecked(name)) << name;
     EXPECT_FALSE(frame->isCommandChecked("split"));
@@ -116,36 +109,16 @@ TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
     EXPECT_FALSE(on("Allign"));
 }
 
-TEST_F(FrameTest, SwitchingBetweenHtmlAndJavaTogglesTheirMenus) {
+// The menus of a kind are on while a window of it is active; Save, the clipboard commands and
+// Undo follow the activated window's own state.
+TEST_F(FrameTest, CommandsFollowTheActivatedWindow) {
+    QApplication::clipboard()->setText("x");
     TestWindow* html = open(KindHtml);
     EXPECT_EQ(app.activeWindowKind, KindHtml);
     EXPECT_EQ(app.currentHtmlWindow, html);
     EXPECT_TRUE(on("mnHTML") && on("Edit") && on("toolbox") && on("Save_As") && on("spel"));
     EXPECT_FALSE(on("mnujava") || on("mnuscript"));
     EXPECT_TRUE(button(17) && button(27) && button(12));
-
-    TestWindow* java = open(KindJava);
-    EXPECT_EQ(app.activeWindowKind, KindJava);
-    EXPECT_TRUE(on("mnujava") && on("Edit"));
-    EXPECT_FALSE(on("mnHTML") || on("spel") || button(17));
-    EXPECT_TRUE(on("toolbox"));  // left as the HTML window set it
-
-    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(html->parentWidget()));
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-    EXPECT_TRUE(on("mnHTML"));
-    EXPECT_FALSE(on("mnujava"));
-
-    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(java->parentWidget()));
-    run("mnuFileClose");  // unmodified: asks nothing
-    EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_TRUE(app.currentJavaWindow.isNull());
-    EXPECT_FALSE(on("mnujava"));
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
-}
-
-TEST_F(FrameTest, DynamicRulesFollowTheActivatedWindow) {
-    QApplication::clipboard()->setText("x");
-    TestWindow* html = open(KindHtml);
     EXPECT_FALSE(on("Save") || button(3));
     EXPECT_FALSE(on("Cut") || on("Copy") || on("del"));
     EXPECT_TRUE(on("Paste") && button(10));
@@ -171,9 +144,23 @@ TEST_F(FrameTest, DynamicRulesFollowTheActivatedWindow) {
     EXPECT_TRUE(on("Save"));
 
     QApplication::clipboard()->clear();
-    html->activate();
-    EXPECT_FALSE(on("Paste"));
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(html->parentWidget()));
+    EXPECT_EQ(app.activeWindowKind, KindHtml);
+    EXPECT_TRUE(on("mnHTML"));
+    EXPECT_FALSE(on("mnuscript") || on("Paste"));
 
+    open(KindJava);
+    EXPECT_EQ(app.activeWindowKind, KindJava);
+    EXPECT_TRUE(on("mnujava") && on("Edit"));
+    EXPECT_FALSE(on("mnHTML") || on("spel") || button(17));
+    EXPECT_TRUE(on("toolbox"));  // left as the HTML window set it
+    run("mnuFileClose");  // unmodified: asks nothing
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(app.currentJavaWindow.isNull());
+    EXPECT_FALSE(on("mnujava"));
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+
+    html->activate();
     run("Doundo");
     EXPECT_FALSE(frame->isCommandChecked("Doundo"));
     EXPECT_FALSE(on("Undo") || on("redo") || button(14) || button(15));
@@ -190,15 +177,13 @@ TEST_F(FrameTest, SaveAsksOnlyForANeverSavedWindowAndCancelKeepsIt) {
     EXPECT_EQ(java->caption(), "Java1");
     EXPECT_EQ(java->modifiedTag(), "n");
 
-    const QString path = QDir(TestEnvironment::programFolder()).filePath("A.java");
+    const QString path = programFile("A.java");
     dialogs.textAnswers.push_back(path);
     run("Save");
     EXPECT_EQ(java->caption(), path);
     EXPECT_EQ(java->modifiedTag(), "s");
     EXPECT_FALSE(on("Save") || button(3));
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), "class A {}");
+    EXPECT_EQ(readFile(path), "class A {}");
 
     const size_t questions = dialogs.asked.size();
     java->setModifiedTag("n");
@@ -267,7 +252,9 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
     EXPECT_EQ(fourth.geometry().size(), large.size());
 }
 
-TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindow) {
+// New numbers its pages; opening never leaves an empty window, and Undo never goes back past
+// the text as opened, whether the file came by the menu or by the command line.
+TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindowNorUndoesPastIt) {
     run("HTML");
     run("HTML");
     QStringList captions;
@@ -282,51 +269,19 @@ TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindow) {
     EXPECT_EQ(app.activeWindowKind, KindHtml);
     EXPECT_TRUE(on("mnHTML"));
 
-    const QString page = QDir(TestEnvironment::programFolder()).filePath("page.html");
-    QFile file(page);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html><body>Hi</body></html>");
-    file.close();
-    const QString missing = QDir(TestEnvironment::programFolder()).filePath("missing.html");
-    frame->openFiles({missing, page});
-    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
-    EXPECT_EQ(app.currentHtmlWindow->caption(), page);
-    const AskedQuestion* message = dialogs.last("message");
-    ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text.contains("missing.html")) << message->text.toStdString();
-}
-
-TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
-    QStringList ran;
-    for (const char* name : {"bold", "font", "Center", "Right"})
-        commands.add(name, [&ran, name] { ran << name; });
-    open(KindHtml);
-    for (int index : {17, 21, 24, 25}) frame->toolbarButton(index)->trigger();
-    EXPECT_EQ(ran, QStringList({"bold", "font", "Center", "Right"}));
-
-    // (In a document window the same buttons format the selection: see the document tests.)
-    frame->toolbarButton(28)->trigger();  // "tool" hides the toolbar itself
-    EXPECT_FALSE(frame->toolBar()->isVisible());
-    EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
-    run("mnuViewToolbar");
-    EXPECT_TRUE(frame->toolBar()->isVisible());
-}
-
-TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
-    const QString page = QDir(TestEnvironment::programFolder()).filePath("opened.html");
-    QFile file(page);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<p>opened</p>");
-    file.close();
+    const QString page = programFile("opened.html");
+    const QString copy = page + ".html";  // a file opened again would bring its window forward
+    ASSERT_TRUE(writeFile(page, "<p>opened</p>") && writeFile(copy, "<p>opened</p>"));
     dialogs.textAnswers.push_back(page);
     run("openhtml");
     EditorWindow* menuOpened = app.activeWindow();
-    const QString copy = page + ".html";  // a file opened again would bring its window forward
-    QFile::remove(copy);
-    ASSERT_TRUE(QFile::copy(page, copy));
-    frame->openFiles({copy});
+    frame->openFiles({programFile("missing.html"), copy});
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 4);
     EditorWindow* commandLineOpened = app.activeWindow();
-    ASSERT_NE(menuOpened, commandLineOpened);
+    EXPECT_EQ(commandLineOpened->caption(), copy);
+    const AskedQuestion* message = dialogs.last("message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text.contains("missing.html")) << message->text.toStdString();
 
     for (EditorWindow* window : {menuOpened, commandLineOpened}) {
         frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
@@ -347,11 +302,25 @@ TEST_F(FrameTest, UndoNeverGoesBackPastTheTextAsOpened) {
     }
 }
 
+TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
+    QStringList ran;
+    for (const char* name : {"bold", "font", "Center", "Right"})
+        commands.add(name, [&ran, name] { ran << name; });
+    open(KindHtml);
+    for (int index : {17, 21, 24, 25}) frame->toolbarButton(index)->trigger();
+    EXPECT_EQ(ran, QStringList({"bold", "font", "Center", "Right"}));
+
+    // (In a document window the same buttons format the selection: see the document tests.)
+    frame->toolbarButton(28)->trigger();  // "tool" hides the toolbar itself
+    EXPECT_FALSE(frame->toolBar()->isVisible());
+    EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
+    run("mnuViewToolbar");
+    EXPECT_TRUE(frame->toolBar()->isVisible());
+}
+
 TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
-    const QString notAFolder = QDir(TestEnvironment::programFolder()).filePath("plain-file");
-    QFile file(notAFolder);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString notAFolder = programFile("plain-file");
+    ASSERT_TRUE(writeFile(notAFolder, {}));
     TestWindow* window = open(KindJava);
     window->setCaption(notAFolder + "/A.java");
     window->pane().SetText("class A {}");
@@ -361,6 +330,7 @@ TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
     run("mnuFileClose");
     EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
     EXPECT_EQ(dialogs.last("message")->title, window->caption());
+    EXPECT_TRUE(dialogs.last("message")->text.contains(window->caption()));
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(window->modifiedTag(), "n");
     EXPECT_EQ(app.currentJavaWindow, window);
@@ -408,7 +378,6 @@ TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
 // One file, one window: File > Open, the command line and the list views bring forward the
 // window that holds the file, however its path is written; Save As will not make a second one.
 TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
-    using TestEnvironment::readFile;
     QTemporaryDir folder;
     const QString page = folder.filePath("page.html");
     const QString script = folder.filePath("a.vbs");
@@ -475,8 +444,6 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
 // once for each state of the file; autosave never writes over it, and neither the editor's own
 // saves nor a file written again with the same bytes count as a change.
 TEST_F(FrameTest, AFileChangedOrDeletedOnDiskIsToldAndNeverOverwrittenUnasked) {
-    using TestEnvironment::readFile;
-    using TestEnvironment::writeFile;
     QTemporaryDir folder;
     const QString path = folder.filePath("page.html");
     ASSERT_TRUE(writeFile(path, "<p>one</p>"));

@@ -46,15 +46,22 @@ public:
 };
 }  // namespace
 
-TEST_F(StartupTest, LoadsSettingsAndTablesAsksNothing) {
+// Start-up loads the settings and tables without a question, shows the main window and closes
+// the splash.
+TEST_F(StartupTest, LoadsSettingsAndTablesAndShowsTheMainWindow) {
     SettingsRecord r = defaultSettingsRecord();
     r.htmlTagColor = makeRgb(12, 34, 56);
     r.editorFontSize = 13;
     writeSettingsRecord(settingsFilePath(), SettingsWriter::cwindow, r);
     writeSettingsRecord(settingsFilePath(), SettingsWriter::cfont, r);
 
-    ASSERT_TRUE(loadStartupState(app, dialogs, TestEnvironment::programFolder()));
+    auto window = startApplication(app, dialogs, TestEnvironment::programFolder());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmSplash*>(w), nullptr) << "the splash is gone";
     EXPECT_EQ(app.htmlTagColor, makeRgb(12, 34, 56));
     EXPECT_EQ(app.editorFontSize, 13);
     EXPECT_EQ(app.programFolder, TestEnvironment::programFolder());
@@ -76,16 +83,6 @@ TEST_F(StartupTest, AnOverfullOrMissingTableFileEndsWithTheLoadingError) {
     EXPECT_EQ(startApplication(app, dialogs, TestEnvironment::programFolder()), nullptr);
     expectLoadingError();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor is restored";
-}
-
-TEST_F(StartupTest, StartApplicationShowsTheMainWindowAndClosesTheSplash) {
-    auto window = startApplication(app, dialogs, TestEnvironment::programFolder());
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_EQ(qobject_cast<frmSplash*>(w), nullptr) << "the splash is gone";
 }
 
 TEST_F(StartupTest, SpellingProbeFailureIsNoError) {

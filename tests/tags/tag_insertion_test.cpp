@@ -18,7 +18,7 @@ QList<Expected> expectations() {
     QList<Expected> rows;
     for (const QByteArrayList& row : TestEnvironment::caseRows(QStringLiteral("tag-insertions.tsv")))
         rows.push_back({row[0], row[1], row.value(2) == "comment"});
-    EXPECT_GT(rows.size(), 70);
+    EXPECT_GT(rows.size(), 30);
     return rows;
 }
 
@@ -32,40 +32,34 @@ struct Rendered {
 // Renders the markup, with the first {...} span replaced by content when content is given.
 Rendered render(const Expected& row, const QByteArray& content) {
     Rendered out;
-    const char base = row.comment ? 'C' : 'G';
     bool inSpan = false, firstSpan = true, skipping = false;
     int spanStart = 0;
     for (const char c : row.markup) {
         if (c == '{') {
             inSpan = true;
             spanStart = out.text.size();
-            if (firstSpan && !content.isNull()) {
+            skipping = firstSpan && !content.isNull();
+            if (skipping) {
                 out.text += content;
                 out.colours += QString(content.size(), row.comment ? 'C' : 'T');
-                skipping = true;
             }
         } else if (c == '}') {
-            inSpan = skipping = false;
-            firstSpan = false;
+            inSpan = skipping = firstSpan = false;
         } else if (c == '$') {
             out.selStart = skipping ? spanStart : out.text.size();
         } else if (c == '%') {
             out.selEnd = out.text.size();
         } else if (!skipping) {
             out.text += c;
-            out.colours += inSpan && !row.comment ? 'T' : base;
+            out.colours += row.comment ? 'C' : inSpan ? 'T' : 'G';
         }
     }
     // Quote pairs take the value colour.
-    int open = -1;
-    for (int i = 0; i < out.text.size(); ++i) {
-        if (out.text[i] != '"') continue;
-        if (open < 0) {
-            open = i;
-        } else {
-            for (int k = open; k <= i; ++k) out.colours[k] = 'P';
-            open = -1;
-        }
+    for (int open = out.text.indexOf('"'); open >= 0;) {
+        const int close = out.text.indexOf('"', open + 1);
+        if (close < 0) break;
+        out.colours.replace(open, close - open + 1, QString(close - open + 1, 'P'));
+        open = out.text.indexOf('"', close + 1);
     }
     return out;
 }
@@ -88,30 +82,24 @@ protected:
 };
 }  // namespace
 
-TEST_F(TagInsertionTest, EveryCommandWritesItsTemplateColouredWithTheCaretInPlace) {
-    for (const Expected& row : expectations()) check(row, QByteArray());
+TEST_F(TagInsertionTest, EveryCommandWritesItsTemplateOrWrapsTheSelection) {
+    for (const Expected& row : expectations())
+        for (const QByteArray& selected : {QByteArray(), QByteArray("abc")}) check(row, selected);
 }
 
-TEST_F(TagInsertionTest, ASelectionBecomesTheContentOrIsReplaced) {
-    for (const Expected& row : expectations()) check(row, "abc");
-}
+// Styled content is shown in its style and the tags are not; meta commands and the list box
+// take no undo snapshot, the others do; without an HTML window a command does nothing.
+TEST_F(TagInsertionTest, StylesSnapshotsAndNoWindow) {
+    for (const auto& [command, styled] :
+         {std::pair<const char*, bool (EditorPane::*)() const>{"bold", &EditorPane::SelBold},
+          {"italic", &EditorPane::SelItalic}, {"underline", &EditorPane::SelUnderline}}) {
+        put("", 0);
+        run(command);
+        EXPECT_TRUE((pane().*styled)()) << command;  // the content is selected
+        select(pane(), 0, 3);
+        EXPECT_FALSE((pane().*styled)()) << command;
+    }
 
-TEST_F(TagInsertionTest, StyledContentIsShownInItsStyleAndTheTagsAreNot) {
-    put("", 0);
-    run("bold");
-    EXPECT_TRUE(pane().SelBold());  // the content "Bold Text" is selected
-    pane().SetSelStart(0);
-    pane().SetSelLength(3);
-    EXPECT_FALSE(pane().SelBold());
-    put("", 0);
-    run("italic");
-    EXPECT_TRUE(pane().SelItalic());
-    put("", 0);
-    run("underline");
-    EXPECT_TRUE(pane().SelUnderline());
-}
-
-TEST_F(TagInsertionTest, MetaCommandsAndListboxTakeNoUndoSnapshotTheOthersDo) {
     put("", 0);
     window->backup_code();
     const int depth = window->undoRing().undoDepth();
@@ -120,12 +108,16 @@ TEST_F(TagInsertionTest, MetaCommandsAndListboxTakeNoUndoSnapshotTheOthersDo) {
     EXPECT_EQ(window->undoRing().undoDepth(), depth);
     run("para");
     EXPECT_EQ(window->undoRing().undoDepth(), depth + 1);
-}
 
-TEST_F(TagInsertionTest, WithoutAnHtmlWindowACommandDoesNothing) {
     put("AB", 1);
     app.currentHtmlWindow.clear();
     EXPECT_TRUE(run("bold"));
     EXPECT_EQ(text(), QByteArray("AB"));
     EXPECT_FALSE(app.insertBusy);
+}
+
+// Every item of the HTML Tags menu has its command.
+TEST_F(TagTest, EveryMenuItemHasItsCommand) {
+    for (const CommandRow& row : commands.menuRows())
+        if (!row.submenu) EXPECT_TRUE(commands.has(row.name)) << row.name.toStdString();
 }

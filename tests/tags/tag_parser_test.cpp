@@ -1,58 +1,47 @@
 // The tag parser: what it reports, what it skips, its ranges and its summary.
 #include "tag_test_fixture.h"
 
-namespace {
-class TagParserTest : public TagTest {
-protected:
-    // The names reported, in order, and the summary line.
-    QStringList reports() {
-        QStringList names;
-        for (const AskedQuestion& q : dialogs.asked)
-            if (q.title == QLatin1String("Invalid Tag found")) names << q.text;
-        return names;
+TEST_F(TagTest, TheParserReportsUnknownNamesInItsCommandsRange) {
+    const QByteArray page = "<one><p><two><b><three>";
+    const struct {
+        const char* command;
+        QByteArray text;
+        int start, length;  // the selection; the caret stays at its start
+        QStringList reported;
+        const char* summary;
+    } rows[] = {
+        // Known tags, comments and blanks are fine.
+        {"pall", "<!DOCTYPE html><html><!-- note --><p class=\"x\">a < b</p><br></html>", 3, 0,
+         {}, "No of Invalid Tag is  0"},
+        // Closing tags are reported without their slash, a name up to its first non-letter.
+        {"pall", "<p><foo>x</foo><bar.x><p\r\n>", 0, 0, {"foo", "foo", "bar", "p\r\n"},
+         "No of Invalid Tag is  4"},
+        {"pafter", page, 8, 0, {"two", "three"}, "No of unavilable Tag is  2"},
+        {"pbefore", page, 8, 0, {"one"}, "No of unavilable Tag is  1"},
+        {"psel", page, 5, 8, {"two"}, "No of unavilable Tag is  1"},
+    };
+    // Each report is asked with the name selected.
+    dialogs.context = [this] { return pane().SelText(); };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        dialogs.asked.clear();
+        put(row.text, row.start, row.length);
+        run(row.command);
+        QStringList reported;
+        for (const AskedQuestion& q : dialogs.asked) {
+            if (q.title != QLatin1String("Invalid Tag found")) continue;
+            EXPECT_EQ(q.text, "Invalid HTML tag " + q.context);
+            EXPECT_EQ(q.icon, MsgIcon::Exclamation);
+            reported << q.context;
+        }
+        EXPECT_EQ(reported, row.reported);
+        ASSERT_FALSE(dialogs.asked.empty());
+        EXPECT_EQ(dialogs.asked.back().text, QLatin1String(row.summary));
+        EXPECT_EQ(pane().SelStart(), row.start);
     }
-    QString summary() { return dialogs.asked.empty() ? QString() : dialogs.asked.back().text; }
-};
-}  // namespace
-
-TEST_F(TagParserTest, KnownTagsCommentsAndBlanksAreNotReported) {
-    put("<!DOCTYPE html><html><!-- note --><p class=\"x\">a < b</p><br></html>", 3);
+    dialogs.asked.clear();
+    put("<p>", 0);
     run("pall");
-    EXPECT_TRUE(reports().isEmpty());
-    EXPECT_EQ(summary(), QStringLiteral("No of Invalid Tag is  0"));
     EXPECT_EQ(dialogs.asked.back().title, QStringLiteral("Tag Parsing complited successfully"));
     EXPECT_EQ(dialogs.asked.back().icon, MsgIcon::None);
-    EXPECT_EQ(pane().SelStart(), 3);
-}
-
-TEST_F(TagParserTest, UnknownNamesAreReportedOneByOneWithoutTheirSlash) {
-    dialogs.context = [this] { return pane().SelText(); };
-    put("<p><foo>x</foo><bar.x><p\r\n>", 0);
-    run("pall");
-    QStringList selected;
-    for (const AskedQuestion& q : dialogs.asked) selected << q.context;
-    EXPECT_EQ(selected.mid(0, 3), (QStringList{"foo", "foo", "bar"}));
-    EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag foo", "Invalid HTML tag foo",
-                                      "Invalid HTML tag bar", "Invalid HTML tag p\r\n"}));
-    EXPECT_EQ(dialogs.asked.front().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(summary(), QStringLiteral("No of Invalid Tag is  4"));
-}
-
-TEST_F(TagParserTest, EachCommandScansItsOwnRange) {
-    const QByteArray page = "<one><p><two><b><three>";
-    put(page, 8);  // just before <two>
-    run("pafter");
-    EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag two", "Invalid HTML tag three"}));
-    EXPECT_EQ(summary(), QStringLiteral("No of unavilable Tag is  2"));
-    EXPECT_EQ(pane().SelStart(), 8);
-
-    dialogs.asked.clear();
-    run("pbefore");
-    EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag one"}));
-
-    dialogs.asked.clear();
-    put(page, 5, 8);  // "<p><two>"
-    run("psel");
-    EXPECT_EQ(reports(), (QStringList{"Invalid HTML tag two"}));
-    EXPECT_EQ(summary(), QStringLiteral("No of unavilable Tag is  1"));
 }
