@@ -54,7 +54,7 @@ TEST_F(DocumentCommands, NewDocumentIsNumberedAndEnablesTheDocumentColumn) {
     for (int index : {3, 5, 8, 17, 23, 24}) EXPECT_FALSE(button(index)) << index;
 }
 
-TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
+TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAsOneChangeAndCutAndPasteCarryThem) {
     run("doc");
     EditorPane& pane = current()->pane();
     pane.SetSelText("Some words");
@@ -84,30 +84,29 @@ TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
     EXPECT_EQ(pane.SelFontName(), "DejaVu Sans");
     EXPECT_EQ(pane.SelFontSize(), 20);
     EXPECT_EQ(pane.SelColor(), Rgb(0xFF));
-}
 
-TEST_F(DocumentCommands, CutAndPasteCarryTheFormatting) {
+    // Cut and Paste carry the formatting.
     run("doc");
-    EditorPane& pane = current()->pane();
-    pane.SetSelText("keep ");
-    pane.SetSelBold(true);
-    pane.SetSelColor(0x0000FF);
-    pane.SetSelText("bold red");
+    EditorPane& cut = current()->pane();
+    cut.SetSelText("keep ");
+    cut.SetSelBold(true);
+    cut.SetSelColor(0x0000FF);
+    cut.SetSelText("bold red");
     select(5, 8);
     run("Cut");
-    EXPECT_EQ(pane.TextString(), "keep ");
-    pane.SetSelStart(0);
+    EXPECT_EQ(cut.TextString(), "keep ");
+    cut.SetSelStart(0);
     run("Paste");
-    EXPECT_EQ(pane.TextString(), "bold redkeep ");
+    EXPECT_EQ(cut.TextString(), "bold redkeep ");
     select(0, 8);
-    EXPECT_TRUE(pane.SelBold());
-    EXPECT_EQ(pane.SelColor(), Rgb(0x0000FF));
+    EXPECT_TRUE(cut.SelBold());
+    EXPECT_EQ(cut.SelColor(), Rgb(0x0000FF));
     select(8, 1);
-    EXPECT_FALSE(pane.SelBold());
+    EXPECT_FALSE(cut.SelBold());
 
     select(0, 5);
     run("del");
-    EXPECT_EQ(pane.TextString(), "redkeep ");
+    EXPECT_EQ(cut.TextString(), "redkeep ");
 }
 
 TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
@@ -115,14 +114,12 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     document* written = current();
     EditorPane& pane = written->pane();
     pane.SetSelText("Title");
-    pane.SetSelStart(0);
-    pane.SetSelLength(5);
+    select(0, 5);
     pane.SetSelBold(true);
     pane.SetSelAlignment(2);
     pane.SetSelStart(5);
     pane.SetSelText("\rred ");
-    pane.SetSelStart(6);
-    pane.SetSelLength(3);
+    select(6, 3);
     pane.SetSelColor(0x0000FF);
     pane.SetSelItalic(true);
     const QString path = folder.filePath("letter.rtf");
@@ -157,16 +154,11 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
 // Richtext type makes it RTF; Save As with the Text files type makes formatted text plain text.
 TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     const QString path = folder.filePath("notes.txt");
-    const auto bytesOf = [&path] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
+    const auto bytesOf = [&path] { return TestEnvironment::readFile(path); };
     const QByteArray files[] = {"one\ntwo\n", "one\r\ntwo", "one\rtwo\r", "caf\xE9\xA0 \x80\r\n",
                                 QByteArray("\xFF\xFEo\0k\0\n\0", 8), "\xEF\xBB\xBFna\xC3\xAFve\n"};
     for (const QByteArray& bytes : files) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        ASSERT_TRUE(TestEnvironment::writeFile(path, bytes));
         dialogs.textAnswers.push_back(path);
         run("opendoc");
         ASSERT_TRUE(current()->SaveDocument());
@@ -193,10 +185,7 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     run("Save_As");
     EXPECT_EQ(dialogs.last("save")->filterIndex, 1);  // it starts at the type the document is
     EXPECT_EQ(bytesOf(), plain);
-    QFile rich(folder.filePath("notes.rtf"));
-    ASSERT_TRUE(rich.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(rich.readAll().startsWith("{\\rtf1"));
-    rich.close();
+    EXPECT_TRUE(TestEnvironment::readFile(folder.filePath("notes.rtf")).startsWith("{\\rtf1"));
 
     // Back to the text file: Bold asks, and OK makes the document RTF from then on.
     run("mnuFileClose");
