@@ -265,18 +265,14 @@ TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
             case 3:
             case 4: {
                 const int button = formatButtons[pick(7)];
-                if (pick(4) == 0) {
-                    dialogs.fontAnswers.push_back(FontChoice{pick(2) ? "DejaVu Sans" : "DejaVu Sans Mono",
-                                                             10 + 4 * pick(3), pick(2) == 0, false,
-                                                             pick(2) == 0, false, Rgb(0x10 << pick(20))});
-                    steps << "font";
-                    record(shown());
-                    click(21);
-                } else {
-                    steps << QString("button %1").arg(button);
-                    record(shown());
-                    click(button);
-                }
+                const bool font = pick(4) == 0;
+                if (font)
+                    dialogs.fontAnswers.push_back(FontChoice{
+                        pick(2) ? "DejaVu Sans" : "DejaVu Sans Mono", 10 + 4 * pick(3),
+                        pick(2) == 0, false, pick(2) == 0, false, Rgb(0x10 << pick(20))});
+                steps << (font ? QString("font") : QString("button %1").arg(button));
+                record(shown());
+                click(font ? 21 : button);
                 record(shown());
                 break;
             }

@@ -146,7 +146,7 @@ TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
+TEST_F(DocumentTest, OpensRtfWithItsFormattingOtherFilesAsTextAndAsksBeforeLosingAny) {
     const QString rich = folder.filePath("rich.rtf");
     const QString text = folder.filePath("notes.txt");
     const QString binary = folder.filePath("picture.png");
@@ -179,6 +179,32 @@ TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
     window->undo_code();
     EXPECT_EQ(pane().TextString(), "justified and indented");
     EXPECT_EQ(window->code().document()->begin().blockFormat(), before);
+
+    const QString path = folder.filePath("pictured.rtf");  // what cannot be kept: asked first
+    const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Text{\\pict\\pngblip 89}"
+                                "\\par\\page Next{\\footnote note}\\par}";
+    ASSERT_TRUE(writeFile(path, original));
+    ASSERT_TRUE(window->openfromdir(path));
+    type("!");
+
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    EXPECT_FALSE(window->SaveDocument());
+    const AskedQuestion* asked = dialogs.last("message");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->text, "This document contains formatting that the editor cannot keep: "
+                           "pictures, footnotes. Saving it here leaves them out.");
+    EXPECT_EQ(asked->buttons, MsgButtons::SaveAnywayCancel);
+    EXPECT_EQ(readFile(path), original);
+    EXPECT_EQ(window->modifiedTag(), "n");
+
+    dialogs.messageAnswers = {MsgAnswer::Ok};
+    EXPECT_TRUE(window->SaveDocument());
+    const QByteArray saved = readFile(path);
+    EXPECT_TRUE(saved.contains("\\pagebb")) << saved.constData();  // the page break stays
+    const size_t questions = dialogs.asked.size();
+    type("?");
+    EXPECT_TRUE(window->SaveDocument());  // once saved without them, nothing more to ask
+    EXPECT_EQ(dialogs.asked.size(), questions);
 }
 
 TEST_F(DocumentTest, SelectionAsRtfAndRecoveredDocumentsCarryTheirFormatting) {
@@ -214,32 +240,4 @@ TEST_F(DocumentTest, SelectionAsRtfAndRecoveredDocumentsCarryTheirFormatting) {
     text.recoverDocument(QByteArray("one\ntwo\xC2\xA0"), "notes.txt", TextEncoding::Windows1252);
     EXPECT_EQ(text.code().fileKind(), FilePlainText);
     EXPECT_EQ(text.code().plainFileText(), "one\ntwo\xC2\xA0");
-}
-
-TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {
-    const QString path = folder.filePath("pictured.rtf");
-    const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Text{\\pict\\pngblip 89}"
-                                "\\par\\page Next{\\footnote note}\\par}";
-    ASSERT_TRUE(writeFile(path, original));
-    ASSERT_TRUE(window->openfromdir(path));
-    type("!");
-
-    dialogs.messageAnswers = {MsgAnswer::Cancel};
-    EXPECT_FALSE(window->SaveDocument());
-    const AskedQuestion* asked = dialogs.last("message");
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->text, "This document contains formatting that the editor cannot keep: "
-                           "pictures, footnotes. Saving it here leaves them out.");
-    EXPECT_EQ(asked->buttons, MsgButtons::SaveAnywayCancel);
-    EXPECT_EQ(readFile(path), original);
-    EXPECT_EQ(window->modifiedTag(), "n");
-
-    dialogs.messageAnswers = {MsgAnswer::Ok};
-    EXPECT_TRUE(window->SaveDocument());
-    const QByteArray saved = readFile(path);
-    EXPECT_TRUE(saved.contains("\\pagebb")) << saved.constData();  // the page break stays
-    const size_t questions = dialogs.asked.size();
-    type("?");
-    EXPECT_TRUE(window->SaveDocument());  // once saved without them, nothing more to ask
-    EXPECT_EQ(dialogs.asked.size(), questions);
 }
