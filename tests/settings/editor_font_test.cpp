@@ -5,27 +5,21 @@ namespace {
 class EditorFontTest : public SettingsFixture {
 protected:
     void choose(const QString& name, int size, Rgb colour) {
-        FontChoice choice;
-        choice.name = name;
-        choice.size = size;
-        choice.colour = colour;
-        dialogs.fontAnswers = {choice};
+        dialogs.fontAnswers = {FontChoice{name, size, false, false, false, false, colour}};
         cfont(app);
     }
 };
 }  // namespace
 
 TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
-    struct Case {
+    // A cut name is no installed font: the user is told which name was kept.
+    const struct {
         QString name;
         QByteArray stored;
-        bool told;  // the cut name is no installed font: the user hears which name was kept
-    };
-    const Case cases[] = {
-        {"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
-        {"Serif", "Serif          ", false},
-    };
-    for (const Case& c : cases) {
+        bool told;
+    } cases[] = {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
+                 {"Serif", "Serif          ", false}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         storePatternedSettings();
         const QByteArray before = storedSettings();
