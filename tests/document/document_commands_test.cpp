@@ -21,6 +21,11 @@ struct DocumentCommands : FrameFixture {
 
     document* current() { return qobject_cast<document*>(app.currentDocumentWindow.data()); }
     void click(int index) { frame->toolbarButton(index)->trigger(); }
+    // Runs the command with the file name the user gives.
+    void runOn(const char* command, const QString& path) {
+        dialogs.textAnswers.push_back(path);
+        run(command);
+    }
     void select(int start, int length) {
         current()->pane().SetSelStart(start);
         current()->pane().SetSelLength(length);
@@ -123,14 +128,12 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     pane.SetSelColor(0x0000FF);
     pane.SetSelItalic(true);
     const QString path = folder.filePath("letter.rtf");
-    dialogs.textAnswers.push_back(path);
-    run("Save");
+    runOn("Save", path);
     ASSERT_EQ(written->caption(), path);
 
     const std::string saved = describeDocument(*written->code().document()).toStdString();
     run("mnuFileClose");  // a file open already would only bring its window forward
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->caption(), path);
     EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(), saved);
@@ -143,8 +146,7 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
 
     // A file that is not there: a message, no window.
     document* before = current();
-    dialogs.textAnswers.push_back(folder.filePath("gone.rtf"));
-    run("opendoc");
+    runOn("opendoc", folder.filePath("gone.rtf"));
     EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));
     EXPECT_EQ(current(), before);
 }
@@ -159,8 +161,7 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
                                 QByteArray("\xFF\xFEo\0k\0\n\0", 8), "\xEF\xBB\xBFna\xC3\xAFve\n"};
     for (const QByteArray& bytes : files) {
         ASSERT_TRUE(TestEnvironment::writeFile(path, bytes));
-        dialogs.textAnswers.push_back(path);
-        run("opendoc");
+        runOn("opendoc", path);
         ASSERT_TRUE(current()->SaveDocument());
         EXPECT_EQ(bytesOf(), bytes);
         current()->pane().SetSelText("X\r");  // the program's line break becomes the file's
@@ -171,8 +172,7 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
         run("mnuFileClose");
     }
 
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     const QByteArray plain = bytesOf();
     select(0, 1);
     dialogs.messageAnswers = {MsgAnswer::Cancel};
@@ -181,16 +181,14 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     EXPECT_FALSE(current()->pane().SelBold());
     EXPECT_EQ(current()->modifiedTag(), "s");
     dialogs.filterAnswers = {0};  // Richtext files
-    dialogs.textAnswers.push_back(folder.filePath("notes.rtf"));
-    run("Save_As");
+    runOn("Save_As", folder.filePath("notes.rtf"));
     EXPECT_EQ(dialogs.last("save")->filterIndex, 1);  // it starts at the type the document is
     EXPECT_EQ(bytesOf(), plain);
     EXPECT_TRUE(TestEnvironment::readFile(folder.filePath("notes.rtf")).startsWith("{\\rtf1"));
 
     // Back to the text file: Bold asks, and OK makes the document RTF from then on.
     run("mnuFileClose");
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     select(0, 1);
     dialogs.messageAnswers = {MsgAnswer::Ok};
     click(17);
@@ -200,13 +198,11 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     // Save As Text files asks before the formatting goes; Cancel writes nothing.
     dialogs.messageAnswers = {MsgAnswer::Cancel};
     dialogs.filterAnswers = {1};
-    dialogs.textAnswers.push_back(path);
-    run("Save_As");
+    runOn("Save_As", path);
     EXPECT_TRUE(bytesOf().startsWith("{\\rtf1"));
     dialogs.messageAnswers = {MsgAnswer::Ok};
     dialogs.filterAnswers = {1};
-    dialogs.textAnswers.push_back(path);
-    run("Save_As");
+    runOn("Save_As", path);
     EXPECT_EQ(bytesOf(), plain);
 }
 

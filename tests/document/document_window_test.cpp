@@ -40,7 +40,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
+TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChange) {
     type("Hello");
     ASSERT_EQ(window->modifiedTag(), "n");
     EXPECT_TRUE(frame.enabled.value("Save"));
@@ -73,6 +73,42 @@ TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
     dialogs.textAnswers.push_back(folder.filePath("copy.txt"));
     EXPECT_TRUE(window->SaveDocumentAs());
     EXPECT_TRUE(readFile(folder.filePath("copy.txt")).startsWith("{\\rtf1"));
+
+    // Closing asks when modified, and each answer does its part.
+    const size_t saved = dialogs.asked.size();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs.asked.size(), saved);  // nothing to ask
+    window = &adopt(newDocument("Document3"));
+    type("draft");
+    app.speakMessages = true;
+    dialogs.messageAnswers = {MsgAnswer::Cancel};
+    window->close();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(speaker.spoken, QStringList{"You want to save changes ?"});
+    const AskedQuestion* asked = dialogs.last("message");
+    EXPECT_EQ(asked->text, "You want to save changes ?");
+    EXPECT_EQ(asked->buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(app.activeWindowKind, KindDocument);  // activated again
+
+    const QString kept = folder.filePath("kept.rtf");
+    dialogs.messageAnswers = {MsgAnswer::Yes};
+    dialogs.textAnswers.push_back(kept);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(app.currentDocumentWindow, nullptr);
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+    QTextDocument draft;
+    EXPECT_TRUE(rtf::readRtf(readFile(kept), draft));
+    EXPECT_EQ(draft.toPlainText(), "draft");
+
+    window = &adopt(newDocument("Document2"));
+    type("x");
+    dialogs.messageAnswers = {MsgAnswer::No};
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 // A new window: untitled, in a serif font, over a strip; bulk edits leave Save and the history
@@ -112,38 +148,6 @@ TEST_F(DocumentTest, StartsUntitledAndTakesItsKeysAndMenus) {
     EXPECT_EQ(frame.editMenuPopups, 1);
     QTest::keyClick(editor(), Qt::Key_Menu);
     EXPECT_EQ(frame.editMenuPopups, 2);
-}
-
-TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
-    type("draft");
-    app.speakMessages = true;
-    dialogs.messageAnswers = {MsgAnswer::Cancel};
-    window->close();
-    ASSERT_FALSE(window.isNull());
-    EXPECT_EQ(speaker.spoken, QStringList{"You want to save changes ?"});
-    const AskedQuestion* asked = dialogs.last("message");
-    EXPECT_EQ(asked->text, "You want to save changes ?");
-    EXPECT_EQ(asked->buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(app.activeWindowKind, KindDocument);  // activated again
-
-    const QString path = folder.filePath("kept.rtf");
-    dialogs.messageAnswers = {MsgAnswer::Yes};
-    dialogs.textAnswers.push_back(path);
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(app.currentDocumentWindow, nullptr);
-    EXPECT_EQ(app.activeWindowKind, KindNone);
-    QTextDocument saved;
-    EXPECT_TRUE(rtf::readRtf(readFile(path), saved));
-    EXPECT_EQ(saved.toPlainText(), "draft");
-
-    window = &adopt(newDocument("Document2"));
-    type("x");
-    dialogs.messageAnswers = {MsgAnswer::No};
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(DocumentTest, OpensRtfWithItsFormattingOtherFilesAsTextAndAsksBeforeLosingAny) {
