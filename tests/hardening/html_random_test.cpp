@@ -77,8 +77,7 @@ TEST_F(HtmlRandomTest, RecolouringAfterRandomEditsKeepsTheEditedText) {
             const int at = random.below(int(model.size()) + 1);
             const int cut = random.below(std::min<int>(6, int(model.size()) - at) + 1);
             const QByteArray piece = random.pieces(htmlPieces, 3);
-            pane().SetSelStart(at);
-            pane().SetSelLength(cut);
+            select(pane(), at, cut);
             if (random.chance(20)) {
                 // A paste may write its line ends as CR LF: only the text around it is known.
                 clipboard->setText(QString::fromUtf8(piece));
@@ -112,16 +111,14 @@ TEST_F(HtmlRandomTest, TagParserLeavesTextAndCaretAndCountsTheSameTwice) {
         const int caret = random.below(int(page.size()) + 1);
         const int length = random.below(int(page.size()) - caret + 1);
         const ParseRange range = ranges[random.below(4)];
-        pane().SetSelStart(caret);
-        pane().SetSelLength(length);
+        select(pane(), caret, length);
         dialogs.asked.clear();
         const int unknown = parseTags(*window, range);
         ASSERT_GE(unknown, 0);
         ASSERT_EQ(pane().Text(), page) << "iteration " << i;
         ASSERT_EQ(pane().SelStart(), caret) << "iteration " << i;
         if (i % 10 == 0) {
-            pane().SetSelStart(caret);
-            pane().SetSelLength(length);
+            select(pane(), caret, length);
             ASSERT_EQ(parseTags(*window, range), unknown) << "iteration " << i;
         }
     }

@@ -27,7 +27,7 @@ public:
 
 // A download reports its progress and ends complete; one that the server never finishes runs
 // the window's own events while it waits, and Cancel ends it.
-TEST(Transfer, DownloadsReportingProgressAndCancelEndsOneTheServerNeverFinishes) {
+TEST(Transfer, DownloadsReportingProgressCancelsAndRefusesBadPortsAndCommands) {
     TinyWebServer server(QByteArray(3 * 1024 * 1024, 'x'));
     Transfer transfer;
     qint64 lastDone = 0, lastTotal = 0;
@@ -53,16 +53,15 @@ TEST(Transfer, DownloadsReportingProgressAndCancelEndsOneTheServerNeverFinishes)
     EXPECT_THROW(transfer.OpenURL(), TransferError);
     EXPECT_TRUE(ticked);
     EXPECT_EQ(transfer.errorDescription(), "The transfer was cancelled.");
-}
 
-TEST(Transfer, RejectsBadPortsAndCommands) {
+    // Bad ports, commands and addresses are refused.
     EXPECT_EQ(portFromText(""), 0);
     EXPECT_EQ(portFromText("8080"), 8080);
     for (const char* bad : {"0", "65536", "99999999999"})
         EXPECT_THROW(portFromText(bad), TransferError) << bad;
-    Transfer transfer;
-    EXPECT_THROW(transfer.Execute("ftp://127.0.0.1", "GET a b"), TransferError);
-    EXPECT_THROW(transfer.Put("ftp://127.0.0.1", "/no/such/file", "x"), TransferError);
-    transfer.URL = QStringLiteral("http://[::1");
-    EXPECT_THROW(transfer.OpenURL(), TransferError);
+    Transfer fresh;
+    EXPECT_THROW(fresh.Execute("ftp://127.0.0.1", "GET a b"), TransferError);
+    EXPECT_THROW(fresh.Put("ftp://127.0.0.1", "/no/such/file", "x"), TransferError);
+    fresh.URL = QStringLiteral("http://[::1");
+    EXPECT_THROW(fresh.OpenURL(), TransferError);
 }

@@ -54,8 +54,7 @@ TEST_F(EditorFontTest, CancelChangesNothingAndOkRecoloursTheActiveWindowByKind) 
     refreshAll();
     choose("DejaVu Serif", 14, Other);
     EXPECT_EQ(colours(), "GGGO");
-    pane().SetSelStart(0);
-    pane().SetSelLength(4);
+    select(pane(), 0, 4);
     EXPECT_EQ(pane().SelFontSize(), 14);
 
     // Script windows run their own recolour; document windows keep their fonts.
