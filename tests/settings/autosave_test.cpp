@@ -64,7 +64,7 @@ TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingSto
 
 // A named window saves at exactly sixty ticks; an untitled one asks for a name every period
 // until it has one, bringing itself forward so the user sees which window is meant.
-TEST_F(AutosaveTest, SavesAtExactlySixtyTicksAndAsksForANameUntilItHasOne) {
+TEST_F(AutosaveTest, SavesEverySixtyTicksAndAsksForANameUntilItHasOne) {
     confirm(true, "5");
     tick(*window, 60);
     tick(*window, 60);
@@ -88,9 +88,8 @@ TEST_F(AutosaveTest, SavesAtExactlySixtyTicksAndAsksForANameUntilItHasOne) {
     EXPECT_EQ(TestEnvironment::readFile(path), "<p>again</p>");
     EXPECT_EQ(window->autosaveTicks, 0);
     EXPECT_EQ(dialogs.asked.size(), 3u);
-}
 
-TEST_F(AutosaveTest, DocumentWindowsAutosaveAndOtherKindsBindNoTimer) {
+    // Document windows autosave too; with no window active, no timer is bound.
     StubWindow document(app, KindDocument);
     document.activate();
     confirm(true, "3");

@@ -11,39 +11,9 @@ protected:
 };
 }  // namespace
 
-TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
-    // A cut name is no installed font: the user is told which name was kept.
-    const struct {
-        QString name;
-        QByteArray stored;
-        bool told;
-    } cases[] = {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
-                 {"Serif", "Serif          ", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
-        storePatternedSettings();
-        const QByteArray before = storedSettings();
-        dialogs.asked.clear();
-        choose(c.name, 13, makeRgb(4, 5, 6));
-
-        const QByteArray after = storedSettings();
-        EXPECT_EQ(after.mid(8, 15), c.stored);
-        EXPECT_EQ(after.mid(4, 4), QByteArray("\x04\x05\x06\x00", 4));
-        EXPECT_EQ(after.mid(40, 2), QByteArray("\x0d\x00", 2));
-        for (int i : {0, 1, 2, 3, 23, 24, 31, 32, 39, 42, 43, 56, 59, 79, 80, 95})
-            EXPECT_EQ(after[i], before[i]) << "byte " << i;
-        EXPECT_EQ(app.editorFontName, c.name);
-        EXPECT_EQ(app.editorFontSize, 13);
-        EXPECT_EQ(app.htmlTextColor, makeRgb(4, 5, 6));
-        EXPECT_EQ(app.scriptTextColor, makeRgb(4, 5, 6));
-        EXPECT_TRUE(app.fontChanged);
-        const AskedQuestion* told = dialogs.last("message");
-        EXPECT_EQ(told != nullptr, c.told);
-        if (told) EXPECT_TRUE(told->text.contains("\"ABCDEFGHIJKLMNO\"")) << told->text.toStdString();
-    }
-}
-
-TEST_F(EditorFontTest, CancelChangesNothingAndOkRecoloursTheActiveWindowByKind) {
+// Cancel changes nothing; OK stores the name cut or padded to fifteen and only the font's own
+// bytes, and recolours the active window by its kind.
+TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
     cfont(app);  // no answer: cancelled
     EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_FALSE(app.fontChanged);
@@ -63,5 +33,36 @@ TEST_F(EditorFontTest, CancelChangesNothingAndOkRecoloursTheActiveWindowByKind) 
         other.activate();
         choose("DejaVu Serif", 12, Other);
         EXPECT_EQ(other.recolours, kind == KindDocument ? 0 : 1) << kind;
+    }
+
+    // A cut name is no installed font: the user is told which name was kept.
+    const struct {
+        QString name;
+        QByteArray stored;
+        bool told;
+    } cases[] = {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
+                 {"Serif", "Serif          ", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        storePatternedSettings();
+        const QByteArray before = storedSettings();
+        dialogs.asked.clear();
+        app.fontChanged = false;
+        choose(c.name, 13, makeRgb(4, 5, 6));
+
+        const QByteArray after = storedSettings();
+        EXPECT_EQ(after.mid(8, 15), c.stored);
+        EXPECT_EQ(after.mid(4, 4), QByteArray("\x04\x05\x06\x00", 4));
+        EXPECT_EQ(after.mid(40, 2), QByteArray("\x0d\x00", 2));
+        for (int i : {0, 1, 2, 3, 23, 24, 31, 32, 39, 42, 43, 56, 59, 79, 80, 95})
+            EXPECT_EQ(after[i], before[i]) << "byte " << i;
+        EXPECT_EQ(app.editorFontName, c.name);
+        EXPECT_EQ(app.editorFontSize, 13);
+        EXPECT_EQ(app.htmlTextColor, makeRgb(4, 5, 6));
+        EXPECT_EQ(app.scriptTextColor, makeRgb(4, 5, 6));
+        EXPECT_TRUE(app.fontChanged);
+        const AskedQuestion* told = dialogs.last("message");
+        EXPECT_EQ(told != nullptr, c.told);
+        if (told) EXPECT_TRUE(told->text.contains("\"ABCDEFGHIJKLMNO\"")) << told->text.toStdString();
     }
 }
