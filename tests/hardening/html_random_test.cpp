@@ -36,12 +36,11 @@ protected:
     void expectOnlyWindowColours(int iteration, const QByteArray& text) {
         static const std::set<Rgb> used = {Text, Tag, Param, Comment, Other, makeRgb(0, 0, 0)};
         const std::vector<Rgb> colours = byteColours();
-        for (size_t i = 0; i < colours.size(); ++i)
-            if (!used.count(colours[i])) {
-                ADD_FAILURE() << "iteration " << iteration << ": byte " << i << " has colour "
-                              << colours[i] << " in " << text.toStdString();
-                return;
-            }
+        const auto odd = std::find_if(colours.begin(), colours.end(),
+                                      [](Rgb colour) { return !used.count(colour); });
+        if (odd != colours.end())
+            ADD_FAILURE() << "iteration " << iteration << ": byte " << odd - colours.begin()
+                          << " has colour " << *odd << " in " << text.toStdString();
     }
 
     std::vector<Rgb> colourPage(const QByteArray& page) {
