@@ -21,6 +21,11 @@ struct DocumentCommands : FrameFixture {
 
     document* current() { return qobject_cast<document*>(app.currentDocumentWindow.data()); }
     void click(int index) { frame->toolbarButton(index)->trigger(); }
+    // Runs the command with the file name the user gives.
+    void runOn(const char* command, const QString& path) {
+        dialogs.textAnswers.push_back(path);
+        run(command);
+    }
     void select(int start, int length) {
         current()->pane().SetSelStart(start);
         current()->pane().SetSelLength(length);
@@ -54,7 +59,7 @@ TEST_F(DocumentCommands, NewDocumentIsNumberedAndEnablesTheDocumentColumn) {
     for (int index : {3, 5, 8, 17, 23, 24}) EXPECT_FALSE(button(index)) << index;
 }
 
-TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
+TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAsOneChangeAndCutAndPasteCarryThem) {
     run("doc");
     EditorPane& pane = current()->pane();
     pane.SetSelText("Some words");
@@ -84,30 +89,29 @@ TEST_F(DocumentCommands, FormatButtonsToggleTheSelectionAndEachIsOneChange) {
     EXPECT_EQ(pane.SelFontName(), "DejaVu Sans");
     EXPECT_EQ(pane.SelFontSize(), 20);
     EXPECT_EQ(pane.SelColor(), Rgb(0xFF));
-}
 
-TEST_F(DocumentCommands, CutAndPasteCarryTheFormatting) {
+    // Cut and Paste carry the formatting.
     run("doc");
-    EditorPane& pane = current()->pane();
-    pane.SetSelText("keep ");
-    pane.SetSelBold(true);
-    pane.SetSelColor(0x0000FF);
-    pane.SetSelText("bold red");
+    EditorPane& cut = current()->pane();
+    cut.SetSelText("keep ");
+    cut.SetSelBold(true);
+    cut.SetSelColor(0x0000FF);
+    cut.SetSelText("bold red");
     select(5, 8);
     run("Cut");
-    EXPECT_EQ(pane.TextString(), "keep ");
-    pane.SetSelStart(0);
+    EXPECT_EQ(cut.TextString(), "keep ");
+    cut.SetSelStart(0);
     run("Paste");
-    EXPECT_EQ(pane.TextString(), "bold redkeep ");
+    EXPECT_EQ(cut.TextString(), "bold redkeep ");
     select(0, 8);
-    EXPECT_TRUE(pane.SelBold());
-    EXPECT_EQ(pane.SelColor(), Rgb(0x0000FF));
+    EXPECT_TRUE(cut.SelBold());
+    EXPECT_EQ(cut.SelColor(), Rgb(0x0000FF));
     select(8, 1);
-    EXPECT_FALSE(pane.SelBold());
+    EXPECT_FALSE(cut.SelBold());
 
     select(0, 5);
     run("del");
-    EXPECT_EQ(pane.TextString(), "redkeep ");
+    EXPECT_EQ(cut.TextString(), "redkeep ");
 }
 
 TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
@@ -115,25 +119,21 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     document* written = current();
     EditorPane& pane = written->pane();
     pane.SetSelText("Title");
-    pane.SetSelStart(0);
-    pane.SetSelLength(5);
+    select(0, 5);
     pane.SetSelBold(true);
     pane.SetSelAlignment(2);
     pane.SetSelStart(5);
     pane.SetSelText("\rred ");
-    pane.SetSelStart(6);
-    pane.SetSelLength(3);
+    select(6, 3);
     pane.SetSelColor(0x0000FF);
     pane.SetSelItalic(true);
     const QString path = folder.filePath("letter.rtf");
-    dialogs.textAnswers.push_back(path);
-    run("Save");
+    runOn("Save", path);
     ASSERT_EQ(written->caption(), path);
 
     const std::string saved = describeDocument(*written->code().document()).toStdString();
     run("mnuFileClose");  // a file open already would only bring its window forward
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->caption(), path);
     EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(), saved);
@@ -146,8 +146,7 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
 
     // A file that is not there: a message, no window.
     document* before = current();
-    dialogs.textAnswers.push_back(folder.filePath("gone.rtf"));
-    run("opendoc");
+    runOn("opendoc", folder.filePath("gone.rtf"));
     EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));
     EXPECT_EQ(current(), before);
 }
@@ -157,18 +156,12 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
 // Richtext type makes it RTF; Save As with the Text files type makes formatted text plain text.
 TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     const QString path = folder.filePath("notes.txt");
-    const auto bytesOf = [&path] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
+    const auto bytesOf = [&path] { return TestEnvironment::readFile(path); };
     const QByteArray files[] = {"one\ntwo\n", "one\r\ntwo", "one\rtwo\r", "caf\xE9\xA0 \x80\r\n",
                                 QByteArray("\xFF\xFEo\0k\0\n\0", 8), "\xEF\xBB\xBFna\xC3\xAFve\n"};
     for (const QByteArray& bytes : files) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        dialogs.textAnswers.push_back(path);
-        run("opendoc");
+        ASSERT_TRUE(TestEnvironment::writeFile(path, bytes));
+        runOn("opendoc", path);
         ASSERT_TRUE(current()->SaveDocument());
         EXPECT_EQ(bytesOf(), bytes);
         current()->pane().SetSelText("X\r");  // the program's line break becomes the file's
@@ -179,8 +172,7 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
         run("mnuFileClose");
     }
 
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     const QByteArray plain = bytesOf();
     select(0, 1);
     dialogs.messageAnswers = {MsgAnswer::Cancel};
@@ -189,19 +181,14 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     EXPECT_FALSE(current()->pane().SelBold());
     EXPECT_EQ(current()->modifiedTag(), "s");
     dialogs.filterAnswers = {0};  // Richtext files
-    dialogs.textAnswers.push_back(folder.filePath("notes.rtf"));
-    run("Save_As");
+    runOn("Save_As", folder.filePath("notes.rtf"));
     EXPECT_EQ(dialogs.last("save")->filterIndex, 1);  // it starts at the type the document is
     EXPECT_EQ(bytesOf(), plain);
-    QFile rich(folder.filePath("notes.rtf"));
-    ASSERT_TRUE(rich.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(rich.readAll().startsWith("{\\rtf1"));
-    rich.close();
+    EXPECT_TRUE(TestEnvironment::readFile(folder.filePath("notes.rtf")).startsWith("{\\rtf1"));
 
     // Back to the text file: Bold asks, and OK makes the document RTF from then on.
     run("mnuFileClose");
-    dialogs.textAnswers.push_back(path);
-    run("opendoc");
+    runOn("opendoc", path);
     select(0, 1);
     dialogs.messageAnswers = {MsgAnswer::Ok};
     click(17);
@@ -211,13 +198,11 @@ TEST_F(DocumentCommands, TextFilesStayTextFiles) {
     // Save As Text files asks before the formatting goes; Cancel writes nothing.
     dialogs.messageAnswers = {MsgAnswer::Cancel};
     dialogs.filterAnswers = {1};
-    dialogs.textAnswers.push_back(path);
-    run("Save_As");
+    runOn("Save_As", path);
     EXPECT_TRUE(bytesOf().startsWith("{\\rtf1"));
     dialogs.messageAnswers = {MsgAnswer::Ok};
     dialogs.filterAnswers = {1};
-    dialogs.textAnswers.push_back(path);
-    run("Save_As");
+    runOn("Save_As", path);
     EXPECT_EQ(bytesOf(), plain);
 }
 
@@ -276,18 +261,14 @@ TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
             case 3:
             case 4: {
                 const int button = formatButtons[pick(7)];
-                if (pick(4) == 0) {
-                    dialogs.fontAnswers.push_back(FontChoice{pick(2) ? "DejaVu Sans" : "DejaVu Sans Mono",
-                                                             10 + 4 * pick(3), pick(2) == 0, false,
-                                                             pick(2) == 0, false, Rgb(0x10 << pick(20))});
-                    steps << "font";
-                    record(shown());
-                    click(21);
-                } else {
-                    steps << QString("button %1").arg(button);
-                    record(shown());
-                    click(button);
-                }
+                const bool font = pick(4) == 0;
+                if (font)
+                    dialogs.fontAnswers.push_back(FontChoice{
+                        pick(2) ? "DejaVu Sans" : "DejaVu Sans Mono", 10 + 4 * pick(3),
+                        pick(2) == 0, false, pick(2) == 0, false, Rgb(0x10 << pick(20))});
+                steps << (font ? QString("font") : QString("button %1").arg(button));
+                record(shown());
+                click(font ? 21 : button);
                 record(shown());
                 break;
             }

@@ -40,16 +40,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(DocumentTest, StartsUntitledInASerifFontWithAStripBelowThePane) {
-    EXPECT_TRUE(window->isUntitled());
-    EXPECT_EQ(app.activeWindowKind, KindDocument);
-    EXPECT_EQ(app.currentDocumentWindow, window);
-    EXPECT_EQ(pane().SelFontName(), document::serifFontName());
-    EXPECT_EQ(editor()->objectName(), "code");
-    EXPECT_EQ(editor()->geometry(), QRect(0, 0, window->width(), window->height() - 33));
-}
-
-TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
+TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChange) {
     type("Hello");
     ASSERT_EQ(window->modifiedTag(), "n");
     EXPECT_TRUE(frame.enabled.value("Save"));
@@ -82,64 +73,13 @@ TEST_F(DocumentTest, SaveAsksWhileUntitledAndCancelOrFailureKeepsTheChange) {
     dialogs.textAnswers.push_back(folder.filePath("copy.txt"));
     EXPECT_TRUE(window->SaveDocumentAs());
     EXPECT_TRUE(readFile(folder.filePath("copy.txt")).startsWith("{\\rtf1"));
-}
 
-TEST_F(DocumentTest, TypingIsRecordedAtSpacesLineEndsAndBackspacesOnly) {
-    ASSERT_EQ(depth(), 1);
-    type("one");
-    EXPECT_EQ(depth(), 1);
-    type(" ");
-    EXPECT_EQ(depth(), 2);
-    type("two");
-    EXPECT_EQ(depth(), 2);
-    QTest::keyClick(editor(), Qt::Key_Return);
-    EXPECT_EQ(depth(), 3);
-    QTest::keyClick(editor(), Qt::Key_Backspace);
-    EXPECT_EQ(depth(), 4);
-
-    // A paste is one change, recorded once; the typing before it is a step of its own.
-    QApplication::clipboard()->setText("pasted words here");
-    ctrl(Qt::Key_V);
-    EXPECT_EQ(depth(), 6);
-    EXPECT_EQ(pane().TextString(), "one twopasted words here");
-    window->undo_code();
-    EXPECT_EQ(pane().TextString(), "one two");
-}
-
-TEST_F(DocumentTest, BulkEditsLeaveSaveAndTheHistoryAlone) {
-    frame.enabled["Save"] = false;
-    app.bulkEditBusy = true;
-    pane().SetText("corrected");
-    app.bulkEditBusy = false;
-    EXPECT_EQ(window->modifiedTag(), "n");
-    EXPECT_FALSE(frame.enabled.value("Save"));
-    EXPECT_EQ(depth(), 1);
-}
-
-TEST_F(DocumentTest, CtrlZRAndVAreTakenByTheWindowNotThePane) {
-    type("one two");
-    ctrl(Qt::Key_Z);
-    EXPECT_EQ(pane().TextString(), "one");
-    ctrl(Qt::Key_R);
-    EXPECT_EQ(pane().TextString(), "one two");
-    QApplication::clipboard()->setText("!");
-    ctrl(Qt::Key_V);
-    EXPECT_EQ(pane().TextString(), "one two!");
-    EXPECT_FALSE(window->ctrlHeld);
-}
-
-TEST_F(DocumentTest, RightButtonAndMenuKeyPopUpTheEditMenu) {
-    type("hello world");
-    QWidget* viewport = pane().widget()->findChild<QWidget*>("qt_scrollarea_viewport");
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_LT(pane().SelStart(), 3);
-    QTest::mouseClick(viewport, Qt::RightButton);
-    EXPECT_EQ(frame.editMenuPopups, 1);
-    QTest::keyClick(editor(), Qt::Key_Menu);
-    EXPECT_EQ(frame.editMenuPopups, 2);
-}
-
-TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
+    // Closing asks when modified, and each answer does its part.
+    const size_t saved = dialogs.asked.size();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs.asked.size(), saved);  // nothing to ask
+    window = &adopt(newDocument("Document3"));
     type("draft");
     app.speakMessages = true;
     dialogs.messageAnswers = {MsgAnswer::Cancel};
@@ -151,17 +91,17 @@ TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
     EXPECT_EQ(asked->buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(app.activeWindowKind, KindDocument);  // activated again
 
-    const QString path = folder.filePath("kept.rtf");
+    const QString kept = folder.filePath("kept.rtf");
     dialogs.messageAnswers = {MsgAnswer::Yes};
-    dialogs.textAnswers.push_back(path);
+    dialogs.textAnswers.push_back(kept);
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(app.currentDocumentWindow, nullptr);
     EXPECT_EQ(app.activeWindowKind, KindNone);
-    QTextDocument saved;
-    EXPECT_TRUE(rtf::readRtf(readFile(path), saved));
-    EXPECT_EQ(saved.toPlainText(), "draft");
+    QTextDocument draft;
+    EXPECT_TRUE(rtf::readRtf(readFile(kept), draft));
+    EXPECT_EQ(draft.toPlainText(), "draft");
 
     window = &adopt(newDocument("Document2"));
     type("x");
@@ -171,7 +111,46 @@ TEST_F(DocumentTest, ClosingAsksWhenModifiedAndEachAnswerDoesItsPart) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
+// A new window: untitled, in a serif font, over a strip; bulk edits leave Save and the history
+// alone; Ctrl+Z, Ctrl+R and Ctrl+V are the window's; the right button and the menu key pop up
+// the edit menu.
+TEST_F(DocumentTest, StartsUntitledAndTakesItsKeysAndMenus) {
+    EXPECT_TRUE(window->isUntitled());
+    EXPECT_EQ(app.activeWindowKind, KindDocument);
+    EXPECT_EQ(app.currentDocumentWindow, window);
+    EXPECT_EQ(pane().SelFontName(), document::serifFontName());
+    EXPECT_EQ(editor()->objectName(), "code");
+    EXPECT_EQ(editor()->geometry(), QRect(0, 0, window->width(), window->height() - 33));
+
+    frame.enabled["Save"] = false;
+    app.bulkEditBusy = true;
+    pane().SetText("corrected");
+    app.bulkEditBusy = false;
+    EXPECT_EQ(window->modifiedTag(), "n");
+    EXPECT_FALSE(frame.enabled.value("Save"));
+    EXPECT_EQ(depth(), 1);
+
+    pane().SetText("");
+    type("one two");
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(pane().TextString(), "one");
+    ctrl(Qt::Key_R);
+    EXPECT_EQ(pane().TextString(), "one two");
+    QApplication::clipboard()->setText("!");
+    ctrl(Qt::Key_V);
+    EXPECT_EQ(pane().TextString(), "one two!");
+    EXPECT_FALSE(window->ctrlHeld);
+
+    QWidget* viewport = pane().widget()->findChild<QWidget*>("qt_scrollarea_viewport");
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_LT(pane().SelStart(), 3);
+    QTest::mouseClick(viewport, Qt::RightButton);
+    EXPECT_EQ(frame.editMenuPopups, 1);
+    QTest::keyClick(editor(), Qt::Key_Menu);
+    EXPECT_EQ(frame.editMenuPopups, 2);
+}
+
+TEST_F(DocumentTest, OpensRtfWithItsFormattingOtherFilesAsTextAndAsksBeforeLosingAny) {
     const QString rich = folder.filePath("rich.rtf");
     const QString text = folder.filePath("notes.txt");
     const QString binary = folder.filePath("picture.png");
@@ -193,37 +172,10 @@ TEST_F(DocumentTest, OpensRtfWithItsFormattingAndOtherFilesAsText) {
     EXPECT_FALSE(window->openfromdir(binary));
     EXPECT_TRUE(dialogs.last("message")->text.contains("picture.png"));
     EXPECT_EQ(window->caption(), text);
-}
 
-TEST_F(DocumentTest, SelectionAsRtfCarriesItsFormattingBothWays) {
-    RichTextPane& code = window->code();
-    code.SetSelText("plain ");
-    code.SetSelBold(true);
-    code.SetSelText("strong");
-    code.SetSelStart(6);
-    code.SetSelLength(6);
-    const QByteArray strong = code.SelRTF();
-    EXPECT_TRUE(strong.startsWith("{\\rtf1")) << strong.constData();
-    EXPECT_TRUE(strong.contains("\\b strong")) << strong.constData();
-
-    code.SetSelStart(0);
-    code.SetSelLength(5);
-    const int changes = depth();
-    code.SetSelRTF(strong);  // replaces "plain", raising one Change
-    EXPECT_EQ(code.TextString(), "strong strong");
-    EXPECT_EQ(depth(), changes + 1);
-    code.SetSelStart(0);
-    code.SetSelLength(6);
-    EXPECT_TRUE(code.SelBold());
-    code.SetSelStart(6);
-    code.SetSelLength(1);
-    EXPECT_FALSE(code.SelBold());
-}
-
-TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
-    const QString path = folder.filePath("indented.rtf");
-    ASSERT_TRUE(writeFile(path, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qj\\li720\\sa240 justified and indented\\par}"));
-    ASSERT_TRUE(window->openfromdir(path));
+    // Undo brings back whole paragraph formats, indents and spacing too.
+    ASSERT_TRUE(writeFile(rich, "{\\rtf1\\ansi\\qj\\li720\\sa240 justified and indented\\par}"));
+    ASSERT_TRUE(window->openfromdir(rich));
     const QTextBlockFormat before = window->code().document()->begin().blockFormat();
     pane().SetSelStart(0);
     pane().SetSelText("Now ");
@@ -231,28 +183,8 @@ TEST_F(DocumentTest, UndoBringsBackWholeParagraphFormats) {
     window->undo_code();
     EXPECT_EQ(pane().TextString(), "justified and indented");
     EXPECT_EQ(window->code().document()->begin().blockFormat(), before);
-}
 
-TEST_F(DocumentTest, RecoveredDocumentsComeBackWithTheirFormatting) {
-    RichTextPane& code = window->code();
-    code.SetSelBold(true);
-    code.SetSelText("kept");
-    document recovered(app);
-    recovered.recoverDocument(code.TextRTF(), "Document7", TextEncoding::Utf8);
-    EXPECT_EQ(recovered.caption(), "Document7");
-    EXPECT_EQ(recovered.pane().TextString(), "kept");
-    EXPECT_TRUE(recovered.pane().SelBold());
-    EXPECT_EQ(recovered.modifiedTag(), "n");
-    EXPECT_FALSE(recovered.undoRing().canUndo());
-    // A text file's document comes back as plain text, its lines ending as they did.
-    document text(app);
-    text.recoverDocument(QByteArray("one\ntwo\xC2\xA0"), "notes.txt", TextEncoding::Windows1252);
-    EXPECT_EQ(text.code().fileKind(), FilePlainText);
-    EXPECT_EQ(text.code().plainFileText(), "one\ntwo\xC2\xA0");
-}
-
-TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {
-    const QString path = folder.filePath("pictured.rtf");
+    const QString path = folder.filePath("pictured.rtf");  // what cannot be kept: asked first
     const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Text{\\pict\\pngblip 89}"
                                 "\\par\\page Next{\\footnote note}\\par}";
     ASSERT_TRUE(writeFile(path, original));
@@ -277,4 +209,39 @@ TEST_F(DocumentTest, SavingWhatCannotBeKeptAsksFirstAndCancelWritesNothing) {
     type("?");
     EXPECT_TRUE(window->SaveDocument());  // once saved without them, nothing more to ask
     EXPECT_EQ(dialogs.asked.size(), questions);
+}
+
+TEST_F(DocumentTest, SelectionAsRtfAndRecoveredDocumentsCarryTheirFormatting) {
+    RichTextPane& code = window->code();
+    code.SetSelText("plain ");
+    code.SetSelBold(true);
+    code.SetSelText("strong");
+    select(code, 6, 6);
+    const QByteArray strong = code.SelRTF();
+    EXPECT_TRUE(strong.startsWith("{\\rtf1")) << strong.constData();
+    EXPECT_TRUE(strong.contains("\\b strong")) << strong.constData();
+
+    select(code, 0, 5);
+    const int changes = depth();
+    code.SetSelRTF(strong);  // replaces "plain", raising one Change
+    EXPECT_EQ(code.TextString(), "strong strong");
+    EXPECT_EQ(depth(), changes + 1);
+    select(code, 0, 6);
+    EXPECT_TRUE(code.SelBold());
+    select(code, 6, 1);
+    EXPECT_FALSE(code.SelBold());
+
+    // A recovered document comes back with its formatting, as a change not yet saved.
+    document recovered(app);
+    recovered.recoverDocument(code.TextRTF(), "Document7", TextEncoding::Utf8);
+    EXPECT_EQ(recovered.caption(), "Document7");
+    EXPECT_EQ(recovered.pane().TextString(), "strong strong");
+    EXPECT_TRUE(recovered.pane().SelBold());
+    EXPECT_EQ(recovered.modifiedTag(), "n");
+    EXPECT_FALSE(recovered.undoRing().canUndo());
+    // A text file's document comes back as plain text, its lines ending as they did.
+    document text(app);
+    text.recoverDocument(QByteArray("one\ntwo\xC2\xA0"), "notes.txt", TextEncoding::Windows1252);
+    EXPECT_EQ(text.code().fileKind(), FilePlainText);
+    EXPECT_EQ(text.code().plainFileText(), "one\ntwo\xC2\xA0");
 }

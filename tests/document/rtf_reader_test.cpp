@@ -38,7 +38,7 @@ TEST(RtfReader, ReadsTextAndFormatting) {
         EXPECT_EQ(read(row[1]).toUtf8(), row[2]) << row[0].constData();
 }
 
-TEST(RtfReader, NamesWhatItLeavesOutOnce) {
+TEST(RtfReader, NamesWhatItLeavesOutOnceAndRefusesWhatIsNotRtf) {
     QTextDocument document;
     QStringList unkept;
     ASSERT_TRUE(rtf::readRtf(QByteArray(Header) +
@@ -50,10 +50,8 @@ TEST(RtfReader, NamesWhatItLeavesOutOnce) {
                                    "tables (their text is kept, a line per row)"}));
     ASSERT_TRUE(rtf::readRtf(QByteArray(Header) + "{\\b plain}}", document, nullptr, &unkept));
     EXPECT_TRUE(unkept.isEmpty());
-}
 
-TEST(RtfReader, RefusesWhatIsNotRtf) {
-    QTextDocument document;
+    // What is not RTF is refused, with a reason, leaving the document empty.
     document.setPlainText("old");
     QString error;
     EXPECT_FALSE(rtf::readRtf("plain words", document, &error));

@@ -11,72 +11,70 @@
 #include "support/rtf_describe.h"
 
 namespace {
-QTextCharFormat format(std::initializer_list<void (*)(QTextCharFormat&)> settings) {
-    QTextCharFormat f;
-    for (auto set : settings) set(f);
-    return f;
-}
+using Format = QTextCharFormat;
 
 // A document holding every kind of formatting the writer knows, in Arial 12 pt.
 void fillRichDocument(QTextDocument& document) {
     document.setDefaultFont(QFont("Arial", 12));
     QTextCursor c(&document);
+    const auto run = [&c](const QString& text, auto set) {
+        Format f;
+        set(f);
+        c.insertText(text, f);
+    };
+    const auto paragraph = [&c](auto set) {
+        QTextBlockFormat f;
+        set(f);
+        c.insertBlock(f, Format());
+    };
     c.insertText("Plain, ");
-    c.insertText("bold", format({[](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }}));
+    run("bold", [](Format& f) { f.setFontWeight(QFont::Bold); });
     c.insertText(" ");
-    c.insertText("italic underlined", format({[](QTextCharFormat& f) { f.setFontItalic(true); },
-                                              [](QTextCharFormat& f) { f.setFontUnderline(true); }}));
-    c.insertText("struck", format({[](QTextCharFormat& f) { f.setFontStrikeOut(true); }}));
-    c.insertText("Small Caps", format({[](QTextCharFormat& f) {
-                     f.setFontCapitalization(QFont::SmallCaps);
-                 }}));
+    run("italic underlined", [](Format& f) { f.setFontItalic(true); f.setFontUnderline(true); });
+    run("struck", [](Format& f) { f.setFontStrikeOut(true); });
+    run("Small Caps", [](Format& f) { f.setFontCapitalization(QFont::SmallCaps); });
     c.insertText("x");
-    c.insertText("2", format({[](QTextCharFormat& f) {
-                     f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-                 }}));
-    c.insertText("i", format({[](QTextCharFormat& f) {
-                     f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-                 }}));
+    run("2", [](Format& f) { f.setVerticalAlignment(Format::AlignSuperScript); });
+    run("i", [](Format& f) { f.setVerticalAlignment(Format::AlignSubScript); });
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
-    c.insertBlock(centred);
-    c.insertText("red on green", format({[](QTextCharFormat& f) { f.setForeground(QColor(255, 0, 0)); },
-                                        [](QTextCharFormat& f) { f.setBackground(QColor(0, 128, 0)); }}));
-    c.insertText(" courier 9.5", format({[](QTextCharFormat& f) {
-                                             f.setFontFamilies({"Courier New"});
-                                         },
-                                         [](QTextCharFormat& f) { f.setFontPointSize(9.5); }}));
-    QTextBlockFormat indented;
-    indented.setAlignment(Qt::AlignRight);
-    indented.setLeftMargin(48);
-    indented.setRightMargin(24);
-    indented.setTextIndent(-24);
-    indented.setTopMargin(16);
-    indented.setBottomMargin(8);
-    c.insertBlock(indented, QTextCharFormat());
+    c.insertBlock(centred);  // its mark in the subscript's format
+    run("red on green", [](Format& f) {
+        f.setForeground(QColor(255, 0, 0));
+        f.setBackground(QColor(0, 128, 0));
+    });
+    run(" courier 9.5", [](Format& f) {
+        f.setFontFamilies({"Courier New"});
+        f.setFontPointSize(9.5);
+    });
+    paragraph([](QTextBlockFormat& f) {
+        f.setAlignment(Qt::AlignRight);
+        f.setLeftMargin(48);
+        f.setRightMargin(24);
+        f.setTextIndent(-24);
+        f.setTopMargin(16);
+        f.setBottomMargin(8);
+    });
     c.insertText(QString::fromUtf8("tab\there, line") + QChar(QChar::LineSeparator) +
                  QString::fromUtf8("break {braces} \\back\\ caf\u00e9 \u20ac 5\u00a0kg "
                                    "\u041f\u0440\u0438\u0432\u0435\u0442 \u65e5\u672c "
                                    "\U0001F600"));
-    QTextBlockFormat justified;
-    justified.setAlignment(Qt::AlignJustify);
-    c.insertBlock(justified, QTextCharFormat());
-    c.insertBlock(QTextBlockFormat(), QTextCharFormat());  // an empty paragraph
-    c.insertText("last", format({[](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }}));
-    QTextBlockFormat newPage;
-    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    c.insertBlock(newPage, QTextCharFormat());
+    paragraph([](QTextBlockFormat& f) { f.setAlignment(Qt::AlignJustify); });
+    paragraph([](QTextBlockFormat&) {});  // an empty paragraph
+    run("last", [](Format& f) { f.setFontWeight(QFont::Bold); });
+    paragraph([](QTextBlockFormat& f) {
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    });
     c.insertText("see ");
-    c.insertText("the site", format({[](QTextCharFormat& f) { f.setAnchor(true); },
-                                     [](QTextCharFormat& f) { f.setAnchorHref("http://x.org/{a}"); },
-                                     [](QTextCharFormat& f) { f.setFontItalic(true); }}));
-    c.insertText(" or ", QTextCharFormat());
-    c.insertText("top", format({[](QTextCharFormat& f) { f.setAnchor(true); },
-                                [](QTextCharFormat& f) { f.setAnchorHref("#top"); }}));
-    c.insertText(", page ", QTextCharFormat());
-    c.insertText("7", format({[](QTextCharFormat& f) {
-                     f.setProperty(QTextFormat::UserProperty + 1, QString("PAGE"));
-                 }}));
+    run("the site", [](Format& f) {
+        f.setAnchor(true);
+        f.setAnchorHref("http://x.org/{a}");
+        f.setFontItalic(true);
+    });
+    run(" or ", [](Format&) {});
+    run("top", [](Format& f) { f.setAnchor(true); f.setAnchorHref("#top"); });
+    run(", page ", [](Format&) {});
+    run("7", [](Format& f) { f.setProperty(QTextFormat::UserProperty + 1, QString("PAGE")); });
 }
 
 QString roundTrip(const QTextDocument& document, QByteArray* written = nullptr) {
@@ -89,7 +87,7 @@ QString roundTrip(const QTextDocument& document, QByteArray* written = nullptr) 
 }
 }  // namespace
 
-TEST(RtfWriter, WhatItWritesReadsBackRunByRun) {
+TEST(RtfWriter, WhatItWritesReadsBackRunByRunInShortLines) {
     QTextDocument document;
     fillRichDocument(document);
     QByteArray rtf;
@@ -101,36 +99,25 @@ TEST(RtfWriter, WhatItWritesReadsBackRunByRun) {
     EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80"));  // code page 1252 where it can
     EXPECT_TRUE(rtf.contains("\\u1055?"));          // \u where it cannot
     EXPECT_TRUE(rtf.contains("\\{braces\\} \\\\back\\\\"));
-}
 
-TEST(RtfWriter, EdgeDocumentsKeepTheirParagraphs) {
-    const struct {
-        const char* what;
-        QString text;
-    } rows[] = {
-        {"empty", ""},
-        {"one empty paragraph after text", "abc\n"},
-        {"empty first paragraph", "\nabc"},
-        {"only paragraph breaks", "\n\n"},
-    };
-    for (const auto& row : rows) {
-        QTextDocument document;
-        document.setDefaultFont(QFont("Arial", 12));
-        document.setPlainText(row.text);
-        EXPECT_EQ(roundTrip(document).toStdString(), describeDocument(document).toStdString())
-            << row.what;
+    // Edge documents keep their paragraphs: empty, an empty one after text or first, only breaks.
+    for (const QString& text : {"", "abc\n", "\nabc", "\n\n"}) {
+        QTextDocument edge;
+        edge.setDefaultFont(QFont("Arial", 12));
+        edge.setPlainText(text);
+        EXPECT_EQ(roundTrip(edge).toStdString(), describeDocument(edge).toStdString())
+            << text.toStdString();
     }
-}
 
-TEST(RtfWriter, KeepsLinesShortEvenForLongParagraphs) {
-    QTextDocument document;
-    QTextCursor c(&document);
+    // Lines stay short, even for long paragraphs.
+    QTextDocument longer;
+    QTextCursor c(&longer);
+    Format bold, italic;
+    bold.setFontWeight(QFont::Bold);
+    italic.setFontItalic(true);
     for (int i = 0; i < 400; ++i)
-        c.insertText(QString::fromUtf8("w\u00e9rd\u4e2d "),
-                     format({i % 2 ? [](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }
-                                   : [](QTextCharFormat& f) { f.setFontItalic(true); }}));
+        c.insertText(QString::fromUtf8("w\u00e9rd\u4e2d "), i % 2 ? bold : italic);
     c.insertText(QString(600, 'x'));
-    QByteArray rtf;
-    roundTrip(document, &rtf);
+    roundTrip(longer, &rtf);
     for (const QByteArray& line : rtf.split('\n')) EXPECT_LT(line.size(), 255);
 }

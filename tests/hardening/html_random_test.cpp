@@ -36,12 +36,11 @@ protected:
     void expectOnlyWindowColours(int iteration, const QByteArray& text) {
         static const std::set<Rgb> used = {Text, Tag, Param, Comment, Other, makeRgb(0, 0, 0)};
         const std::vector<Rgb> colours = byteColours();
-        for (size_t i = 0; i < colours.size(); ++i)
-            if (!used.count(colours[i])) {
-                ADD_FAILURE() << "iteration " << iteration << ": byte " << i << " has colour "
-                              << colours[i] << " in " << text.toStdString();
-                return;
-            }
+        const auto odd = std::find_if(colours.begin(), colours.end(),
+                                      [](Rgb colour) { return !used.count(colour); });
+        if (odd != colours.end())
+            ADD_FAILURE() << "iteration " << iteration << ": byte " << odd - colours.begin()
+                          << " has colour " << *odd << " in " << text.toStdString();
     }
 
     std::vector<Rgb> colourPage(const QByteArray& page) {
@@ -77,8 +76,7 @@ TEST_F(HtmlRandomTest, RecolouringAfterRandomEditsKeepsTheEditedText) {
             const int at = random.below(int(model.size()) + 1);
             const int cut = random.below(std::min<int>(6, int(model.size()) - at) + 1);
             const QByteArray piece = random.pieces(htmlPieces, 3);
-            pane().SetSelStart(at);
-            pane().SetSelLength(cut);
+            select(pane(), at, cut);
             if (random.chance(20)) {
                 // A paste may write its line ends as CR LF: only the text around it is known.
                 clipboard->setText(QString::fromUtf8(piece));
@@ -112,16 +110,14 @@ TEST_F(HtmlRandomTest, TagParserLeavesTextAndCaretAndCountsTheSameTwice) {
         const int caret = random.below(int(page.size()) + 1);
         const int length = random.below(int(page.size()) - caret + 1);
         const ParseRange range = ranges[random.below(4)];
-        pane().SetSelStart(caret);
-        pane().SetSelLength(length);
+        select(pane(), caret, length);
         dialogs.asked.clear();
         const int unknown = parseTags(*window, range);
         ASSERT_GE(unknown, 0);
         ASSERT_EQ(pane().Text(), page) << "iteration " << i;
         ASSERT_EQ(pane().SelStart(), caret) << "iteration " << i;
         if (i % 10 == 0) {
-            pane().SetSelStart(caret);
-            pane().SetSelLength(length);
+            select(pane(), caret, length);
             ASSERT_EQ(parseTags(*window, range), unknown) << "iteration " << i;
         }
     }

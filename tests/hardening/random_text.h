@@ -2,6 +2,7 @@
 // Seeded generators for the randomized tests: every run of a test sees the same inputs, so a
 // failure names an iteration that reproduces.
 #include <QByteArray>
+#include <QDir>
 #include <random>
 #include <string_view>
 
@@ -52,6 +53,12 @@ public:
 private:
     std::mt19937 engine_;
 };
+
+// Thousands of rewrites: keep them in memory-backed storage where the system has it.
+inline QString scratchFolderTemplate() {
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/tessavel-XXXXXX")
+                                                     : QDir::tempPath() + "/tessavel-XXXXXX";
+}
 
 // The pieces HTML is made of, well-formed and not.
 inline constexpr std::string_view htmlPieces[] = {

@@ -1,13 +1,11 @@
 // Typing, paste, an insertion command, Replace All, undo and redo at random in real code
-// windows of the main window, against what the user has seen: the window only ever shows a text
-// the user saw, Undo and Redo are on exactly when they change something, an edit ends the redo
-// branch, Replace All is one step, and undoing as long as Undo is on returns to the file as
-// opened while redoing as long as Redo is on returns to the latest text.
+// windows, against what the user has seen: only texts the user saw are shown, Undo and Redo are
+// on exactly when they change something, an edit ends the redo branch, Replace All is one step,
+// and undoing (redoing) while on returns to the file as opened (the latest text).
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QTest>
 #include <set>
 
@@ -46,7 +44,7 @@ protected:
     void SetUp() override {
         FrameFixture::SetUp();
         path = QDir(TestEnvironment::programFolder()).filePath(QLatin1String(GetParam().file));
-        for (int i = 0; i < 80; ++i) opened += GetParam().line;
+        opened = QByteArray(GetParam().line).repeated(80);
         ASSERT_TRUE(TestEnvironment::writeFile(path, opened));
         frame->openFiles({path});
         window = app.activeWindow();
@@ -132,9 +130,7 @@ protected:
         ASSERT_EQ(text().toStdString(), before.toStdString()) << "one Undo does not take back Replace All";
         // Autosave now writes the text as it was before Replace All, every byte of it.
         for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick) window->Timer1_Timer();
-        QFile saved(path);
-        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        EXPECT_EQ(saved.readAll().toStdString(), before.toStdString());
+        EXPECT_EQ(TestEnvironment::readFile(path).toStdString(), before.toStdString());
         run("redo");
         ASSERT_EQ(text().toStdString(), after.toStdString());
     }

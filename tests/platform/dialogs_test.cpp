@@ -7,10 +7,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
+#include <functional>
 
 #include "platform/dialogs.h"
 #include "platform/hunspell_engine.h"
 #include "platform/qt_dialogs.h"
+#include "support/test_environment.h"
+
+using TestEnvironment::writeFile;
 
 TEST(ProgramFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromProgramFilter("HTML(*.html)|*.html|All files(*.*)|*.*"),
@@ -23,48 +27,37 @@ TEST(ProgramFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromProgramFilter(""), QString());
 }
 
-TEST(HunspellEngine, ChecksAndSuggestsWithTheDictionary) {
-    HunspellEngine engine;
-    ASSERT_TRUE(engine.available());
-    EXPECT_TRUE(engine.CheckSpelling("Star"));
-    EXPECT_TRUE(engine.CheckSpelling("colour") || engine.CheckSpelling("color"));
-    EXPECT_FALSE(engine.CheckSpelling("sppelling"));
-    EXPECT_TRUE(engine.suggestions("sppelling").contains("spelling"));
-}
-
-TEST(HunspellEngine, UnavailableWithoutDictionaryAndChecksThrow) {
-    QTemporaryDir empty;
-    HunspellEngine engine({empty.path()});
-    EXPECT_FALSE(engine.available());
-    EXPECT_TRUE(engine.dictionaries().isEmpty());
-    EXPECT_THROW(engine.CheckSpelling("Star"), std::runtime_error);
-    EXPECT_THROW(engine.suggestions("Star"), std::runtime_error);
+// The shipped dictionary; none at all; and two folders of small dictionaries, where the user's
+// language comes first, then English, and the user may switch to any of them.
+TEST(HunspellEngine, ChecksWithTheUsersLanguageThenEnglishAndSwitchesOrThrowsWithoutOne) {
+    HunspellEngine shipped;
+    ASSERT_TRUE(shipped.available());
+    EXPECT_TRUE(shipped.CheckSpelling("Star"));
+    EXPECT_TRUE(shipped.CheckSpelling("colour") || shipped.CheckSpelling("color"));
+    EXPECT_FALSE(shipped.CheckSpelling("sppelling"));
+    EXPECT_TRUE(shipped.suggestions("sppelling").contains("spelling"));
     EXPECT_EQ(HunspellEngine::packageFor("en_US"), "hunspell-en-us");
-}
 
-// Two folders of small dictionaries: the user's language comes first, then English, and the
-// user may switch to any of them.
-TEST(HunspellEngine, ChoosesTheUsersLanguageThenEnglishAndSwitches) {
-    QTemporaryDir first, second;
-    auto install = [](const QString& folder, const char* name, const char* word) {
-        QFile aff(folder + "/" + name + ".aff");
-        QFile dic(folder + "/" + name + ".dic");
-        ASSERT_TRUE(aff.open(QIODevice::WriteOnly) && dic.open(QIODevice::WriteOnly));
-        aff.write("SET UTF-8\nTRY esianrtolcdugmphbyfvkwzESIANRTOLCDUGMPHBYFVKWZ\n");
-        dic.write(QByteArray("1\n") + word + "\n");
+    QTemporaryDir first, second, empty;
+    HunspellEngine none({empty.path()});
+    EXPECT_FALSE(none.available());
+    EXPECT_TRUE(none.dictionaries().isEmpty());
+    EXPECT_THROW(none.CheckSpelling("Star"), std::runtime_error);
+    EXPECT_THROW(none.suggestions("Star"), std::runtime_error);
+
+    auto install = [](const QString& folder, const QString& name, const QByteArray& word) {
+        ASSERT_TRUE(writeFile(folder + "/" + name + ".aff", "SET UTF-8\nTRY esianrtolcdug\n"));
+        ASSERT_TRUE(writeFile(folder + "/" + name + ".dic", "1\n" + word + "\n"));
     };
     install(first.path(), "de_DE", "Haus");
     install(second.path(), "en_GB", "colour");
     install(second.path(), "fr_FR", "maison");
     QFile(second.path() + "/nl_NL.dic").open(QIODevice::WriteOnly);  // no .aff: not offered
 
-    const struct {
-        const char* language;
-        const char* chosen;
-    } rows[] = {{"de_DE.UTF-8", "de_DE"}, {"de_AT", "de_DE"}, {"it_IT", "en_GB"}, {"C", "en_GB"}};
-    for (const auto& row : rows) {
-        HunspellEngine engine({first.path(), second.path()}, row.language);
-        EXPECT_EQ(engine.dictionary(), row.chosen) << row.language;
+    for (const auto& [language, chosen] : {std::pair{"de_DE.UTF-8", "de_DE"}, {"de_AT", "de_DE"},
+                                           {"it_IT", "en_GB"}, {"C", "en_GB"}}) {
+        HunspellEngine engine({first.path(), second.path()}, language);
+        EXPECT_EQ(engine.dictionary(), chosen) << language;
         EXPECT_EQ(engine.dictionaries(), QStringList({"de_DE", "en_GB", "fr_FR"}));
     }
     HunspellEngine engine({first.path(), second.path()}, "de_DE");
@@ -76,13 +69,26 @@ TEST(HunspellEngine, ChoosesTheUsersLanguageThenEnglishAndSwitches) {
     EXPECT_EQ(engine.dictionary(), "fr_FR");
 }
 
-TEST(QtDialogs, MessageBoxOffersTheRequestedButtonsAndEscapeMeansTheSafeOne) {
-    struct Case {
+namespace {
+// Runs `answer` on the modal dialog that the next call opens, as soon as it is up.
+void onNextDialog(const std::function<void(QWidget*)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        answer(box);
+    });
+}
+}  // namespace
+
+// Each set of buttons asked for, Escape answering with the safe one; every asking dialog on top
+// of the topmost palettes and wide enough for its title; a file dialog with nothing to go by
+// opening in the folder the editor was started in.
+TEST(QtDialogs, AskingDialogsOfferTheirButtonsCanBeSeenAndStartSomewhereUseful) {
+    const struct {
         MsgButtons buttons;
         QMessageBox::StandardButtons shown;
         MsgAnswer onEscape;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {MsgButtons::Ok, QMessageBox::Ok, MsgAnswer::Ok},
         {MsgButtons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel, MsgAnswer::Cancel},
         {MsgButtons::YesNo, QMessageBox::Yes | QMessageBox::No, MsgAnswer::No},
@@ -90,57 +96,37 @@ TEST(QtDialogs, MessageBoxOffersTheRequestedButtonsAndEscapeMeansTheSafeOne) {
          MsgAnswer::Cancel},
     };
     QtDialogs dialogs;
-    for (const Case& c : cases) {
-        QMessageBox::StandardButtons seen;
-        QString title;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            seen = box->standardButtons();
-            title = box->windowTitle();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        EXPECT_EQ(dialogs.messageBox("text", "A title", c.buttons, MsgIcon::Question), c.onEscape);
-        EXPECT_EQ(seen, c.shown);
-        EXPECT_EQ(title, QStringLiteral("A title"));
-    }
-}
-
-// What a user sees of an asking dialog: on top of the topmost palettes, its title readable, and
-// a file dialog that has nothing to go by opening in the folder the editor was started in.
-TEST(QtDialogs, AskingDialogsCanBeSeenAndStartSomewhereUseful) {
-    QtDialogs dialogs;
+    const QString title = QStringLiteral("A rather long title for a short text");
+    QMessageBox::StandardButtons seen;
+    QString seenTitle;
     bool onTop = false;
     int width = 0;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
+    const auto escape = [&](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box)) seen = message->standardButtons();
+        seenTitle = box->windowTitle();
         onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         width = box->width();
         QTest::keyClick(box, Qt::Key_Escape);
-    });
-    const QString title = QStringLiteral("A rather long title for a short text");
-    dialogs.messageBox("1", title, MsgButtons::Ok, MsgIcon::None);
-    EXPECT_TRUE(onTop);
-    EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title));
+    };
+    for (const auto& c : cases) {
+        onNextDialog(escape);
+        EXPECT_EQ(dialogs.messageBox("1", title, c.buttons, MsgIcon::Question), c.onEscape);
+        EXPECT_EQ(seen, c.shown);
+        EXPECT_EQ(seenTitle, title);
+        EXPECT_TRUE(onTop);
+        EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title));
+    }
     // An input box too (Goto Line, Import package), however short its prompt.
     width = 0;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        width = box->width();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    onNextDialog(escape);
     dialogs.inputBox("1", title + title, {});
     EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title + title));
 
     QString folder;
-    QTimer::singleShot(0, [&] {
-        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(files, nullptr);
-        onTop = files->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        folder = files->directory().absolutePath();
-        files->reject();
+    onNextDialog([&](QWidget* box) {
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        folder = qobject_cast<QFileDialog*>(box)->directory().absolutePath();
+        qobject_cast<QDialog*>(box)->reject();
     });
     EXPECT_FALSE(dialogs.openFile({QStringLiteral("Never used before"), {}, {}, {}}));
     EXPECT_TRUE(onTop);

@@ -21,27 +21,23 @@ protected:
     void tick(EditorWindow& w, int times) {
         for (int i = 0; i < times; ++i) w.Timer1_Timer();
     }
+    QTemporaryDir folder;
 };
 }  // namespace
 
-TEST_F(AutosaveTest, CheckedWithoutPeriodFailsAloudAndKeepsTheDialog) {
+// Checked without a period: said aloud, the dialog stays. A period starts the window's timer,
+// reopening shows it, a new period keeps the ticks counted, unchecking stops it.
+TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingStopsIt) {
     app.speakMessages = true;
-    QPointer<frmautosave> dialog = confirm(true, "");
+    QPointer<frmautosave> first = confirm(true, "");
     EXPECT_EQ(speaker.spoken, QStringList{"Please set time for autosave "});
     ASSERT_NE(dialogs.last("message"), nullptr);
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(window->autosaveRunning());
-    dialog->reject();
-}
+    first->reject();
 
-TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingStopsIt) {
-    QStringList periods;
-    for (int minutes = 1; minutes <= 60; ++minutes)
-        if (minutes <= 20 || minutes > 30) periods << QString::number(minutes);
-    EXPECT_EQ(frmautosave::periodItems(), periods);
-
-    QPointer<frmautosave> first = frmautosave::open(app);
+    first = frmautosave::open(app);
     EXPECT_FALSE(first->Check1()->isChecked());
     EXPECT_FALSE(first->List1()->isEnabled());
     first->Check1()->click();
@@ -51,7 +47,6 @@ TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingSto
     confirm(true, "31");
     EXPECT_TRUE(window->autosaveRunning());
     EXPECT_EQ(window->autosaveInterval(), 31000);
-
     QPointer<frmautosave> reopened = frmautosave::open(app);
     EXPECT_EQ(reopened->targetWindow(), window.data());
     EXPECT_TRUE(reopened->Check1()->isChecked());
@@ -59,49 +54,42 @@ TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingSto
     EXPECT_EQ(reopened->List1()->selectedItems().size(), 0);
     reopened->reject();
 
-    // A new period keeps the ticks already counted.
     tick(*window, 7);
     confirm(true, "2");
     EXPECT_EQ(window->autosaveInterval(), 2000);
     EXPECT_EQ(window->autosaveTicks, 7);
-
     confirm(false, "");
     EXPECT_FALSE(window->autosaveRunning());
 }
 
-TEST_F(AutosaveTest, SavesAtExactlySixtyTicksThroughTheWindowsSave) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("page.html");
-    window->setCaption(path);
-    setText("<p>kept</p>");
-    confirm(true, "1");
-    tick(*window, 59);
-    EXPECT_FALSE(QFile::exists(path));
-    tick(*window, 1);
-    EXPECT_EQ(TestEnvironment::readFile(path), "<p>kept</p>");
-    EXPECT_EQ(window->autosaveTicks, 0);
-    EXPECT_EQ(window->modifiedTag(), "s");
-}
-
-TEST_F(AutosaveTest, UntitledWindowAsksForANameEveryPeriodUntilItHasOne) {
-    QTemporaryDir folder;
+// A named window saves at exactly sixty ticks; an untitled one asks for a name every period
+// until it has one, bringing itself forward so the user sees which window is meant.
+TEST_F(AutosaveTest, SavesEverySixtyTicksAndAsksForANameUntilItHasOne) {
     confirm(true, "5");
     tick(*window, 60);
     tick(*window, 60);
     EXPECT_EQ(std::count_if(dialogs.asked.begin(), dialogs.asked.end(),
                             [](const AskedQuestion& q) { return q.kind == "save"; }),
               2);
-    EXPECT_EQ(frame.broughtForward.count(window), 2);  // the user sees which window is meant
+    EXPECT_EQ(frame.broughtForward.count(window), 2);
     EXPECT_EQ(window->caption(), "noname1");
 
-    dialogs.textAnswers = {folder.filePath("named.html")};
+    const QString path = folder.filePath("named.html");
+    dialogs.textAnswers = {path};
+    setText("<p>kept</p>");
     tick(*window, 60);
-    EXPECT_EQ(window->caption(), folder.filePath("named.html"));
-    tick(*window, 60);
+    EXPECT_EQ(window->caption(), path);
+    EXPECT_EQ(TestEnvironment::readFile(path), "<p>kept</p>");
+    EXPECT_EQ(window->modifiedTag(), "s");
+    setText("<p>again</p>");
+    tick(*window, 59);
+    EXPECT_EQ(TestEnvironment::readFile(path), "<p>kept</p>");
+    tick(*window, 1);
+    EXPECT_EQ(TestEnvironment::readFile(path), "<p>again</p>");
+    EXPECT_EQ(window->autosaveTicks, 0);
     EXPECT_EQ(dialogs.asked.size(), 3u);
-}
 
-TEST_F(AutosaveTest, DocumentWindowsAutosaveAndOtherKindsBindNoTimer) {
+    // Document windows autosave too; with no window active, no timer is bound.
     StubWindow document(app, KindDocument);
     document.activate();
     confirm(true, "3");

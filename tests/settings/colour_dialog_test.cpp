@@ -28,45 +28,54 @@ protected:
     }
     QList<QPointer<ColourSettingsDialog>> opened;
 };
-
-struct ByteRange {
-    int first;
-    int last;
-};
-struct WriterCase {
-    const ColourDialogKind* kind;
-    std::vector<ByteRange> owned;  // what OK rewrites; every other byte stays as read
-};
 }  // namespace
 
-TEST_F(ColourDialogTest, OkRewritesOnlyTheDialogsOwnColoursAndAppliesThem) {
-    const WriterCase cases[] = {
-        {&cwindowKind, {{4, 7}, {24, 31}, {44, 55}}},
-        {&scriptcolorKind, {{56, 79}}},
-    };
-    for (const WriterCase& c : cases) {
+// Each dialog loads its swatches and samples by its kind's rules; OK rewrites only the
+// dialog's own colours and applies them.
+TEST_F(ColourDialogTest, LoadsByTheKindsRulesAndOkRewritesOnlyItsOwnColours) {
+    // What OK rewrites, as ranges of bytes; every other byte stays as read.
+    const struct {
+        const ColourDialogKind* kind;
+        std::vector<std::pair<int, int>> owned;
+    } cases[] = {{&cwindowKind, {{4, 7}, {24, 31}, {44, 55}}}, {&scriptcolorKind, {{56, 79}}}};
+    const int rows = ColourSettingsDialog::RowCount;
+    const int backgroundRow = ColourSettingsDialog::BackgroundRow;
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.kind->name);
         storePatternedSettings();
         const QByteArray before = storedSettings();
         app.coloursChanged = false;
         app.bulkEditBusy = true;
         QPointer<ColourSettingsDialog> dialog = open(*c.kind);
-        for (int row = 0; row < ColourSettingsDialog::RowCount; ++row)
+        const SettingsRecord loaded = settingsRecordFromAppState(app);
+        // A swatch holds the setting as stored; a sample shows it without its fourth byte.
+        const auto colour = [&](int row) { return (loaded.*c.kind->rows[row].setting) & 0xFFFFFF; };
+        const Rgb background = colour(backgroundRow);
+        for (int row = 0; row < rows; ++row) {
+            const Rgb setting = colour(row);
+            EXPECT_EQ(dialog->swatch(row)->colour(), loaded.*c.kind->rows[row].setting);
+            if (row != backgroundRow) EXPECT_EQ(textColour(dialog->sample(row)), setting);
+            // Only the script dialog shows every sample on the background at load.
+            EXPECT_EQ(backColour(dialog->sample(row)) == background,
+                      row == backgroundRow || c.kind == &scriptcolorKind) << row;
+        }
+        // A background picked here paints every sample box, in both dialogs.
+        dialog->swatch(backgroundRow)->setColour(makeRgb(1, 2, 3));
+        for (int row = 0; row < rows; ++row)
+            EXPECT_EQ(backColour(dialog->sample(row)), makeRgb(1, 2, 3));
+
+        for (int row = 0; row < rows; ++row)
             dialog->swatch(row)->setColour(makeRgb(row + 1, 0x42, 0x24));
         dialog->OKButton_Click();
-
         const QByteArray after = storedSettings();
         ASSERT_EQ(after.size(), before.size());
-        std::vector<bool> owned(after.size(), false);
-        for (ByteRange range : c.owned)
-            for (int i = range.first; i <= range.last; ++i) owned[i] = true;
-        for (int i = 0; i < after.size(); ++i) {
-            if (owned[i]) continue;
-            EXPECT_EQ(after[i], before[i]) << "byte " << i;
-        }
+        for (int i = 0; i < after.size(); ++i)
+            if (std::none_of(c.owned.begin(), c.owned.end(),
+                             [i](auto range) { return range.first <= i && i <= range.second; }))
+                EXPECT_EQ(after[i], before[i]) << "byte " << i;
         const SettingsRecord stored = readSettingsRecord(settingsFilePath());
         const SettingsRecord held = settingsRecordFromAppState(app);
-        for (int row = 0; row < ColourSettingsDialog::RowCount; ++row) {
+        for (int row = 0; row < rows; ++row) {
             EXPECT_EQ(stored.*c.kind->rows[row].setting, makeRgb(row + 1, 0x42, 0x24));
             EXPECT_EQ(held.*c.kind->rows[row].setting, makeRgb(row + 1, 0x42, 0x24));
         }
@@ -76,51 +85,27 @@ TEST_F(ColourDialogTest, OkRewritesOnlyTheDialogsOwnColoursAndAppliesThem) {
     }
 }
 
-TEST_F(ColourDialogTest, LoadsSwatchesAndSamplesByTheKindsRules) {
-    app.scriptBackColor = makeRgb(10, 20, 30);
-    app.htmlBackColor = makeRgb(40, 50, 60);
-    for (const ColourDialogKind* kind : {&cwindowKind, &scriptcolorKind}) {
-        SCOPED_TRACE(kind->name);
-        ColourSettingsDialog* dialog = open(*kind);
-        const SettingsRecord held = settingsRecordFromAppState(app);
-        const Rgb background = held.*kind->rows[ColourSettingsDialog::BackgroundRow].setting;
-        for (int row = 0; row < ColourSettingsDialog::RowCount; ++row) {
-            const Rgb setting = held.*kind->rows[row].setting;
-            EXPECT_EQ(dialog->swatch(row)->colour(), setting);
-            const bool isBackground = row == ColourSettingsDialog::BackgroundRow;
-            if (!isBackground) EXPECT_EQ(textColour(dialog->sample(row)), setting);
-            // Only the script dialog shows every sample on the background at load.
-            EXPECT_EQ(backColour(dialog->sample(row)) == background,
-                      isBackground || kind == &scriptcolorKind) << row;
-        }
-        // A background picked here paints every sample box, in both dialogs.
-        dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(1, 2, 3));
-        for (int row = 0; row < ColourSettingsDialog::RowCount; ++row)
-            EXPECT_EQ(backColour(dialog->sample(row)), makeRgb(1, 2, 3));
-        dialog->reject();
-    }
-}
-
-TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourThatOkThenSaves) {
+// A cancelled picker keeps the colour picked before, which OK then saves; a file that cannot be
+// written is reported and changes nothing.
+TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourAndAnUnwritableFileChangesNothing) {
     ColourSettingsDialog* dialog = open(cwindowKind);
     const int tagRow = 1;
     dialogs.colourAnswers = {makeRgb(200, 100, 0), std::nullopt};
     dialog->swatch(tagRow)->chooseColour();
     EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
     EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
-
     dialog->swatch(tagRow)->chooseColour();  // cancelled
     EXPECT_EQ(dialog->swatch(tagRow)->colour(), makeRgb(200, 100, 0));
     EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->OKButton_Click();
     EXPECT_EQ(readSettingsRecord(settingsFilePath()).htmlTagColor, makeRgb(200, 100, 0));
     EXPECT_EQ(app.htmlTagColor, makeRgb(200, 100, 0));
-}
 
-TEST_F(ColourDialogTest, AnUnwritableFileIsReportedAndChangesNothing) {
     // A folder where the file should be: the dialog stays open.
+    QFile::remove(settingsFilePath());
     ASSERT_TRUE(QDir().mkpath(settingsFilePath()));
-    ColourSettingsDialog* dialog = open(cwindowKind);
+    app.coloursChanged = false;
+    dialog = open(cwindowKind);
     dialog->swatch(0)->setColour(makeRgb(9, 9, 9));
     dialog->OKButton_Click();
     QDir(settingsFilePath()).removeRecursively();
@@ -130,20 +115,43 @@ TEST_F(ColourDialogTest, AnUnwritableFileIsReportedAndChangesNothing) {
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(ColourDialogTest, HtmlOkRecoloursTheCurrentPageAtOnceKeepingTheCaret) {
+// OK recolours the current page at once, keeping the caret; other pages take the change when
+// next activated, and only once.
+TEST_F(ColourDialogTest, HtmlOkRecoloursTheCurrentPageAtOnceAndOthersWhenActivated) {
+    HtmlWindow& second = openHtml();
+    window->activate();
     setText("<p a=\"1\">x<!--c-->");
     refreshAll();
     pane().SetSelStart(5);
+    const QByteArray page = "<!--c-->";
+    setText(second, page);
     ColourSettingsDialog* dialog = open(cwindowKind);
     dialog->swatch(1)->setColour(Other);  // tag colour
+    dialog->swatch(3)->setColour(makeRgb(1, 1, 1));  // comment colour
     dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(1, 2, 3));
     dialog->OKButton_Click();
-    EXPECT_EQ(colours(), "OOOOOPPPOTCCCCCCCC");
+    EXPECT_EQ(colourLetters(pane(), {{Other, 'O'}, {Param, 'P'}, {Text, 'T'},
+                                     {makeRgb(1, 1, 1), 'C'}}), "OOOOOPPPOTCCCCCCCC");
     EXPECT_EQ(pane().SelStart(), 5);
     EXPECT_EQ(pane().SelLength(), 0);
+
+    const auto commentBytes = [](EditorPane& p) {
+        const std::string letters = colourLetters(p, {{makeRgb(1, 1, 1), 'c'}});
+        return int(std::count(letters.begin(), letters.end(), 'c'));
+    };
+    EXPECT_EQ(commentBytes(second.pane()), 0);
+    second.activate();
+    EXPECT_EQ(commentBytes(second.pane()), page.size());
+    setText(second, page);
+    window->activate();
+    second.activate();
+    EXPECT_EQ(commentBytes(second.pane()), 0);
 }
 
-TEST_F(ColourDialogTest, ScriptOkRecoloursTheActiveScriptWindowAndSetsItsBackground) {
+// OK recolours the active script window, "Wait.." on OK while it runs, and sets its background
+// keeping the caret; with an HTML window active, script windows wait for their next turn, and
+// take the change once.
+TEST_F(ColourDialogTest, ScriptOkRecoloursTheActiveScriptWindowAndOthersWhenActivated) {
     StubWindow script(app, KindJava);
     script.activate();
     ColourSettingsDialog* dialog = open(scriptcolorKind);
@@ -159,35 +167,31 @@ TEST_F(ColourDialogTest, ScriptOkRecoloursTheActiveScriptWindowAndSetsItsBackgro
     EXPECT_EQ(okCaption, "Wait..");
     EXPECT_FALSE(cancelEnabled);
     EXPECT_EQ(script.pane().BackColor(), makeRgb(5, 6, 7));
-
-    // With an HTML window active the script colours wait for the script window's next turn.
     window->activate();
     open(scriptcolorKind)->OKButton_Click();
     EXPECT_EQ(script.recolours, 1);
-}
 
-TEST_F(ColourDialogTest, OtherPagesTakeAColourChangeWhenNextActivatedAndOnlyOnce) {
-    HtmlWindow& second = openHtml();
-    window->activate();
-    const QByteArray page = "<!--c-->";
-    auto fill = [&] { setText(second, page); };
-    fill();
-    auto commentBytes = [&](EditorPane& p) {
-        const std::string letters = colourLetters(p, {{makeRgb(1, 1, 1), 'c'}});
-        return int(std::count(letters.begin(), letters.end(), 'c'));
-    };
-    ColourSettingsDialog* dialog = open(cwindowKind);
-    dialog->swatch(3)->setColour(makeRgb(1, 1, 1));  // comment colour
+    // Real script windows.
+    ScriptWindow& other = openScript(KindJscript);
+    ScriptWindow& active = openScript(KindJava);
+    setText(other, "// c");
+    setText(active, "int a; // c");
+    active.pane().SetSelStart(4);
+    dialog = open(scriptcolorKind);
+    dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(20, 30, 40));
+    dialog->swatch(4)->setColour(makeRgb(1, 1, 1));  // comment colour
     dialog->OKButton_Click();
-    EXPECT_EQ(commentBytes(second.pane()), 0);
-
-    second.activate();
-    EXPECT_EQ(commentBytes(second.pane()), page.size());
-    // Once updated, activating it again recolours nothing.
-    fill();
-    window->activate();
-    second.activate();
-    EXPECT_EQ(commentBytes(second.pane()), 0);
+    EXPECT_EQ(active.pane().BackColor(), makeRgb(20, 30, 40));
+    EXPECT_EQ(active.pane().SelStart(), 4);
+    EXPECT_EQ(app.scriptBackColor, makeRgb(20, 30, 40));
+    EXPECT_EQ(colours(active.pane()).substr(7), "????");
+    EXPECT_EQ(colours(other.pane()), "OOOO");
+    other.activate();
+    EXPECT_EQ(colours(other.pane()), "????");
+    setText(other, "// c");
+    active.activate();
+    other.activate();
+    EXPECT_EQ(colours(other.pane()), "OOOO");
 }
 
 TEST_F(ColourDialogTest, CommandsOpenModalTopmostDialogsWithTheFrameDisabledAndHelp) {

@@ -5,31 +5,49 @@ namespace {
 class EditorFontTest : public SettingsFixture {
 protected:
     void choose(const QString& name, int size, Rgb colour) {
-        FontChoice choice;
-        choice.name = name;
-        choice.size = size;
-        choice.colour = colour;
-        dialogs.fontAnswers = {choice};
+        dialogs.fontAnswers = {FontChoice{name, size, false, false, false, false, colour}};
         cfont(app);
     }
 };
 }  // namespace
 
-TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
-    struct Case {
+// Cancel changes nothing; OK stores the name cut or padded to fifteen and only the font's own
+// bytes, and recolours the active window by its kind.
+TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
+    cfont(app);  // no answer: cancelled
+    EXPECT_FALSE(QFile::exists(settingsFilePath()));
+    EXPECT_FALSE(app.fontChanged);
+    EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
+
+    // HTML: the page takes the font and the new text colour.
+    setText("<p>x");
+    refreshAll();
+    choose("DejaVu Serif", 14, Other);
+    EXPECT_EQ(colours(), "GGGO");
+    select(pane(), 0, 4);
+    EXPECT_EQ(pane().SelFontSize(), 14);
+
+    // Script windows run their own recolour; document windows keep their fonts.
+    for (WindowKind kind : {KindJscript, KindDocument}) {
+        StubWindow other(app, kind);
+        other.activate();
+        choose("DejaVu Serif", 12, Other);
+        EXPECT_EQ(other.recolours, kind == KindDocument ? 0 : 1) << kind;
+    }
+
+    // A cut name is no installed font: the user is told which name was kept.
+    const struct {
         QString name;
         QByteArray stored;
-        bool told;  // the cut name is no installed font: the user hears which name was kept
-    };
-    const Case cases[] = {
-        {"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
-        {"Serif", "Serif          ", false},
-    };
-    for (const Case& c : cases) {
+        bool told;
+    } cases[] = {{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNO", true},
+                 {"Serif", "Serif          ", false}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         storePatternedSettings();
         const QByteArray before = storedSettings();
         dialogs.asked.clear();
+        app.fontChanged = false;
         choose(c.name, 13, makeRgb(4, 5, 6));
 
         const QByteArray after = storedSettings();
@@ -46,29 +64,5 @@ TEST_F(EditorFontTest, StoresNameCutOrPaddedToFifteenAndOnlyItsOwnBytes) {
         const AskedQuestion* told = dialogs.last("message");
         EXPECT_EQ(told != nullptr, c.told);
         if (told) EXPECT_TRUE(told->text.contains("\"ABCDEFGHIJKLMNO\"")) << told->text.toStdString();
-    }
-}
-
-TEST_F(EditorFontTest, CancelChangesNothingAndOkRecoloursTheActiveWindowByKind) {
-    cfont(app);  // no answer: cancelled
-    EXPECT_FALSE(QFile::exists(settingsFilePath()));
-    EXPECT_FALSE(app.fontChanged);
-    EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
-
-    // HTML: the page takes the font and the new text colour.
-    setText("<p>x");
-    refreshAll();
-    choose("DejaVu Serif", 14, Other);
-    EXPECT_EQ(colours(), "GGGO");
-    pane().SetSelStart(0);
-    pane().SetSelLength(4);
-    EXPECT_EQ(pane().SelFontSize(), 14);
-
-    // Script windows run their own recolour; document windows keep their fonts.
-    for (WindowKind kind : {KindJscript, KindDocument}) {
-        StubWindow other(app, kind);
-        other.activate();
-        choose("DejaVu Serif", 12, Other);
-        EXPECT_EQ(other.recolours, kind == KindDocument ? 0 : 1) << kind;
     }
 }

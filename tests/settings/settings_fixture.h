@@ -10,19 +10,13 @@ protected:
     SettingsFixture() { QFile::remove(settingsFilePath()); }
     ~SettingsFixture() override { QFile::remove(settingsFilePath()); }
 
-    static QByteArray storedSettings() {
-        QFile file(settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray storedSettings() { return TestEnvironment::readFile(settingsFilePath()); }
     // A 96-byte file in which every byte holds its offset plus one, read into the settings as
     // start-up does: any byte a writer should leave alone shows when it changes.
     void storePatternedSettings() {
         QByteArray bytes(settingsRecordSlot, '\0');
         for (int i = 0; i < bytes.size(); ++i) bytes[i] = char(i + 1);
-        QFile file(settingsFilePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        ASSERT_TRUE(TestEnvironment::writeFile(settingsFilePath(), bytes));
         copySettingsToAppState(readSettingsRecord(settingsFilePath()), app);
     }
 };

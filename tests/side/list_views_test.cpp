@@ -33,7 +33,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(ListViewsTest, TabsShowTheirControlsAndTheMenuCheckFollowsTheWindow) {
+TEST_F(ListViewsTest, TabsShowTheirControlsAndFilesOpenThroughTheFrame) {
     EXPECT_TRUE(frame.checked.value("list"));
     // Drive1, Dir1, File1, File2, Text1, taglist
     const char* shown[] = {"111000", "000010", "110100", "000001"};
@@ -53,17 +53,13 @@ TEST_F(ListViewsTest, TabsShowTheirControlsAndTheMenuCheckFollowsTheWindow) {
     const int placedWidth = fresh.width();
     fresh.show();
     EXPECT_EQ(fresh.width(), placedWidth);
-}
 
-TEST_F(ListViewsTest, FilesAreJoinedWithOneSlashAndOpenedByTheFrame) {
+    // Files are joined with one slash and opened by the frame.
     EXPECT_EQ(joinPath("/", "a.html"), "/a.html");
     EXPECT_EQ(joinPath("/home/u", "a.html"), "/home/u/a.html");
     EXPECT_EQ(joinPath("/home/u/", "a.html"), "/home/u/a.html");
 
-    writeFile("page.html", "<p>");
-    writeFile("old.HTM", "<p>");
-    writeFile("note.txt", "x");
-    writeFile("run.js", "x");
+    for (const char* name : {"page.html", "old.HTM", "note.txt", "run.js"}) writeFile(name, "x");
     views->Dir1()->setPath(folder.path());
     EXPECT_EQ(views->File1()->fileNames(), (QStringList{"old.HTM", "page.html"}));
     EXPECT_EQ(views->File2()->fileNames(), QStringList{"run.js"});
@@ -105,23 +101,20 @@ TEST_F(ListViewsTest, ScriptFileBecomesAScriptElementNamedByItsExactEnding) {
     EXPECT_EQ(letters, "122333111");
 }
 
-TEST_F(ListViewsTest, TagNodesWrapTheSelectionOrReplaceIt) {
+TEST_F(ListViewsTest, TagsAndSymbolsAreInsertedByMouseAndKeys) {
     setText("one word");
-    pane().SetSelStart(4);
-    pane().SetSelLength(4);
+    select(pane(), 4, 4);
     views->taglist_NodeClick(node("<b>"));
     EXPECT_EQ(pane().Text(), "one <b>word</b>");
     EXPECT_EQ(pane().SelStart(), 7);
     EXPECT_EQ(colours(), "OOOOGGGTTTTGGGG");
 
     // No closing tag: the selected text gives way to the tag.
-    pane().SetSelStart(7);
-    pane().SetSelLength(4);
+    select(pane(), 7, 4);
     views->taglist_NodeClick(node("<br>"));
     EXPECT_EQ(pane().Text(), "one <b><br></b>");
-}
 
-TEST_F(ListViewsTest, ArrowKeysMoveWithoutInsertingAndLettersJump) {
+    // Arrow keys move without inserting; letters jump; Enter and a click insert.
     setText("");
     views->Tab1()->setCurrentIndex(3);
     QTreeWidget* tags = views->taglist();
@@ -144,9 +137,8 @@ TEST_F(ListViewsTest, ArrowKeysMoveWithoutInsertingAndLettersJump) {
     const QRect place = tags->visualItemRect(tags->currentItem());
     QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, place.center());
     EXPECT_EQ(pane().Text(), "<table><table></table></table>");
-}
 
-TEST_F(ListViewsTest, DoubleClickedSymbolIsWrittenWhole) {
+    // A double-clicked symbol is written whole.
     setText("");
     views->Tab1()->setCurrentIndex(1);
     QPlainTextEdit* symbols = views->Text1();

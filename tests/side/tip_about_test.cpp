@@ -27,7 +27,12 @@ protected:
     QPointer<frmTip> tip;
 };
 
-TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrap) {
+TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrapAndSwitchingThemOffIsStored) {
+    tip = showTipOfTheDay(app, nullptr);
+    EXPECT_TRUE(tip->lblTipText()->text().startsWith("That the TIPOFDAY.TXT file was not found?"));
+    EXPECT_FALSE(tip->LoadTips(QString()));
+    delete tip.data();
+
     writeTips("first\nsecond\r\nthird\n");
     tip = showTipOfTheDay(app, nullptr);
     ASSERT_TRUE(tip);
@@ -46,20 +51,8 @@ TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrap) {
     EXPECT_EQ(tip->tips, (QStringList{"one", "", "three"}));
     tip->cmdNextTip()->click();
     EXPECT_EQ(tip->lblTipText()->text(), "");
-}
 
-TEST_F(SideWindowsTest, MissingTipsFileIsExplained) {
-    tip = showTipOfTheDay(app, nullptr);
-    EXPECT_EQ(tip->lblTipText()->text(),
-              "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named "
-              "TIPOFDAY.TXT using NotePad with 1 tip per line. Then place it in the same "
-              "directory as the application. ");
-    EXPECT_FALSE(tip->LoadTips(QString()));
-}
-
-TEST_F(SideWindowsTest, SwitchingTipsOffIsStoredAndKeepsThemAway) {
-    writeTips("only\n");
-    tip = showTipOfTheDay(app, nullptr);
+    // Switched off, it is stored and keeps them away.
     tip->chkLoadTipsAtStartup()->click();
     EXPECT_EQ(UserSettings::openForExecutable()->value("Options/Show Tips at Startup").toString(),
               "0");
@@ -85,8 +78,7 @@ TEST_F(SideWindowsTest, AboutShowsVersionAndStartsTheSystemTool) {
     // An installed tool is started instead.
     const QString tool = QDir(folder.path()).filePath("hardinfo");
     TestEnvironment::writeFile(tool, ("#!/bin/sh\n/usr/bin/touch '" + folder.path() + "/started'\n").toUtf8());
-    QFile script(tool);
-    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner);
     about->cmdSysInfo()->click();
     qputenv("PATH", path);
     QTRY_VERIFY(QFile::exists(QDir(folder.path()).filePath("started")));

@@ -2,6 +2,7 @@
 // layout, with a recording browser behind it.
 #include <QAction>
 #include <QApplication>
+#include <QTimer>
 #include <QToolBar>
 
 #include "support/editor_fixture.h"
@@ -46,55 +47,48 @@ TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
     EXPECT_TRUE(TestEnvironment::readFile(HtmlWindow::previewPath()).endsWith("><p>unsaved</p>"));
 }
 
-TEST_F(BrowserWindowTest, CaptionFollowsLoading) {
+// The caption while and after loading, the toolbar buttons, and the browser filling the window
+// below the toolbar.
+TEST_F(BrowserWindowTest, CaptionFollowsLoadingButtonsNavigateAndTheBrowserFillsTheWindow) {
     openPage(QStringLiteral("/tmp/a.html"));
     frmBrowser* window = showBrowser();
     RecordingWebView* view = browsers.last();
-    EXPECT_TRUE(window->timTimer().isActive());
-    EXPECT_EQ(window->timTimer().interval(), 5);
+    QTimer& timer = window->timTimer();
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 5);
     QTRY_COMPARE(window->windowTitle(), QString("Loading..."));
 
     // The page's name alone when it arrives, then the long form once the browser is idle.
-    window->timTimer().stop();
+    timer.stop();
     view->finishLoading(QStringLiteral("My page"));
     EXPECT_EQ(window->windowTitle(), "My page");
-    window->timTimer().start();
+    timer.start();
     QTRY_COMPARE(window->windowTitle(), QString("Browser's view of My page"));
-    EXPECT_FALSE(window->timTimer().isActive());
+    EXPECT_FALSE(timer.isActive());
 
-    // Stop while loading gives the long form at once, with the name known at that moment.
-    view->busy = true;
-    view->locationName = QStringLiteral("Half");
-    window->tbToolBar()->actions().at(2)->trigger();
-    EXPECT_EQ(view->calls.last(), "Stop");
-    EXPECT_EQ(window->windowTitle(), "Browser's view of Half");
-    EXPECT_FALSE(window->timTimer().isActive());
-}
-
-TEST_F(BrowserWindowTest, ToolbarButtonsNavigateAndRestartTheTimer) {
-    openPage(QStringLiteral("/tmp/a.html"));
-    frmBrowser* window = showBrowser();
-    RecordingWebView* view = browsers.last();
+    // Stop while loading gives the long form at once, with the name known at that moment; the
+    // other buttons navigate and start the timer again.
     const QList<QAction*> actions = window->tbToolBar()->actions();
     const QStringList keys{"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
     ASSERT_EQ(actions.size(), keys.size());
+    view->busy = true;
+    view->locationName = QStringLiteral("Half");
+    actions[2]->trigger();
+    EXPECT_EQ(view->calls.last(), "Stop");
+    EXPECT_EQ(window->windowTitle(), "Browser's view of Half");
+    EXPECT_FALSE(timer.isActive());
     for (const int i : {0, 1, 3, 4, 5}) {
-        window->timTimer().stop();
+        timer.stop();
         actions[i]->trigger();
         EXPECT_EQ(view->calls.last(), keys[i]);
-        EXPECT_TRUE(window->timTimer().isActive());
+        EXPECT_TRUE(timer.isActive());
     }
-}
 
-TEST_F(BrowserWindowTest, BrowserFillsTheWindowBelowTheToolbarUnlessTooSmall) {
-    openPage(QStringLiteral("/tmp/a.html"));
-    frmBrowser* window = showBrowser();
-    QWidget* browser = browsers.last()->widget();
+    QWidget* browser = view->widget();
     window->resize(600, 400);
     QApplication::processEvents();
     const int toolbar = window->tbToolBar()->height();
     EXPECT_EQ(browser->geometry(), QRect(0, toolbar, 600, 400 - 33 - toolbar));
-
     // Too small for the strip below: the browser keeps its earlier height.
     window->resize(300, toolbar + 10);
     QApplication::processEvents();

@@ -6,7 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <cctype>
+
+#include "support/test_environment.h"
 
 class LocalServer {
 public:
@@ -19,9 +20,7 @@ public:
     int port() const { return port_; }
     QString folder() const { return folder_.path(); }
     void put(const QString& name, const QByteArray& bytes) {
-        QFile file(QDir(folder()).filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        TestEnvironment::writeFile(QDir(folder()).filePath(name), bytes);
     }
     QByteArray read(const QString& name) const {
         QFile file(QDir(folder()).filePath(name));
@@ -29,28 +28,17 @@ public:
     }
 
 protected:
-    // Runs python with arguments and reads the port from the first line it prints that holds
-    // one after the marker.
-    void start(const QStringList& pythonArguments, const QByteArray& marker) {
+    // Runs python with arguments; the server prints its port on a line of its own.
+    void start(const QStringList& pythonArguments) {
         // Debian's own python has the FTP server package; a python of one's own may not.
         const QString python = QFile::exists("/usr/bin/python3")
                                    ? QStringLiteral("/usr/bin/python3")
                                    : QStandardPaths::findExecutable("python3");
         process_.start(QStringLiteral("timeout"),
                        QStringList{"120", python, "-u"} + pythonArguments);
-        QByteArray seen;
-        while (process_.waitForReadyRead(10000)) {
-            seen += process_.readAllStandardOutput();
-            const qsizetype at = seen.indexOf(marker);
-            if (at < 0) continue;
-            const QByteArray rest = seen.mid(at + marker.size()).trimmed();
-            qsizetype digits = 0;
-            while (digits < rest.size() && std::isdigit(uchar(rest[digits]))) ++digits;
-            if (digits > 0 && digits < rest.size()) {
-                port_ = rest.left(digits).toInt();
-                return;
-            }
+        while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {
         }
+        port_ = process_.readLine().trimmed().toInt();
     }
 
     QTemporaryDir folder_;
@@ -84,9 +72,9 @@ public:
             "            super().do_GET()\n"
             "s = http.server.ThreadingHTTPServer(('127.0.0.1', 0),\n"
             "    functools.partial(Handler, directory=sys.argv[1]))\n"
-            "print('listening on', s.server_address[1], '.', flush=True)\n"
+            "print(s.server_address[1], flush=True)\n"
             "s.serve_forever()\n";
-        start({"-c", script, folder()}, "listening on");
+        start({"-c", script, folder()});
     }
 };
 
@@ -105,8 +93,8 @@ public:
             "a.add_user(sys.argv[2], sys.argv[3], sys.argv[1], perm='elradfmw')\n"
             "FTPHandler.authorizer = a\n"
             "s = FTPServer(('127.0.0.1', 0), FTPHandler)\n"
-            "print('listening on', s.address[1], '.', flush=True)\n"
+            "print(s.address[1], flush=True)\n"
             "s.serve_forever()\n";
-        start({"-c", script, folder(), User, Password}, "listening on");
+        start({"-c", script, folder(), User, Password});
     }
 };

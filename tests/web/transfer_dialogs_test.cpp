@@ -31,12 +31,13 @@ protected:
         return qobject_cast<HtmlWindow*>(frame.shownChildren.last());
     }
 
-
     openurl dialog{app};
     LocalWebServer web;
 };
 
-TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
+// Pages arrive as they are, coloured, in their encoding, from addresses as typed; failures
+// leave a numbered empty window and say why; the port field takes digits only.
+TEST_F(OpenUrlTest, PagesArriveAsTheyAreAndFailuresSayWhy) {
     ASSERT_NE(web.port(), 0);
     const QByteArray utf8Page = "<b>Caf\xc3\xa9</b>\r\n";
     web.put("page.html", utf8Page);
@@ -62,10 +63,8 @@ TEST_F(OpenUrlTest, PageArrivesAsItIsAndColoured) {
     dialogs.textAnswers.push_back(saved);
     ASSERT_TRUE(page->SaveDocument());
     EXPECT_EQ(web.read("saved.html"), QByteArray("<i>caf\xe9</i>"));
-}
 
-TEST_F(OpenUrlTest, AddressesAsTypedAndPagesInTheirEncoding) {
-    ASSERT_NE(web.port(), 0);
+    // Addresses as typed, without a scheme, and pages in their encoding.
     web.put("my page \xc3\xa9.html", "<p>found</p>");
     web.put("bom.html", QByteArray("\xff\xfe<\0b\0>\0\xe9\0", 10));
     web.put("be.html", QByteArray("\0<\0i\0>\x20\xac", 8));
@@ -88,13 +87,9 @@ TEST_F(OpenUrlTest, AddressesAsTypedAndPagesInTheirEncoding) {
         EXPECT_EQ(page->pane().Text(), row.text) << row.path;
         EXPECT_EQ(page->pane().encoding(), row.saved) << row.path;
     }
-}
 
-TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
-    ASSERT_NE(web.port(), 0);
+    // Failures leave a numbered empty window and say why.
     web.put("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    web.put("page.html", "<p>");
-    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(web.port());
     open(base + "page.html");
     ASSERT_EQ(dialog.windowTitle(), "Execution complited");
     const struct {
@@ -111,7 +106,7 @@ TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
         // The transfer itself completes; what came is refused afterwards.
         {base + "picture.png", "", "not a text page"},
     };
-    short number = 1;
+    short number = 7;
     for (const auto& c : cases) {
         dialogs.asked.clear();
         HtmlWindow* page = open(c.address, c.port);
@@ -125,11 +120,11 @@ TEST_F(OpenUrlTest, FailuresLeaveANumberedEmptyWindowAndSayWhy) {
         EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
         EXPECT_TRUE(dialogs.asked[0].text.contains(c.says)) << dialogs.asked[0].text.toStdString();
     }
-    EXPECT_EQ(dialog.openUrlCounter, 7);
-}
+    EXPECT_EQ(dialog.openUrlCounter, 13);
 
-TEST_F(OpenUrlTest, PortFieldTakesDigitsOnly) {
+    // The port field takes digits only; the password is hidden.
     dialog.show();
+    dialog.port()->clear();
     QTest::keyClicks(dialog.port(), "8a0-8 ");
     EXPECT_EQ(dialog.port()->text(), "808");
     QTest::keyClick(dialog.port(), Qt::Key_Backspace);
@@ -144,7 +139,6 @@ TEST_F(OpenUrlTest, PortFieldTakesDigitsOnly) {
 
 class UploadTest : public EditorFixture {
 protected:
-
     void upload(const QString& password, const QString& remote) {
         dialog.show();
         dialog.url()->setText(QStringLiteral("127.0.0.1"));
@@ -161,24 +155,29 @@ protected:
     QTemporaryDir local;
 };
 
-TEST_F(UploadTest, FileLandsByteForByte) {
+// A file lands byte for byte under the whole name typed, or its own, and comes back the same
+// through Open URL's FTP; a refused login and a missing file show Upload Error.
+TEST_F(UploadTest, FileLandsByteForByteAndFailuresShowUploadError) {
     ASSERT_NE(ftp.port(), 0);
     QByteArray bytes;
     for (int i = 0; i < 70000; ++i) bytes += char(i * 7);
-    QFile file(local.filePath("my page.html"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    ASSERT_TRUE(TestEnvironment::writeFile(local.filePath("my page.html"), bytes));
+    upload("wrong", "index.html");
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.asked.size(), size_t(1), TransferWaitMs);
+    EXPECT_EQ(dialogs.asked[0].title, "Upload Error ");
+    EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(dialogs.asked[0].text.contains("The server refused the login"))
+        << dialogs.asked[0].text.toStdString();
+    EXPECT_TRUE(ftp.read("index.html").isEmpty());
+    EXPECT_EQ(dialog.windowTitle(), "Upload Files to FTP Server");
+    dialogs.asked.clear();
 
-    // The whole name at the server, blanks and letters beyond ASCII too.
     const QString remote = QStringLiteral("new index \u00e9.html");
     upload(LocalFtpServer::Password, remote);
     QTRY_COMPARE_WITH_TIMEOUT(dialog.windowTitle(), QString("Execution complited"), TransferWaitMs);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(ftp.read(remote), bytes);
     EXPECT_TRUE(dialogs.asked.empty());
-
-    // And it comes back the same through Open URL's FTP, its name typed as it is.
     Transfer back;
     back.URL = "ftp://127.0.0.1/" + remote;
     back.RemotePort = ftp.port();
@@ -191,28 +190,12 @@ TEST_F(UploadTest, FileLandsByteForByte) {
     upload(LocalFtpServer::Password, "");
     EXPECT_EQ(dialog.windowTitle(), "Upload Files to FTP Server");
     QTRY_COMPARE_WITH_TIMEOUT(ftp.read("my page.html"), bytes, TransferWaitMs);
-}
-
-TEST_F(UploadTest, FailuresShowUploadError) {
-    ASSERT_NE(ftp.port(), 0);
-    QFile file(local.filePath("my page.html"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<p>x</p>");
-    file.close();
-
-    upload("wrong", "index.html");
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.asked.size(), size_t(1), TransferWaitMs);
-    EXPECT_EQ(dialogs.asked[0].title, "Upload Error ");
-    EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(dialogs.asked[0].text.contains("The server refused the login")) << dialogs.asked[0].text.toStdString();
-    EXPECT_TRUE(ftp.read("index.html").isEmpty());
-    EXPECT_EQ(dialog.windowTitle(), "Upload Files to FTP Server");
 
     // A file that is not there is reported at once.
-    file.remove();
+    QFile::remove(local.filePath("my page.html"));
     upload(LocalFtpServer::Password, "index.html");
-    ASSERT_EQ(dialogs.asked.size(), 2u);
-    EXPECT_EQ(dialogs.asked[1].title, "Upload Error ");
-    EXPECT_TRUE(dialogs.asked[1].text.contains("does not exist"));
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].title, "Upload Error ");
+    EXPECT_TRUE(dialogs.asked[0].text.contains("does not exist"));
 }
 }  // namespace
