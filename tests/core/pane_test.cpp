@@ -45,6 +45,7 @@ void select(EditorPane& pane, int start, int length) {
     pane.SetSelStart(start);
     pane.SetSelLength(length);
 }
+std::pair<int, int> sel(EditorPane& pane) { return {pane.SelStart(), pane.SelLength()}; }
 
 template <typename Pane>
 class EditorPaneTest : public ::testing::Test {
@@ -58,27 +59,46 @@ protected:
 using PaneTypes = ::testing::Types<ScintillaPane, RichTextPane>;
 TYPED_TEST_SUITE(EditorPaneTest, PaneTypes);
 
-TYPED_TEST(EditorPaneTest, FindSelectsTheMatchOrLeavesTheSelectionAlone) {
+TYPED_TEST(EditorPaneTest, FindUpToAndLines) {
     EditorPane& pane = *this->pane;
     pane.SetText("Hello world, hello <b>");
     EXPECT_EQ(pane.Find("hello", 0), 0);
-    EXPECT_EQ(pane.SelLength(), 5);
+    EXPECT_EQ(sel(pane), std::pair(0, 5));
     EXPECT_EQ(pane.Find("hello", 1), 13);
+    // No match leaves the selection alone, as does a find without highlight.
     EXPECT_EQ(pane.Find("Hello", 1, -1, FindMatchCase), -1);
-    EXPECT_EQ(pane.SelStart(), 13);
-    EXPECT_EQ(pane.SelLength(), 5);
+    EXPECT_EQ(sel(pane), std::pair(13, 5));
     EXPECT_EQ(pane.Find("<", 0), 19);
     EXPECT_EQ(pane.SelText(), QStringLiteral("<"));
     EXPECT_EQ(pane.Find("<", 20), -1);
     EXPECT_EQ(pane.Find("world", 0, 8), -1);  // the match would end past the end offset
     EXPECT_EQ(pane.Find("world", 0, -1, FindNoHighlight), 6);
-    EXPECT_EQ(pane.SelStart(), 19);
+    EXPECT_EQ(sel(pane), std::pair(19, 1));
     EXPECT_EQ(pane.Find("", 0), -1);
 
     pane.SetText("concat cat");
     EXPECT_EQ(pane.Find("cat", 0), 3);
     EXPECT_EQ(pane.Find("cat", 0, -1, FindWholeWord), 7);
     EXPECT_EQ(pane.Find("CAT", 0, -1, FindWholeWord | FindMatchCase), -1);
+
+    // UpTo stops before the character or at the ends.
+    pane.SetText("<abc def>xyz");
+    const struct {
+        int from;
+        const char* chars;
+        bool forward;
+        int to;
+        bool negate = false;
+    } moves[] = {
+        {1, " >", true, 4}, {4, "<", true, 12},  // no "<" ahead: the end of the text
+        {12, "<>", false, 9},                    // just after the ">"
+        {3, "#", false, 0}, {0, "<abc", true, 4, true},
+    };
+    for (const auto& m : moves) {
+        pane.SetSelStart(m.from);
+        pane.UpTo(m.chars, m.forward, m.negate);
+        EXPECT_EQ(pane.SelStart(), m.to) << m.from << " " << m.chars;
+    }
 
     pane.SetText("one\r\ntwo\r\nthree");
     EXPECT_EQ(pane.lineCount(), 3);
@@ -88,23 +108,6 @@ TYPED_TEST(EditorPaneTest, FindSelectsTheMatchOrLeavesTheSelectionAlone) {
     EXPECT_EQ(pane.lineIndex(3), -1);
     EXPECT_EQ(pane.GetLineFromChar(text.indexOf("wo")), 1);
     EXPECT_EQ(pane.Find("three", 0), text.indexOf("three"));
-}
-
-TYPED_TEST(EditorPaneTest, UpToStopsBeforeTheCharacterOrAtTheEnds) {
-    EditorPane& pane = *this->pane;
-    pane.SetText("<abc def>xyz");
-    pane.SetSelStart(1);
-    pane.UpTo(" >", true);
-    EXPECT_EQ(pane.SelStart(), 4);
-    pane.UpTo("<", true);
-    EXPECT_EQ(pane.SelStart(), 12);  // no "<" ahead: the end of the text
-    pane.UpTo("<>", false);
-    EXPECT_EQ(pane.SelStart(), 9);  // just after the ">"
-    pane.SetSelStart(3);
-    pane.UpTo("#", false);
-    EXPECT_EQ(pane.SelStart(), 0);
-    pane.UpTo("<abc", true, true);
-    EXPECT_EQ(pane.SelStart(), 4);
 }
 
 TYPED_TEST(EditorPaneTest, InsertionAndTypingTakeTheColourBeforeThem) {
@@ -117,9 +120,8 @@ TYPED_TEST(EditorPaneTest, InsertionAndTypingTakeTheColourBeforeThem) {
     pane.SetSelText("x");
     busy = false;
     EXPECT_EQ(pane.Text(), QByteArray("<b>x"));
-    EXPECT_EQ(pane.SelStart(), 4);
-    EXPECT_EQ(pane.SelLength(), 0);
-    EXPECT_EQ(coloursOf(pane), (std::vector<Rgb>{Red, Red, Red, Blue}));
+    EXPECT_EQ(sel(pane), std::pair(4, 0));
+    EXPECT_EQ(colourLetters(pane, {{Red, 'R'}, {Blue, 'B'}}), "RRRB");
     EXPECT_EQ(this->events.changesWhileBusy, 2);  // raised inside each insertion
     EXPECT_GE(this->events.selChanges, 2);
 
@@ -186,10 +188,9 @@ TYPED_TEST(EditorPaneTest, SnapshotRestoresTextColoursAndSelection) {
 
     pane.Restore(before);
     EXPECT_EQ(pane.Text(), QByteArray("abcdef"));
-    EXPECT_EQ(coloursOf(pane)[3], Red);
-    EXPECT_EQ(coloursOf(pane)[4], Black);
-    EXPECT_EQ(pane.SelStart(), 2);
-    EXPECT_EQ(pane.SelLength(), 2);
+    EXPECT_EQ(colourAt(pane, 3), Red);
+    EXPECT_EQ(colourAt(pane, 4), Black);
+    EXPECT_EQ(sel(pane), std::pair(2, 2));
 }
 
 // The mouse reaches the component behind the pane: a click places the caret, a double click
@@ -210,8 +211,7 @@ TYPED_TEST(EditorPaneTest, MouseClicksPlaceTheCaretAndSelect) {
 
     pane.SetSelStart(0);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, beforeT);
-    EXPECT_EQ(pane.SelStart(), 8);
-    EXPECT_EQ(pane.SelLength(), 0);
+    EXPECT_EQ(sel(pane), std::pair(8, 0));
     QTest::keyClick(widget, Qt::Key_X);
     EXPECT_EQ(pane.Text(), QByteArray("alpha bexta gamma"));
     pane.SetText("alpha beta gamma");
@@ -219,15 +219,13 @@ TYPED_TEST(EditorPaneTest, MouseClicksPlaceTheCaretAndSelect) {
     QTest::mouseClick(viewport, Qt::LeftButton, {}, inGamma);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, inGamma);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, inGamma);
-    EXPECT_EQ(pane.SelStart(), 11);
-    EXPECT_EQ(pane.SelLength(), 5);
+    EXPECT_EQ(sel(pane), std::pair(11, 5));
 
     QTest::mousePress(viewport, Qt::LeftButton, {}, start);
     QTest::mouseMove(viewport, (start + afterAlpha) / 2);
     QTest::mouseMove(viewport, afterAlpha);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, afterAlpha);
-    EXPECT_EQ(pane.SelStart(), 0);
-    EXPECT_EQ(pane.SelLength(), 5);
+    EXPECT_EQ(sel(pane), std::pair(0, 5));
 
     QTest::mouseClick(viewport, Qt::LeftButton, {}, start);
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, afterBeta);
@@ -368,7 +366,7 @@ TEST(ScintillaPaneStyles, ColourRunsMatchColouringEachRunInTurn) {
         EXPECT_EQ(quick.changesSinceMark().any, stepwise.changesSinceMark().any);
         EXPECT_EQ(strikeLine(quick), strikeLine(stepwise));
     }
-    EXPECT_EQ(coloursOf(quick)[5], Blue);
+    EXPECT_EQ(colourAt(quick, 5), Blue);
 }
 
 TEST(ScintillaPaneStyles, FontOfALongStretchChangesOnlyBytesThatDiffer) {
@@ -477,8 +475,7 @@ TEST_F(WindowTest, BoldWrapsTheSelectionOrInsertsThePlaceholderSelected) {
     insertWrapped(*window, bold);
     EXPECT_EQ(pane.Text(), QByteArray("<b>Bold Text</b>"));
     EXPECT_EQ(colours(pane), "GGGTTTTTTTTTGGGG");
-    EXPECT_EQ(pane.SelStart(), 3);
-    EXPECT_EQ(pane.SelLength(), 9);
+    EXPECT_EQ(sel(pane), std::pair(3, 9));
     EXPECT_TRUE(pane.SelBold());
     select(pane, 13, 1);
     EXPECT_FALSE(pane.SelBold());
