@@ -2,14 +2,12 @@
 // command writes, the argument lists, temp.html, the dialogs' fields, missing tools, unsaved
 // files) and our console running real commands.
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -418,12 +416,11 @@ TEST(JavaToolsPaths, ClassAndFolderNamesComeFromEitherKindOfPath) {
     for (const auto& row : rows) EXPECT_EQ(row.part(QString::fromLatin1(row.path)), row.expected) << row.path;
 }
 
-// Our console running real commands: a real javac and java on a folder whose name would run
-// commands in a shell, standard input line by line and its end, output as it comes, the exit
-// status, Stop, the Command dialog's shell line, and closing the console while a command runs.
+// Our console running real commands: arguments that would run commands in a shell, standard
+// input line by line and its end, output as it comes, the exit status, Stop, the Command
+// dialog's shell line, and closing the console while a command runs.
 class ConsoleTest : public ScriptToolsTest {
 protected:
-    static constexpr int JavaWaitMs = 60000;
     // The console opened last.
     static ConsoleWindow* console() {
         ConsoleWindow* last = nullptr;
@@ -444,49 +441,6 @@ protected:
         QTest::keyClick(console->input(), Qt::Key_Return);
     }
 };
-
-TEST_F(ConsoleTest, CompilesAndRunsAClassInAFolderNamedLikeShellCommandsAndFeedsItsInput) {
-    if (QStandardPaths::findExecutable(QStringLiteral("javac")).isEmpty()) GTEST_SKIP() << "no JDK";
-    const QString name = QStringLiteral("my \"odd\" it's $(touch marker1) `touch marker2` ; touch marker3 & $HOME Ünïcødé");
-    ASSERT_TRUE(QDir(folder.path()).mkdir(name));
-    const QString source = folder.filePath(name) + "/Echo.java";
-    const QByteArray text =
-        "import java.io.*;\npublic class Echo {\n  public static void main(String[] a) throws IOException {\n"
-        "    System.out.println(\"ready\");\n"
-        "    BufferedReader in = new BufferedReader(new InputStreamReader(System.in));\n"
-        "    String first = in.readLine(), second = in.readLine();\n"
-        "    System.out.println(\"got \" + first + \" and \" + second + \", then \" + in.readLine());\n"
-        "    System.exit(3);\n  }\n}\n";
-    ASSERT_TRUE(TestEnvironment::writeFile(source, text));
-    StubWindow* window = openWindow(KindJava, text, source);
-
-    commands.run(QStringLiteral("compl"));
-    ConsoleWindow* compile = console();
-    ASSERT_TRUE(compile);
-    waitForEnd(compile, JavaWaitMs);
-    EXPECT_TRUE(QFile::exists(folder.filePath(name) + "/Echo.class")) << compile->text().toStdString();
-    EXPECT_TRUE(compile->text().contains("[Exit status 0]")) << compile->text().toStdString();
-
-    window->pane().SetSelStart(text.indexOf("Echo {") + 1);
-    commands.run(QStringLiteral("run"));
-    QTRY_VERIFY_WITH_TIMEOUT(console() && console() != compile, 5000);
-    ConsoleWindow* run = console();
-    // What it prints shows while it runs, before it has its input.
-    QTRY_VERIFY_WITH_TIMEOUT(run->text().contains("ready\n"), JavaWaitMs);
-    EXPECT_TRUE(run->isRunning());
-    type(run, QStringLiteral("one line"));
-    type(run, QStringLiteral("and Ünïcødé"));
-    QTest::keyClick(run->input(), Qt::Key_D, Qt::ControlModifier);  // the end of the input
-    waitForEnd(run, JavaWaitMs);
-    EXPECT_TRUE(run->text().contains("got one line and and Ünïcødé, then null\n[Exit status 3]\n"))
-        << run->text().toStdString();
-
-    // Nothing but javac and java ran: no shell made a marker anywhere.
-    for (const QString& where : {folder.path(), QFileInfo(JavaTools::batchFile()).absolutePath(), QDir::currentPath()}) {
-        QDirIterator it(where, {"marker*"}, QDir::Files, QDirIterator::Subdirectories);
-        EXPECT_FALSE(it.hasNext()) << it.next().toStdString();
-    }
-}
 
 TEST_F(ConsoleTest, TheCommandDialogsLineGoesToTheShellWithTheKitFolderOnThePath) {
     QDir(folder.path()).mkdir(QStringLiteral("tools"));
@@ -532,16 +486,27 @@ TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
     EXPECT_FALSE(QFile::exists(folder.filePath("late")));
 }
 
-TEST_F(ConsoleTest, TheInputEndsWithCtrlDAndAProgramThatCannotStartIsReported) {
+// The program gets its arguments as they are, never through a shell; it prints while it runs,
+// each input line showing as typed and then as the program gives it back.
+TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsReported) {
+    const QString odd = QStringLiteral("$(touch marker) `touch marker` ; touch marker & $HOME 'it's' Ünï");
+    ConsoleWindow* echo = start("echo", {"/bin/echo", odd});
+    waitForEnd(echo);
+    EXPECT_TRUE(echo->text().contains(odd + "\n[Exit status 0]")) << echo->text().toStdString();
+    EXPECT_FALSE(QFile::exists(QDir(QDir::tempPath()).filePath("marker")));
+
     ConsoleWindow* cat = start("cat", {"/bin/cat"});
-    type(cat, "first");
-    // Each line shows as typed, then as cat gives it back.
-    QTRY_COMPARE_WITH_TIMEOUT(cat->text().count("first\n"), 2, 5000);
+    for (const QString& line : {QStringLiteral("first"), QStringLiteral("and Ünïcødé")}) {
+        type(cat, line);
+        QTRY_COMPARE_WITH_TIMEOUT(cat->text().count(line + "\n"), 2, 5000);
+    }
+    EXPECT_TRUE(cat->isRunning());
     QTest::keyClicks(cat->input(), "no line end");
-    QTest::keyClick(cat->input(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(cat->input(), Qt::Key_D, Qt::ControlModifier);  // the end of the input
     EXPECT_FALSE(cat->input()->isEnabled());
     waitForEnd(cat);
-    EXPECT_TRUE(cat->text().endsWith("first\nfirst\nno line endno line end\n[Exit status 0]\nPress any key to continue . . ."))
+    EXPECT_TRUE(cat->text().endsWith("first\nfirst\nand Ünïcødé\nand Ünïcødé\nno line endno line end\n"
+                                     "[Exit status 0]\nPress any key to continue . . ."))
         << cat->text().toStdString();
 
     ConsoleWindow* missing = start("missing", {folder.filePath("no such program")});

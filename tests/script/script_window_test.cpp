@@ -1,11 +1,14 @@
 // The script windows: New and Open per kind, status bar, the keys they handle, save and close;
-// the Java window's member lists and import assistant.
+// the Java window's member lists and import assistant; inside the main window, the menus each
+// kind switches on and files named on the command line opening in the window of their kind.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -13,6 +16,7 @@
 #include "script/import_assistant.h"
 #include "script/java_completion.h"
 #include "script/script_commands.h"
+#include "shell/frame_fixture.h"
 #include "support/editor_fixture.h"
 #include "tags/tag_insertion.h"
 #include "tags/tag_templates.h"
@@ -352,4 +356,56 @@ TEST_F(JavaCompletionTest, ImportAssistantAddsOneImportLine) {
     EXPECT_EQ(list.pane().Text(), "import java.util.*;\r\nList");
     EXPECT_EQ(packageChoicePrompt({"a.b", "c.d", "e.f"}),
               "1. a.b\n2. c.d\n3. e.f\n\nEnter Package Number to import");
+}
+
+using ScriptFrameTest = FrameFixture;
+
+TEST_F(ScriptFrameTest, EachKindSwitchesOnItsOwnMenu) {
+    struct Case {
+        const char* command;
+        WindowKind kind;
+        bool java;
+        bool script;
+    };
+    for (const Case& c : {Case{"java", KindJava, true, false}, Case{"vbs", KindVbscript, false, true},
+                          Case{"jscript", KindJscript, false, true}}) {
+        run(c.command);
+        EXPECT_EQ(app.activeWindowKind, c.kind) << c.command;
+        EXPECT_EQ(on("mnujava"), c.java) << c.command;
+        EXPECT_EQ(on("mnuscript"), c.script) << c.command;
+        EXPECT_FALSE(on("mnHTML")) << c.command;
+        EXPECT_TRUE(on("Edit")) << c.command;
+        EXPECT_FALSE(on("Save")) << c.command;
+    }
+    EXPECT_NE(app.currentJavaWindow, nullptr);
+    EXPECT_NE(app.currentVbscriptWindow, nullptr);
+    EXPECT_NE(app.currentJscriptWindow, nullptr);
+
+    // The last script window closed takes its menus with it.
+    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList()) sub->close();
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+    EXPECT_FALSE(on("mnuscript"));
+    EXPECT_FALSE(on("Edit"));
+}
+
+TEST_F(ScriptFrameTest, FilesOpenInTheWindowOfTheirKind) {
+    EXPECT_EQ(scriptKindOfFile("a/b.VBS"), KindVbscript);
+    EXPECT_EQ(scriptKindOfFile("b.js"), KindJscript);
+    EXPECT_EQ(scriptKindOfFile("C.java"), KindJava);
+    EXPECT_EQ(scriptKindOfFile("page.html"), KindNone);
+
+    const QString java = QDir(app.programFolder).filePath("A.java");
+    const QString script = QDir(app.programFolder).filePath("b.js");
+    ASSERT_TRUE(TestEnvironment::writeFile(java, "class A {}\r\n"));
+    ASSERT_TRUE(TestEnvironment::writeFile(script, "var b;\r\n"));
+    frame->openFiles({java, script});
+    const QList<QMdiSubWindow*> subs = frame->mdiArea()->subWindowList();
+    ASSERT_EQ(subs.size(), 2);
+    auto* first = qobject_cast<ScriptWindow*>(subs[0]->widget());
+    auto* second = qobject_cast<ScriptWindow*>(subs[1]->widget());
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->kind(), KindJava);
+    EXPECT_EQ(first->caption(), java);
+    EXPECT_EQ(second->kind(), KindJscript);
+    EXPECT_EQ(second->pane().Text(), "var b;\r\n");
 }
