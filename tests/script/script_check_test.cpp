@@ -28,9 +28,8 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpectedAndRunsNothing) {
         int column;
         const char* description;
     } cases[] = {
-        {ScriptLanguage::VBScript, "x = 1\nIf x = 1\n", 2, 9, "Expected 'Then'"},
+        // (Compile Script's own test holds the rest of the column and description cases.)
         {ScriptLanguage::VBScript, "s = \"d\xc3\xa9j\xc3\xa0\" x\n", 1, 12, "Expected end of statement"},
-        {ScriptLanguage::JScript, "var a = 1;\nvar b = (2;\n", 2, 11, "Expected ','"},
         {ScriptLanguage::JScript, "function f() {\n  var x = 1;\n", 3, 1,
          "Expected '}' before the end of the script"},
         {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},

@@ -88,6 +88,10 @@ TEST_F(ScriptColouringTest, VbscriptRespellsTypedAndPastedCodeOnly) {
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), corrected);
     EXPECT_EQ(pasted.modifiedTag(), "n");
+    QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
+    setText(pasted, "");
+    pasted.pasteFromClipboard();
+    EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
     ScriptWindow& typedAll = openScript(KindVbscript);
     type(typedAll, QString::fromUtf8(source).remove(QLatin1Char('\r')));
     // The last word is still under the caret.
