@@ -261,15 +261,20 @@ TEST(ScintillaPaneFiles, TextTheFilesEncodingCannotHoldIsNeverWrittenAndFailures
     EXPECT_EQ(readFile(old), western);
 }
 
-TEST(ScintillaPaneTyping, EnterTypesCrLfAndShortcutsWinOverThePane) {
+// Enter types CR LF, the window's shortcuts win over the pane's own keys, and a hidden pane
+// stays in its layout and keeps working.
+TEST(ScintillaPaneLook, EnterShortcutsAndHiding) {
     QWidget window;
+    auto* layout = new QVBoxLayout(&window);
     ScintillaPane pane(&window);
+    layout->addWidget(pane.widget());
     int pastes = 0;
     auto* paste = new QAction(&window);
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     paste->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(paste, &QAction::triggered, [&] { ++pastes; });
     window.addAction(paste);
+    window.resize(300, 200);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -285,15 +290,7 @@ TEST(ScintillaPaneTyping, EnterTypesCrLfAndShortcutsWinOverThePane) {
     EXPECT_EQ(pastes, 1);
     QTest::keyClick(pane.widget(), Qt::Key_Backspace);
     EXPECT_EQ(pane.Text(), QByteArray("ab"));
-}
 
-TEST(ScintillaPaneLook, HiddenPaneStaysInItsLayoutAndKeepsWorking) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    ScintillaPane pane(&window);
-    layout->addWidget(pane.widget());
-    window.resize(300, 200);
-    window.show();
     pane.SetText("<a>\r\n<b>");
     pane.SetVisible(false);
     EXPECT_FALSE(pane.Visible());
