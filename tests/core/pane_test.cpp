@@ -395,9 +395,10 @@ TEST(ScintillaPaneStyles, FontOfALongStretchChangesOnlyBytesThatDiffer) {
 // The line-number margin has room for the number of the last line.
 TEST(ScintillaPaneMargin, WidensForSixAndSevenDigitLineNumbers) {
     ScintillaPane pane;
-    const auto margin = [&] { return pane.scintilla()->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0L); };
+    QsciScintilla* sci = pane.scintilla();
+    const auto margin = [&] { return sci->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0L); };
     const auto widthOf = [&](const char* text) {
-        return pane.scintilla()->SendScintilla(Sci::SCI_TEXTWIDTH, uintptr_t(Sci::STYLE_LINENUMBER), text);
+        return sci->SendScintilla(Sci::SCI_TEXTWIDTH, uintptr_t(Sci::STYLE_LINENUMBER), text);
     };
     pane.SetLineNumbersVisible(true);
     pane.SetText("<p>\r\n</p>");
@@ -423,7 +424,9 @@ TEST(ScintillaPaneAccessibility, CountsCharactersOnlyWhileAClientListens) {
     };
     QWidget window;
     ScintillaPane pane(&window);
-    const auto modEventMask = [&] { return pane.scintilla()->SendScintilla(Sci::SCI_GETMODEVENTMASK); };
+    const auto modEventMask = [&] {
+        return pane.scintilla()->SendScintilla(Sci::SCI_GETMODEVENTMASK);
+    };
     RecordingEvents events;
     pane.setEventHandler(&events);
     window.show();

@@ -489,7 +489,8 @@ TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
 // The program gets its arguments as they are, never through a shell; it prints while it runs,
 // each input line showing as typed and then as the program gives it back.
 TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsReported) {
-    const QString odd = QStringLiteral("$(touch marker) `touch marker` ; touch marker & $HOME 'it's' Ünï");
+    const QString odd =
+        QStringLiteral("$(touch marker) `touch marker` ; touch marker & $HOME 'it's' Ünï");
     ConsoleWindow* echo = start("echo", {"/bin/echo", odd});
     waitForEnd(echo);
     EXPECT_TRUE(echo->text().contains(odd + "\n[Exit status 0]")) << echo->text().toStdString();

@@ -38,7 +38,8 @@ public:
 
     MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
                          MsgIcon icon) override {
-        asked.push_back({"message", title, text, {}, {}, buttons, icon, context ? context() : QString()});
+        asked.push_back(
+            {"message", title, text, {}, {}, buttons, icon, context ? context() : QString()});
         return take(messageAnswers, buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
     }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,

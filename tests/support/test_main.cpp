@@ -21,7 +21,8 @@ void resetProgramFolder() {
     const QDir from(QStringLiteral(TESSAVEL_TEST_DATA_DIR));
     const QString to = programFolder();
     // The Java member files are many and never written: one link to their folder stands for them.
-    if (!QFileInfo(to + "/members").isSymLink()) QFile::link(from.filePath("members"), to + "/members");
+    if (!QFileInfo(to + "/members").isSymLink())
+        QFile::link(from.filePath("members"), to + "/members");
     QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString relative = from.relativeFilePath(it.next());
@@ -52,8 +53,10 @@ QList<QByteArrayList> caseRows(const QString& name) {
                 const char c = field[i];
                 const char next = i + 1 < field.size() && c == '\\' ? field[++i] : 0;
                 if (next == 'x') bytes += char(field.mid(i + 1, 2).toInt(nullptr, 16)), i += 2;
+                else if (next)
+                    bytes += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
                 else
-                    bytes += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next ? next : c;
+                    bytes += c;
             }
             row << bytes;
         }
