@@ -1,52 +1,47 @@
+// The 96-byte settings record: where each field sits, which bytes each writer owns, and files
+// too short to hold it; readers of the settings files (delimited lists) as well.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/app_state.h"
+#include "core/delimited_reader.h"
 #include "core/settings_record.h"
+#include "support/test_environment.h"
 
 namespace {
+using TestEnvironment::readFile;
+using TestEnvironment::writeFile;
+
 class SettingsRecordTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString path() const { return dir.filePath("tshedef01.dat"); }
+    const QString path = dir.filePath("tshedef01.dat");
 
-    QByteArray stored() const {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void store(const QByteArray& bytes) const {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    // The 96-byte slot with each byte holding its offset plus one, so any change shows.
+    // Each byte holds its offset plus one, so any change shows.
     static QByteArray patterned(int size = settingsRecordSlot) {
         QByteArray bytes(size, '\0');
         for (int i = 0; i < size; ++i) bytes[i] = char(i + 1);
         return bytes;
     }
+    // Differs from the patterned record in every field.
+    static SettingsRecord distinctValues() {
+        SettingsRecord r;
+        for (Rgb* c : {&r.htmlTextColor, &r.htmlTagColor, &r.htmlBackColor, &r.htmlParamColor,
+                       &r.htmlCommentColor, &r.htmlMisspelledColor, &r.scriptTextColor,
+                       &r.scriptKeywordColor, &r.scriptParamColor, &r.scriptObjectColor,
+                       &r.scriptCommentColor, &r.scriptBackColor})
+            *c = 0x7FCCDDEE;
+        r.reserved = r.reserved1 = r.reserved4 = r.editorFontSize = -3;
+        r.editorFontName = QString(20, '~');
+        return r;
+    }
 };
 
-// Differs from the patterned record in every field.
-SettingsRecord distinctValues() {
-    SettingsRecord r;
-    for (Rgb* c : {&r.htmlTextColor, &r.htmlTagColor, &r.htmlBackColor, &r.htmlParamColor,
-                   &r.htmlCommentColor, &r.htmlMisspelledColor, &r.scriptTextColor,
-                   &r.scriptKeywordColor, &r.scriptParamColor, &r.scriptObjectColor,
-                   &r.scriptCommentColor, &r.scriptBackColor})
-        *c = 0x7FCCDDEE;
-    r.reserved = r.reserved1 = r.reserved4 = r.editorFontSize = -3;
-    r.editorFontName = QString(20, '~');
-    return r;
-}
-}  // namespace
-
 TEST_F(SettingsRecordTest, FieldsSitAtTheirOffsetsLittleEndian) {
-    store(patterned());
+    writeFile(path, patterned());
     AppState app;
-    copySettingsToAppState(readSettingsRecord(path()), app);
+    copySettingsToAppState(readSettingsRecord(path), app);
     EXPECT_EQ(app.htmlTextColor, 0x08070605);
     EXPECT_EQ(app.editorFontName, QString::fromLatin1(patterned().mid(8, 15)));
     EXPECT_EQ(app.htmlTagColor, 0x1C1B1A19);
@@ -62,19 +57,18 @@ TEST_F(SettingsRecordTest, FieldsSitAtTheirOffsetsLittleEndian) {
 }
 
 TEST_F(SettingsRecordTest, EachWriterChangesOnlyItsOwnBytes) {
-    struct Case {
+    const struct {
         SettingsWriter writer;
         std::vector<std::pair<int, int>> owned;  // inclusive byte ranges
-    };
-    const Case cases[] = {
+    } cases[] = {
         {SettingsWriter::cwindow, {{4, 7}, {24, 31}, {44, 55}}},
         {SettingsWriter::scriptcolor, {{56, 79}}},
         {SettingsWriter::cfont, {{4, 7}, {8, 22}, {40, 41}}},
     };
-    for (const Case& c : cases) {
-        store(patterned());
-        writeSettingsRecord(path(), c.writer, distinctValues());
-        const QByteArray after = stored();
+    for (const auto& c : cases) {
+        writeFile(path, patterned());
+        writeSettingsRecord(path, c.writer, distinctValues());
+        const QByteArray after = readFile(path);
         ASSERT_EQ(after.size(), settingsRecordSlot) << "bytes 80-95 are carried over";
         for (int i = 0; i < settingsRecordSlot; ++i) {
             bool owned = false;
@@ -83,38 +77,59 @@ TEST_F(SettingsRecordTest, EachWriterChangesOnlyItsOwnBytes) {
                                                           << " byte " << i;
         }
     }
-}
-
-TEST_F(SettingsRecordTest, FontNameIsCutOrBlankPaddedToFifteen) {
+    // The font name is cut or blank-padded to fifteen.
     SettingsRecord r;
-    r.editorFontName = QStringLiteral("Bitstream Vera Sans Mono");
-    writeSettingsRecord(path(), SettingsWriter::cfont, r);
-    EXPECT_EQ(stored().mid(8, 15), QByteArray("Bitstream Vera "));
-
-    r.editorFontName = QStringLiteral("Arial");
-    writeSettingsRecord(path(), SettingsWriter::cfont, r);
-    EXPECT_EQ(stored().mid(8, 15), QByteArray("Arial          "));
-    EXPECT_EQ(readSettingsRecord(path()).editorFontName, QStringLiteral("Arial          "));
+    for (const char* name : {"Bitstream Vera Sans Mono", "Arial"}) {
+        r.editorFontName = QString::fromLatin1(name);
+        writeSettingsRecord(path, SettingsWriter::cfont, r);
+        EXPECT_EQ(readFile(path).mid(8, 15), QByteArray(name).leftJustified(15, ' ', true));
+        EXPECT_EQ(readSettingsRecord(path).editorFontName,
+                  QString::fromLatin1(name).leftJustified(15, ' ', true));
+    }
 }
 
 TEST_F(SettingsRecordTest, MissingEmptyAndShortFilesFallBackToDefaults) {
     const SettingsRecord defaults = defaultSettingsRecord();
-    EXPECT_EQ(readSettingsRecord(path()).htmlTagColor, defaults.htmlTagColor);
+    EXPECT_EQ(readSettingsRecord(path).htmlTagColor, defaults.htmlTagColor);
     EXPECT_EQ(defaults.editorFontName.size(), fontNameWidth);
-    store(QByteArray());
-    EXPECT_EQ(readSettingsRecord(path()).scriptBackColor, defaults.scriptBackColor);
+    writeFile(path, QByteArray());
+    EXPECT_EQ(readSettingsRecord(path).scriptBackColor, defaults.scriptBackColor);
 
     // Ten bytes: the first colour and two name characters come from the file.
-    store(patterned(10));
-    const SettingsRecord r = readSettingsRecord(path());
+    writeFile(path, patterned(10));
+    const SettingsRecord r = readSettingsRecord(path);
     EXPECT_EQ(r.htmlTextColor, 0x08070605);
     EXPECT_EQ(r.editorFontName.left(2), QString::fromLatin1("\x09\x0A"));
     EXPECT_EQ(r.editorFontName.mid(2), defaults.editorFontName.mid(2));
     EXPECT_EQ(r.editorFontSize, defaults.editorFontSize);
 
     // A writer then writes one whole record, keeping what the file held.
-    writeSettingsRecord(path(), SettingsWriter::scriptcolor, distinctValues());
-    EXPECT_EQ(stored().size(), settingsRecordBytes);
-    EXPECT_EQ(stored().left(10), patterned(10));
-    EXPECT_EQ(readSettingsRecord(path()).htmlBackColor, defaults.htmlBackColor);
+    writeSettingsRecord(path, SettingsWriter::scriptcolor, distinctValues());
+    EXPECT_EQ(readFile(path).size(), settingsRecordBytes);
+    EXPECT_EQ(readFile(path).left(10), patterned(10));
+    EXPECT_EQ(readSettingsRecord(path).htmlBackColor, defaults.htmlBackColor);
 }
+
+TEST(DelimitedReader, CommasAndLineEndsEndItemsAndQuotesKeepCommas) {
+    const struct {
+        const char* text;
+        QStringList items;
+    } rows[] = {
+        {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
+        {"Dim\r\nDo\r\n", {"Dim", "Do"}},
+        {"Dim,Do", {"Dim", "Do"}},
+        {"a,,b", {"a", "", "b"}},
+        {"", {}},
+        // Leading blanks are skipped and blank lines hold no item.
+        {"   table,\t td\r\n", {"table", "td"}},
+        {"a\r\n\r\n   \r\nb\r\n\r\n", {"a", "b"}},
+        // A trailing comma does not make an extra item out of the line end after it.
+        {"a,\r\nb", {"a", "b"}},
+        {"\"Head: title, meta\",next", {"Head: title, meta", "next"}},
+        {"  \"  padded \"\r\n\"\"\r\nz", {"  padded ", "", "z"}},
+        // An unclosed quote runs to the end of the text.
+        {"\"open, never closed", {"open, never closed"}},
+    };
+    for (const auto& row : rows) EXPECT_EQ(readDelimitedItems(row.text), row.items) << row.text;
+}
+}  // namespace

@@ -1,17 +1,25 @@
-// The JScript check through the engine's parser, and the command-line check of script files.
+// The script checks: JScript through the engine's parser, VBScript against two tables (broken
+// scripts with the line and the classic engine's description, and well-formed ones of every
+// statement and expression form) and randomized inputs, and the command-line check of files.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include "hardening/random_text.h"
 #include "script/script_check.h"
 #include "script/script_check_command.h"
+#include "script/vbscript/vbscript_checker.h"
 #include "support/test_environment.h"
 
 namespace {
 
-TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
+std::string described(const std::optional<ScriptError>& error) {
+    return error ? "line " + std::to_string(error->line) + ": " + error->description.toStdString()
+                 : "clean";
+}
+
+TEST(ScriptCheck, NamesLineColumnAndWhatWasExpectedAndRunsNothing) {
     LanguageScriptChecker checker;
     const struct {
         ScriptLanguage language;
@@ -20,9 +28,8 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
         int column;
         const char* description;
     } cases[] = {
-        {ScriptLanguage::VBScript, "x = 1\nIf x = 1\n", 2, 9, "Expected 'Then'"},
+        // (Compile Script's own test holds the rest of the column and description cases.)
         {ScriptLanguage::VBScript, "s = \"d\xc3\xa9j\xc3\xa0\" x\n", 1, 12, "Expected end of statement"},
-        {ScriptLanguage::JScript, "var a = 1;\nvar b = (2;\n", 2, 11, "Expected ','"},
         {ScriptLanguage::JScript, "function f() {\n  var x = 1;\n", 3, 1,
          "Expected '}' before the end of the script"},
         {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},
@@ -38,29 +45,22 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpected) {
          "<!-- hide\nvar a = 010, b = 08, c = 09.5, s = '\\012\\8', r = /<!--/;\nx = a --> 1;\n"
          "  --> end\n",
          0, 0, ""},
+        // Nothing runs: these would never end, or end in an error.
+        {ScriptLanguage::JScript, "while (true) {}\nfor (;;) {}\n", 0, 0, ""},
+        {ScriptLanguage::JScript, "undefinedHostCall();\nthrow new Error('ran');\n", 0, 0, ""},
     };
+    QElapsedTimer timer;
+    timer.start();
     for (const auto& c : cases) {
         const auto error = checker.check(c.language, QByteArray(c.source));
-        if (c.line == 0) {
-            EXPECT_FALSE(error) << c.source << " " << error->description.toStdString();
-            continue;
-        }
-        ASSERT_TRUE(error) << c.source;
-        EXPECT_EQ(error->line, c.line) << c.source;
+        EXPECT_EQ(error ? error->line : 0, c.line) << c.source << " " << described(error);
+        if (!error) continue;
         EXPECT_FALSE(error->description.isEmpty()) << c.source;
         if (c.column == 0) continue;
         EXPECT_EQ(error->column, c.column) << c.source;
         EXPECT_EQ(error->description, QString::fromUtf8(c.description)) << c.source;
     }
-}
-
-TEST(JscriptCheck, NothingInTheScriptRuns) {
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_FALSE(checkJscript("while (true) {}\nfor (;;) {}\n"));
     EXPECT_LT(timer.elapsed(), 5000);
-    // Run, these would end in an error.
-    EXPECT_FALSE(checkJscript("undefinedHostCall();\nthrow new Error('ran');\n"));
 }
 
 TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
@@ -77,20 +77,23 @@ TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
     const QString wide = write(QStringLiteral("wide.vbs"), QByteArray("\xFF\xFE") +
         QByteArray(reinterpret_cast<const char*>(u"x = 1\r\nIf x Then\r\n"), 2 * 18));
     const QString missing = dir.filePath(QStringLiteral("missing.vbs"));
+    const QString goodOut = good + ": No Error found\n";
+    const QString badOut = bad + ":3:1: Expected 'Next'\n";
+    const QString jsOut = js + ": No Error found\n";
+    const QString wideOut = wide + ":3:1: Expected 'End'\n";
 
     struct Run {
         QStringList paths;
         int exitCode;
         QString out;
     } runs[] = {
-        {{good, js}, 0, good + ": No Error found\n" + js + ": No Error found\n"},
-        {{bad, good}, 1, bad + ":3:1: Expected 'Next'\n" + good + ": No Error found\n"},
-        {{missing, bad}, 2, bad + ":3:1: Expected 'Next'\n"},
+        {{good, js}, 0, goodOut + jsOut},
+        {{bad, good}, 1, badOut + goodOut},
+        {{missing, bad}, 2, badOut},
         {{other}, 2, QString()},
-        {{wide}, 1, wide + ":3:1: Expected 'End'\n"},
+        {{wide}, 1, wideOut},
         // A folder stands for the scripts in it, in name order; other files are left out.
-        {{dir.path()}, 1, bad + ":3:1: Expected 'Next'\n" + good + ": No Error found\n" + js +
-                              ": No Error found\n" + wide + ":3:1: Expected 'End'\n"},
+        {{dir.path()}, 1, badOut + goodOut + jsOut + wideOut},
     };
     for (const Run& run : runs) {
         QString out, err;
@@ -99,6 +102,99 @@ TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
             << run.paths.join(' ').toStdString();
         EXPECT_EQ(out, run.out);
         EXPECT_EQ(err.isEmpty(), run.exitCode != 2) << err.toStdString();
+    }
+}
+
+TEST(VbscriptCheck, TablesOfBrokenAndWellFormedScriptsAndNestingBeyondAnyScript) {
+    const QList<QByteArrayList> broken = TestEnvironment::caseRows(QStringLiteral("vbscript-errors.tsv"));
+    ASSERT_GT(broken.size(), 70);
+    for (const QByteArrayList& row : broken) {
+        const auto error = checkVbscript(row[0]);
+        EXPECT_EQ(described(error), ("line " + row[1] + ": " + row[2]).toStdString())
+            << row[0].constData();
+    }
+    const QList<QByteArrayList> valid = TestEnvironment::caseRows(QStringLiteral("vbscript-valid.tsv"));
+    ASSERT_GT(valid.size(), 25);
+    for (const QByteArrayList& row : valid)
+        EXPECT_EQ(described(checkVbscript(row.value(1))), "clean") << row[0].constData();
+
+    // Nesting no script has ends the check instead of the program; deep but reasonable is fine.
+    for (const QByteArray& text : {"x = " + QByteArray(200000, '(') + "1",
+                                   QByteArray("If a Then\n").repeated(50000),
+                                   "x = " + QByteArray(200000, '-') + "1"}) {
+        const auto error = checkVbscript(text);
+        EXPECT_EQ(error ? error->description : QString(), "Out of memory");
+    }
+    EXPECT_FALSE(checkVbscript("x = " + QByteArray(200, '(') + "1" + QByteArray(200, ')') + "\n"));
+}
+
+// Randomized: any input ends with an answer whose line lies in the text, and changes that cannot
+// matter to the language (letter case, line-end style, blank lines in front) do not change the
+// answer, or move it by exactly the lines added.
+const QList<QByteArray> realisticScripts = TestEnvironment::samples(QStringLiteral("vbscript"));
+
+constexpr std::string_view vocabulary[] = {
+    "If ", "Then", "Else", "ElseIf ", "End ", "Sub ", "Function ", "Class ", "For ", "Each ",
+    " In ", "To ", "Step ", "Next", "Do", "Loop", "While ", "Until ", "Wend", "Select ",
+    "Case ", "With ", "Dim ", "ReDim ", "Preserve ", "Const ", "Set ", "Call ", "Exit ",
+    "Property ", "Get ", "Let ", "Public ", "Private ", "Default ", "On Error Resume Next",
+    "New ", "Not ", " And ", " Or ", " Is ", " Mod ", "Me", "Nothing", "x", "obj", ".Name",
+    "(", ")", ",", ":", " = ", "+", "-", "*", "^", "&", "\\", "<>", "<=", "1", "&H1F", "2.5E3",
+    "\"str\"", "\"\"\"\"", "#1/1/2000#", "[a b]", "' note", " _\r\n", "\r\n", "\n", "\r", " ",
+};
+
+void expectAnswerWithinText(const QByteArray& text, const char* what, int iteration) {
+    const auto error = checkVbscript(text);
+    if (!error) return;
+    int lines = 1;
+    for (int i = 0; i < text.size(); ++i)
+        lines += text[i] == '\n' || (text[i] == '\r' && text.mid(i + 1, 1) != "\n");
+    EXPECT_GE(error->line, 1) << what << " " << iteration;
+    EXPECT_LE(error->line, lines) << what << " " << iteration;
+    EXPECT_FALSE(error->description.isEmpty()) << what << " " << iteration;
+}
+
+TEST(VbscriptRandom, EveryInputGetsAnAnswerOnOneOfItsLines) {
+    RandomText random(20051206);
+    for (int i = 0; i < 3000; ++i) {
+        expectAnswerWithinText(random.bytes(200), "bytes", i);
+        expectAnswerWithinText(random.pieces(vocabulary, 60), "pieces", i);
+        const QByteArray& sample = realisticScripts[random.below(int(realisticScripts.size()))];
+        expectAnswerWithinText(random.mutate(sample), "mutated sample", i);
+    }
+}
+
+// Upper or lower case at random for every ASCII letter: keywords and names alike ignore case.
+QByteArray shuffledCase(RandomText& random, QByteArray text) {
+    for (char& c : text)
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) c = random.chance(50) ? (c | 0x20) : (c & ~0x20);
+    return text;
+}
+
+TEST(VbscriptRandom, CaseAndLineEndsDoNotMatterAndBlankLinesMoveTheErrorLine) {
+    RandomText random(7);
+    ASSERT_GE(realisticScripts.size(), 7);
+    // Broken texts from the error table's kinds, each with its answer as it stands.
+    const QByteArray broken[] = {
+        "If a Then\n  b\n", "Sub A\n For i = 1 To 3\n  x\nEnd Sub\n", "x = (1 + 2\n",
+        "a = 1\nb = \"abc\nc = 2\n", "Class C\n x = 1\nEnd Class\n", "Do\n x\n",
+    };
+    for (int i = 0; i < 200; ++i) {
+        for (const QByteArray& sample : realisticScripts) {
+            const QByteArray text = shuffledCase(random, sample).replace("\r\n", "\n")
+                                        .replace("\n", random.chance(50) ? "\r\n" : "\n");
+            EXPECT_EQ(described(checkVbscript(text)), "clean") << i;
+        }
+        const QByteArray& text = broken[random.below(int(std::size(broken)))];
+        const auto original = checkVbscript(text);
+        ASSERT_TRUE(original);
+        const int added = random.below(5);
+        QByteArray moved = shuffledCase(random, text);
+        for (int k = 0; k < added; ++k) moved.prepend(random.chance(50) ? "\r\n" : "' note\n");
+        const auto error = checkVbscript(moved);
+        ASSERT_TRUE(error) << moved.constData();
+        EXPECT_EQ(error->line, original->line + added) << moved.constData();
+        EXPECT_EQ(error->description, original->description) << moved.constData();
     }
 }
 

@@ -1,25 +1,27 @@
-// The colours the passes give, byte by byte.
+// The colours the passes give, byte by byte, and VBScript's respelling; randomized: the scan
+// colours every byte exactly once, the passes never change the text of JScript and Java
+// (VBScript only changes letter case) nor use colours of their own, and edits leave the colours
+// the whole-text pass gives.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
+#include "core/keyword_tables.h"
+#include "hardening/random_text.h"
+#include "script/script_kind.h"
+#include "script/script_scan.h"
 #include "support/editor_fixture.h"
-
-namespace {
-struct WholeTextCase {
-    WindowKind kind;
-    QByteArray text;
-    std::string expected;
-};
-}  // namespace
+#include "support/random_edit.h"
 
 using ScriptColouringTest = EditorFixture;
 
 TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
-    const WholeTextCase cases[] = {
+    const struct {
+        WindowKind kind;
+        QByteArray text;
+        std::string expected;
+    } cases[] = {
         // Keyword, object, strings that end with their line.
         {KindJscript, "var d = new Date(\"a\r\nb\"); // note \"x",
          "KKKTTTTTKKKTBBBBTPPTTTPPPPPPPPPPPPPT"},
@@ -34,7 +36,7 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         // A byte order mark inside the text stands between words.
         {KindVbscript, "\xEF\xBB\xBF" "dim x", "TTTKKKTT"},
     };
-    for (const WholeTextCase& c : cases) {
+    for (const auto& c : cases) {
         ScriptWindow& window = openScript(c.kind);
         setText(window, c.text);
         window.colourAll();
@@ -50,15 +52,13 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
 
 TEST_F(ScriptColouringTest, AWordInBothTablesTakesTheKeywordColour) {
     QTemporaryDir folder;
-    for (const QString& name : QDir(app.programFolder).entryList({"*.tsh"}, QDir::Files))
-        QFile::copy(QDir(app.programFolder).filePath(name), folder.filePath(name));
-    QFile objects(folder.filePath("jsobj.tsh"));
-    ASSERT_TRUE(objects.open(QIODevice::ReadOnly));
-    QByteArray items = objects.readAll().replace("window", "while");
-    objects.close();
-    ASSERT_TRUE(objects.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    objects.write(items);
-    objects.close();
+    const QDir shipped(app.programFolder);
+    for (const QString& name : shipped.entryList({"*.tsh"}, QDir::Files))
+        QFile::copy(shipped.filePath(name), folder.filePath(name));
+    const QString objects = folder.filePath("jsobj.tsh");
+    QFile::remove(objects);
+    TestEnvironment::writeFile(objects, TestEnvironment::readFile(shipped.filePath("jsobj.tsh"))
+                                            .replace("window", "while"));
     app.tables.loadAll(folder.path());
     ASSERT_TRUE(app.tables.IsJsObject("while"));
 
@@ -68,16 +68,9 @@ TEST_F(ScriptColouringTest, AWordInBothTablesTakesTheKeywordColour) {
     EXPECT_EQ(colours(window.pane()), "KKKKK");
 }
 
-TEST_F(ScriptColouringTest, LinePassColoursTheTypedLineOnly) {
-    ScriptWindow& window = openScript(KindJscript);
-    type(window, QStringLiteral("var s = \"ab"));
-    // The string without its closing quote runs to the end of the line being typed.
-    EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPP");
-    type(window, QStringLiteral("\" // c"));
-    EXPECT_EQ(colours(window.pane()), "KKKTTTTTPPPPTCCCC");
-}
-
-TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotOnLoad) {
+// Strings and comments (' and Rem) keep the user's letters; the code takes the tables' spelling
+// once typed or pasted, never on load, and never in JScript.
+TEST_F(ScriptColouringTest, VbscriptRespellsTypedAndPastedCodeOnly) {
     ScriptWindow& typed = openScript(KindVbscript);
     type(typed, QStringLiteral("DIM x\nmsgbox"));
     // The word still being typed keeps its letters until it is finished.
@@ -86,26 +79,6 @@ TEST_F(ScriptColouringTest, VbscriptTakesTheTableSpellingOnTypingAndPasteButNotO
     type(typed, QStringLiteral(" x"));
     EXPECT_EQ(typed.pane().Text(), "Dim x\r\nMsgBox x");
 
-    QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
-    ScriptWindow& pasted = openScript(KindVbscript);
-    pasted.pasteFromClipboard();
-    EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
-    EXPECT_EQ(pasted.modifiedTag(), "n");
-
-    ScriptWindow& loaded = openScript(KindVbscript);
-    setText(loaded, "DIM x");
-    loaded.colourAll();
-    EXPECT_EQ(loaded.pane().Text(), "DIM x");
-    EXPECT_EQ(colours(loaded.pane()), "KKKTT");
-
-    // JScript never respells a typed word.
-    ScriptWindow& script = openScript(KindJscript);
-    type(script, QStringLiteral("VAR x "));
-    EXPECT_EQ(script.pane().Text(), "VAR x ");
-}
-
-TEST_F(ScriptColouringTest, VbscriptCorrectsTheCaseOfCodeOnly) {
-    // Strings and comments (' and Rem) keep the user's letters on paste and on typing.
     const QByteArray source = "msgbox \"dim the lights\" & x\r\nrem dim it\r\nx = 1 ' dim\r\n"
                               "dim y : REM if then\r\nIf a Then b = \"Do \"\"it\"\" now\" else";
     const QByteArray corrected = "MsgBox \"dim the lights\" & x\r\nRem dim it\r\nx = 1 ' dim\r\n"
@@ -114,11 +87,24 @@ TEST_F(ScriptColouringTest, VbscriptCorrectsTheCaseOfCodeOnly) {
     ScriptWindow& pasted = openScript(KindVbscript);
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), corrected);
-
-    ScriptWindow& typed = openScript(KindVbscript);
-    type(typed, QString::fromUtf8(source).remove(QLatin1Char('\r')));
+    EXPECT_EQ(pasted.modifiedTag(), "n");
+    QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
+    setText(pasted, "");
+    pasted.pasteFromClipboard();
+    EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
+    ScriptWindow& typedAll = openScript(KindVbscript);
+    type(typedAll, QString::fromUtf8(source).remove(QLatin1Char('\r')));
     // The last word is still under the caret.
-    EXPECT_EQ(typed.pane().Text(), corrected.chopped(4) + "else");
+    EXPECT_EQ(typedAll.pane().Text(), corrected.chopped(4) + "else");
+
+    ScriptWindow& loaded = openScript(KindVbscript);
+    setText(loaded, "DIM x");
+    loaded.colourAll();
+    EXPECT_EQ(loaded.pane().Text(), "DIM x");
+    EXPECT_EQ(colours(loaded.pane()), "KKKTT");
+    ScriptWindow& script = openScript(KindJscript);
+    type(script, QStringLiteral("VAR x "));
+    EXPECT_EQ(script.pane().Text(), "VAR x ");
 }
 
 TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLeaves) {
@@ -145,4 +131,140 @@ TEST_F(ScriptColouringTest, KeysAreSwallowedWhileAPassRuns) {
     type(window, QStringLiteral("abc"));
     window.busy = false;
     EXPECT_EQ(window.pane().TextLength(), 0);
+}
+
+namespace {
+constexpr std::string_view scriptPieces[] = {
+    "var", "Dim", "dim", "MsgBox", "String", "Math", "function", "public", "x", "s.", "(", ")",
+    "{", "}", "\"", "'", "//", "/", "=", " ", "\t", "\r\n", "\n", ",", ";", "caf\xc3\xa9", "\"a b\"",
+    "' note", "// note", "if", "If", "IF", "Vector", "123", "rem", "REM", "msgbox", ":",
+    "\"http://example.com/\"", "\\", "\\\"", "\xEF\xBB\xBF", "End If", "System.out.println(s);"};
+
+// Scripts as people write them, one of each kind.
+const std::pair<WindowKind, QByteArray> scripts[] = {
+    {KindJscript, "// greet\r\nvar url = \"http://example.com/\";\r\nfunction greet(name) {\r\n"
+                  "  alert(\"Hello \\\"\" + name + \"\\\"\"); // say it\r\n}\r\n"},
+    {KindVbscript, "\xEF\xBB\xBFOption Explicit\r\nDim msg ' the text\r\nmsg = \"it's \"\"here\"\"\"\r\n"
+                   "If msg <> \"\" Then MsgBox msg\r\nRem done\r\n"},
+    {KindJava, "import java.util.*;\r\npublic class A {\r\n  String u = \"http://x/\"; // site\r\n"
+               "  char q = '\"';\r\n  String e = \"a\\\"b\";\r\n}\r\n"},
+};
+
+// The bytes of a VBScript text that lie in a string or a comment (' or Rem): a string ends
+// with its line.
+std::vector<bool> stringsAndComments(const QByteArray& text) {
+    std::vector<bool> inside(size_t(text.size()), false);
+    bool quoted = false;
+    bool comment = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            quoted = comment = false;
+            continue;
+        }
+        if (!comment && !quoted && isWholeWord(text, i, i + 3) &&
+            text.mid(i, 3).compare("rem", Qt::CaseInsensitive) == 0) {
+            comment = true;
+            i += 2;
+            continue;
+        }
+        if (c == '"' && !comment) quoted = !quoted;
+        if (c == '\'' && !quoted) comment = true;
+        inside[size_t(i)] = comment || quoted || c == '"';
+    }
+    return inside;
+}
+}  // namespace
+
+TEST_F(ScriptColouringTest, ScanColoursEveryByteOnceInOrder) {
+    RandomText random(9);
+    const ScriptColours palette{Text, Keyword, Object, Param, Comment};
+    for (const WindowKind kind : {KindVbscript, KindJscript, KindJava}) {
+        WordClassifier words(app.tables, scriptKindRow(kind));
+        for (int round = 0; round < 300; ++round) {
+            const QByteArray text = random.pieces(scriptPieces, 40);
+            RunList runs;
+            const ScanRequest request{text, palette, scriptKindRow(kind).commentMarker, words, runs};
+            const int end = scanWords(request, 0, int(text.size()));
+            EXPECT_EQ(end, text.size()) << round;
+            int covered = 0;
+            for (const ColourRun& run : runs.runs()) {
+                ASSERT_EQ(run.from, covered) << round << " " << text.toStdString();
+                ASSERT_LT(run.from, run.to);
+                covered = run.to;
+            }
+            EXPECT_EQ(covered, text.size()) << round;
+        }
+    }
+}
+
+TEST_F(ScriptColouringTest, PassesKeepTheTextAndTheWindowColours) {
+    RandomText random(11);
+    for (const WindowKind kind : {KindVbscript, KindJscript, KindJava}) {
+        ScriptWindow& window = openScript(kind);
+        for (int round = 0; round < 40; ++round) {
+            const QByteArray text = random.pieces(scriptPieces, 30);
+            setText(window, text);
+            window.colourAll();
+            ASSERT_EQ(window.pane().Text(), text) << round;
+            const std::string letters = colours(window.pane());
+            EXPECT_EQ(letters.find_first_of("O?"), std::string::npos) << round << " " << letters;
+
+            // A few keys typed somewhere: only letter case may change, and only in VBScript.
+            window.pane().SetSelStart(random.below(int(text.size()) + 1));
+            type(window, QStringLiteral("a "));
+            const QByteArray typed = window.pane().Text();
+            EXPECT_EQ(typed.size(), text.size() + 2) << round;
+            if (kind != KindVbscript) EXPECT_TRUE(typed.contains("a ")) << round;
+            EXPECT_EQ(colours(window.pane()).find('?'), std::string::npos) << round;
+        }
+    }
+}
+
+// Whatever the edit (keys, a replaced stretch, a paste, undo, redo), every byte has the colour
+// the whole-text pass gives the same text.
+TEST_F(ScriptColouringTest, EditsLeaveTheColoursOfAFreshOpen) {
+    frame.checked["Doundo"] = true;
+    for (const auto& [kind, script] : scripts) {
+        ScriptWindow& window = openScript(kind);
+        ScriptWindow& fresh = openScript(kind);
+        EditorPane& pane = window.pane();
+        const unsigned seed = unsigned(kind) + 7;
+        RandomText random(seed);
+        setText(window, script);
+        window.colourAll();
+        for (int step = 0; step < 150; ++step) {
+            randomEdit(window, random, random.pieces(scriptPieces, 2));
+            const QByteArray text = pane.Text();
+            setText(fresh, text);
+            fresh.colourAll();
+            const std::string difference = colourDifference(colours(pane), colours(fresh.pane()), text);
+            ASSERT_EQ(difference, "") << "seed " << seed << ", step " << step;
+        }
+    }
+}
+
+TEST_F(ScriptColouringTest, VbscriptPasteRespellsCodeOnly) {
+    RandomText random(13);
+    ScriptWindow& window = openScript(KindVbscript);
+    int respelt = 0;
+    for (int round = 0; round < 200; ++round) {
+        // As the clipboard holds it (characters, not stray bytes), with the window's line ends.
+        const QByteArray text = QString::fromUtf8(random.pieces(scriptPieces, 30))
+                                    .toUtf8()
+                                    .replace("\r\n", "\n")
+                                    .replace('\r', '\n')
+                                    .replace("\n", "\r\n");
+        setText(window, "");
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        window.pasteFromClipboard();
+        const QByteArray result = window.pane().Text();
+        ASSERT_EQ(result.compare(text, Qt::CaseInsensitive), 0) << round;
+        const std::vector<bool> inside = stringsAndComments(text);
+        for (int i = 0; i < text.size(); ++i)
+            ASSERT_TRUE(!inside[size_t(i)] || result[i] == text[i])
+                << round << " at " << i << ": " << text.toStdString();
+        respelt += result != text;
+    }
+    EXPECT_GT(respelt, 40);  // the code around them was respelt
 }

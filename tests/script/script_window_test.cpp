@@ -1,14 +1,22 @@
-// The script windows: New and Open per kind, status bar, the keys they handle, save and close.
+// The script windows: New and Open per kind, status bar, the keys they handle, save and close;
+// the Java window's member lists and import assistant; inside the main window, the menus each
+// kind switches on and files named on the command line opening in the window of their kind.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "html/html_window.h"
+#include "script/import_assistant.h"
+#include "script/java_completion.h"
 #include "script/script_commands.h"
+#include "shell/frame_fixture.h"
 #include "support/editor_fixture.h"
 #include "tags/tag_insertion.h"
 #include "tags/tag_templates.h"
@@ -83,7 +91,10 @@ TEST_F(ScriptWindowTest, MissingTemplateLeavesTheWindowEmptyAndUnreadableFileIsR
     EXPECT_TRUE(dialogs.last("message")->text.contains("no such file.js"));
 }
 
-TEST_F(ScriptWindowTest, StatusBarFollowsTheCaret) {
+// The status bar follows the caret, counting characters, not bytes; whatever the window's width
+// and however long the numbers get, no panel covers another. The windows sit in a parent, as in
+// the frame's window area: only a top-level window is kept as wide as its contents want.
+TEST_F(ScriptWindowTest, StatusBarFollowsTheCaretAndItsPanelsNeverOverlap) {
     ScriptWindow& window = openScript(KindJscript);
     setText(window, "ab\r\ncdef\r\n");
     window.pane().SetSelStart(7);
@@ -96,9 +107,33 @@ TEST_F(ScriptWindowTest, StatusBarFollowsTheCaret) {
     EXPECT_EQ(window.panelText(6), "Col Number 5");
     EXPECT_EQ(window.modifiedTag(), "n");
     EXPECT_TRUE(frame.enabled.value("Save"));
-    // The column counts characters, not the bytes of an accented letter.
     window.pane().SetSelText(QString::fromUtf8("\xc3\xa9\xe2\x82\xac"));
     EXPECT_EQ(window.panelText(6), "Col Number 7");
+
+    QWidget area;
+    area.resize(1700, 400);
+    area.show();
+    for (const KindCase& c : kindCases) {
+        ScriptWindow& window = openScript(c.kind);
+        window.setParent(&area);
+        window.show();
+        setText(window, QByteArray(20000, 'x') + "\r\ny");
+        window.pane().SetSelStart(19999);
+        type(window, "x");
+        for (const int width : {1600, 800, 433, 300, 160, 60}) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.caption).arg(width).toStdString());
+            window.resize(width, 300);
+            QApplication::processEvents();
+            const QList<QLabel*> panels =
+                window.StatusBar1()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            ASSERT_EQ(panels.size(), 6);
+            for (int i = 0; i < panels.size(); ++i)
+                for (int j = i + 1; j < panels.size(); ++j)
+                    EXPECT_FALSE(panels[i]->isVisible() && panels[j]->isVisible() &&
+                                 panels[i]->geometry().intersects(panels[j]->geometry()))
+                        << i << " and " << j;
+        }
+    }
 }
 
 // The pairs the windows write (the script templates, a tag command's empty quotes) never leave
@@ -210,34 +245,165 @@ TEST_F(ScriptWindowTest, EachTypedLineIsAnUndoStepForCtrlZAndCtrlR) {
     EXPECT_EQ(window.modifiedTag(), "n");
 }
 
-// Whatever the window's width and however long the numbers get, no panel covers another. The windows sit in a parent, as in the frame's window area: only a
-// top-level window is kept as wide as its contents want.
-TEST_F(ScriptWindowTest, StatusPanelsNeverOverlap) {
-    const int widths[] = {1600, 800, 433, 300, 160, 60};
-    QWidget area;
-    area.resize(1700, 400);
-    area.show();
-    for (const KindCase& c : kindCases) {
-        ScriptWindow& window = openScript(c.kind);
-        window.setParent(&area);
-        window.show();
-        setText(window, QByteArray(20000, 'x') + "\r\ny");
-        window.pane().SetSelStart(19999);
-        type(window, "x");
-        for (const int width : widths) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.caption).arg(width).toStdString());
-            window.resize(width, 300);
-            QApplication::processEvents();
-            const QStatusBar* bar = window.StatusBar1();
-            const QList<QLabel*> panels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-            ASSERT_EQ(panels.size(), 6);
-            for (int i = 0; i < panels.size(); ++i) {
-                const QRect own = panels[i]->geometry();
-                if (!panels[i]->isVisible()) continue;
-                for (int j = i + 1; j < panels.size(); ++j)
-                    EXPECT_FALSE(panels[j]->isVisible() && own.intersects(panels[j]->geometry()))
-                        << i << " and " << j;
-            }
+class JavaCompletionTest : public EditorFixture {
+protected:
+    JavaCompletionTest() : window(openScript(KindJava)) {}
+    JavaCompletion& completion() { return *window.completion(); }
+    QListView* list() { return completion().jshow(); }
+    QString selectedInsertion() { return completion().jput().value(completion().currentRow()); }
+
+    ScriptWindow& window;
+};
+
+TEST_F(JavaCompletionTest, DotAfterAVariableListsItsClassThenNarrowsAndInserts) {
+    type(window, QStringLiteral("String s = \"x\"; s."));
+    ASSERT_TRUE(completion().listVisible());
+    // String's own members, then Object's (the table below checks the class each dot finds).
+    const QStringList shown = completion().shownItems();
+    EXPECT_TRUE(shown.contains("charAt(int) : char"));
+    EXPECT_TRUE(shown.contains("getClass() : Class<?>"));
+    EXPECT_LT(shown.indexOf("charAt(int) : char"), shown.indexOf("getClass() : Class<?>"));
+    EXPECT_EQ(completion().jput().size(), shown.size());
+    EXPECT_EQ(int(completion().jreturn().size()), shown.size());
+
+    type(window, QStringLiteral("TRI"));
+    EXPECT_EQ(insertedText(selectedInsertion()), "trim(");
+    // Only the members that begin with the typed letters stay; none left closes the list.
+    EXPECT_TRUE(list()->isRowHidden(int(shown.indexOf("charAt(int) : char"))));
+    type(window, QStringLiteral("q"));
+    EXPECT_FALSE(completion().listVisible());
+    EXPECT_TRUE(window.pane().Text().endsWith("s.TRIq"));
+
+    // Tab takes the chosen member; a blank closes the list and is typed.
+    type(window, QStringLiteral("\ns."));
+    ASSERT_TRUE(completion().listVisible());
+    type(window, QStringLiteral("len"));
+    QTest::keyClick(window.pane().widget(), Qt::Key_Tab);
+    type(window, QStringLiteral("\ns.len "));
+    EXPECT_FALSE(completion().listVisible());
+    EXPECT_EQ(window.pane().Text(), "String s = \"x\"; s.TRIq\r\ns.length(\r\ns.len ");
+}
+
+TEST_F(JavaCompletionTest, ListKeysMoveSelectAndAccept) {
+    type(window, QStringLiteral("Math."));
+    ASSERT_TRUE(completion().listVisible());
+    QTest::keyClick(window.pane().widget(), Qt::Key_Down);
+    EXPECT_TRUE(completion().listVisible());
+    QTest::keyClick(list(), Qt::Key_Down);
+    const QString chosen = insertedText(selectedInsertion());
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_FALSE(completion().listVisible());
+    EXPECT_EQ(window.pane().Text(), ("Math." + chosen).toUtf8());
+    EXPECT_FALSE(chosen.contains('\t'));
+
+    type(window, QStringLiteral("\nMath."));
+    QTest::keyClick(window.pane().widget(), Qt::Key_Up);
+    EXPECT_FALSE(completion().listVisible());
+}
+
+TEST_F(JavaCompletionTest, DotFindsTheClassOfDeclarationsAndCalls) {
+    struct Case {
+        QByteArray text;  // the dot is typed after it
+        const char* listedClass;  // nullptr: no list
+    };
+    const Case cases[] = {
+        {"frobnicate", nullptr},
+        {"Vector v, w;\r\n{\r\nint i; // Vector i\r\nw", "Vector"},
+        {"String s;\r\ns.trim()", "String"},
+        {"String s;\r\ns.substring(1, 2).trim()", "String"},
+        {"String s;\r\ns.length()", nullptr},
+        {"StringBuffer b;\r\nb.append(\"x\")", "StringBuffer"},
+    };
+    for (const Case& c : cases) {
+        ScriptWindow& w = openScript(KindJava);
+        setText(w, c.text);
+        w.pane().SetSelStart(int(c.text.size()));
+        type(w, QStringLiteral("."));
+        JavaCompletion& comp = *w.completion();
+        EXPECT_EQ(comp.listVisible(), c.listedClass != nullptr) << c.text.constData();
+        if (c.listedClass) {
+            app.tables.IsJavaClass(c.listedClass);
+            EXPECT_EQ(comp.shownClass(), app.tables.results.foundJavaClassIndex)
+                << c.text.constData();
         }
+        EXPECT_EQ(w.pane().Text(), c.text + '.');
     }
+}
+
+// One import line for a class of one package; a choice when there are several.
+TEST_F(JavaCompletionTest, ImportAssistantAddsOneImportLine) {
+    type(window, QStringLiteral("Vector v;"));
+    window.pane().SetSelStart(3);
+    window.importPackage();
+    EXPECT_EQ(window.pane().Text(), "import java.util.*;\r\nVector v;");
+    EXPECT_EQ(window.pane().SelStart(), 24);
+    EXPECT_EQ(colours(window.pane()).substr(0, 21), "KKKKKKTTTTTTTTTTTTTTT");
+    EXPECT_EQ(window.modifiedTag(), "n");
+    window.importPackage();
+    EXPECT_EQ(window.pane().Text(), "import java.util.*;\r\nVector v;");
+    EXPECT_TRUE(dialogs.asked.empty());
+
+    ScriptWindow& list = openScript(KindJava);
+    type(list, QStringLiteral("List"));
+    dialogs.textAnswers = {QStringLiteral("3"), QStringLiteral("2")};
+    list.importPackage();
+    ASSERT_NE(dialogs.last("input"), nullptr);
+    EXPECT_EQ(dialogs.last("input")->text, packageChoicePrompt({"java.awt", "java.util"}));
+    EXPECT_EQ(list.pane().Text(), "List");
+    list.importPackage();
+    EXPECT_EQ(list.pane().Text(), "import java.util.*;\r\nList");
+    EXPECT_EQ(packageChoicePrompt({"a.b", "c.d", "e.f"}),
+              "1. a.b\n2. c.d\n3. e.f\n\nEnter Package Number to import");
+}
+
+using ScriptFrameTest = FrameFixture;
+
+TEST_F(ScriptFrameTest, EachKindSwitchesOnItsOwnMenu) {
+    struct Case {
+        const char* command;
+        WindowKind kind;
+        bool java;
+        bool script;
+    };
+    for (const Case& c : {Case{"java", KindJava, true, false}, Case{"vbs", KindVbscript, false, true},
+                          Case{"jscript", KindJscript, false, true}}) {
+        run(c.command);
+        EXPECT_EQ(app.activeWindowKind, c.kind) << c.command;
+        EXPECT_EQ(on("mnujava"), c.java) << c.command;
+        EXPECT_EQ(on("mnuscript"), c.script) << c.command;
+        EXPECT_FALSE(on("mnHTML")) << c.command;
+        EXPECT_TRUE(on("Edit")) << c.command;
+        EXPECT_FALSE(on("Save")) << c.command;
+    }
+    EXPECT_NE(app.currentJavaWindow, nullptr);
+    EXPECT_NE(app.currentVbscriptWindow, nullptr);
+    EXPECT_NE(app.currentJscriptWindow, nullptr);
+
+    // The last script window closed takes its menus with it.
+    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList()) sub->close();
+    EXPECT_EQ(app.activeWindowKind, KindNone);
+    EXPECT_FALSE(on("mnuscript"));
+    EXPECT_FALSE(on("Edit"));
+}
+
+TEST_F(ScriptFrameTest, FilesOpenInTheWindowOfTheirKind) {
+    EXPECT_EQ(scriptKindOfFile("a/b.VBS"), KindVbscript);
+    EXPECT_EQ(scriptKindOfFile("b.js"), KindJscript);
+    EXPECT_EQ(scriptKindOfFile("C.java"), KindJava);
+    EXPECT_EQ(scriptKindOfFile("page.html"), KindNone);
+
+    const QString java = QDir(app.programFolder).filePath("A.java");
+    const QString script = QDir(app.programFolder).filePath("b.js");
+    ASSERT_TRUE(TestEnvironment::writeFile(java, "class A {}\r\n"));
+    ASSERT_TRUE(TestEnvironment::writeFile(script, "var b;\r\n"));
+    frame->openFiles({java, script});
+    const QList<QMdiSubWindow*> subs = frame->mdiArea()->subWindowList();
+    ASSERT_EQ(subs.size(), 2);
+    auto* first = qobject_cast<ScriptWindow*>(subs[0]->widget());
+    auto* second = qobject_cast<ScriptWindow*>(subs[1]->widget());
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->kind(), KindJava);
+    EXPECT_EQ(first->caption(), java);
+    EXPECT_EQ(second->kind(), KindJscript);
+    EXPECT_EQ(second->pane().Text(), "var b;\r\n");
 }

@@ -15,7 +15,9 @@
 #include "core/app_state.h"
 #include "core/command_registry.h"
 #include "core/editor_window.h"
+#include "core/rich_text_pane.h"
 #include "core/scintilla_pane.h"
+#include "html/html_typing_help.h"
 #include "html/html_window.h"
 #include "script/script_window.h"
 #include "support/pane_probe.h"
@@ -67,13 +69,41 @@ protected:
     static constexpr Rgb Misspelled = makeRgb(255, 0, 0);
     static constexpr Rgb Other = makeRgb(90, 90, 90);
 
-    EditorFixture();
-    ~EditorFixture() override;
+    EditorFixture() {
+        app.htmlTextColor = app.scriptTextColor = Text;
+        app.htmlParamColor = app.scriptParamColor = Param;
+        app.htmlCommentColor = app.scriptCommentColor = Comment;
+        app.htmlBackColor = app.scriptBackColor = makeRgb(255, 255, 255);
+        app.htmlTagColor = Tag;
+        app.htmlMisspelledColor = Misspelled;
+        app.scriptKeywordColor = Keyword;
+        app.scriptObjectColor = Object;
+        app.editorFontName = QStringLiteral("DejaVu Sans Mono");
+        app.editorFontSize = 10;
+        app.dialogs = &dialogs;
+        app.frame = &frame;
+        app.speaker = &speaker;
+        app.commands = &commands;
+        frame.checked[QStringLiteral("split")] = false;
+        app.programFolder = TestEnvironment::programFolder();
+        app.tables.loadAll(app.programFolder);
+    }
+    ~EditorFixture() override {
+        for (const QPointer<EditorWindow>& window : windows) delete window.data();
+    }
 
     // An HTML window with the plain typing help (no completion list, no closing tags: the
     // typing help's own tests put it back), untitled "noname1".
-    HtmlWindow& openHtml();
-    ScriptWindow& openScript(WindowKind kind);
+    HtmlWindow& openHtml() {
+        auto* window = new HtmlWindow(app);
+        window->setTypingHelp(std::make_unique<HtmlTypingHelp>());
+        window->setCaption(QStringLiteral("noname1"));
+        window->newfile(QStringLiteral("s"));
+        return adopt(window);
+    }
+    ScriptWindow& openScript(WindowKind kind) {
+        return adopt(named(new ScriptWindow(app, kind)));
+    }
     // Takes the window into the test: shown at 800 x 600, active, deleted with the fixture.
     template <typename Window>
     Window& adopt(Window* window) {
@@ -86,16 +116,50 @@ protected:
     }
     // A stub window of the kind holding the text, unmodified, as a file just opened.
     StubWindow& openStub(WindowKind kind, const QByteArray& text = {},
-                         std::unique_ptr<EditorPane> pane = std::make_unique<ScintillaPane>());
+                         std::unique_ptr<EditorPane> pane = std::make_unique<ScintillaPane>()) {
+        auto* window = named(new StubWindow(app, kind, std::move(pane)));
+        window->pane().SetText(text);
+        window->setModifiedTag(QStringLiteral("s"));
+        return adopt(window);
+    }
 
     // The window a user gets for the kind (a stub over the document pane for documents),
     // holding the text as it is, uncoloured.
-    EditorWindow& open(WindowKind kind, const QByteArray& text = {});
-    // Puts the text into the pane in the Other colour without colouring it.
-    void setText(EditorWindow& window, const QByteArray& text);
+    EditorWindow& open(WindowKind kind, const QByteArray& text = {}) {
+        EditorWindow* window = kind == KindHtml ? &openHtml() : nullptr;
+        if (kind == KindDocument) window = &openStub(kind, {}, std::make_unique<RichTextPane>());
+        if (!window) window = &openScript(kind);
+        app.insertBusy = true;
+        window->pane().SetText(text);
+        window->pane().SetSelStart(0);
+        app.insertBusy = false;
+        window->activate();
+        return *window;
+    }
+    // Puts the text into the pane in the Other colour without colouring it, respelling it or
+    // counting it as an edit.
+    void setText(EditorWindow& window, const QByteArray& text) {
+        auto* script = dynamic_cast<ScriptWindow*>(&window);
+        auto* html = dynamic_cast<HtmlWindow*>(&window);
+        if (script) script->busy = true;
+        if (html) html->colouringBusy = true;
+        app.insertBusy = true;
+        window.pane().SetText(text);
+        window.pane().SelectAll();
+        window.pane().SetSelColor(Other);
+        window.pane().SetSelStart(0);
+        app.insertBusy = false;
+        if (html) html->colouringBusy = false;
+        if (script) script->busy = false;
+    }
     // One letter per byte: T text, G tag, K keyword, B object, P param, C comment,
     // M misspelled, O untouched, ? anything else.
-    static std::string colours(EditorPane& pane, int from = 0, int to = -1);
+    static std::string colours(EditorPane& pane, int from = 0, int to = -1) {
+        return colourLetters(pane,
+                             {{Text, 'T'}, {Tag, 'G'}, {Keyword, 'K'}, {Object, 'B'}, {Param, 'P'},
+                              {Comment, 'C'}, {Misspelled, 'M'}, {Other, 'O'}},
+                             from, to);
+    }
     static void type(EditorWindow& window, const QString& text) {
         typeKeys(window.pane().widget(), text);
     }
@@ -111,6 +175,14 @@ protected:
     CommandRegistry commands;
     AppState app;
     QList<QPointer<EditorWindow>> windows;
+
+private:
+    // Captioned as a new window of its kind is: "VBScript1", "Java1".
+    template <typename Window>
+    static Window* named(Window* window) {
+        window->setCaption(EditorWindow::defaultName(window->kind()) + QStringLiteral("1"));
+        return window;
+    }
 };
 
 // An HTML window open for the test.

@@ -35,15 +35,13 @@ public:
     void bringForward(QWidget* window) override { broughtForward << window; }
     // Shown children are shown on their own; the test deletes them.
     QList<EditorWindow*> shownChildren;
-    void showChild(QWidget* window) override;
+    void showChild(QWidget* child) override {
+        auto* window = qobject_cast<EditorWindow*>(child);
+        shownChildren.append(window);
+        window->show();
+        window->activate();
+    }
     QStringList openedFiles;
     void openFiles(const QStringList& paths) override { openedFiles += paths; }
     QWidget* frameWidget() override { return widget; }
 };
-
-inline void RecordingFrame::showChild(QWidget* child) {
-    auto* window = qobject_cast<EditorWindow*>(child);
-    shownChildren.append(window);
-    window->show();
-    window->activate();
-}

@@ -1,9 +1,9 @@
 #pragma once
 // A Dialogs that answers from a script and records every question, for tests.
+#include <QDir>
 #include <QStringList>
 #include <deque>
 #include <functional>
-#include <variant>
 
 #include "platform/dialogs.h"
 
@@ -37,16 +37,59 @@ public:
     std::function<QString()> context;
 
     MsgAnswer messageBox(const QString& text, const QString& title, MsgButtons buttons,
-                         MsgIcon icon) override;
+                         MsgIcon icon) override {
+        asked.push_back(
+            {"message", title, text, {}, {}, buttons, icon, context ? context() : QString()});
+        return take(messageAnswers, buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(FileDialogRequest& request) override;
-    QString startFolder(const FileDialogRequest& request) const override;
-    std::optional<Rgb> chooseColour(const QString& title, Rgb initial) override;
-    std::optional<FontChoice> chooseFont(const QString& title, const FontChoice& initial) override;
-    bool choosePrinter(QPrinter& printer, const QString& title) override;
-    bool pageSetup(QPrinter& printer, const QString& title) override;
+                                    const QString& defaultText) override {
+        asked.push_back({"input", title, prompt, {}, defaultText});
+        return take(textAnswers, {});
+    }
+    std::optional<QString> openFile(const FileDialogRequest& r) override {
+        asked.push_back({"open", r.title, r.fileName, r.filter, r.defaultExt});
+        return take(textAnswers, {});
+    }
+    std::optional<QString> saveFile(FileDialogRequest& r) override {
+        asked.push_back({"save", r.title, r.fileName, r.filter, r.defaultExt, {}, {}, {},
+                         r.choices, r.filterIndex});
+        r.choice = take(choiceAnswers, r.choice);
+        r.filterIndex = take(filterAnswers, r.filterIndex);
+        return take(textAnswers, {});
+    }
+    QString startFolder(const FileDialogRequest&) const override {
+        return folder.isEmpty() ? QDir::currentPath() : folder;
+    }
+    std::optional<Rgb> chooseColour(const QString& title, Rgb) override {
+        asked.push_back({"colour", title});
+        return take(colourAnswers, {});
+    }
+    std::optional<FontChoice> chooseFont(const QString& title, const FontChoice&) override {
+        asked.push_back({"font", title});
+        return take(fontAnswers, {});
+    }
+    bool choosePrinter(QPrinter&, const QString& title) override {
+        asked.push_back({"printer", title});
+        return printerAnswer;
+    }
+    bool pageSetup(QPrinter&, const QString& title) override {
+        asked.push_back({"pagesetup", title});
+        return printerAnswer;
+    }
 
-    const AskedQuestion* last(const QString& kind) const;
+    const AskedQuestion* last(const QString& kind) const {
+        for (auto it = asked.rbegin(); it != asked.rend(); ++it)
+            if (it->kind == kind) return &*it;
+        return nullptr;
+    }
+
+private:
+    template <typename T>
+    static T take(std::deque<T>& answers, T fallback) {
+        if (answers.empty()) return fallback;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };

@@ -11,32 +11,28 @@
 namespace {
 QTemporaryDir* programDir = nullptr;
 QTemporaryDir* settingsDir = nullptr;
-
-// The Java member files are many and never written: one link to their folder stands for them.
-void linkMemberFiles(const QString& from, const QString& to) {
-    const QString link = to + "/members";
-    if (!QFileInfo(link).isSymLink()) QFile::link(from + "/members", link);
-}
-
-void copyTree(const QString& from, const QString& to) {
-    linkMemberFiles(from, to);
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString relative = QDir(from).relativeFilePath(source);
-        if (relative.startsWith("members/")) continue;
-        const QString target = to + "/" + relative;
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QFile::copy(source, target);
-    }
-}
 }  // namespace
 
 namespace TestEnvironment {
 QString programFolder() { return programDir->path(); }
 QString settingsFolder() { return settingsDir->path(); }
-void resetProgramFolder() { copyTree(TESSAVEL_TEST_DATA_DIR, programFolder()); }
+
+void resetProgramFolder() {
+    const QDir from(QStringLiteral(TESSAVEL_TEST_DATA_DIR));
+    const QString to = programFolder();
+    // The Java member files are many and never written: one link to their folder stands for them.
+    if (!QFileInfo(to + "/members").isSymLink())
+        QFile::link(from.filePath("members"), to + "/members");
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = from.relativeFilePath(it.next());
+        if (relative.startsWith("members/")) continue;
+        const QString target = to + "/" + relative;
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::copy(from.filePath(relative), target);
+    }
+}
 
 QList<QByteArray> samples(const QString& folder) {
     QList<QByteArray> all;
@@ -54,17 +50,13 @@ QList<QByteArrayList> caseRows(const QString& name) {
         for (const QByteArray& field : line.split('\t')) {
             QByteArray bytes;
             for (qsizetype i = 0; i < field.size(); ++i) {
-                if (field[i] != '\\' || i + 1 == field.size()) {
-                    bytes += field[i];
-                    continue;
-                }
-                switch (const char escaped = field[++i]) {
-                case 'n': bytes += '\n'; break;
-                case 'r': bytes += '\r'; break;
-                case 't': bytes += '\t'; break;
-                case 'x': bytes += char(field.mid(i + 1, 2).toInt(nullptr, 16)), i += 2; break;
-                default: bytes += escaped;
-                }
+                const char c = field[i];
+                const char next = i + 1 < field.size() && c == '\\' ? field[++i] : 0;
+                if (next == 'x') bytes += char(field.mid(i + 1, 2).toInt(nullptr, 16)), i += 2;
+                else if (next)
+                    bytes += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+                else
+                    bytes += c;
             }
             row << bytes;
         }
@@ -75,8 +67,7 @@ QList<QByteArrayList> caseRows(const QString& name) {
 }  // namespace TestEnvironment
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir program;
     QTemporaryDir settings;
     programDir = &program;

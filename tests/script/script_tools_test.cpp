@@ -1,0 +1,519 @@
+// Script > Compile Script, the Java menu's tools (pathc.tsh, the three lines of temp.bat each
+// command writes, the argument lists, temp.html, the dialogs' fields, missing tools, unsaved
+// files) and our console running real commands.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/console_window.h"
+#include "script/java_tools.h"
+#include "script/java_tools_commands.h"
+#include "script/java_tools_dialogs.h"
+#include "script/script_check_commands.h"
+#include "support/editor_fixture.h"
+
+namespace {
+using TestEnvironment::readFile;
+
+// Stub windows (the commands reach windows only through EditorWindow and its pane) whose Save
+// writes the text under the caption, or for an untitled window under the name the save dialog
+// gives. Every window, dialog and console a test leaves open is closed after it.
+class ScriptToolsTest : public EditorFixture {
+protected:
+    ScriptToolsTest() {
+        QFile::remove(JavaTools::jdkPathFile());
+        QFile::remove(JavaTools::batchFile());
+        registerJavaToolCommands(app);
+        registerScriptCheckCommands(app);
+    }
+    ~ScriptToolsTest() override {
+        QList<QPointer<QWidget>> open;
+        for (QWidget* w : QApplication::topLevelWidgets()) open << w;
+        for (const QPointer<QWidget>& w : open) delete w.data();
+    }
+
+    // A window of the kind holding the text, active and unmodified, as a file just opened; each
+    // message box's record notes what its pane had selected.
+    StubWindow* openWindow(WindowKind kind, const QByteArray& text, const QString& caption) {
+        StubWindow* window = &openStub(kind, text);
+        window->setCaption(caption);
+        window->save = [this, window] {
+            std::optional<QString> path = window->caption();
+            FileDialogRequest request;
+            if (window->isUntitled()) path = dialogs.saveFile(request);
+            if (!path || !TestEnvironment::writeFile(*path, window->pane().Text())) return false;
+            window->setCaption(*path);
+            window->setModifiedTag(QStringLiteral("s"));
+            return true;
+        };
+        dialogs.context = [w = QPointer<StubWindow>(window)] {
+            return w ? w->pane().SelText() : QString();
+        };
+        return window;
+    }
+
+    QTemporaryDir folder;
+};
+
+using CompileScript = ScriptToolsTest;
+
+TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo) {
+    struct Case {
+        WindowKind kind;
+        QByteArray text;
+        const char* command;
+        QString selected;  // empty: no message
+        QString title;
+        QString description;
+        MsgIcon icon = MsgIcon::Exclamation;
+    } cases[] = {
+        {KindVbscript, "Dim i\r\nFor i = 1 To 3\r\n  WScript.Echo i\r\nSub X\r\nEnd Sub\r\n",
+         "runsc", "Sub X", "VBScript Syntax Error", "Expected 'Next'\nLine 4, column 1"},
+        {KindVbscript, "x = 1\nIf x = 1\n", "runsc", "If x = 1", "VBScript Syntax Error",
+         "Expected 'Then'\nLine 2, column 9"},
+        {KindJscript, "var a = 1;\nvar b = (2;\nvar c;\n", "runsc", "var b = (2;",
+         "JScript Syntax Error", "Expected ','\nLine 2, column 11"},
+        {KindVbscript, "WScript.Echo \"hi\"\r\n", "runsc", "", "Tessavel Script compiler",
+         "No Error found"},
+        // The quiet form shows errors only, with the stop icon.
+        {KindJscript, "var ok = 1;\n", "runscErrorsOnly", "", "", ""},
+        {KindVbscript, "If a Then\n", "runscErrorsOnly", "", "VBScript Syntax Error",
+         "Expected 'End'\nLine 2, column 1", MsgIcon::Critical},
+        // Other kinds do nothing.
+        {KindJava, "class A {\n", "runsc", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        dialogs.asked.clear();
+        StubWindow* window = openWindow(c.kind, c.text, QStringLiteral("script"));
+        commands.run(QString::fromLatin1(c.command));
+        if (c.description.isEmpty()) {
+            EXPECT_TRUE(dialogs.asked.empty()) << c.text.constData();
+        } else {
+            ASSERT_EQ(dialogs.asked.size(), 1u) << c.text.constData();
+            if (!c.selected.isEmpty()) EXPECT_EQ(dialogs.asked[0].context, c.selected);
+            EXPECT_EQ(dialogs.asked[0].title, c.title);
+            EXPECT_EQ(dialogs.asked[0].text, c.description);
+            EXPECT_EQ(dialogs.asked[0].icon, c.icon);
+        }
+        delete window;
+    }
+}
+
+TEST_F(CompileScript, SelectLineCoversTheLineWithoutItsBreak) {
+    EditorPane& pane = openWindow(KindVbscript, "", QStringLiteral("v"))->pane();
+    struct Case {
+        QByteArray text;
+        int line;
+        int start;
+        QString selected;
+    } cases[] = {
+        {"ab\r\ncd\r\nef", 2, 4, "cd"},
+        {"ab\ncd\nef", 3, 6, "ef"},
+        {"ab\r\n\r\nef\r\n", 2, 4, ""},
+        {"ab\r\n", 2, 4, ""},   // the empty line after the last break
+        {"ab", 5, 2, ""},       // past the end: the caret at the end
+    };
+    for (const Case& c : cases) {
+        pane.SetText(c.text);
+        selectLine(pane, c.line);
+        EXPECT_EQ(pane.SelStart(), c.start) << c.text.constData();
+        EXPECT_EQ(pane.SelText(), c.selected) << c.text.constData();
+    }
+}
+
+struct RecordedRun {
+    QByteArray batch;
+    ConsoleCommand command;
+    ConsoleShow show;
+};
+
+// The tools run through a stand-in console, from a kit of stand-in programs, so that what runs
+// does not depend on the machine's own JDK.
+class JavaToolsTest : public ScriptToolsTest {
+protected:
+    JavaToolsTest() {
+        JavaTools::setConsoleRunner([this](const ConsoleCommand& command, ConsoleShow show, QWidget*) {
+            runs.push_back({readFile(JavaTools::batchFile()), command, show});
+        });
+        QDir(folder.path()).mkdir("jdk bin");
+        for (const char* tool : {"javac", "java", "appletviewer"}) {
+            QFile file(jdk() + '/' + tool);
+            file.open(QIODevice::WriteOnly);
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        }
+    }
+    ~JavaToolsTest() override { JavaTools::setConsoleRunner(nullptr); }
+
+    QString jdk() const { return folder.filePath("jdk bin"); }
+    QByteArray batch(const QByteArray& line) const {
+        return "path = " + jdk().toUtf8() + "\r\n" + line + "\r\n@pause\r\n";
+    }
+    // A Java window on a file saved in the test's folder.
+    StubWindow* openSaved(const QByteArray& text, const QString& name) {
+        TestEnvironment::writeFile(folder.filePath(name), text);
+        return openWindow(KindJava, text, folder.filePath(name));
+    }
+    // The visible dialog of that name, after the queued call that fills it in.
+    static ToolDialog* dialog(const QString& name) {
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible()) return qobject_cast<ToolDialog*>(w);
+        return nullptr;
+    }
+    static QLineEdit* field(QWidget* dialog, const char* name) {
+        return dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    static void click(QWidget* dialog, const char* button = "OKButton") {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
+    }
+
+    std::vector<RecordedRun> runs;
+};
+
+TEST_F(JavaToolsTest, ToolsStartWithArgumentListsAndTheBatchLineQuotesThem) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    EXPECT_EQ(readFile(JavaTools::jdkPathFile()), '"' + jdk().toUtf8() + "\"\r\n");
+    QDir(folder.path()).mkdir("it's $(here)");
+    const QString source = folder.filePath("it's $(here)/Hello.java");
+    openSaved("public class Hello {}\r\n", "it's $(here)/Hello.java");
+
+    commands.run(QStringLiteral("compl"));
+    ASSERT_EQ(runs.size(), 1u);
+    const QString quoted = "'" + folder.path() + "/it'\\''s $(here)/Hello.java'";
+    EXPECT_EQ(runs[0].batch, batch("javac " + quoted.toUtf8()));
+    EXPECT_EQ(runs[0].command.line, "javac " + quoted);
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/javac", source}));
+    EXPECT_EQ(runs[0].show, ConsoleShow::Normal);
+    const QProcessEnvironment& environment = runs[0].command.environment;
+    EXPECT_TRUE(environment.value("PATH").startsWith(jdk() + ':'));
+    EXPECT_TRUE(environment.value("CLASSPATH").startsWith(folder.filePath("it's $(here)") + ':'));
+    EXPECT_EQ(runs[0].command.folder, QFileInfo(JavaTools::batchFile()).absolutePath());
+
+    // The Command dialog is the one place where a line goes to the shell, as typed.
+    commands.run(QStringLiteral("comm"));
+    commands.run(QStringLiteral("comm"));  // the open dialog only comes forward
+    ToolDialog* cmd1 = dialog(QStringLiteral("cmd1"));
+    ASSERT_TRUE(cmd1);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) open += w->objectName() == "cmd1" && w->isVisible();
+    EXPECT_EQ(open, 1);
+    QTest::keyClicks(field(cmd1, "Text1"), QStringLiteral("ls -l \"a b\" | wc"));
+    click(cmd1);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].batch, batch("ls -l \"a b\" | wc"));
+    EXPECT_EQ(runs[1].command.line, "ls -l \"a b\" | wc");
+    EXPECT_TRUE(runs[1].command.arguments.isEmpty());
+}
+
+TEST_F(JavaToolsTest, AMissingToolSaysWhichAndWhatProvidesItAndNothingRuns) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toUtf8());  // nothing there
+    openSaved("class Clock {}", "Clock.java");
+    const struct {
+        const char* command;
+        const char* says;
+    } rows[] = {
+        {"compl", "The Java compiler, \"javac\", was not found on the search path (PATH), and no folder is set"},
+        {"run", "default-jdk-headless"},
+        {"appl", "Java kits from version 11 on have none"},
+    };
+    for (const auto& row : rows) {
+        dialogs.asked.clear();
+        commands.run(QString::fromLatin1(row.command));
+        for (const char* name : {"runjava", "appletv"})
+            if (ToolDialog* d = dialog(QString::fromLatin1(name))) {
+                field(d, "Text1")->setText("1");
+                click(d);
+            }
+        ASSERT_EQ(dialogs.asked.size(), 1u) << row.command;
+        EXPECT_TRUE(dialogs.asked[0].text.contains(QString::fromLatin1(row.says))) << dialogs.asked[0].text.toStdString();
+    }
+    qputenv("PATH", path);
+    EXPECT_TRUE(runs.empty());
+    EXPECT_FALSE(QFile::exists(JavaTools::batchFile()));
+    // Looked for in the Set Path folder first, and that folder is named.
+    EXPECT_TRUE(JavaTools::missingToolMessage("javac", "/opt/jdk").contains("in \"/opt/jdk\" (the folder set with Java > Set Path)"));
+    EXPECT_EQ(JavaTools::findTool("javac", jdk()), jdk() + "/javac");
+}
+
+TEST_F(JavaToolsTest, ToolsWorkOnlyOnTheFileAsSaved) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    const QString saved = folder.filePath("Saved.java");
+    // What the window is like, the answer to the question, the question, and whether javac ran.
+    const struct {
+        const char* state;
+        MsgAnswer answer;
+        const char* question;
+        bool runs;
+    } rows[] = {
+        {"untitled", MsgAnswer::No, "\"Java1\" has not been saved yet.", false},
+        {"untitled", MsgAnswer::Yes, "\"Java1\" has not been saved yet.", true},
+        {"modified", MsgAnswer::No, "has changes that are not saved.", false},
+        {"modified", MsgAnswer::Yes, "has changes that are not saved.", true},
+        {"gone", MsgAnswer::Yes, "is no longer on disk.", true},
+        {"saved", MsgAnswer::No, nullptr, true},
+    };
+    for (const auto& row : rows) {
+        QFile::remove(saved);
+        runs.clear();
+        dialogs.asked.clear();
+        const QString state = QString::fromLatin1(row.state);
+        StubWindow* window = state == "untitled" ? openWindow(KindJava, "class Saved {}", "Java1")
+                                                 : openSaved("class Saved {}", "Saved.java");
+        if (state == "modified") {
+            window->pane().SetText("class Saved { int x; }");
+            window->setModifiedTag("n");
+        }
+        if (state == "gone") QFile::remove(saved);
+        dialogs.messageAnswers = {row.answer};
+        dialogs.textAnswers = {saved};
+        commands.run(QStringLiteral("compl"));
+        if (row.question) {
+            ASSERT_FALSE(dialogs.asked.empty()) << row.state;
+            EXPECT_TRUE(dialogs.asked[0].text.contains(QString::fromLatin1(row.question)))
+                << dialogs.asked[0].text.toStdString();
+            EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
+        } else {
+            EXPECT_TRUE(dialogs.asked.empty());
+        }
+        ASSERT_EQ(runs.size(), row.runs ? 1u : 0u) << row.state;
+        if (row.runs) {
+            EXPECT_EQ(runs[0].command.arguments.value(1), saved);
+            EXPECT_EQ(readFile(saved), window->pane().Text());
+        }
+        delete window;
+    }
+}
+
+TEST_F(JavaToolsTest, RunOffersTheClassOfTheCurrentWindowAsItIsNow) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    StubWindow* window = openSaved("public class Hello {\r\n  Hello(x);\r\n}\r\n", "Hello.java");
+    window->pane().SetSelStart(26);  // inside "Hello(x)" on line 2: it starts at once
+    commands.run(QStringLiteral("run"));
+    EXPECT_FALSE(dialog(QStringLiteral("runjava")));
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].batch, batch("java Hello"));
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/java", "Hello"}));
+    EXPECT_EQ(runs[0].show, ConsoleShow::Maximised);
+
+    // On a blank the dialog offers the window's own class and waits.
+    window->pane().SetSelStart(0);
+    window->pane().SetText("   \r\n");
+    window->setModifiedTag("s");
+    window->pane().SetSelStart(1);
+    commands.run(QStringLiteral("run"));
+    ToolDialog* runjava = dialog(QStringLiteral("runjava"));
+    ASSERT_TRUE(runjava);
+    EXPECT_EQ(runjava->text(0), QStringLiteral("Hello"));
+    EXPECT_EQ(runs.size(), 1u);
+
+    // Still open, it offers the class of the Java window that is current now. Enter runs it,
+    // the words after the class name being the program's arguments.
+    StubWindow* other = openSaved("  \r\n", "Other.java");
+    other->pane().SetSelStart(1);
+    commands.run(QStringLiteral("run"));
+    ASSERT_EQ(dialog(QStringLiteral("runjava")), runjava);
+    EXPECT_EQ(runjava->text(0), QStringLiteral("Other"));
+    QTest::keyClicks(field(runjava, "Text1"), QStringLiteral("  first 'second'"));
+    QTest::keyClick(field(runjava, "Text1"), Qt::Key_Return);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].command.line, "java Other first ''\\''second'\\'''");
+    EXPECT_EQ(runs[1].command.arguments, QStringList({jdk() + "/java", "Other", "first", "'second'"}));
+}
+
+TEST_F(JavaToolsTest, AppletViewerTakesDigitsOnlyAndWritesThePage) {
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, jdk()));
+    openSaved("", "Clock.java");
+    commands.run(QStringLiteral("appl"));
+    ToolDialog* appletv = dialog(QStringLiteral("appletv"));
+    ASSERT_TRUE(appletv);
+    QTest::keyClicks(field(appletv, "Text1"), QStringLiteral("2a0-0x"));
+    QTest::keyClicks(field(appletv, "Text2"), QStringLiteral("W35O"));
+    EXPECT_EQ(field(appletv, "Text1")->text(), QStringLiteral("200"));
+    EXPECT_EQ(field(appletv, "Text2")->text(), QStringLiteral("35"));
+    QTest::keyClick(field(appletv, "Text2"), Qt::Key_Backspace);
+    click(appletv);
+    EXPECT_EQ(readFile(JavaTools::appletPageFile()),
+              "<html><applet code = \"Clock.class\" height=\"200\" width =\"3\"></applet></html>");
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].batch, batch("appletviewer temp.html"));
+    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/appletviewer", "temp.html"}));
+}
+
+TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimiters) {
+    EditorPane& pane = openWindow(KindJava, "", QStringLiteral("/src/A.java"))->pane();
+    struct Case {
+        QByteArray text;
+        int caret;
+        QString word;
+    } cases[] = {
+        {"new Foo(bar);", 5, "Foo"},     {"x.Bar.baz", 3, "Bar"},    {"{Abc}", 1, "Abc"},
+        {"a\r\nHello\r\n", 3, "Hello"},  {"a b", 1, "a"},            {"\tName,", 5, "Name"},
+        {"(  )", 2, ""},
+    };
+    for (const Case& c : cases) {
+        pane.SetText(c.text);
+        pane.SetSelStart(c.caret);
+        EXPECT_EQ(JavaTools::wordAtCaret(pane), c.word) << c.text.constData();
+    }
+}
+
+TEST_F(JavaToolsTest, WithoutTheirKindOfWindowTheCommandsDoNothing) {
+    for (const char* name : {"compl", "run", "appl", "runsc"}) commands.run(QString::fromLatin1(name));
+    EXPECT_FALSE(dialog(QStringLiteral("runjava")));
+    EXPECT_FALSE(dialog(QStringLiteral("appletv")));
+    openWindow(KindJscript, "var a = 1;\n", QStringLiteral("JScript1"));
+    app.activeWindowKind = KindVbscript;  // the kind without a window of it
+    commands.run(QStringLiteral("runsc"));
+    EXPECT_TRUE(runs.empty());
+    EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
+    const QString bin = QStringLiteral("/usr/lib/jvm/jdk-17/bin");
+    commands.run(QStringLiteral("setpath"));
+    ToolDialog* brvpath = dialog(QStringLiteral("brvpath"));
+    ASSERT_TRUE(brvpath);
+    dialogs.textAnswers = {bin + "/javac", std::nullopt};
+    click(brvpath, "Command1");
+    EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
+    click(brvpath, "Command1");  // cancelled: the field is kept
+    EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
+    click(brvpath);
+    EXPECT_EQ(readFile(JavaTools::jdkPathFile()), '"' + bin.toUtf8() + "\"\r\n");
+    EXPECT_EQ(JavaTools::readJdkFolder(), bin);
+
+    // The dialog opens on the folder already set; Cancel writes nothing.
+    commands.run(QStringLiteral("setpath"));
+    brvpath = dialog(QStringLiteral("brvpath"));
+    ASSERT_TRUE(brvpath);
+    EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
+    field(brvpath, "Text1")->setText(QStringLiteral("/elsewhere"));
+    click(brvpath, "CancelButton");
+    EXPECT_EQ(JavaTools::readJdkFolder(), bin);
+}
+
+TEST(JavaToolsPaths, ClassAndFolderNamesComeFromEitherKindOfPath) {
+    const struct {
+        QString (*part)(const QString&);
+        const char* path;
+        const char* expected;
+    } rows[] = {
+        {JavaTools::classNameOfSource, "C:\\java\\My.App.java", "My.App"},
+        {JavaTools::classNameOfSource, "/a/b/Clock.java", "Clock"},
+        {JavaTools::classNameOfSource, "Plain", "Plain"},
+        {JavaTools::folderOfProgram, "C:\\jdk1.3\\bin\\java.exe", "C:\\jdk1.3\\bin"},
+        {JavaTools::folderOfProgram, "/usr/bin/java", "/usr/bin"},
+        {JavaTools::folderOfProgram, "java", ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.part(QString::fromLatin1(row.path)), row.expected) << row.path;
+}
+
+// Our console running real commands: arguments that would run commands in a shell, standard
+// input line by line and its end, output as it comes, the exit status, Stop, the Command
+// dialog's shell line, and closing the console while a command runs.
+class ConsoleTest : public ScriptToolsTest {
+protected:
+    // The console opened last.
+    static ConsoleWindow* console() {
+        ConsoleWindow* last = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* c = qobject_cast<ConsoleWindow*>(w); c && !c->isWaitingForKey()) last = c;
+        return last;
+    }
+    static void waitForEnd(ConsoleWindow* console, int timeoutMs = 5000) {
+        QSignalSpy finished(console, &ConsoleWindow::commandFinished);
+        if (!console->isWaitingForKey()) finished.wait(timeoutMs);
+    }
+    static ConsoleWindow* start(const QString& line, const QStringList& arguments = {},
+                                QWidget* owner = nullptr) {
+        return ConsoleWindow::start({line, arguments, QDir::tempPath()}, ConsoleShow::Normal, owner);
+    }
+    static void type(ConsoleWindow* console, const QString& line) {
+        console->input()->insert(line);  // QTest types ASCII only
+        QTest::keyClick(console->input(), Qt::Key_Return);
+    }
+};
+
+TEST_F(ConsoleTest, TheCommandDialogsLineGoesToTheShellWithTheKitFolderOnThePath) {
+    QDir(folder.path()).mkdir(QStringLiteral("tools"));
+    const QString tool = folder.filePath("tools/whereami");
+    ASSERT_TRUE(TestEnvironment::writeFile(tool, "#!/bin/sh\necho \"tool in $(pwd)\"\n"));
+    QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
+    ASSERT_TRUE(JavaTools::writeJdkFolder(app, folder.filePath("tools")));
+    JavaTools::runCommandLine(app, QStringLiteral("whereami; exit $((6*7))"), ConsoleShow::Normal);
+    QPointer<ConsoleWindow> shown = console();
+    ASSERT_TRUE(shown);
+    waitForEnd(shown);
+    const QString batchFolder = QFileInfo(JavaTools::batchFile()).absolutePath();
+    EXPECT_TRUE(shown->text().startsWith(batchFolder + ">whereami; exit $((6*7))\ntool in " +
+                                         batchFolder + "\n[Exit status 42]\n"))
+        << shown->text().toStdString();
+    EXPECT_TRUE(shown->text().endsWith(QStringLiteral("Press any key to continue . . .")));
+    QTest::keyClick(shown->focusProxy(), Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.isNull(); }));
+}
+
+TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
+    QElapsedTimer timer;
+    timer.start();
+    const QString late = "sleep 30; echo late > '" + folder.filePath("late") + "'";
+    ConsoleWindow* shown = start(late);
+    EXPECT_LT(timer.elapsed(), 2000);  // start() returns while the command runs
+    EXPECT_TRUE(shown->isRunning());
+    QTest::mouseClick(shown->stopButton(), Qt::LeftButton);
+    waitForEnd(shown);
+    EXPECT_TRUE(shown->text().endsWith("[Stopped]\nPress any key to continue . . .")) << shown->text().toStdString();
+    EXPECT_LT(timer.elapsed(), 5000);
+    delete shown;
+
+    // Closing the console, or the window that owns it, ends the command as well.
+    for (bool viaOwner : {false, true}) {
+        auto* owner = new QWidget;
+        QPointer<ConsoleWindow> running = start("sleep", {"/bin/sh", "-c", late}, owner);
+        ASSERT_TRUE(running->isRunning());
+        viaOwner ? delete owner : (running->close(), delete owner);
+        EXPECT_FALSE(running);
+    }
+    // Had any of the three outlived its console, the file would come 30 seconds later.
+    EXPECT_FALSE(QFile::exists(folder.filePath("late")));
+}
+
+// The program gets its arguments as they are, never through a shell; it prints while it runs,
+// each input line showing as typed and then as the program gives it back.
+TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsReported) {
+    const QString odd =
+        QStringLiteral("$(touch marker) `touch marker` ; touch marker & $HOME 'it's' Ünï");
+    ConsoleWindow* echo = start("echo", {"/bin/echo", odd});
+    waitForEnd(echo);
+    EXPECT_TRUE(echo->text().contains(odd + "\n[Exit status 0]")) << echo->text().toStdString();
+    EXPECT_FALSE(QFile::exists(QDir(QDir::tempPath()).filePath("marker")));
+
+    ConsoleWindow* cat = start("cat", {"/bin/cat"});
+    for (const QString& line : {QStringLiteral("first"), QStringLiteral("and Ünïcødé")}) {
+        type(cat, line);
+        QTRY_COMPARE_WITH_TIMEOUT(cat->text().count(line + "\n"), 2, 5000);
+    }
+    EXPECT_TRUE(cat->isRunning());
+    QTest::keyClicks(cat->input(), "no line end");
+    QTest::keyClick(cat->input(), Qt::Key_D, Qt::ControlModifier);  // the end of the input
+    EXPECT_FALSE(cat->input()->isEnabled());
+    waitForEnd(cat);
+    EXPECT_TRUE(cat->text().endsWith("first\nfirst\nand Ünïcødé\nand Ünïcødé\nno line endno line end\n"
+                                     "[Exit status 0]\nPress any key to continue . . ."))
+        << cat->text().toStdString();
+
+    ConsoleWindow* missing = start("missing", {folder.filePath("no such program")});
+    waitForEnd(missing);
+    EXPECT_TRUE(missing->text().contains("Cannot start " + folder.filePath("no such program"))) << missing->text().toStdString();
+    EXPECT_TRUE(missing->isWaitingForKey());
+}
+
+}  // namespace
