@@ -120,7 +120,8 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
 }
 
 // The walk stops at the first wrong word, split by each kind's delimiters (the apostrophe
-// splits words only while marking, the slash only in HTML windows), however far on it is.
+// splits words only while marking, the slash only in HTML windows, a line break in both),
+// however far on it is.
 TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
     QByteArray longText;
@@ -134,6 +135,8 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
         {KindHtml, "cann't go", 0, "cann't"},
         {KindHtml, "helo/wrld ok", 0, "helo"},
         {KindDocument, "helo/wrld ok", 0, "helo/wrld"},
+        {KindHtml, "helo\r\nwrld ok", 0, "helo"},
+        {KindDocument, "helo\nwrld ok", 0, "helo"},
         {KindDocument, "ok wrd", 3, "wrd"},
         {KindHtml, longText + "wrd end", int(longText.size()), "wrd"},
     };

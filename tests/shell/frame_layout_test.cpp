@@ -17,6 +17,7 @@
 #include "shell/main_menu_table.h"
 #include "shell/palette_set.h"
 #include "shell/palette_table.h"
+#include "shell/window_layout.h"
 #include "support/recording_web_view.h"
 
 namespace {
@@ -134,6 +135,18 @@ TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {
                 << palette->frameGeometry().y();
         }
         for (const PaletteRow& row : paletteTable()) frame->command(row.menuItem)->trigger();
+    }
+
+    // A frame slid across a screen from edge to edge: wherever one side has room, the palette
+    // opens there, clear of the frame.
+    const QRect small(0, 0, 1000, 700);
+    const QSize outer(150, 200);
+    for (int left = 0; left <= 500; ++left) {
+        const QRect placed(left, 50, 500, 400);
+        const QRect palette(palettePlace(placed, outer, small, 0), outer);
+        EXPECT_TRUE(small.contains(palette)) << left;
+        const bool room = left >= 8 + outer.width() || 500 - left >= 8 + outer.width();
+        EXPECT_EQ(room, !palette.intersects(placed)) << left;
     }
 }
 

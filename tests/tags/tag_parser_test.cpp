@@ -19,6 +19,8 @@ TEST_F(TagTest, TheParserReportsUnknownNamesInItsCommandsRange) {
         {"pafter", page, 8, 0, {"two", "three"}, "No of unavilable Tag is  2"},
         {"pbefore", page, 8, 0, {"one"}, "No of unavilable Tag is  1"},
         {"psel", page, 5, 8, {"two"}, "No of unavilable Tag is  1"},
+        // A tag that starts just where the selection ends is examined too.
+        {"psel", page, 5, 3, {"two"}, "No of unavilable Tag is  1"},
     };
     // Each report is asked with the name selected.
     dialogs.context = [this] { return pane().SelText(); };
