@@ -94,11 +94,12 @@ TEST_F(ListViewsTest, ScriptFileBecomesAScriptElementNamedByItsExactEnding) {
                       "TTTTPPPPPTT" + "GGGGGGGGGGG");
         EXPECT_TRUE(window->undoRing().canUndo());
     }
-    // The "!" of a comment inside a tag switches to the value colour until the tag closes.
-    const auto runs = scriptColourRuns("a<b!c>d>e", 1, 2, 3);
+    // The "!" of a comment inside a tag switches to the value colour until the tag closes;
+    // outside a tag it is ordinary text.
+    const auto runs = scriptColourRuns("a!<b!c>d>e", 1, 2, 3);
     std::string letters;
     for (const ColourRun& run : runs) letters += std::string(run.to - run.from, char('0' + run.colour));
-    EXPECT_EQ(letters, "122333111");
+    EXPECT_EQ(letters, "1122333111");
 }
 
 TEST_F(ListViewsTest, TagsAndSymbolsAreInsertedByMouseAndKeys) {

@@ -48,12 +48,12 @@ protected:
 
 // python3's http.server serving folder(), and three addresses of its own: /loop redirects to
 // itself, /cut promises a long page and closes after its start, /charset/NAME/FILE serves FILE
-// declared as in the charset NAME.
+// declared as in the charset NAME (percent-escapes decoded, so NAME may be quoted).
 class LocalWebServer : public LocalServer {
 public:
     LocalWebServer() {
         const char* script =
-            "import functools, http.server, os, sys\n"
+            "import functools, http.server, os, sys, urllib.parse\n"
             "class Handler(http.server.SimpleHTTPRequestHandler):\n"
             "    def do_GET(self):\n"
             "        if self.path == '/loop':\n"
@@ -62,7 +62,7 @@ public:
             "            self.send_response(200); self.send_header('Content-Length', '100000'); self.end_headers()\n"
             "            self.wfile.write(b'<p>only the start')\n"
             "        elif self.path.startswith('/charset/'):\n"
-            "            charset, name = self.path.split('/', 3)[2:]\n"
+            "            charset, name = map(urllib.parse.unquote, self.path.split('/', 3)[2:])\n"
             "            body = open(os.path.join(sys.argv[1], name), 'rb').read()\n"
             "            self.send_response(200)\n"
             "            self.send_header('Content-Type', 'text/html; charset=' + charset)\n"

@@ -78,7 +78,7 @@ TEST_F(OpenUrlTest, PagesArriveAsTheyAreAndFailuresSayWhy) {
         {"my page \xc3\xa9.html", "<p>found</p>", TextEncoding::Utf8},
         {"bom.html", "<b>\xc3\xa9", TextEncoding::Utf16LE},
         {"charset/utf-16be/be.html", "<i>\xe2\x82\xac", TextEncoding::Utf16BE},
-        {"charset/ISO-8859-1/utf8.html", "caf\xc3\x83\xc2\xa9", TextEncoding::Windows1252},
+        {"charset/%22ISO-8859-1%22/utf8.html", "caf\xc3\x83\xc2\xa9", TextEncoding::Windows1252},
     };
     for (const auto& row : rows) {
         dialogs.asked.clear();
