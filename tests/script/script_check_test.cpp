@@ -33,6 +33,8 @@ TEST(ScriptCheck, NamesLineColumnAndWhatWasExpectedAndRunsNothing) {
         {ScriptLanguage::JScript, "function f() {\n  var x = 1;\n", 3, 1,
          "Expected '}' before the end of the script"},
         {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},
+        {ScriptLanguage::JScript, "var s = 'abc\nvar t = 'x';\n", 1, 9,
+         "Unterminated string constant"},
         {ScriptLanguage::JScript, "obj = {a: 1,, b: 2};", 1, 13, "Unexpected ','"},
         // Column 0: the line alone is checked.
         {ScriptLanguage::JScript, "x = 1\n\n\nfunction(\n", 4, 0, ""},
