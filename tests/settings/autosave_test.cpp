@@ -44,9 +44,9 @@ TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingSto
     EXPECT_TRUE(first->List1()->isEnabled());
     first->reject();
 
-    confirm(true, "31");
+    confirm(true, "60");  // the last period of each range is offered
     EXPECT_TRUE(window->autosaveRunning());
-    EXPECT_EQ(window->autosaveInterval(), 31000);
+    EXPECT_EQ(window->autosaveInterval(), 60000);
     QPointer<frmautosave> reopened = frmautosave::open(app);
     EXPECT_EQ(reopened->targetWindow(), window.data());
     EXPECT_TRUE(reopened->Check1()->isChecked());
@@ -55,8 +55,8 @@ TEST_F(AutosaveTest, PeriodStartsTheWindowsTimerReopeningShowsItAndUncheckingSto
     reopened->reject();
 
     tick(*window, 7);
-    confirm(true, "2");
-    EXPECT_EQ(window->autosaveInterval(), 2000);
+    confirm(true, "20");
+    EXPECT_EQ(window->autosaveInterval(), 20000);
     EXPECT_EQ(window->autosaveTicks, 7);
     confirm(false, "");
     EXPECT_FALSE(window->autosaveRunning());
