@@ -341,6 +341,7 @@ void SpellingDialog::change_Click() {
     const int at = pane.SelStart();
     const int oldLength = pane.SelLength();
     pane.SetSelText(chosen.first()->text());
+    replacements_.push_back({at, oldLength, chosen.first()->text()});
     changed_ = true;
     // The walk goes on right after the new word, and the text ends where it now ends.
     const int shift = oldLength - (pane.SelStart() - at);
@@ -357,14 +358,14 @@ void SpellingDialog::close_Click() {
         EditorPane& document = window->pane();
         document.SetFocus();
         document.SetSelStart(takenFrom_);
-        document.SetSelColor(app_.htmlTextColor);
         if (row_.plainWriteBack) {
+            document.SetSelColor(app_.htmlTextColor);
             const int p = document.SelStart();
             document.SetSelText(pane_->TextString());
             window->recolourRange(p, document.SelStart() - p);
             window->refreshPreviewIfSplit();
         } else {
-            copyFormatted(*pane_, 0, pane_->TextLength(), document);
+            putBackWithReplacements(document);
         }
         holdingText_ = false;
         window->backup_code();
@@ -380,15 +381,45 @@ void SpellingDialog::cancle_Click() {
     QDialog::close();
 }
 
+// A document gets back exactly what was taken out, with the changed words replaced: each new
+// word takes the look of the one it replaces, and the caret ends after the text.
+void SpellingDialog::putBackWithReplacements(EditorPane& document) {
+    putBackTaken(document);
+    int end = takenFrom_ + int(savedSelection.text.size());
+    for (const Replacement& replacement : replacements_) {
+        document.SetSelStart(takenFrom_ + replacement.at);
+        document.SetSelLength(replacement.length);
+        document.SetSelText(replacement.text);
+        end += int(replacement.text.size()) - replacement.length;
+    }
+    document.SetSelStart(takenFrom_);
+    document.SetSelLength(end - takenFrom_);
+    pane_->SetSelStart(0);
+    pane_->SetSelLength(pane_->TextLength());
+    if (document.SelText() == pane_->SelText()) {
+        document.SetSelStart(end);
+        return;
+    }
+    // Words were also corrected by typing in the dialog: its text goes back as it stands.
+    document.SetSelText(QString());
+    copyFormatted(*pane_, 0, pane_->TextLength(), document);
+}
+
+// Puts what was taken out back into the document as it was, selection included.
+void SpellingDialog::putBackTaken(EditorPane& document) {
+    app_.insertBusy = true;
+    document.RestoreRange(takenFrom_, takenFrom_, savedSelection);
+    app_.insertBusy = false;
+}
+
 void SpellingDialog::restoreSelection() {
     if (!holdingText_) return;
     holdingText_ = false;
     EditorWindow* window = target();
     if (!window) return;
-    app_.insertBusy = true;
-    window->pane().RestoreRange(takenFrom_, takenFrom_, savedSelection);
-    app_.insertBusy = false;
+    putBackTaken(window->pane());
     changed_ = false;
+    replacements_.clear();
     settleModified();
 }
 

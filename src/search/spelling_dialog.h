@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "core/editor_pane.h"
 #include "core/window_kind.h"
@@ -78,6 +79,8 @@ private:
     void selectLastWord();
     void say(const QString& text, int icon);
     void restoreSelection();
+    void putBackTaken(EditorPane& document);
+    void putBackWithReplacements(EditorPane& document);
     // Another dictionary: the text is checked again from its start.
     void dictionaryChosen(const QString& name);
     // The window is modified after the check exactly when a word was changed.
@@ -95,6 +98,15 @@ private:
     bool finished_ = false;
     QString tagBefore_;     // the window's modified marker before the check
     bool changed_ = false;  // a word was changed
+    // The words changed, in order, each at its offset into the checked text when it was
+    // changed: a document gets its own text back with just these replaced, so the colours the
+    // check marks words with never reach it.
+    struct Replacement {
+        int at;
+        int length;
+        QString text;
+    };
+    std::vector<Replacement> replacements_;
     // Word -> misspelled, for the check under way. Qt's seeded string hash costs more than a
     // Hunspell lookup of a short word, so the table hashes without a seed.
     struct WordHash {

@@ -170,8 +170,8 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     EXPECT_TRUE(dialog->ignore->isEnabled());
 }
 
-// Cancel and the close box put the text and selection back exactly; Save is enabled after the
-// check exactly when a word was changed.
+// Cancel and the close box put the text and selection back exactly, OK the text and its look;
+// Save is enabled after the check exactly when a word was changed.
 TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) {
     listed.wrong = {{"wrd", {"word"}}};
     enum Ending { Cancel, CloseBox, Unchanged, Changed };
@@ -202,11 +202,16 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
             EXPECT_EQ(window.isModified(), ending == Changed);
             EXPECT_EQ(frame.enabled.value("Save"), ending == Changed);
             EXPECT_FALSE(app.bulkEditBusy);
-            if (ending == Changed) continue;
+            if (ending == Changed) {
+                // The new word takes the look of the one it replaces, not a marking colour.
+                select(pane, 7, 4);
+                if (kind == KindDocument) EXPECT_EQ(Tag, pane.SelColor());
+                continue;
+            }
             const PaneSnapshot after = pane.Snapshot();
             EXPECT_EQ(before.text, after.text);
-            if (ending == Unchanged) continue;  // OK leaves the caret after the text
             EXPECT_EQ(before.attributes, after.attributes);
+            if (ending == Unchanged) continue;  // OK leaves the caret after the text
             EXPECT_EQ(5, pane.SelStart());
             EXPECT_EQ(5, pane.SelLength());
         }
@@ -251,6 +256,16 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     EXPECT_EQ(0, pane.SelAlignment());
     select(pane, 10, 1);
     EXPECT_EQ(2, pane.SelAlignment());
+
+    // A word corrected by typing in the dialog goes back as typed.
+    EditorWindow& note = open(KindDocument, "one wrd");
+    select(note.pane(), 0, 7);
+    dialog = SpellingDialog::open(app);
+    ASSERT_NE(nullptr, dialog);
+    select(dialog->rtf1(), 0, 3);
+    dialog->rtf1().SetSelText("One");
+    dialog->close_Click();
+    EXPECT_EQ("One wrd", note.pane().Text());
 }
 
 // The real dictionary: tag names are words only in document windows.
