@@ -8,3 +8,5 @@
 // letter case ignored; answers the first row left, or -1 when none is.
 int narrowToTyped(QListView& list, int rows, const std::function<QString(int)>& textOf,
                   const QString& typed);
+// Shows every row again, as a list opened anew does.
+void showAllRows(QListView& list, int rows);

@@ -157,9 +157,7 @@ bool JavaCompletion::openList(int dot) {
         }
         shown_->setStringList(shown);
     }
-    // Only rows a narrowing hid are shown again: each call lays the whole list out anew.
-    for (int row = 0; row < jput_.size(); ++row)
-        if (jshow_->isRowHidden(row)) jshow_->setRowHidden(row, false);
+    showAllRows(*jshow_, int(jput_.size()));
     setCurrentRow(0);
 
     const QRect caret = pane.caretRect();
