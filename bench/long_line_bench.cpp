@@ -21,6 +21,7 @@
 #include "html_page.h"
 #include "platform/qt_dialogs.h"
 #include "search/find_dialog.h"
+#include "tags/tag_parser.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -146,4 +147,19 @@ void BM_LongLineReplaceAll(benchmark::State& state) {
     window.setModifiedTag(QStringLiteral("s"));
 }
 BENCHMARK(BM_LongLineReplaceAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+// The tag parser over the whole page; its messages are answered at once.
+void BM_LongLineParseTags(benchmark::State& state) {
+    struct AnsweredAtOnce : QtDialogs {
+        MsgAnswer messageBox(const QString&, const QString&, MsgButtons, MsgIcon) override {
+            return MsgAnswer::Ok;
+        }
+    } dialogs;
+    AppState app;
+    useInstalledSettings(app);
+    app.dialogs = &dialogs;
+    HtmlWindow window(app);
+    window.pane().SetText(minifiedPage(state.range(0) != 0));
+    for (auto _ : state) benchmark::DoNotOptimize(parseTags(window, ParseRange::All));
+}
+BENCHMARK(BM_LongLineParseTags)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }  // namespace

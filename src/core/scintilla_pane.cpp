@@ -12,6 +12,7 @@
 #include "core/plain_text_file.h"
 #include "core/scintilla_accessibility.h"
 #include "core/scintilla_styles.h"
+#include "core/style_stripes.h"
 #include "core/text_scan.h"
 
 namespace {
@@ -158,6 +159,49 @@ void ScintillaPane::restyle(int from, int to, int style) {
     send(Sci::SCI_SETSTYLING, to - from, style);
 }
 
+// Writes the styles of a stretch that starts at `from`, which held `before`, as `after`:
+// only the bytes that differ.
+void ScintillaPane::writeStyles(int from, const QByteArray& before, const QByteArray& after) {
+    const auto first = std::mismatch(before.begin(), before.end(), after.begin()).first;
+    if (first == before.end()) return;
+    const int changedFrom = from + int(first - before.begin());
+    const auto last = std::mismatch(before.rbegin(), before.rend(), after.rbegin()).first;
+    const int changedTo = from + int(before.size()) - int(last - before.rbegin());
+    tracker_.restyled(changedFrom, changedTo, TextLength());
+    send(Sci::SCI_STARTSTYLING, changedFrom, 0);
+    sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(changedTo - changedFrom),
+                        after.constData() + (changedFrom - from));
+}
+
+// After the text or the styles of [from, to) changed: a long line there has its pieces cut
+// again (see style_stripes.h), as far as they come out different from the ones there.
+void ScintillaPane::stripeLongLines(int from, int to) {
+    if (!longLineWithin(from, to)) return;
+    const int length = TextLength();
+    const int windowFrom = std::max(0, from - StyleStripes::Lookback);
+    // The pieces after the stretch are found again within a piece or two, as a rule.
+    for (int reach = 256;; reach *= 16) {
+        const int windowTo = int(std::min<qint64>(length, qint64(to) + reach));
+        const QByteArray before = readStyles(windowFrom, windowTo);
+        QByteArray after = before;
+        auto* styles = reinterpret_cast<unsigned char*>(after.data());
+        const int count = windowTo - windowFrom;
+        const StyleStripes::Variants variants = styles_->variantsFor(styles, count);
+        if (StyleStripes::restripe(bytesAt(windowFrom, count), styles, count, from - windowFrom,
+                                   to - windowFrom, windowTo == length, variants)) {
+            writeStyles(windowFrom, before, after);
+            return;
+        }
+    }
+}
+
+bool ScintillaPane::longLineWithin(int from, int to) const {
+    const int last = int(send(Sci::SCI_LINEFROMPOSITION, to));
+    for (int line = int(send(Sci::SCI_LINEFROMPOSITION, from)); line <= last; ++line)
+        if (send(Sci::SCI_LINELENGTH, line) > StyleStripes::LongLine) return true;
+    return false;
+}
+
 void ScintillaPane::markStrike(int from, int to, bool on) {
     if (!on && !strikeUsed_) return;
     strikeUsed_ = true;
@@ -179,20 +223,28 @@ void ScintillaPane::changeSelectionStyle(const StyleChange& change) {
     // setting the font the whole text already has is then free.
     if (SelLength() > StyleChunk && styles_->leavesAllAsTheyAre(change)) return;
     const int from = SelStart();
+    // A run is one style with its twins: the pieces of a long line are striped again after.
+    const unsigned char* primaryOf = styles_->primaries();
+    int changedFrom = INT_MAX;
+    int changedTo = 0;
     forEachStyleChunk(from, from + SelLength(), [&](int chunk, const char* styles, int count) {
         for (int runStart = 0; runStart < count;) {
-            const int old = static_cast<unsigned char>(styles[runStart]);
+            const int old = primaryOf[static_cast<unsigned char>(styles[runStart])];
             int runEnd = runStart + 1;
-            while (runEnd < count && static_cast<unsigned char>(styles[runEnd]) == old) ++runEnd;
+            while (runEnd < count && primaryOf[static_cast<unsigned char>(styles[runEnd])] == old)
+                ++runEnd;
             const int style = styles_->derive(old, change);
             if (style != old) {
                 restyle(chunk + runStart, chunk + runEnd, style);
                 if (styles_->strikes(old) || styles_->strikes(style))
                     markStrike(chunk + runStart, chunk + runEnd, styles_->strikes(style));
+                changedFrom = std::min(changedFrom, chunk + runStart);
+                changedTo = chunk + runEnd;
             }
             runStart = runEnd;
         }
     });
+    if (changedFrom < changedTo) stripeLongLines(changedFrom, changedTo);
 }
 
 void ScintillaPane::placeSelection(int anchor, int caret) {
@@ -313,16 +365,8 @@ void ScintillaPane::colourRuns(const std::vector<ColourRun>& runs) {
         EditorPane::colourRuns(runs);
         return;
     }
-    const auto first = std::mismatch(before.begin(), before.end(), after.begin()).first;
-    if (first != before.end()) {
-        const int changedFrom = from + int(first - before.begin());
-        const auto last = std::mismatch(before.rbegin(), before.rend(), after.rbegin()).first;
-        const int changedTo = to - int(last - before.rbegin());
-        tracker_.restyled(changedFrom, changedTo, TextLength());
-        send(Sci::SCI_STARTSTYLING, changedFrom, 0);
-        sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(changedTo - changedFrom),
-                            after.constData() + (changedFrom - from));
-    }
+    writeStyles(from, before, after);
+    stripeLongLines(from, to);
     SetSelStart(runs.back().from);
     SetSelLength(runs.back().to - runs.back().from);
 }
@@ -476,17 +520,32 @@ int ScintillaPane::Find(const QString& text, int start, int end, int options) {
     return found;
 }
 
-// A forward move starts at the end of the selection, a backward one at its start.
+// A forward move starts at the end of the selection, a backward one at its start. The text is
+// looked at a block at a time from there: asking Scintilla for all of it at once would close
+// its gap, a copy of the text between the gap and the caret on every call (and Replace All
+// makes one per replacement).
 void ScintillaPane::UpTo(const QByteArray& characterSet, bool forward, bool negate) {
+    constexpr int Block = 4096;
     const ByteSet set(characterSet);
-    int target;
+    int target = forward ? TextLength() : 0;
     if (forward) {
-        const int from = SelStart() + SelLength();
-        const int rest = TextLength() - from;
-        target = from + firstIn(bytesAt(from, rest), rest, set, negate);
+        for (int from = SelStart() + SelLength(); from < TextLength(); from += Block) {
+            const int size = std::min(Block, TextLength() - from);
+            const int found = firstIn(bytesAt(from, size), size, set, negate);
+            if (found < size) {
+                target = from + found;
+                break;
+            }
+        }
     } else {
-        const int from = SelStart();
-        target = afterLastIn(bytesAt(0, from), from, set, negate);
+        for (int to = SelStart(); to > 0; to -= Block) {
+            const int size = std::min(Block, to);
+            const int found = afterLastIn(bytesAt(to - size, size), size, set, negate);
+            if (found > 0) {
+                target = to - size + found;
+                break;
+            }
+        }
     }
     setSelection(target, target);
 }
@@ -617,6 +676,7 @@ void ScintillaPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
         tracker_.restyled(from, from + size, TextLength());
         send(Sci::SCI_STARTSTYLING, from, 0);
         sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(size), piece.attributes.constData());
+        stripeLongLines(from, from + size);
         markStrike(from, from + size, false);
         for (int i = 0; i < size; ++i) {
             const int style = static_cast<unsigned char>(piece.attributes[i]);
@@ -657,6 +717,7 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
         }
         tracker_.editing(position, 0, length_);
         edits_.editing(position, 0, length_);
+        unstriped_.editing(position, 0, length_);
         length_ += length;
         for (PendingStyle& pending : pendingStyles_)
             if (pending.pos >= position) pending.pos += length;
@@ -664,6 +725,7 @@ void ScintillaPane::onModified(int position, int type, const char*, int length) 
     } else if (type & Sci::SC_MOD_BEFOREDELETE) {
         tracker_.editing(position, length, length_);
         edits_.editing(position, length, length_);
+        unstriped_.editing(position, length, length_);
         length_ -= length;
         const int removedEnd = position + length;
         std::vector<PendingStyle> kept;
@@ -708,6 +770,10 @@ void ScintillaPane::applyPendingStyles() {
 
 void ScintillaPane::finishEdit() {
     applyPendingStyles();
+    if (const PaneChanges edits = unstriped_.changes(); edits.any) {
+        unstriped_.mark();
+        stripeLongLines(edits.head, TextLength() - edits.tail);
+    }
     if (textChanged_) {
         textChanged_ = false;
         insertionOverride_.reset();

@@ -53,6 +53,9 @@ private:
     void forEachStyleChunk(int from, int to, Use&& use) const;
     QByteArray readStyles(int from, int to) const;
     void restyle(int from, int to, int style);
+    void writeStyles(int from, const QByteArray& before, const QByteArray& after);
+    void stripeLongLines(int from, int to);
+    bool longLineWithin(int from, int to) const;
     void markStrike(int from, int to, bool on);
 
     void placeSelection(int anchor, int caret);
@@ -99,6 +102,7 @@ private:
     // Told before each change, it keeps what the changed stretch held (for the undo ring).
     ChangeTracker tracker_{[this](int from, int to) { return SnapshotRange(from, to); }};
     ChangeTracker edits_;  // the text edits the colouring has not seen yet
+    ChangeTracker unstriped_;  // the text edits whose long lines are not yet striped
 
     int alignment_ = 0;  // a code pane has no paragraph alignment; it keeps the value
     bool lineNumbers_ = false;

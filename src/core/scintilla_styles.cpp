@@ -30,6 +30,8 @@ size_t qHash(const StyleKey& key, size_t seed) {
 
 ScintillaStyles::ScintillaStyles(QsciScintillaBase& sci, const QString& baseFont, int baseSize)
     : sci_(sci) {
+    for (int style = 0; style < 256; ++style) primary_[style] = static_cast<unsigned char>(style);
+    twins_ = {primary_, primary_};
     keys_[0] = StyleKey{0, false, false, false, false, baseFont, baseSize};
     used_.push_back(0);
     index_.insert(keys_[0], 0);
@@ -54,6 +56,27 @@ int ScintillaStyles::styleFor(const StyleKey& key) {
     index_.insert(key, style);
     define(style);
     return style;
+}
+
+StyleStripes::Variants ScintillaStyles::variantsFor(const unsigned char* styles, int count) {
+    std::array<bool, 256> seen{};
+    for (int i = 0; i < count; ++i) seen[primary_[styles[i]]] = true;
+    for (int style = 0; style < 256; ++style) {
+        if (!seen[style] || twins_[0][style] != style) continue;
+        std::array<int, 2> twins{};
+        for (int& twin : twins) {
+            twin = nextFree();
+            if (twin < 0) break;
+            keys_[twin] = keys_[style];
+            used_.push_back(twin);
+            primary_[twin] = static_cast<unsigned char>(style);
+            define(twin);
+        }
+        if (twins[0] < 0 || twins[1] < 0) break;
+        twins_[0][style] = static_cast<unsigned char>(twins[0]);
+        twins_[1][style] = static_cast<unsigned char>(twins[1]);
+    }
+    return {primary_.data(), {primary_.data(), twins_[0].data(), twins_[1].data()}};
 }
 
 int ScintillaStyles::derive(int style, const StyleChange& change) {
@@ -82,6 +105,7 @@ int ScintillaStyles::derive(int style, const StyleChange& change) {
 
 bool ScintillaStyles::leavesAllAsTheyAre(const StyleChange& change) const {
     return std::all_of(used_.begin(), used_.end(), [&](int style) {
+        if (primary_[style] != style) return true;  // a twin goes as its style goes
         StyleKey key = keys_[style];
         apply(key, change);
         // Two styles that look alike map to the first: the other would still be rewritten.

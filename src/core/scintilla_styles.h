@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "core/style_stripes.h"
 #include "platform/colour.h"
 
 class QsciScintillaBase;
@@ -46,6 +47,13 @@ public:
     // stretch needs looking at. Makes no style.
     bool leavesAllAsTheyAre(const StyleChange& change) const;
 
+    // Every style has three variants drawn exactly alike: itself and two twins, made when first
+    // needed (see style_stripes.h). Makes the twins of the styles in `styles` that have none
+    // yet, where numbers are left; a style without twins is its own variants.
+    StyleStripes::Variants variantsFor(const unsigned char* styles, int count);
+    // For each style, the style it is a twin of, or itself.
+    const unsigned char* primaries() const { return primary_.data(); }
+
     void setBackColor(Rgb colour);
     // Every style takes the new base font, as the pane's Font applies to the whole text.
     void setBaseFont(const QString& name, int size);
@@ -57,6 +65,8 @@ private:
     QsciScintillaBase& sci_;
     std::array<StyleKey, 256> keys_;
     std::vector<int> used_;
+    std::array<unsigned char, 256> primary_;
+    std::array<std::array<unsigned char, 256>, 2> twins_;
     QHash<StyleKey, int> index_;
     QHash<quint64, int> derived_;  // (style, attribute, value) -> style, for the common changes
     quint64 lastKey_ = ~quint64(0);
