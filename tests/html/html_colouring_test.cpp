@@ -7,7 +7,6 @@
 
 #include "support/editor_fixture.h"
 #include "support/random_edit.h"
-#include "html/html_typing_help.h"
 #include "tags/tag_commands.h"
 
 using HtmlColouringTest = HtmlFixture;
@@ -151,32 +150,4 @@ TEST_F(HtmlColouringTest, ColourChangeRecoloursEverything) {
     setText("<p>");
     window->Fchangefont();
     EXPECT_EQ(colours(), "OOO");
-}
-
-namespace {
-struct RecordingTypingHelp : HtmlTypingHelp {
-    QStringList tooltips;
-    int tagNamesTyped = 0;
-    int listsHidden = 0;
-    void tagRecognised(const QString& tooltip) override { tooltips << tooltip; }
-    void tagNameTyped(const QString&) override { ++tagNamesTyped; }
-    void hideList() override { ++listsHidden; }
-};
-}  // namespace
-
-TEST_F(HtmlColouringTest, TypingTellsTheTypingHelpWhatIsBeingTyped) {
-    auto help = std::make_unique<RecordingTypingHelp>();
-    RecordingTypingHelp* seen = help.get();
-    window->setTypingHelp(std::move(help));
-
-    type(QStringLiteral("x<ta"));
-    EXPECT_EQ(seen->tagNamesTyped, 2);  // each letter after "<": a tag name is being typed
-    type(QStringLiteral("ble "));
-    EXPECT_EQ(seen->tagNamesTyped, 5);
-    // The blank made the name a known tag: its tooltip comes from that very lookup.
-    ASSERT_FALSE(seen->tooltips.isEmpty());
-    EXPECT_EQ(seen->tooltips.last(), app.tables.tooltipTable()[94].trimmed());
-    type(QStringLiteral("b>"));
-    EXPECT_GE(seen->listsHidden, 1);
-    EXPECT_EQ(seen->tagNamesTyped, 5);
 }
