@@ -43,15 +43,11 @@ TEST_F(HtmlColouringTest, RangePassLooksUpOnlyNamesShorterThanFifteen) {
     QTemporaryDir folder;
     for (const QString& name : QDir(app.programFolder).entryList(QDir::Files))
         QFile::copy(QDir(app.programFolder).filePath(name), folder.filePath(name));
-    QFile tagFile(folder.filePath("tag.tsh"));
-    ASSERT_TRUE(tagFile.open(QIODevice::ReadOnly));
-    QList<QByteArray> tags = tagFile.readAll().split('\n');
-    tagFile.close();
+    const QString tagFile = folder.filePath("tag.tsh");
+    QByteArrayList tags = TestEnvironment::readFile(tagFile).split('\n');
     tags[94] = QByteArray(14, 't') + '\r';
     tags[95] = QByteArray(15, 't') + '\r';
-    ASSERT_TRUE(tagFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    tagFile.write(tags.join('\n'));
-    tagFile.close();
+    ASSERT_TRUE(QFile::remove(tagFile) && TestEnvironment::writeFile(tagFile, tags.join('\n')));
     app.tables.loadAll(folder.path());
 
     setText("<" + QByteArray(14, 't') + ">a<" + QByteArray(15, 't') + ">b<p>");
