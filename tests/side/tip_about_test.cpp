@@ -9,6 +9,7 @@
 #include "platform/user_settings.h"
 #include "side/about_window.h"
 #include "side/tip_window.h"
+#include "hardening/random_text.h"
 #include "support/editor_fixture.h"
 
 namespace {
@@ -27,30 +28,32 @@ protected:
     QPointer<frmTip> tip;
 };
 
+// Tips come one a line in file order, blank lines included, whatever the line ends, and start
+// over after the last; without the file a tip says how to make it.
 TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrapAndSwitchingThemOffIsStored) {
     tip = showTipOfTheDay(app, nullptr);
     EXPECT_TRUE(tip->lblTipText()->text().startsWith("That the TIPOFDAY.TXT file was not found?"));
     EXPECT_FALSE(tip->LoadTips(QString()));
-    delete tip.data();
-
-    writeTips("first\nsecond\r\nthird\n");
-    tip = showTipOfTheDay(app, nullptr);
-    ASSERT_TRUE(tip);
-    EXPECT_TRUE(tip->chkLoadTipsAtStartup()->isChecked());
-    QStringList seen{tip->lblTipText()->text()};
-    for (int i = 0; i < 3; ++i) {
-        tip->cmdNextTip()->click();
-        seen << tip->lblTipText()->text();
+    RandomText random(7);
+    for (int round = 0; round < 20; ++round) {
+        QStringList lines;
+        QByteArray file;
+        for (int count = 1 + random.below(5); lines.size() < count;) {
+            lines << (random.chance(25) ? QString() : "tip " + QString::number(random.below(9)));
+            file += lines.last().toLatin1() + (random.chance(50) ? "\r\n" : "\n");
+        }
+        if (!lines.last().isEmpty() && random.chance(50)) file.chop(file.endsWith("\r\n") ? 2 : 1);
+        writeTips(file);
+        delete tip.data();
+        tip = showTipOfTheDay(app, nullptr);
+        ASSERT_TRUE(tip);
+        EXPECT_TRUE(tip->chkLoadTipsAtStartup()->isChecked());
+        for (int shown = 0; shown <= 2 * lines.size(); ++shown) {
+            ASSERT_EQ(tip->lblTipText()->text(), lines[shown % lines.size()])
+                << "round " << round << ", tip " << shown << " of " << file.toStdString();
+            tip->cmdNextTip()->click();
+        }
     }
-    EXPECT_EQ(seen, (QStringList{"first", "second", "third", "first"}));
-
-    // A blank line is a tip of its own.
-    delete tip.data();
-    writeTips("one\n\nthree");
-    tip = showTipOfTheDay(app, nullptr);
-    EXPECT_EQ(tip->tips, (QStringList{"one", "", "three"}));
-    tip->cmdNextTip()->click();
-    EXPECT_EQ(tip->lblTipText()->text(), "");
 
     // Switched off, it is stored and keeps them away.
     tip->chkLoadTipsAtStartup()->click();

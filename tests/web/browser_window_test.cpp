@@ -31,9 +31,7 @@ TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
     openPage(QStringLiteral("/tmp/site/index.html"));
     frmBrowser* window = showBrowser();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(app.browserStartUrl, "/tmp/site/index.html");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     RecordingWebView* view = browsers.last();
     EXPECT_EQ(view->navigated, QStringList{"/tmp/site/index.html"});
 
@@ -55,7 +53,6 @@ TEST_F(BrowserWindowTest, CaptionFollowsLoadingButtonsNavigateAndTheBrowserFills
     RecordingWebView* view = browsers.last();
     QTimer& timer = window->timTimer();
     EXPECT_TRUE(timer.isActive());
-    EXPECT_EQ(timer.interval(), 5);
     QTRY_COMPARE(window->windowTitle(), QString("Loading..."));
 
     // The page's name alone when it arrives, then the long form once the browser is idle.

@@ -46,28 +46,23 @@ protected:
     int port_ = 0;
 };
 
-// python3's http.server serving folder(), and three addresses of its own: /loop redirects to
-// itself, /cut promises a long page and closes after its start, /charset/NAME/FILE serves FILE
-// declared as in the charset NAME (percent-escapes decoded, so NAME may be quoted).
+// python3's http.server serving folder(), and two addresses of its own: /loop redirects to
+// itself, /cut promises a long page and closes after its start. Files ending in .be and .q are
+// declared as UTF-16 BE and as "ISO-8859-1" (quoted) pages.
 class LocalWebServer : public LocalServer {
 public:
     LocalWebServer() {
         const char* script =
-            "import functools, http.server, os, sys, urllib.parse\n"
+            "import functools, http.server, sys\n"
             "class Handler(http.server.SimpleHTTPRequestHandler):\n"
+            "    extensions_map = {'.be': 'text/html; charset=utf-16be',\n"
+            "                      '.q': 'text/html; charset=\"ISO-8859-1\"'}\n"
             "    def do_GET(self):\n"
             "        if self.path == '/loop':\n"
             "            self.send_response(302); self.send_header('Location', '/loop'); self.end_headers()\n"
             "        elif self.path == '/cut':\n"
             "            self.send_response(200); self.send_header('Content-Length', '100000'); self.end_headers()\n"
             "            self.wfile.write(b'<p>only the start')\n"
-            "        elif self.path.startswith('/charset/'):\n"
-            "            charset, name = map(urllib.parse.unquote, self.path.split('/', 3)[2:])\n"
-            "            body = open(os.path.join(sys.argv[1], name), 'rb').read()\n"
-            "            self.send_response(200)\n"
-            "            self.send_header('Content-Type', 'text/html; charset=' + charset)\n"
-            "            self.send_header('Content-Length', str(len(body))); self.end_headers()\n"
-            "            self.wfile.write(body)\n"
             "        else:\n"
             "            super().do_GET()\n"
             "s = http.server.ThreadingHTTPServer(('127.0.0.1', 0),\n"
