@@ -115,43 +115,54 @@ TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourAndAnUnwritableFileChanges
     EXPECT_TRUE(dialog->isVisible());
 }
 
-// OK recolours the current page at once, keeping the caret; other pages take the change when
-// next activated, and only once.
-TEST_F(ColourDialogTest, HtmlOkRecoloursTheCurrentPageAtOnceAndOthersWhenActivated) {
-    HtmlWindow& second = openHtml();
-    window->activate();
-    setText("<p a=\"1\">x<!--c-->");
-    refreshAll();
-    pane().SetSelStart(5);
-    const QByteArray page = "<!--c-->";
-    setText(second, page);
-    ColourSettingsDialog* dialog = open(cwindowKind);
-    dialog->swatch(1)->setColour(Other);  // tag colour
-    dialog->swatch(3)->setColour(makeRgb(1, 1, 1));  // comment colour
-    dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(1, 2, 3));
-    dialog->OKButton_Click();
-    EXPECT_EQ(colourLetters(pane(), {{Other, 'O'}, {Param, 'P'}, {Text, 'T'},
-                                     {makeRgb(1, 1, 1), 'C'}}), "OOOOOPPPOTCCCCCCCC");
-    EXPECT_EQ(pane().SelStart(), 5);
-    EXPECT_EQ(pane().SelLength(), 0);
-
-    const auto commentBytes = [](EditorPane& p) {
-        const std::string letters = colourLetters(p, {{makeRgb(1, 1, 1), 'c'}});
-        return int(std::count(letters.begin(), letters.end(), 'c'));
+// OK recolours the active window of the dialog's kinds at once, keeping its caret, and sets its
+// background; the others take the change when next activated, and only once.
+TEST_F(ColourDialogTest, OkRecoloursTheActiveWindowAtOnceAndOthersWhenActivated) {
+    const struct {
+        const ColourDialogKind* dialog;
+        WindowKind kind, otherKind;
+        QByteArray code, comment;
+        int commentRow;
+        const char* letters;  // of the active window after OK; c: the new comment colour
+    } rows[] = {
+        {&cwindowKind, KindHtml, KindHtml, "<p a=\"1\">x", "<!--c-->", 3, "GGGGGPPPGTcccccccc"},
+        {&scriptcolorKind, KindJava, KindJscript, "int a; ", "// c", 4, "KKKTTTTcccc"},
     };
-    EXPECT_EQ(commentBytes(second.pane()), 0);
-    second.activate();
-    EXPECT_EQ(commentBytes(second.pane()), page.size());
-    setText(second, page);
-    window->activate();
-    second.activate();
-    EXPECT_EQ(commentBytes(second.pane()), 0);
+    const Rgb comment = makeRgb(1, 1, 1);
+    const auto letters = [&](EditorPane& p) {
+        return colourLetters(p, {{Text, 'T'}, {Tag, 'G'}, {Keyword, 'K'}, {Param, 'P'},
+                                 {comment, 'c'}});
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dialog->name);
+        EditorWindow& other = EditorFixture::open(row.otherKind);
+        EditorWindow& active = EditorFixture::open(row.kind);
+        setText(other, row.comment);
+        setText(active, row.code + row.comment);
+        if (row.kind == KindHtml) refreshAll();
+        active.pane().SetSelStart(4);
+        ColourSettingsDialog* dialog = open(*row.dialog);
+        dialog->swatch(row.commentRow)->setColour(comment);
+        dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(20, 30, 40));
+        dialog->OKButton_Click();
+        EXPECT_EQ(letters(active.pane()), row.letters);
+        EXPECT_EQ(active.pane().SelStart(), 4);
+        EXPECT_EQ(active.pane().SelLength(), 0);
+        if (row.kind != KindHtml) EXPECT_EQ(active.pane().BackColor(), makeRgb(20, 30, 40));
+        const std::string none(row.comment.size(), '?'), all(row.comment.size(), 'c');
+        EXPECT_EQ(letters(other.pane()), none);
+        other.activate();
+        EXPECT_EQ(letters(other.pane()), all);
+        setText(other, row.comment);
+        active.activate();
+        other.activate();
+        EXPECT_EQ(letters(other.pane()), none);
+    }
 }
 
-// OK recolours the active script window, "Wait.." on OK while it runs, and sets its background
-// keeping the caret; with an HTML window active, script windows wait for their next turn, and
-// take the change once.
-TEST_F(ColourDialogTest, ScriptOkRecoloursTheActiveScriptWindowAndOthersWhenActivated) {
+// The script dialog says "Wait.." on OK while the active script window recolours, with Cancel
+// off; with an HTML window active, no script window recolours.
+TEST_F(ColourDialogTest, ScriptOkSaysWaitWhileTheActiveScriptWindowRecolours) {
     StubWindow script(app, KindJava);
     script.activate();
     ColourSettingsDialog* dialog = open(scriptcolorKind);
@@ -161,37 +172,14 @@ TEST_F(ColourDialogTest, ScriptOkRecoloursTheActiveScriptWindowAndOthersWhenActi
         okCaption = dialog->OKButton()->text();
         cancelEnabled = dialog->CancelButton()->isEnabled();
     };
-    dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(5, 6, 7));
     dialog->OKButton_Click();
     EXPECT_EQ(script.recolours, 1);
     EXPECT_EQ(okCaption, "Wait..");
     EXPECT_FALSE(cancelEnabled);
-    EXPECT_EQ(script.pane().BackColor(), makeRgb(5, 6, 7));
     window->activate();
     open(scriptcolorKind)->OKButton_Click();
     EXPECT_EQ(script.recolours, 1);
-
-    // Real script windows.
-    ScriptWindow& other = openScript(KindJscript);
-    ScriptWindow& active = openScript(KindJava);
-    setText(other, "// c");
-    setText(active, "int a; // c");
-    active.pane().SetSelStart(4);
-    dialog = open(scriptcolorKind);
-    dialog->swatch(ColourSettingsDialog::BackgroundRow)->setColour(makeRgb(20, 30, 40));
-    dialog->swatch(4)->setColour(makeRgb(1, 1, 1));  // comment colour
-    dialog->OKButton_Click();
-    EXPECT_EQ(active.pane().BackColor(), makeRgb(20, 30, 40));
-    EXPECT_EQ(active.pane().SelStart(), 4);
-    EXPECT_EQ(app.scriptBackColor, makeRgb(20, 30, 40));
-    EXPECT_EQ(colours(active.pane()).substr(7), "????");
-    EXPECT_EQ(colours(other.pane()), "OOOO");
-    other.activate();
-    EXPECT_EQ(colours(other.pane()), "????");
-    setText(other, "// c");
-    active.activate();
-    other.activate();
-    EXPECT_EQ(colours(other.pane()), "OOOO");
+    EXPECT_EQ(app.scriptBackColor, script.pane().BackColor());
 }
 
 TEST_F(ColourDialogTest, CommandsOpenModalTopmostDialogsWithTheFrameDisabledAndHelp) {
