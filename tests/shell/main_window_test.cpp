@@ -111,14 +111,14 @@ TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
 // the clipboard filled and emptied, against a model of which windows exist: the active window's
 // kind has its menus on and no other kind has; Save follows its modified flag, Cut, Copy and
 // Delete its selection (VBScript windows leave them as they were), Paste the clipboard; closing
-// a kind's last window turns off what it had on.
+// a kind's last window turns off what it had on. Save asks where only for a window never saved.
 TEST_F(FrameTest, RandomStepsKeepTheActiveWindowsCommandsOn) {
     RandomText random(1207);
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     std::vector<TestWindow*> windows;
     bool cut = false, toolbox = false, bold = false;
-    for (int step = 0; step < 300 && !HasFailure(); ++step) {
+    for (int step = 0; step < 240 && !HasFailure(); ++step) {
         const int roll = random.below(10);
         SCOPED_TRACE(testing::Message() << "step " << step << " roll " << roll);
         if (roll < 2 || windows.empty()) {
@@ -131,9 +131,23 @@ TEST_F(FrameTest, RandomStepsKeepTheActiveWindowsCommandsOn) {
             app.activeWindow()->pane().SetSelStart(random.below(8));
             app.activeWindow()->pane().SetSelLength(random.below(3));
             app.activeWindow()->activate();
-        } else if (roll < 8) {
+        } else if (roll < 7) {
             if (random.chance(50)) clipboard->setText("x");
             else clipboard->clear();
+        } else if (roll < 8) {
+            // Save asks where only for a window never saved; cancelled, the window keeps its
+            // name and its edits.
+            EditorWindow* saving = app.activeWindow();
+            const bool untitled = saving->isUntitled(), answered = random.chance(50);
+            const QString path = programFile("saved") + QString::number(step);
+            if (untitled && answered) dialogs.textAnswers.push_back(path);
+            const size_t questions = dialogs.asked.size();
+            saving->setModifiedTag("n");
+            run("Save");
+            EXPECT_EQ(dialogs.asked.size(), questions + (untitled ? 1 : 0));
+            EXPECT_EQ(saving->isModified(), untitled && !answered);
+            EXPECT_EQ(saving->caption() == path, untitled && answered);
+            EXPECT_EQ(QFile::exists(path), untitled && answered);
         } else {
             EditorWindow* closing = app.activeWindow();
             const WindowKind kind = closing->kind();
@@ -166,33 +180,6 @@ TEST_F(FrameTest, RandomStepsKeepTheActiveWindowsCommandsOn) {
         EXPECT_EQ(on("toolbox"), toolbox);
         EXPECT_EQ(button(17), bold);
     }
-}
-
-TEST_F(FrameTest, SaveAsksOnlyForANeverSavedWindowAndCancelKeepsIt) {
-    TestWindow* java = open(KindJava);
-    java->pane().SetText("class A {}");
-    java->setModifiedTag("n");
-    run("Save");
-    const AskedQuestion* asked = dialogs.last("save");
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->defaultExt, "*.java");
-    EXPECT_EQ(java->caption(), "Java1");
-    EXPECT_EQ(java->modifiedTag(), "n");
-
-    const QString path = programFile("A.java");
-    dialogs.textAnswers.push_back(path);
-    run("Save");
-    EXPECT_EQ(java->caption(), path);
-    EXPECT_EQ(java->modifiedTag(), "s");
-    EXPECT_FALSE(on("Save") || button(3));
-    EXPECT_EQ(readFile(path), "class A {}");
-
-    const size_t questions = dialogs.asked.size();
-    java->setModifiedTag("n");
-    run("Save");  // titled now: no question
-    EXPECT_EQ(dialogs.asked.size(), questions);
-    run("Save_As");
-    EXPECT_EQ(dialogs.asked.size(), questions + 1);
 }
 
 TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
@@ -413,83 +400,73 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     EXPECT_EQ(qobject_cast<EditorWindow*>(frame->windowOfFile(page))->caption(), page);
 }
 
-// Another program's change to an open file is told when its window is next activated or saved,
-// once for each state of the file; autosave never writes over it, and neither the editor's own
-// saves nor a file written again with the same bytes count as a change.
-TEST_F(FrameTest, AFileChangedOrDeletedOnDiskIsToldAndNeverOverwrittenUnasked) {
+// Another program writes, rewrites with the same bytes or deletes an open file while its user
+// edits, comes back to the window, saves and autosaves, at random, against a model of the file:
+// each new state of the file is told once, at activation or at Save; Yes reloads (writes the
+// deleted file again, replaces the changed one), No keeps the window's text; autosave never
+// writes over a change, and the editor's own saves are no change.
+TEST_F(FrameTest, ChangesOnDiskAreToldOnceAndNeverOverwrittenUnasked) {
     QTemporaryDir folder;
     const QString path = folder.filePath("page.html");
-    ASSERT_TRUE(writeFile(path, "<p>one</p>"));
+    const QByteArray deleted = "(deleted)";
+    const QByteArray theirs[] = {"<p>a</p>", "<p>bb</p>", "<p>ccc</p>", deleted};
+    QByteArray disk = theirs[0], known = disk, told, text = disk;
+    bool modified = false;
+    ASSERT_TRUE(writeFile(path, disk));
     frame->openFiles({path});
     EditorWindow* page = app.activeWindow();
     ASSERT_NE(page, nullptr);
     TestWindow* other = open(KindJava);
-    size_t told = 0;
-    // Activates the page from the other window; true when that asked one new question.
-    auto comeBack = [&] {
-        frame->bringForward(other);
-        frame->bringForward(page);
-        const bool asked = dialogs.asked.size() == told + 1;
-        told = dialogs.asked.size();
-        return asked;
-    };
-    auto lastSays = [&](const char* words) {
-        const AskedQuestion& q = dialogs.asked.back();
-        EXPECT_EQ(q.title, path);
-        return q.text.contains(words);
-    };
-    auto autosave = [&] {
-        for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick) page->Timer1_Timer();
-    };
-
-    ASSERT_TRUE(writeFile(path, "<p>one</p>"));  // the same bytes again
-    EXPECT_FALSE(comeBack());
-    page->setModifiedTag("n");
-    EXPECT_TRUE(page->SaveDocument());
-    EXPECT_FALSE(comeBack());
-
-    ASSERT_TRUE(writeFile(path, "<p>two, theirs</p>"));
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    ASSERT_TRUE(comeBack());
-    EXPECT_TRUE(lastSays("Reload it?"));
-    EXPECT_EQ(page->pane().Text(), "<p>two, theirs</p>");
-    EXPECT_FALSE(page->isModified());
-
-    page->pane().SetText("<p>mine</p>");
-    page->setModifiedTag("n");
-    ASSERT_TRUE(writeFile(path, "<p>three, theirs</p>"));
-    dialogs.messageAnswers.push_back(MsgAnswer::No);
-    ASSERT_TRUE(comeBack());
-    EXPECT_TRUE(lastSays("lose the changes"));
-    EXPECT_EQ(page->pane().Text(), "<p>mine</p>");
-    EXPECT_FALSE(comeBack());  // told once
-    autosave();
-    EXPECT_EQ(dialogs.asked.size(), told);
-    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
-
-    dialogs.messageAnswers.push_back(MsgAnswer::No);
-    run("Save");
-    EXPECT_TRUE(lastSays("Replace it")) << dialogs.asked.back().text.toStdString();
-    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
-    EXPECT_TRUE(page->isModified());
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    run("Save");
-    EXPECT_EQ(readFile(path), "<p>mine</p>");
-    told = dialogs.asked.size();
-    EXPECT_FALSE(comeBack());
-
-    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
-        ASSERT_TRUE(QFile::remove(path));
-        dialogs.messageAnswers.push_back(answer);
-        ASSERT_TRUE(comeBack());
-        EXPECT_TRUE(lastSays("deleted"));
-        EXPECT_EQ(page->isModified(), answer == MsgAnswer::No);  // the text is nowhere else
-        autosave();
-        EXPECT_FALSE(comeBack());
-        EXPECT_EQ(QFile::exists(path), answer == MsgAnswer::Yes);
-        run("Save");  // told already: saved again without a question
-        EXPECT_EQ(readFile(path), "<p>mine</p>");
-        EXPECT_FALSE(comeBack());
+    RandomText random(2612);
+    for (int step = 0; step < 300 && !HasFailure(); ++step) {
+        const int roll = random.below(5);
+        SCOPED_TRACE(testing::Message() << "step " << step << " roll " << roll);
+        const bool yes = random.chance(50), changed = disk != known;
+        dialogs.messageAnswers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
+        const size_t questions = dialogs.asked.size();
+        const char* says = nullptr;  // words of the question expected
+        bool writes = false;
+        if (roll == 0) {
+            disk = theirs[random.below(4)];
+            if (disk == deleted) QFile::remove(path);
+            else ASSERT_TRUE(writeFile(path, disk));
+        } else if (roll <= 2) {  // back to the window, and an edit there now and then
+            frame->bringForward(other);
+            frame->bringForward(page);
+            if (changed && disk != told) {
+                told = disk;
+                says = disk == deleted ? "deleted" : modified ? "lose the changes" : "Reload it?";
+                if (yes && disk == deleted) writes = true;
+                else if (yes) text = known = disk, modified = false, told.clear();
+                else if (disk == deleted) modified = true;
+            }
+            if (roll == 1) {
+                if (writes) disk = known = text, modified = false, told.clear(), writes = false;
+                text = "<p>mine " + QByteArray::number(step) + "</p>";
+                page->pane().SetText(text);
+                page->setModifiedTag("n");
+                modified = true;
+            }
+        } else if (roll == 3 && modified) {
+            run("Save");
+            const bool toldAlready = disk == told;
+            if (changed) told = disk;
+            if (!changed || (disk == deleted && toldAlready)) writes = true;
+            else says = disk == deleted ? "deleted" : "Replace it", writes = yes;
+        } else if (roll == 4) {
+            for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick)
+                page->Timer1_Timer();
+            writes = modified && !changed;
+        }
+        if (writes) disk = known = text, modified = false, told.clear();
+        ASSERT_EQ(dialogs.asked.size(), questions + (says ? 1 : 0))
+            << (dialogs.asked.empty() ? "" : dialogs.asked.back().text.toStdString());
+        if (says) EXPECT_TRUE(dialogs.asked.back().text.contains(says)) << says;
+        if (says) EXPECT_EQ(dialogs.asked.back().title, path);
+        EXPECT_EQ(page->pane().Text(), text);
+        EXPECT_EQ(page->isModified(), modified);
+        EXPECT_EQ(QFile::exists(path), disk != deleted);
+        if (disk != deleted) EXPECT_EQ(readFile(path), disk);
     }
 }
 
