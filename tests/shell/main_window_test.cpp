@@ -267,29 +267,6 @@ TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindowNorUndoesPast
     EXPECT_EQ(menuOpened->pane().Text(), "<p>opened</p>");
 }
 
-TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
-    const QString notAFolder = programFile("plain-file");
-    ASSERT_TRUE(writeFile(notAFolder, {}));
-    TestWindow* window = open(KindJava);
-    window->setCaption(notAFolder + "/A.java");
-    window->pane().SetText("class A {}");
-    window->setModifiedTag("n");
-
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    run("mnuFileClose");
-    EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
-    EXPECT_EQ(dialogs.last("message")->title, window->caption());
-    EXPECT_TRUE(dialogs.last("message")->text.contains(window->caption()));
-    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
-    EXPECT_EQ(window->modifiedTag(), "n");
-    EXPECT_EQ(app.currentJavaWindow, window);
-
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    EXPECT_FALSE(frame->close());
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
-    EXPECT_EQ(window->pane().Text(), "class A {}");
-}
-
 // The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
 // goes, OK or Cancel, the new window is the active one and has the keyboard focus.
 TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
@@ -460,23 +437,40 @@ TEST_F(FrameTest, ChangesOnDiskAreToldOnceAndNeverOverwrittenUnasked) {
 }
 
 // "You want to save changes ?" on Exit, and every other question about one window, is titled
-// with that window's caption and asked with that window in front, restored if minimised.
-TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForward) {
+// with that window's caption and asked with that window in front, restored if minimised. A save
+// that fails on Close or Exit is reported and keeps the window and its edits.
+TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeepsIt) {
     dialogs.context = [this] {
         QMdiSubWindow* sub = frame->mdiArea()->currentSubWindow();
         EditorWindow* window = app.activeWindow();
         const bool inFront = sub && !sub->isMinimized() && editorOf(sub) == window;
         return inFront ? window->caption() : QStringLiteral("(not in front)");
     };
+    const QString notAFolder = programFile("plain-file");
+    ASSERT_TRUE(writeFile(notAFolder, {}));
     QStringList captions;
-    for (const WindowKind kind : {KindHtml, KindJscript, KindDocument}) {
+    for (const WindowKind kind : {KindHtml, KindJscript, KindJava}) {
         TestWindow* window = open(kind);
-        window->setCaption(QStringLiteral("/nowhere/file%1").arg(int(kind)));
+        window->setCaption(notAFolder + QStringLiteral("/file%1").arg(int(kind)));
+        window->pane().SetText("class A {}");
         window->setModifiedTag("n");
         captions << window->caption();
     }
+    for (const bool exiting : {false, true}) {
+        dialogs.messageAnswers = {MsgAnswer::Yes};
+        if (exiting) EXPECT_FALSE(frame->close());
+        else run("mnuFileClose");
+        const AskedQuestion* failed = dialogs.last("message");
+        EXPECT_EQ(failed->icon, MsgIcon::Critical);
+        EXPECT_EQ(failed->context, failed->title);
+        EXPECT_TRUE(failed->text.contains(failed->title)) << failed->text.toStdString();
+        ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
+        EXPECT_TRUE(app.activeWindow()->isModified());
+        EXPECT_EQ(app.activeWindow()->pane().Text(), "class A {}");
+    }
+    dialogs.asked.clear();
     frame->mdiArea()->subWindowList().first()->showMinimized();
-    for (int i = 0; i < 3; ++i) dialogs.messageAnswers.push_back(MsgAnswer::No);
+    dialogs.messageAnswers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
     EXPECT_TRUE(frame->close());
     QStringList titles;
     for (const AskedQuestion& q : dialogs.asked) {
