@@ -146,13 +146,9 @@ TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {
     }
 }
 
-TEST_F(FrameLayoutTest, NewWindowsStayInsideTheAreaAndFollowAMaximisedOne) {
-    for (int i = 0; i < 8; ++i) {
-        openPage();
-        const QRect placed = subWindows().last()->geometry();
-        EXPECT_TRUE(area().contains(placed)) << i;
-        EXPECT_GE(placed.width(), area().width() / 2) << i;
-    }
+// (New windows at their own places: see the arranged windows below.)
+TEST_F(FrameLayoutTest, NewWindowsFollowAMaximisedOne) {
+    openPage();
     subWindows().last()->showMaximized();
     openPage();
     EXPECT_TRUE(subWindows().last()->isMaximized());
@@ -166,8 +162,9 @@ TEST_F(FrameLayoutTest, NewWindowsStayInsideTheAreaAndFollowAMaximisedOne) {
     EXPECT_TRUE(subWindows().last()->isMaximized());
 }
 
-// Cascade and both tiles at several frame sizes and window counts: every title bar inside the
-// area; tiles that the area can hold share it without gap or overlap.
+// New windows inside the area and at least half its width; then cascade and both tiles at several
+// frame sizes and window counts: every title bar inside the area; tiles that the area can hold
+// share it without gap or overlap.
 TEST_F(FrameLayoutTest, ArrangedWindowsKeepTheirTitleBarsInsideTheArea) {
     struct Row {
         QSize frame;
@@ -179,7 +176,13 @@ TEST_F(FrameLayoutTest, ArrangedWindowsKeepTheirTitleBarsInsideTheArea) {
                         {{300, 260}, 25, false}};
     for (const Row& row : rows) {
         frame->resize(row.frame);
-        while (subWindows().size() < row.windows) openPage();
+        while (subWindows().size() < row.windows) {
+            openPage();
+            const QRect placed = subWindows().last()->geometry();
+            EXPECT_TRUE(area().contains(placed)) << subWindows().size();
+            if (row.frame.width() >= 760)
+                EXPECT_GE(placed.width(), area().width() / 2) << subWindows().size();
+        }
         while (subWindows().size() > row.windows) {
             qobject_cast<EditorWindow*>(subWindows().last()->widget())->setModifiedTag("s");
             delete subWindows().last();
