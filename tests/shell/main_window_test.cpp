@@ -106,7 +106,7 @@ TEST_F(FrameTest, RandomStepsKeepTheActiveWindowsCommandsOn) {
     clipboard->clear();
     std::vector<TestWindow*> windows;
     bool cutMenus = true, cutButton = false, toolbox = false, bold = false;  // as loaded
-    for (int step = -1; step < 240 && !HasFailure(); ++step) {  // step -1: the frame as loaded
+    for (int step = -1; step < 160 && !HasFailure(); ++step) {  // step -1: the frame as loaded
         const int roll = random.below(10);
         SCOPED_TRACE(testing::Message() << "step " << step << " roll " << roll);
         if (step < 0) {
