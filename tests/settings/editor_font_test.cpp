@@ -13,7 +13,7 @@ protected:
 
 // Cancel changes nothing; OK stores the name, colour and size (with the font's writer, whose
 // bytes the settings record tests check), and recolours the active window by its kind.
-TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
+TEST_F(EditorFontTest, StoresTheChoiceAndRecoloursTheActiveWindowByKind) {
     cfont(app);  // no answer: cancelled
     EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_FALSE(app.fontChanged);
