@@ -51,16 +51,32 @@ protected:
 };
 }  // namespace
 
-TEST_F(HtmlRandomTest, WholePageColouringKeepsTheTextAndUsesOnlyTheWindowColours) {
+// Each page is coloured whole, then the tag parser runs over a random range of it.
+TEST_F(HtmlRandomTest, ColouringAndTagParsingKeepTheTextAndUseOnlyTheWindowColours) {
     RandomText random(20061);
-    for (int i = 0; i < kPages; ++i) {
+    const ParseRange ranges[] = {ParseRange::All, ParseRange::AfterCaret,
+                                 ParseRange::BeforeCaret, ParseRange::Selection};
+    for (int i = 0; i < kPages && !HasFailure(); ++i) {
         const QByteArray page = random.chance(20) ? random.mutate(random.pieces(htmlPieces, 30))
                                                   : random.pieces(htmlPieces, 30);
         const std::vector<Rgb> first = colourPage(page);
         ASSERT_EQ(pane().Text(), page) << "iteration " << i;
         expectOnlyWindowColours(i, page);
         if (i % 10 == 0) ASSERT_EQ(colourPage(page), first) << "iteration " << i;
-        if (HasFailure()) return;
+
+        const int caret = random.below(int(page.size()) + 1);
+        const int length = random.below(int(page.size()) - caret + 1);
+        const ParseRange range = ranges[random.below(4)];
+        select(pane(), caret, length);
+        dialogs.asked.clear();
+        const int unknown = parseTags(*window, range);
+        ASSERT_GE(unknown, 0);
+        ASSERT_EQ(pane().Text(), page) << "iteration " << i;
+        ASSERT_EQ(pane().SelStart(), caret) << "iteration " << i;
+        if (i % 10 == 0) {
+            select(pane(), caret, length);
+            ASSERT_EQ(parseTags(*window, range), unknown) << "iteration " << i;
+        }
     }
 }
 
@@ -96,29 +112,6 @@ TEST_F(HtmlRandomTest, RecolouringAfterRandomEditsKeepsTheEditedText) {
             ASSERT_LE(pane().SelStart() + pane().SelLength(), pane().TextLength());
             expectOnlyWindowColours(round, model);
             if (HasFailure()) return;
-        }
-    }
-}
-
-TEST_F(HtmlRandomTest, TagParserLeavesTextAndCaretAndCountsTheSameTwice) {
-    RandomText random(1999);
-    const ParseRange ranges[] = {ParseRange::All, ParseRange::AfterCaret,
-                                 ParseRange::BeforeCaret, ParseRange::Selection};
-    for (int i = 0; i < kPages; ++i) {
-        const QByteArray page = random.pieces(htmlPieces, 25);
-        setText(page);
-        const int caret = random.below(int(page.size()) + 1);
-        const int length = random.below(int(page.size()) - caret + 1);
-        const ParseRange range = ranges[random.below(4)];
-        select(pane(), caret, length);
-        dialogs.asked.clear();
-        const int unknown = parseTags(*window, range);
-        ASSERT_GE(unknown, 0);
-        ASSERT_EQ(pane().Text(), page) << "iteration " << i;
-        ASSERT_EQ(pane().SelStart(), caret) << "iteration " << i;
-        if (i % 10 == 0) {
-            select(pane(), caret, length);
-            ASSERT_EQ(parseTags(*window, range), unknown) << "iteration " << i;
         }
     }
 }

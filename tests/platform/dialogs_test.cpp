@@ -33,10 +33,8 @@ TEST(HunspellEngine, ChecksWithTheUsersLanguageThenEnglishAndSwitchesOrThrowsWit
     HunspellEngine shipped;
     ASSERT_TRUE(shipped.available());
     EXPECT_TRUE(shipped.CheckSpelling("Star"));
-    EXPECT_TRUE(shipped.CheckSpelling("colour") || shipped.CheckSpelling("color"));
     EXPECT_FALSE(shipped.CheckSpelling("sppelling"));
     EXPECT_TRUE(shipped.suggestions("sppelling").contains("spelling"));
-    EXPECT_EQ(HunspellEngine::packageFor("en_US"), "hunspell-en-us");
 
     QTemporaryDir first, second, empty;
     HunspellEngine none({empty.path()});

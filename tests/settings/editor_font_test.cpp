@@ -11,9 +11,9 @@ protected:
 };
 }  // namespace
 
-// Cancel changes nothing; OK stores the name cut or padded to fifteen and only the font's own
-// bytes, and recolours the active window by its kind.
-TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
+// Cancel changes nothing; OK stores the name, colour and size (with the font's writer, whose
+// bytes the settings record tests check), and recolours the active window by its kind.
+TEST_F(EditorFontTest, StoresTheChoiceAndRecoloursTheActiveWindowByKind) {
     cfont(app);  // no answer: cancelled
     EXPECT_FALSE(QFile::exists(settingsFilePath()));
     EXPECT_FALSE(app.fontChanged);
@@ -45,7 +45,6 @@ TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         storePatternedSettings();
-        const QByteArray before = storedSettings();
         dialogs.asked.clear();
         app.fontChanged = false;
         choose(c.name, 13, makeRgb(4, 5, 6));
@@ -54,8 +53,6 @@ TEST_F(EditorFontTest, StoresOnlyItsOwnBytesAndRecoloursTheActiveWindowByKind) {
         EXPECT_EQ(after.mid(8, 15), c.stored);
         EXPECT_EQ(after.mid(4, 4), QByteArray("\x04\x05\x06\x00", 4));
         EXPECT_EQ(after.mid(40, 2), QByteArray("\x0d\x00", 2));
-        for (int i : {0, 1, 2, 3, 23, 24, 31, 32, 39, 42, 43, 56, 59, 79, 80, 95})
-            EXPECT_EQ(after[i], before[i]) << "byte " << i;
         EXPECT_EQ(app.editorFontName, c.name);
         EXPECT_EQ(app.editorFontSize, 13);
         EXPECT_EQ(app.htmlTextColor, makeRgb(4, 5, 6));

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "frame_fixture.h"
+#include "hardening/random_text.h"
 #include "core/editor_window.h"
 #include "core/recovery_store.h"
 #include "core/save_dialog.h"
@@ -22,7 +23,6 @@
 #include "html/html_window.h"
 #include "platform/user_settings.h"
 #include "settings/settings_commands.h"
-#include "shell/main_menu_table.h"
 #include "shell/window_layout.h"
 #include "support/recording_web_view.h"
 #include "tags/tag_commands.h"
@@ -60,18 +60,8 @@ struct FrameTest : FrameFixture {
 };
 }  // namespace
 
-TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
-    for (const QString& name : menusDisabledAtLoad())
-        if (frame->command(name)) EXPECT_FALSE(frame->isCommandEnabled(name)) << name.toStdString();
-    EXPECT_FALSE(on("toolbox"));
-    for (const char* name : {"mnuFileNew", "HTML", "openhtml", "find", "mnuViewWebBrowser", "ln"})
-        EXPECT_TRUE(on(name)) << name;
-    for (int index = 1; index <= 30; ++index)  // New, Open and the last three stay on
-        if (!frame->toolbarButton(index)->isSeparator())
-            EXPECT_EQ(button(index), index <= 2 || index >= 28) << index;
-    for (const char* name : {"ln", "mnuViewToolbar", "mnuViewStatusBar", "Doundo"})
-        EXPECT_TRUE(frame->isCommandChecked(name)) << name;
-    EXPECT_FALSE(frame->isCommandChecked("split"));
+// (What is on at load: the first step of the randomized test below.)
+TEST_F(FrameTest, LoadsItsSwitchesAndHangsRegisteredRowsUnderTheirParents) {
     EXPECT_TRUE(frame->isCommandChecked("tipofday"));  // no setting stored yet: tips shown
     // Enter keeps indentation until switched off, and the choice is there at the next start.
     EXPECT_TRUE(frame->isCommandChecked("indent"));
@@ -83,14 +73,11 @@ TEST_F(FrameTest, LoadsWithTheKindCommandsDisabledAndTheMenusOfTheTable) {
     registerSettingsCommands(later);
     EXPECT_FALSE(later.keepIndentation);
     run("indent");
-
     auto* newButton =
         qobject_cast<QToolButton*>(frame->toolBar()->widgetForAction(frame->toolbarButton(1)));
     EXPECT_EQ(newButton->menu(), frame->menu("mnuFileNew"));
     EXPECT_EQ(newButton->popupMode(), QToolButton::MenuButtonPopup);
-}
 
-TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
     frame.reset();
     commands.addMenuRows({{"extraSub", "extraItem", "E&xtra item"},
                           {"extraTop", "extraSub", "&Extra", "", true},
@@ -105,94 +92,83 @@ TEST_F(FrameTest, RegisteredRowsHangUnderTheirParents) {
     // The tag commands' own tree, built twice into one registry, still appears once.
     QMenu* tags = frame->menu("httg");
     EXPECT_EQ(tags->actions().count(frame->menu("docTag")->menuAction()), 1);
-    EXPECT_FALSE(on("docTag"));  // disabled at load
-    EXPECT_FALSE(on("Allign"));
+    EXPECT_FALSE(on("docTag") || on("Allign"));  // disabled at load
 }
 
-// The menus of a kind are on while a window of it is active; Save, the clipboard commands and
-// Undo follow the activated window's own state.
-TEST_F(FrameTest, CommandsFollowTheActivatedWindow) {
-    QApplication::clipboard()->setText("x");
-    TestWindow* html = open(KindHtml);
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-    EXPECT_EQ(app.currentHtmlWindow, html);
-    EXPECT_TRUE(on("mnHTML") && on("Edit") && on("toolbox") && on("Save_As") && on("spel"));
-    EXPECT_FALSE(on("mnujava") || on("mnuscript"));
-    EXPECT_TRUE(button(17) && button(27) && button(12));
-    EXPECT_FALSE(on("Save") || button(3));
-    EXPECT_FALSE(on("Cut") || on("Copy") || on("del"));
-    EXPECT_TRUE(on("Paste") && button(10));
-    EXPECT_FALSE(on("Undo") || on("redo"));
-
-    html->backup_code();  // the snapshot every window takes when it loads
-    html->pane().SetText("<p>one</p>");
-    html->setModifiedTag("n");
-    html->backup_code();
-    html->activate();
-    EXPECT_TRUE(on("Save") && button(3));
-    EXPECT_FALSE(on("Cut") || on("Copy") || on("del") || button(8));  // nothing selected
-    html->pane().SetSelStart(3);
-    html->pane().SetSelLength(3);
-    html->activate();
-    EXPECT_TRUE(on("Cut") && on("Copy") && on("del") && button(8));
-    EXPECT_TRUE(on("Undo") && button(14));
-
-    // VBScript windows leave Cut, Copy and Delete as they were.
-    TestWindow* vbs = open(KindVbscript);
-    EXPECT_TRUE(on("Cut"));
-    EXPECT_FALSE(on("Save") || on("Undo"));
-    EXPECT_TRUE(on("mnuscript"));
-    vbs->setModifiedTag("n");
-    EXPECT_TRUE(on("Save"));
-
-    QApplication::clipboard()->clear();
-    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(html->parentWidget()));
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-    EXPECT_TRUE(on("mnHTML"));
-    EXPECT_FALSE(on("mnuscript") || on("Paste"));
-
-    open(KindJava);
-    EXPECT_EQ(app.activeWindowKind, KindJava);
-    EXPECT_TRUE(on("mnujava") && on("Edit"));
-    EXPECT_FALSE(on("mnHTML") || on("spel") || button(17));
-    EXPECT_TRUE(on("toolbox"));  // left as the HTML window set it
-    run("mnuFileClose");  // unmodified: asks nothing
-    EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_TRUE(app.currentJavaWindow.isNull());
-    EXPECT_FALSE(on("mnujava"));
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
-
-    html->activate();
-    run("Doundo");
-    EXPECT_FALSE(frame->isCommandChecked("Doundo"));
-    EXPECT_FALSE(on("Undo") || on("redo") || button(14) || button(15));
-}
-
-TEST_F(FrameTest, SaveAsksOnlyForANeverSavedWindowAndCancelKeepsIt) {
-    TestWindow* java = open(KindJava);
-    java->pane().SetText("class A {}");
-    java->setModifiedTag("n");
-    run("Save");
-    const AskedQuestion* asked = dialogs.last("save");
-    ASSERT_NE(asked, nullptr);
-    EXPECT_EQ(asked->defaultExt, "*.java");
-    EXPECT_EQ(java->caption(), "Java1");
-    EXPECT_EQ(java->modifiedTag(), "n");
-
-    const QString path = programFile("A.java");
-    dialogs.textAnswers.push_back(path);
-    run("Save");
-    EXPECT_EQ(java->caption(), path);
-    EXPECT_EQ(java->modifiedTag(), "s");
-    EXPECT_FALSE(on("Save") || button(3));
-    EXPECT_EQ(readFile(path), "class A {}");
-
-    const size_t questions = dialogs.asked.size();
-    java->setModifiedTag("n");
-    run("Save");  // titled now: no question
-    EXPECT_EQ(dialogs.asked.size(), questions);
-    run("Save_As");
-    EXPECT_EQ(dialogs.asked.size(), questions + 1);
+// Windows of every kind opened, edited, selected in, brought forward and closed at random, with
+// the clipboard filled and emptied, against a model of which windows exist: the active window's
+// kind has its menus on and no other kind has; Save follows its modified flag, Cut, Copy and
+// Delete its selection (VBScript windows leave them as they were), Paste the clipboard; closing
+// a kind's last window turns off what it had on. Save asks where only for a window never saved.
+TEST_F(FrameTest, RandomStepsKeepTheActiveWindowsCommandsOn) {
+    RandomText random(1207);
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    std::vector<TestWindow*> windows;
+    bool cutMenus = true, cutButton = false, toolbox = false, bold = false;  // as loaded
+    for (int step = -1; step < 160 && !HasFailure(); ++step) {  // step -1: the frame as loaded
+        const int roll = random.below(10);
+        SCOPED_TRACE(testing::Message() << "step " << step << " roll " << roll);
+        if (step < 0) {
+        } else if (roll < 2 || windows.empty()) {
+            windows.push_back(open(WindowKind(KindHtml + random.below(5))));
+            windows.back()->pane().SetText("<p>one</p>");
+        } else if (roll < 4) {
+            frame->bringForward(windows[size_t(random.below(int(windows.size())))]);
+        } else if (roll < 6) {
+            app.activeWindow()->setModifiedTag(random.chance(50) ? "n" : "s");
+            app.activeWindow()->pane().SetSelStart(random.below(8));
+            app.activeWindow()->pane().SetSelLength(random.below(3));
+            app.activeWindow()->activate();
+        } else if (roll < 7) {
+            if (random.chance(50)) clipboard->setText("x");
+            else clipboard->clear();
+        } else if (roll < 8) {
+            // Save asks where only for a window never saved; cancelled, the window keeps its
+            // name and its edits.
+            EditorWindow* saving = app.activeWindow();
+            const bool untitled = saving->isUntitled(), answered = random.chance(50);
+            const QString path = programFile("saved") + QString::number(step);
+            if (untitled && answered) dialogs.textAnswers.push_back(path);
+            const size_t questions = dialogs.asked.size();
+            saving->setModifiedTag("n");
+            run("Save");
+            EXPECT_EQ(dialogs.asked.size(), questions + (untitled ? 1 : 0));
+            EXPECT_EQ(saving->isModified(), untitled && !answered);
+            EXPECT_EQ(saving->caption() == path, untitled && answered);
+            EXPECT_EQ(QFile::exists(path), untitled && answered);
+        } else {
+            EditorWindow* closing = app.activeWindow();
+            const WindowKind kind = closing->kind();
+            closing->setModifiedTag("s");
+            run("mnuFileClose");
+            windows.erase(std::find(windows.begin(), windows.end(), closing));
+            if (kind != KindVbscript) cutMenus = cutButton = false;
+            if (kind == KindHtml) toolbox = false;
+            if (kind == KindHtml || kind == KindDocument) bold = false;
+        }
+        ASSERT_EQ(frame->mdiArea()->subWindowList().size(), qsizetype(windows.size()));
+        EditorWindow* active = app.activeWindow();
+        const WindowKind kind = windows.empty() ? KindNone : active->kind();
+        if (!windows.empty()) {
+            ASSERT_EQ(editorOf(frame->mdiArea()->activeSubWindow()), active);
+            if (kind != KindVbscript) cutMenus = cutButton = active->pane().SelLength() > 0;
+            toolbox = toolbox || kind == KindHtml;
+            bold = kind == KindHtml || kind == KindDocument;
+        }
+        const bool some = !windows.empty();
+        EXPECT_EQ(on("Edit") && on("Save_As"), some);
+        EXPECT_EQ(on("mnHTML"), kind == KindHtml);
+        EXPECT_EQ(on("mnujava"), kind == KindJava);
+        EXPECT_EQ(on("mnuscript"), kind == KindVbscript || kind == KindJscript);
+        EXPECT_EQ(on("spel"), kind == KindHtml || kind == KindDocument);
+        EXPECT_EQ(on("Save") && button(3), some && active->isModified());
+        EXPECT_EQ(on("Paste") && button(10), some && !clipboard->text().isEmpty());
+        for (const bool state : {on("Cut"), on("Copy"), on("del")}) EXPECT_EQ(state, cutMenus);
+        EXPECT_EQ(button(8), cutButton);
+        EXPECT_EQ(on("toolbox"), toolbox);
+        EXPECT_EQ(button(17), bold);
+    }
 }
 
 TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
@@ -255,7 +231,7 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
 }
 
 // New numbers its pages; opening never leaves an empty window, and Undo never goes back past
-// the text as opened, whether the file came by the menu or by the command line.
+// the text as opened.
 TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindowNorUndoesPastIt) {
     run("HTML");
     run("HTML");
@@ -279,68 +255,16 @@ TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindowNorUndoesPast
     EditorWindow* menuOpened = app.activeWindow();
     frame->openFiles({programFile("missing.html"), copy});
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 4);
-    EditorWindow* commandLineOpened = app.activeWindow();
-    EXPECT_EQ(commandLineOpened->caption(), copy);
+    EXPECT_EQ(app.activeWindow()->caption(), copy);
     const AskedQuestion* message = dialogs.last("message");
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text.contains("missing.html")) << message->text.toStdString();
 
-    for (EditorWindow* window : {menuOpened, commandLineOpened}) {
-        frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
-        window->activate();
-        EXPECT_FALSE(on("Undo") || button(14));
-        window->undo_code();
-        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
-
-        window->pane().SetSelStart(9);
-        run("td");  // an edit that takes its snapshot
-        ASSERT_NE(window->pane().Text(), "<p>opened</p>");
-        EXPECT_TRUE(on("Undo") && button(14));
-        run("Undo");
-        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
-        EXPECT_FALSE(on("Undo") || button(14));
-        window->undo_code();
-        EXPECT_EQ(window->pane().Text(), "<p>opened</p>");
-    }
-}
-
-TEST_F(FrameTest, ToolbarButtonsRunTheirCommandsByName) {
-    QStringList ran;
-    for (const char* name : {"bold", "font", "Center", "Right"})
-        commands.add(name, [&ran, name] { ran << name; });
-    open(KindHtml);
-    for (int index : {17, 21, 24, 25}) frame->toolbarButton(index)->trigger();
-    EXPECT_EQ(ran, QStringList({"bold", "font", "Center", "Right"}));
-
-    // (In a document window the same buttons format the selection: see the document tests.)
-    frame->toolbarButton(28)->trigger();  // "tool" hides the toolbar itself
-    EXPECT_FALSE(frame->toolBar()->isVisible());
-    EXPECT_FALSE(frame->isCommandChecked("mnuViewToolbar"));
-    run("mnuViewToolbar");
-    EXPECT_TRUE(frame->toolBar()->isVisible());
-}
-
-TEST_F(FrameTest, AFailedSaveOnCloseOrExitKeepsTheWindowAndItsEdits) {
-    const QString notAFolder = programFile("plain-file");
-    ASSERT_TRUE(writeFile(notAFolder, {}));
-    TestWindow* window = open(KindJava);
-    window->setCaption(notAFolder + "/A.java");
-    window->pane().SetText("class A {}");
-    window->setModifiedTag("n");
-
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    run("mnuFileClose");
-    EXPECT_EQ(dialogs.last("message")->icon, MsgIcon::Critical);  // the failure was reported
-    EXPECT_EQ(dialogs.last("message")->title, window->caption());
-    EXPECT_TRUE(dialogs.last("message")->text.contains(window->caption()));
-    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 1);
-    EXPECT_EQ(window->modifiedTag(), "n");
-    EXPECT_EQ(app.currentJavaWindow, window);
-
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    EXPECT_FALSE(frame->close());
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
-    EXPECT_EQ(window->pane().Text(), "class A {}");
+    // Nothing to undo in a file as opened (edits and undo after opening: the randomized tests).
+    frame->bringForward(menuOpened);
+    EXPECT_FALSE(on("Undo") || button(14));
+    menuOpened->undo_code();
+    EXPECT_EQ(menuOpened->pane().Text(), "<p>opened</p>");
 }
 
 // The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
@@ -442,104 +366,111 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     EXPECT_EQ(qobject_cast<EditorWindow*>(frame->windowOfFile(page))->caption(), page);
 }
 
-// Another program's change to an open file is told when its window is next activated or saved,
-// once for each state of the file; autosave never writes over it, and neither the editor's own
-// saves nor a file written again with the same bytes count as a change.
-TEST_F(FrameTest, AFileChangedOrDeletedOnDiskIsToldAndNeverOverwrittenUnasked) {
+// Another program writes, rewrites with the same bytes or deletes an open file while its user
+// edits, comes back to the window, saves and autosaves, at random, against a model of the file:
+// each new state of the file is told once, at activation or at Save; Yes reloads (writes the
+// deleted file again, replaces the changed one), No keeps the window's text; autosave never
+// writes over a change, and the editor's own saves are no change.
+TEST_F(FrameTest, ChangesOnDiskAreToldOnceAndNeverOverwrittenUnasked) {
     QTemporaryDir folder;
     const QString path = folder.filePath("page.html");
-    ASSERT_TRUE(writeFile(path, "<p>one</p>"));
+    const QByteArray deleted = "(deleted)";
+    const QByteArray theirs[] = {"<p>a</p>", "<p>bb</p>", "<p>ccc</p>", deleted};
+    QByteArray disk = theirs[0], known = disk, told, text = disk;
+    bool modified = false;
+    ASSERT_TRUE(writeFile(path, disk));
     frame->openFiles({path});
     EditorWindow* page = app.activeWindow();
     ASSERT_NE(page, nullptr);
     TestWindow* other = open(KindJava);
-    size_t told = 0;
-    // Activates the page from the other window; true when that asked one new question.
-    auto comeBack = [&] {
-        frame->bringForward(other);
-        frame->bringForward(page);
-        const bool asked = dialogs.asked.size() == told + 1;
-        told = dialogs.asked.size();
-        return asked;
-    };
-    auto lastSays = [&](const char* words) {
-        const AskedQuestion& q = dialogs.asked.back();
-        EXPECT_EQ(q.title, path);
-        return q.text.contains(words);
-    };
-    auto autosave = [&] {
-        for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick) page->Timer1_Timer();
-    };
-
-    ASSERT_TRUE(writeFile(path, "<p>one</p>"));  // the same bytes again
-    EXPECT_FALSE(comeBack());
-    page->setModifiedTag("n");
-    EXPECT_TRUE(page->SaveDocument());
-    EXPECT_FALSE(comeBack());
-
-    ASSERT_TRUE(writeFile(path, "<p>two, theirs</p>"));
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    ASSERT_TRUE(comeBack());
-    EXPECT_TRUE(lastSays("Reload it?"));
-    EXPECT_EQ(page->pane().Text(), "<p>two, theirs</p>");
-    EXPECT_FALSE(page->isModified());
-
-    page->pane().SetText("<p>mine</p>");
-    page->setModifiedTag("n");
-    ASSERT_TRUE(writeFile(path, "<p>three, theirs</p>"));
-    dialogs.messageAnswers.push_back(MsgAnswer::No);
-    ASSERT_TRUE(comeBack());
-    EXPECT_TRUE(lastSays("lose the changes"));
-    EXPECT_EQ(page->pane().Text(), "<p>mine</p>");
-    EXPECT_FALSE(comeBack());  // told once
-    autosave();
-    EXPECT_EQ(dialogs.asked.size(), told);
-    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
-
-    dialogs.messageAnswers.push_back(MsgAnswer::No);
-    run("Save");
-    EXPECT_TRUE(lastSays("Replace it")) << dialogs.asked.back().text.toStdString();
-    EXPECT_EQ(readFile(path), "<p>three, theirs</p>");
-    EXPECT_TRUE(page->isModified());
-    dialogs.messageAnswers.push_back(MsgAnswer::Yes);
-    run("Save");
-    EXPECT_EQ(readFile(path), "<p>mine</p>");
-    told = dialogs.asked.size();
-    EXPECT_FALSE(comeBack());
-
-    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
-        ASSERT_TRUE(QFile::remove(path));
-        dialogs.messageAnswers.push_back(answer);
-        ASSERT_TRUE(comeBack());
-        EXPECT_TRUE(lastSays("deleted"));
-        EXPECT_EQ(page->isModified(), answer == MsgAnswer::No);  // the text is nowhere else
-        autosave();
-        EXPECT_FALSE(comeBack());
-        EXPECT_EQ(QFile::exists(path), answer == MsgAnswer::Yes);
-        run("Save");  // told already: saved again without a question
-        EXPECT_EQ(readFile(path), "<p>mine</p>");
-        EXPECT_FALSE(comeBack());
+    RandomText random(2612);
+    for (int step = 0; step < 300 && !HasFailure(); ++step) {
+        const int roll = random.below(5);
+        SCOPED_TRACE(testing::Message() << "step " << step << " roll " << roll);
+        const bool yes = random.chance(50), changed = disk != known;
+        dialogs.messageAnswers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
+        const size_t questions = dialogs.asked.size();
+        const char* says = nullptr;  // words of the question expected
+        bool writes = false;
+        if (roll == 0) {
+            disk = theirs[random.below(4)];
+            if (disk == deleted) QFile::remove(path);
+            else ASSERT_TRUE(writeFile(path, disk));
+        } else if (roll <= 2) {  // back to the window, and an edit there now and then
+            frame->bringForward(other);
+            frame->bringForward(page);
+            if (changed && disk != told) {
+                told = disk;
+                says = disk == deleted ? "deleted" : modified ? "lose the changes" : "Reload it?";
+                if (yes && disk == deleted) writes = true;
+                else if (yes) text = known = disk, modified = false, told.clear();
+                else if (disk == deleted) modified = true;
+            }
+            if (roll == 1) {
+                if (writes) disk = known = text, modified = false, told.clear(), writes = false;
+                text = "<p>mine " + QByteArray::number(step) + "</p>";
+                page->pane().SetText(text);
+                page->setModifiedTag("n");
+                modified = true;
+            }
+        } else if (roll == 3 && modified) {
+            run("Save");
+            const bool toldAlready = disk == told;
+            if (changed) told = disk;
+            if (!changed || (disk == deleted && toldAlready)) writes = true;
+            else says = disk == deleted ? "deleted" : "Replace it", writes = yes;
+        } else if (roll == 4) {
+            for (int tick = 0; tick < EditorWindow::AutosaveTicksPerSave; ++tick)
+                page->Timer1_Timer();
+            writes = modified && !changed;
+        }
+        if (writes) disk = known = text, modified = false, told.clear();
+        ASSERT_EQ(dialogs.asked.size(), questions + (says ? 1 : 0))
+            << (dialogs.asked.empty() ? "" : dialogs.asked.back().text.toStdString());
+        if (says) EXPECT_TRUE(dialogs.asked.back().text.contains(says)) << says;
+        if (says) EXPECT_EQ(dialogs.asked.back().title, path);
+        EXPECT_EQ(page->pane().Text(), text);
+        EXPECT_EQ(page->isModified(), modified);
+        EXPECT_EQ(QFile::exists(path), disk != deleted);
+        if (disk != deleted) EXPECT_EQ(readFile(path), disk);
     }
 }
 
 // "You want to save changes ?" on Exit, and every other question about one window, is titled
-// with that window's caption and asked with that window in front, restored if minimised.
-TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForward) {
+// with that window's caption and asked with that window in front, restored if minimised. A save
+// that fails on Close or Exit is reported and keeps the window and its edits.
+TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeepsIt) {
     dialogs.context = [this] {
         QMdiSubWindow* sub = frame->mdiArea()->currentSubWindow();
         EditorWindow* window = app.activeWindow();
         const bool inFront = sub && !sub->isMinimized() && editorOf(sub) == window;
         return inFront ? window->caption() : QStringLiteral("(not in front)");
     };
+    const QString notAFolder = programFile("plain-file");
+    ASSERT_TRUE(writeFile(notAFolder, {}));
     QStringList captions;
-    for (const WindowKind kind : {KindHtml, KindJscript, KindDocument}) {
+    for (const WindowKind kind : {KindHtml, KindJscript, KindJava}) {
         TestWindow* window = open(kind);
-        window->setCaption(QStringLiteral("/nowhere/file%1").arg(int(kind)));
+        window->setCaption(notAFolder + QStringLiteral("/file%1").arg(int(kind)));
+        window->pane().SetText("class A {}");
         window->setModifiedTag("n");
         captions << window->caption();
     }
+    for (const bool exiting : {false, true}) {
+        dialogs.messageAnswers = {MsgAnswer::Yes};
+        if (exiting) EXPECT_FALSE(frame->close());
+        else run("mnuFileClose");
+        const AskedQuestion* failed = dialogs.last("message");
+        EXPECT_EQ(failed->icon, MsgIcon::Critical);
+        EXPECT_EQ(failed->context, failed->title);
+        EXPECT_TRUE(failed->text.contains(failed->title)) << failed->text.toStdString();
+        ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
+        EXPECT_TRUE(app.activeWindow()->isModified());
+        EXPECT_EQ(app.activeWindow()->pane().Text(), "class A {}");
+    }
+    dialogs.asked.clear();
     frame->mdiArea()->subWindowList().first()->showMinimized();
-    for (int i = 0; i < 3; ++i) dialogs.messageAnswers.push_back(MsgAnswer::No);
+    dialogs.messageAnswers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
     EXPECT_TRUE(frame->close());
     QStringList titles;
     for (const AskedQuestion& q : dialogs.asked) {

@@ -50,24 +50,18 @@ TEST_F(PaletteFixture, MenuItemTogglesAndCloseBoxUnchecks) {
     }
 }
 
-TEST_F(PaletteFixture, ButtonRunsItsCommandAndHoverMovesTheBorder) {
-    QStringList ran;
-    for (const char* name : {"para", "br", "hr"})
-        commands.add(QLatin1String(name), [&ran, name] { ran << QLatin1String(name); });
+// (Each button's click runs its command: see the last test.)
+TEST_F(PaletteFixture, APressLeftBeforeReleaseIsNoClickAndHoverMovesTheBorder) {
+    int ran = 0;
+    commands.add(QStringLiteral("br"), [&ran] { ++ran; });
     commands.run(QStringLiteral("text1"));
     Palette* palette = palettes->palette(QStringLiteral("text1"));
     ASSERT_NE(palette, nullptr);
     PictureBox* newLine = palette->box(QStringLiteral("Picture2"));
     ASSERT_NE(newLine, nullptr);
-    EXPECT_EQ(newLine->toolTip(), QStringLiteral("New line"));
-
-    QTest::mouseClick(newLine, Qt::LeftButton);
-    QTest::mouseClick(palette->box(QStringLiteral("Picture3")), Qt::LeftButton);
-    EXPECT_EQ(ran, QStringList({"br", "hr"}));
-    // A press that leaves the box before release is no click.
     QTest::mousePress(newLine, Qt::LeftButton);
     QTest::mouseRelease(newLine, Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_EQ(ran.size(), 2);
+    EXPECT_EQ(ran, 0);
 
     QTest::mouseMove(newLine);
     for (PictureBox* box : palette->boxes()) EXPECT_EQ(box->hasBorder(), box == newLine);

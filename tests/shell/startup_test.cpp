@@ -64,7 +64,6 @@ TEST_F(StartupTest, LoadsSettingsAndTablesAndShowsTheMainWindow) {
         EXPECT_EQ(qobject_cast<frmSplash*>(w), nullptr) << "the splash is gone";
     EXPECT_EQ(app.htmlTagColor, makeRgb(12, 34, 56));
     EXPECT_EQ(app.editorFontSize, 13);
-    EXPECT_EQ(app.programFolder, TestEnvironment::programFolder());
     EXPECT_TRUE(app.tables.IsTag("body"));
     EXPECT_TRUE(app.tables.IsJavaClass("Applet"));
 }
