@@ -344,8 +344,6 @@ TEST_F(JavaCompletionTest, ImportAssistantAddsOneImportLine) {
     EXPECT_EQ(list.pane().Text(), "List");
     list.importPackage();
     EXPECT_EQ(list.pane().Text(), "import java.util.*;\r\nList");
-    EXPECT_EQ(packageChoicePrompt({"a.b", "c.d", "e.f"}),
-              "1. a.b\n2. c.d\n3. e.f\n\nEnter Package Number to import");
 }
 
 using ScriptFrameTest = FrameFixture;
@@ -380,8 +378,6 @@ TEST_F(ScriptFrameTest, EachKindSwitchesOnItsOwnMenu) {
 
 TEST_F(ScriptFrameTest, FilesOpenInTheWindowOfTheirKind) {
     EXPECT_EQ(scriptKindOfFile("a/b.VBS"), KindVbscript);
-    EXPECT_EQ(scriptKindOfFile("b.js"), KindJscript);
-    EXPECT_EQ(scriptKindOfFile("C.java"), KindJava);
     EXPECT_EQ(scriptKindOfFile("page.html"), KindNone);
 
     const QString java = QDir(app.programFolder).filePath("A.java");

@@ -125,7 +125,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
 TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
     QByteArray longText;
-    while (longText.size() < 40000) longText += "fine text ";
+    while (longText.size() < 33000) longText += "fine text ";
     const struct {
         WindowKind kind;
         QByteArray text;
@@ -138,26 +138,24 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
         {KindHtml, "helo\r\nwrld ok", 0, "helo"},
         {KindDocument, "helo\nwrld ok", 0, "helo"},
         {KindDocument, "ok wrd", 3, "wrd"},
-        {KindHtml, longText + "wrd end", int(longText.size()), "wrd"},
     };
     for (const auto& row : rows) {
         ASSERT_NE(nullptr, check(row.kind, row.text));
         EXPECT_EQ(row.stop, selected());
         EXPECT_EQ(row.start, dialog->rtf1().SelStart());
-        if (row.stop != "wrd") {
-            dialog->cancle_Click();
-            continue;
-        }
-        if (row.text.endsWith("wrd")) {  // the last word gets its first suggestion chosen
-            ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
-            EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
-        } else {
-            choose("word");
-        }
-        dialog->change_Click();
-        dialog->close_Click();
-        EXPECT_TRUE(document().Text().endsWith("word" + row.text.mid(row.start + 3)));
+        dialog->cancle_Click();
     }
+    // However far on (past 32767), the walk gets there; the last word gets its first
+    // suggestion chosen.
+    ASSERT_NE(nullptr, check(KindHtml, longText + "wrd"));
+    EXPECT_EQ("wrd", selected());
+    EXPECT_EQ(longText.size(), dialog->rtf1().SelStart());
+    ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
+    EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_EQ(longText + "word", document().Text());
+
     ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
     EXPECT_EQ(Misspelled, colourOf(0, 4));
     EXPECT_NE(Misspelled, colourOf(5, 1));
