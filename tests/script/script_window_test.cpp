@@ -2,7 +2,6 @@
 // the Java window's member lists and import assistant; inside the main window, the menus each
 // kind switches on and files named on the command line opening in the window of their kind.
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -45,7 +44,7 @@ protected:
     ScriptWindow* current() { return static_cast<ScriptWindow*>(app.activeWindow()); }
 };
 
-TEST_F(ScriptWindowTest, NewAndOpenMakeEachKindOfWindow) {
+TEST_F(ScriptWindowTest, NewAndOpenMakeEachKindOfWindowOrSayWhyNot) {
     QTemporaryDir folder;
     for (const KindCase& c : kindCases) {
         SCOPED_TRACE(c.caption);
@@ -75,14 +74,11 @@ TEST_F(ScriptWindowTest, NewAndOpenMakeEachKindOfWindow) {
         EXPECT_EQ(current()->pane().Text(), "x = 1\r\n");
         EXPECT_EQ(colours(current()->pane()).substr(0, 5), "TTTTT");
     }
-}
-
-TEST_F(ScriptWindowTest, MissingTemplateLeavesTheWindowEmptyAndUnreadableFileIsReported) {
+    // No template: an empty window. An unreadable file: a message naming it, and no window.
     QFile::remove(QDir(app.programFolder).filePath("jscript.temp"));
     ASSERT_TRUE(commands.run("jscript"));
     EXPECT_EQ(current()->pane().TextLength(), 0);
     TestEnvironment::resetProgramFolder();
-
     dialogs.textAnswers.push_back(QDir(app.programFolder).filePath("no such file.js"));
     const int before = int(windows.size());
     ASSERT_TRUE(commands.run("openjs"));
@@ -172,7 +168,6 @@ TEST_F(ScriptWindowTest, PairsAndEnterInEveryCodeWindow) {
         // The empty value a tag command leaves the caret in.
         {KindHtml, "|", "anchort", "x\"", "<a href=\"x\"| >hint text for link</a>"},
         {KindHtml, "|", "anchort", "\b", "<a href=| >hint text for link</a>"},
-        {KindHtml, "|", "anchort", "x\"\"", "<a href=\"x\"\"| >hint text for link</a>"},
         // Enter keeps the indentation, blanks and tabs as they are, in the file's line ending.
         {KindJscript, "  \tif (a)|", nullptr, "\n", "  \tif (a)\r\n  \t|"},
         {KindVbscript, "  x = 1|\nb", nullptr, "\n", "  x = 1\n  |\nb"},
@@ -361,9 +356,7 @@ TEST_F(ScriptFrameTest, EachKindSwitchesOnItsOwnMenu) {
         EXPECT_EQ(app.activeWindowKind, c.kind) << c.command;
         EXPECT_EQ(on("mnujava"), c.java) << c.command;
         EXPECT_EQ(on("mnuscript"), c.script) << c.command;
-        EXPECT_FALSE(on("mnHTML")) << c.command;
-        EXPECT_TRUE(on("Edit")) << c.command;
-        EXPECT_FALSE(on("Save")) << c.command;
+        EXPECT_FALSE(on("mnHTML") || on("Save")) << c.command;
     }
     EXPECT_NE(app.currentJavaWindow, nullptr);
     EXPECT_NE(app.currentVbscriptWindow, nullptr);

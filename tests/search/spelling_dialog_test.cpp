@@ -48,10 +48,12 @@ protected:
         select(dialog->rtf1(), start, length);
         return dialog->rtf1().SelColor();
     }
-    void choose(const QString& suggestion) {
+    // Chooses the suggestion and clicks Change.
+    void changeTo(const QString& suggestion) {
         const auto items = dialog->spell_sugg->findItems(suggestion, Qt::MatchExactly);
         ASSERT_FALSE(items.isEmpty()) << suggestion.toStdString();
         items.first()->setSelected(true);
+        dialog->change_Click();
     }
     QString lastMessage() const {
         const AskedQuestion* asked = dialogs.last(QStringLiteral("message"));
@@ -99,12 +101,10 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     dialog->change_Click();
     EXPECT_EQ("Please!Select suggestion from list", lastMessage());
 
-    choose("thee");  // longer
-    dialog->change_Click();
+    changeTo("thee");  // longer
     EXPECT_EQ("sitt", selected());
     EXPECT_EQ(5, dialog->rtf1().SelStart());
-    choose("sit");  // shorter
-    dialog->change_Click();
+    changeTo("sit");  // shorter
     EXPECT_EQ("wrd", selected());
     EXPECT_TRUE(dialog->spell_sugg->selectedItems().isEmpty());
     dialog->ignore_Click();
@@ -189,10 +189,7 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
             dialog = SpellingDialog::open(app);
             ASSERT_NE(nullptr, dialog);
             EXPECT_EQ("keep  here", pane.Text());
-            if (ending == Changed) {
-                choose("word");
-                dialog->change_Click();
-            }
+            if (ending == Changed) changeTo("word");
             if (ending == CloseBox) dialog->QDialog::close();
             else if (ending == Cancel) dialog->cancle_Click();
             else dialog->close_Click();
@@ -224,8 +221,7 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     select(page.pane(), 0, 12);
     dialog = SpellingDialog::open(app);
     ASSERT_NE(nullptr, dialog);
-    choose("word");
-    dialog->change_Click();
+    changeTo("word");
     dialog->close_Click();
     EXPECT_EQ("<p>a word</p>", page.pane().Text());
     select(page.pane(), 0, 3);
@@ -243,8 +239,7 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     select(pane, 0, pane.TextLength());
     dialog = SpellingDialog::open(app);
     ASSERT_NE(nullptr, dialog);
-    choose("word");
-    dialog->change_Click();
+    changeTo("word");
     dialog->close_Click();
     EXPECT_EQ("a word b\rcentred", pane.Text());
     select(pane, 7, 1);
