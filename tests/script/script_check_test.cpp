@@ -1,9 +1,8 @@
-// The script checks: JScript through the engine's parser, VBScript against two tables (broken
+// The script checks (JScript's cases are Compile Script's): VBScript against two tables (broken
 // scripts with the line and the classic engine's description, and well-formed ones of every
 // statement and expression form) and randomized inputs, and the command-line check of files.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "hardening/random_text.h"
@@ -17,52 +16,6 @@ namespace {
 std::string described(const std::optional<ScriptError>& error) {
     return error ? "line " + std::to_string(error->line) + ": " + error->description.toStdString()
                  : "clean";
-}
-
-TEST(ScriptCheck, NamesLineColumnAndWhatWasExpectedAndRunsNothing) {
-    LanguageScriptChecker checker;
-    const struct {
-        ScriptLanguage language;
-        const char* source;
-        int line;  // 0: clean
-        int column;
-        const char* description;
-    } cases[] = {
-        // (Compile Script's own test holds the rest of the column and description cases.)
-        {ScriptLanguage::VBScript, "s = \"d\xc3\xa9j\xc3\xa0\" x\n", 1, 12, "Expected end of statement"},
-        {ScriptLanguage::JScript, "function f() {\n  var x = 1;\n", 3, 1,
-         "Expected '}' before the end of the script"},
-        {ScriptLanguage::JScript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", 2, 9, "Unterminated string constant"},
-        {ScriptLanguage::JScript, "obj = {a: 1,, b: 2};", 1, 13, "Unexpected ','"},
-        // Column 0: the line alone is checked.
-        {ScriptLanguage::JScript, "x = 1\n\n\nfunction(\n", 4, 0, ""},
-        {ScriptLanguage::JScript, "var o = {a: 1,\n b: 2\n", 3, 0, ""},
-        {ScriptLanguage::JScript, "return 5;\n", 1, 0, ""},
-        // Text that would close a wrapper around it is an error of its own, never run.
-        {ScriptLanguage::JScript, "} while (true) {} function z() {\n", 1, 0, ""},
-        // What browsers accept in page scripts.
-        {ScriptLanguage::JScript,
-         "<!-- hide\nvar a = 010, b = 08, c = 09.5, s = '\\012\\8', r = /<!--/;\nx = a --> 1;\n"
-         "  --> end\n",
-         0, 0, ""},
-        // A quote the check's scan takes for a string's start ends that string at its line.
-        {ScriptLanguage::JScript, "if (ok) /it's/.test(s);\nvar a = 010, b = 'x';\n", 0, 0, ""},
-        // Nothing runs: these would never end, or end in an error.
-        {ScriptLanguage::JScript, "while (true) {}\nfor (;;) {}\n", 0, 0, ""},
-        {ScriptLanguage::JScript, "undefinedHostCall();\nthrow new Error('ran');\n", 0, 0, ""},
-    };
-    QElapsedTimer timer;
-    timer.start();
-    for (const auto& c : cases) {
-        const auto error = checker.check(c.language, QByteArray(c.source));
-        EXPECT_EQ(error ? error->line : 0, c.line) << c.source << " " << described(error);
-        if (!error) continue;
-        EXPECT_FALSE(error->description.isEmpty()) << c.source;
-        if (c.column == 0) continue;
-        EXPECT_EQ(error->column, c.column) << c.source;
-        EXPECT_EQ(error->description, QString::fromUtf8(c.description)) << c.source;
-    }
-    EXPECT_LT(timer.elapsed(), 5000);
 }
 
 TEST(ScriptCheckCommand, ReportsEachFileAndExitsByTheWorstResult) {
