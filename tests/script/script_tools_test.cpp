@@ -99,7 +99,7 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo
          "<!-- hide\nvar a = 010, b = 08, c = 09.5, s = '\\012\\8', r = /<!--/;\nx = a --> 1;\n"
          "  --> end\n", "", "No Error found"},
         {KindJscript, "if (ok) /it's/.test(s);\nvar a = 010, b = 'x';\n", "", "No Error found"},
-        {KindJscript, "while (true) {}\nfor (;;) {}\nundefinedHostCall();\nthrow Error('ran');\n", "",
+        {KindJscript, "while (true) {}\nfor (;;) {}\nhostCall();\nthrow Error('ran');\n", "",
          "No Error found"},
         {KindVbscript, "WScript.Echo \"hi\"\r\n", "", "No Error found"},
         {KindJscript, "var ok = 1;\n", "", "", "runscErrorsOnly"},
