@@ -199,7 +199,8 @@ TEST_F(ScriptColouringTest, PassesKeepTheTextAndTheWindowColours) {
             type(window, QStringLiteral("a "));
             const QByteArray typed = window.pane().Text();
             EXPECT_EQ(typed.size(), text.size() + 2) << round;
-            if (kind != KindVbscript) EXPECT_EQ(typed, QByteArray(text).insert(caret, "a ")) << round;
+            if (kind != KindVbscript)
+                EXPECT_EQ(typed, QByteArray(text).insert(caret, "a ")) << round;
             EXPECT_EQ(colours(window.pane()).find('?'), std::string::npos) << round;
         }
     }
