@@ -43,10 +43,6 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         EXPECT_EQ(colours(window.pane()), c.expected) << c.text.constData();
         // The whole-text pass colours; it never respells.
         EXPECT_EQ(window.pane().Text(), c.text);
-        // Written into a window as a command would: the same colours.
-        ScriptWindow& written = openScript(c.kind);
-        written.pane().SetText(c.text);
-        EXPECT_EQ(colours(written.pane()), c.expected) << c.text.constData();
     }
 }
 
@@ -88,23 +84,10 @@ TEST_F(ScriptColouringTest, VbscriptRespellsTypedAndPastedCodeOnly) {
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), corrected);
     EXPECT_EQ(pasted.modifiedTag(), "n");
-    QApplication::clipboard()->setText(QStringLiteral("if a then msgbox a\r\nend if"));
-    setText(pasted, "");
-    pasted.pasteFromClipboard();
-    EXPECT_EQ(pasted.pane().Text(), "If a Then MsgBox a\r\nEnd If");
     ScriptWindow& typedAll = openScript(KindVbscript);
     type(typedAll, QString::fromUtf8(source).remove(QLatin1Char('\r')));
     // The last word is still under the caret.
     EXPECT_EQ(typedAll.pane().Text(), corrected.chopped(4) + "else");
-
-    ScriptWindow& loaded = openScript(KindVbscript);
-    setText(loaded, "DIM x");
-    loaded.colourAll();
-    EXPECT_EQ(loaded.pane().Text(), "DIM x");
-    EXPECT_EQ(colours(loaded.pane()), "KKKTT");
-    ScriptWindow& script = openScript(KindJscript);
-    type(script, QStringLiteral("VAR x "));
-    EXPECT_EQ(script.pane().Text(), "VAR x ");
 }
 
 TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLeaves) {
@@ -211,11 +194,13 @@ TEST_F(ScriptColouringTest, PassesKeepTheTextAndTheWindowColours) {
             EXPECT_EQ(letters.find_first_of("O?"), std::string::npos) << round << " " << letters;
 
             // A few keys typed somewhere: only letter case may change, and only in VBScript.
-            window.pane().SetSelStart(random.below(int(text.size()) + 1));
+            const int caret = random.below(int(text.size()) + 1);
+            window.pane().SetSelStart(caret);
             type(window, QStringLiteral("a "));
             const QByteArray typed = window.pane().Text();
             EXPECT_EQ(typed.size(), text.size() + 2) << round;
-            if (kind != KindVbscript) EXPECT_TRUE(typed.contains("a ")) << round;
+            if (kind != KindVbscript)
+                EXPECT_EQ(typed, QByteArray(text).insert(caret, "a ")) << round;
             EXPECT_EQ(colours(window.pane()).find('?'), std::string::npos) << round;
         }
     }

@@ -38,52 +38,47 @@ protected:
     ~FindTest() override { delete dialog(); }
 };
 
-TEST_P(FindTest, LoadTakesTheSelectionAndStartsFromTheTop) {
-    EditorWindow& window = open(GetParam(), "one two one two");
-    select(window.pane(), 12, 3);
+// The selection becomes the text to find and the origin, and the caret goes to the top. All
+// (the default) searches from the top; Down from the origin to the end, then (after a failure)
+// from the top again; Up from the top, never past the origin, a match at the origin itself
+// counting. -1: nothing found, said with the region searched.
+TEST_P(FindTest, LoadTakesTheSelectionAndDirectionsBoundTheSearch) {
+    EditorWindow& window = open(GetParam(), "ab x ab x ab");
+    select(window.pane(), 5, 2);
     FindDialog& find = openDialog();
     EXPECT_EQ(FindDialog::nameOf(GetParam()), find.objectName());
-    EXPECT_EQ("two", find.tfind->currentText());
-    EXPECT_EQ(12, find.searchOrigin);
+    EXPECT_EQ("ab", find.tfind->currentText());
+    EXPECT_EQ(5, find.searchOrigin);
     EXPECT_EQ(0, pane().SelStart());
     EXPECT_EQ(0, pane().SelLength());
-    find.findnext_Click();
-    EXPECT_EQ(4, pane().SelStart());
-    EXPECT_EQ(3, pane().SelLength());
-    find.findnext_Click();
-    EXPECT_EQ(12, pane().SelStart());
-    find.findnext_Click();  // nothing further: the caret goes back to where it was
-    EXPECT_TRUE(find.searchFailed);
-    EXPECT_FALSE(find.isVisible());
-    EXPECT_EQ(12, pane().SelStart());
-    EXPECT_EQ(QStringLiteral("No Result Found|Specified text not found in Specified region \n\n"
-                             "\u201Ctwo\u201D was not found from the last match to the end. "
-                             "The next search starts at the top."),
-              lastMessage());
-    EXPECT_TRUE(frame.broughtForward.contains(&window));  // the answer is about its text
-}
-
-TEST_P(FindTest, DirectionsBoundTheSearch) {
-    EditorWindow& window = open(GetParam(), "ab x ab x ab");
-    window.pane().SetSelStart(5);
-    FindDialog& find = openDialog();
-    find.tfind->setEditText(QStringLiteral("ab"));
-    // Down: from the origin to the end, then (after a failure) from the top again. Up: from the
-    // top, never past the origin; a match at the origin itself counts. -1: nothing found.
     const struct {
         QRadioButton* FindDialog::*direction;
         int found;
-    } steps[] = {{&FindDialog::Option2, 5}, {&FindDialog::Option2, 10}, {&FindDialog::Option2, -1},
-                 {&FindDialog::Option2, 0}, {&FindDialog::Option3, 0},  {&FindDialog::Option3, 5},
-                 {&FindDialog::Option3, -1}};
+        const char* region;
+    } steps[] = {{&FindDialog::Option1, 0, ""},  {&FindDialog::Option1, 5, ""},
+                 {&FindDialog::Option1, 10, ""}, {&FindDialog::Option1, -1, "to the end"},
+                 {&FindDialog::Option2, 5, ""},  {&FindDialog::Option2, 10, ""},
+                 {&FindDialog::Option2, -1, "to the end"}, {&FindDialog::Option2, 0, ""},
+                 {&FindDialog::Option3, 0, ""},  {&FindDialog::Option3, 5, ""},
+                 {&FindDialog::Option3, -1, "to the caret"}};
     for (const auto& step : steps) {
         if (!(find.*step.direction)->isChecked()) (find.*step.direction)->click();
         find.findnext_Click();
         EXPECT_EQ(find.searchFailed, step.found < 0);
-        if (step.found >= 0) EXPECT_EQ(step.found, pane().SelStart());
+        if (step.found >= 0) {
+            EXPECT_EQ(step.found, pane().SelStart());
+            EXPECT_EQ(2, pane().SelLength());
+            continue;
+        }
+        EXPECT_FALSE(find.isVisible());
+        EXPECT_EQ(5, pane().SelStart());  // the caret goes back to where it was
+        EXPECT_EQ(0, pane().SelLength());
+        EXPECT_EQ(QStringLiteral("No Result Found|Specified text not found in Specified region "
+                                 "\n\n\u201Cab\u201D was not found from the last match %1. "
+                                 "The next search starts at the top.").arg(step.region),
+                  lastMessage());
     }
-    EXPECT_EQ(5, pane().SelStart());
-    EXPECT_EQ(0, pane().SelLength());
+    EXPECT_TRUE(frame.broughtForward.contains(&window));  // the answer is about its text
 }
 
 // What Replace All should do, the plain way: every match at or after the end of the previous
@@ -215,7 +210,6 @@ TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {
     find.findnext_Click();
     EXPECT_FALSE(find.isVisible());
     EXPECT_TRUE(lastMessage().startsWith("No Result Found|")) << lastMessage().toStdString();
-    EXPECT_TRUE(lastMessage().contains("from the last match to the end."));
     window.undo_code();
     EXPECT_EQ("one two one", pane().Text());
 }

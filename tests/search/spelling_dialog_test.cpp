@@ -48,10 +48,12 @@ protected:
         select(dialog->rtf1(), start, length);
         return dialog->rtf1().SelColor();
     }
-    void choose(const QString& suggestion) {
+    // Chooses the suggestion and clicks Change.
+    void changeTo(const QString& suggestion) {
         const auto items = dialog->spell_sugg->findItems(suggestion, Qt::MatchExactly);
         ASSERT_FALSE(items.isEmpty()) << suggestion.toStdString();
         items.first()->setSelected(true);
+        dialog->change_Click();
     }
     QString lastMessage() const {
         const AskedQuestion* asked = dialogs.last(QStringLiteral("message"));
@@ -99,12 +101,10 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     dialog->change_Click();
     EXPECT_EQ("Please!Select suggestion from list", lastMessage());
 
-    choose("thee");  // longer
-    dialog->change_Click();
+    changeTo("thee");  // longer
     EXPECT_EQ("sitt", selected());
     EXPECT_EQ(5, dialog->rtf1().SelStart());
-    choose("sit");  // shorter
-    dialog->change_Click();
+    changeTo("sit");  // shorter
     EXPECT_EQ("wrd", selected());
     EXPECT_TRUE(dialog->spell_sugg->selectedItems().isEmpty());
     dialog->ignore_Click();
@@ -125,7 +125,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
 TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
     QByteArray longText;
-    while (longText.size() < 40000) longText += "fine text ";
+    while (longText.size() < 33000) longText += "fine text ";
     const struct {
         WindowKind kind;
         QByteArray text;
@@ -138,26 +138,24 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
         {KindHtml, "helo\r\nwrld ok", 0, "helo"},
         {KindDocument, "helo\nwrld ok", 0, "helo"},
         {KindDocument, "ok wrd", 3, "wrd"},
-        {KindHtml, longText + "wrd end", int(longText.size()), "wrd"},
     };
     for (const auto& row : rows) {
         ASSERT_NE(nullptr, check(row.kind, row.text));
         EXPECT_EQ(row.stop, selected());
         EXPECT_EQ(row.start, dialog->rtf1().SelStart());
-        if (row.stop != "wrd") {
-            dialog->cancle_Click();
-            continue;
-        }
-        if (row.text.endsWith("wrd")) {  // the last word gets its first suggestion chosen
-            ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
-            EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
-        } else {
-            choose("word");
-        }
-        dialog->change_Click();
-        dialog->close_Click();
-        EXPECT_TRUE(document().Text().endsWith("word" + row.text.mid(row.start + 3)));
+        dialog->cancle_Click();
     }
+    // However far on (past 32767), the walk gets there; the last word gets its first
+    // suggestion chosen.
+    ASSERT_NE(nullptr, check(KindHtml, longText + "wrd"));
+    EXPECT_EQ("wrd", selected());
+    EXPECT_EQ(longText.size(), dialog->rtf1().SelStart());
+    ASSERT_EQ(1, dialog->spell_sugg->selectedItems().size());
+    EXPECT_EQ("word", dialog->spell_sugg->selectedItems().first()->text());
+    dialog->change_Click();
+    dialog->close_Click();
+    EXPECT_EQ(longText + "word", document().Text());
+
     ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
     EXPECT_EQ(Misspelled, colourOf(0, 4));
     EXPECT_NE(Misspelled, colourOf(5, 1));
@@ -191,10 +189,7 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
             dialog = SpellingDialog::open(app);
             ASSERT_NE(nullptr, dialog);
             EXPECT_EQ("keep  here", pane.Text());
-            if (ending == Changed) {
-                choose("word");
-                dialog->change_Click();
-            }
+            if (ending == Changed) changeTo("word");
             if (ending == CloseBox) dialog->QDialog::close();
             else if (ending == Cancel) dialog->cancle_Click();
             else dialog->close_Click();
@@ -226,8 +221,7 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     select(page.pane(), 0, 12);
     dialog = SpellingDialog::open(app);
     ASSERT_NE(nullptr, dialog);
-    choose("word");
-    dialog->change_Click();
+    changeTo("word");
     dialog->close_Click();
     EXPECT_EQ("<p>a word</p>", page.pane().Text());
     select(page.pane(), 0, 3);
@@ -245,8 +239,7 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     select(pane, 0, pane.TextLength());
     dialog = SpellingDialog::open(app);
     ASSERT_NE(nullptr, dialog);
-    choose("word");
-    dialog->change_Click();
+    changeTo("word");
     dialog->close_Click();
     EXPECT_EQ("a word b\rcentred", pane.Text());
     select(pane, 7, 1);
