@@ -56,8 +56,10 @@ TEST(KeywordLookups, FindEveryShippedWordInTheCasesTheirRuleTakes) {
         QString LookupResults::*spelling;
     } rules[] = {
         {TagTable, tagLetterRanges, &KeywordTables::IsTag, true, &LookupResults::foundTagTooltip},
-        {VbKeywordTable, vbKeywordLetterRanges, &KeywordTables::IsVbKeyword, true, &LookupResults::foundVbKeyword},
-        {VbObjectTable, vbObjectLetterRanges, &KeywordTables::IsVbObject, true, &LookupResults::foundVbObject},
+        {VbKeywordTable, vbKeywordLetterRanges, &KeywordTables::IsVbKeyword, true,
+         &LookupResults::foundVbKeyword},
+        {VbObjectTable, vbObjectLetterRanges, &KeywordTables::IsVbObject, true,
+         &LookupResults::foundVbObject},
         {JsKeywordTable, jsKeywordLetterRanges, &KeywordTables::IsJsKeyword, false, nullptr},
         {JsObjectTable, jsObjectLetterRanges, &KeywordTables::IsJsObject, false, nullptr},
         {JavaKeywordTable, javaKeywordLetterRanges, &KeywordTables::IsJavaKeyword, false, nullptr},
@@ -75,7 +77,8 @@ TEST(KeywordLookups, FindEveryShippedWordInTheCasesTheirRuleTakes) {
             for (const QString& typed : {word, word.toUpper(), word.toLower()}) {
                 EXPECT_EQ((tables.*rule.lookup)(typed), rule.anyCase || typed == word)
                     << "table " << rule.table << " position " << i << ": " << typed.toStdString();
-                const QString spelled = rule.table == TagTable ? tables.tooltipTable()[i] : entries[i];
+                const QString spelled =
+                    rule.table == TagTable ? tables.tooltipTable()[i] : entries[i];
                 if (rule.spelling && (rule.anyCase || typed == word))
                     EXPECT_EQ(tables.results.*rule.spelling, spelled) << typed.toStdString();
             }

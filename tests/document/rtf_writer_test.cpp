@@ -40,7 +40,8 @@ Format randomRun(RandomText& random) {
     if (random.chance(30)) f.setFontItalic(true);
     if (random.chance(20)) f.setFontUnderline(true);
     if (random.chance(20)) f.setFontStrikeOut(true);
-    if (random.chance(15)) f.setFontCapitalization(random.chance(50) ? QFont::SmallCaps : QFont::AllUppercase);
+    if (random.chance(15))
+        f.setFontCapitalization(random.chance(50) ? QFont::SmallCaps : QFont::AllUppercase);
     if (random.chance(15))
         f.setVerticalAlignment(random.chance(50) ? Format::AlignSuperScript : Format::AlignSubScript);
     if (random.chance(20)) f.setFontFamilies({random.chance(50) ? "Courier New" : "Georgia"});
