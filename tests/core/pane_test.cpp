@@ -205,7 +205,8 @@ TYPED_TEST(EditorPaneTest, RandomOperationsMatchAPlainStringModel) {
                 if (!(options & FindWholeWord) && random.chance(30)) needle = piece(2);
                 const int from = random.below(model.n() + 2) - 1;
                 const int end = random.below(model.n() + 3) - 1;
-                log << "find " << needle << " " << from << ".." << end << " options " << options;
+                log << "find " << needle << " " << from << ".." << end << " options " << options
+                    << "; ";
                 EXPECT_EQ(pane.Find(QString::fromStdString(needle), from, end, options),
                           model.find(needle, from, end, options)) << log.str();
                 break;

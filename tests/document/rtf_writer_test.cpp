@@ -85,7 +85,7 @@ TEST(RtfWriter, RandomDocumentsReadBackRunByRun) {
         }
         QByteArray rtf;
         ASSERT_EQ(roundTrip(document, &rtf).toStdString(), describeDocument(document).toStdString())
-            << "seed " << seed << "\n" << rtf.constData();
+            << "seed " << seed << "\n" << QString::fromLatin1(rtf).toStdString();
         EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << seed;
         EXPECT_TRUE(rtf.endsWith("}\r\n")) << seed;
     }
@@ -96,7 +96,8 @@ TEST(RtfWriter, WritesTheCodePageAndShortLines) {
     QTextDocument document;
     document.setPlainText(QString::fromUtf8("caf\u00e9 \u20ac\u0080 \u041f"));
     const QByteArray rtf = rtf::writeRtf(document);
-    EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80\\u128? \\u1055?")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80\\u128? \\u1055?"))
+        << QString::fromLatin1(rtf).toStdString();
 
     QTextDocument longer;
     QTextCursor c(&longer);
