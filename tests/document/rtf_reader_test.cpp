@@ -1,5 +1,5 @@
-// The RTF reader: each control word it understands, code pages, Unicode, destinations it
-// leaves out, and RTF it does not know.
+// The RTF reader on RTF the writer never writes: other spellings of the control words, code
+// pages, Unicode skips, destinations it leaves out, and RTF it does not know.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -33,7 +33,7 @@ QString read(const QByteArray& snippet) {
 // One row of the table a case, named after what it reads.
 TEST(RtfReader, ReadsTextAndFormatting) {
     const QList<QByteArrayList> rows = TestEnvironment::caseRows(QStringLiteral("rtf-reader.tsv"));
-    ASSERT_GT(rows.size(), 60);
+    ASSERT_GT(rows.size(), 40);
     for (const QByteArrayList& row : rows)
         EXPECT_EQ(read(row[1]).toUtf8(), row[2]) << row[0].constData();
 }

@@ -1,80 +1,60 @@
-// The RTF writer: what it writes reads back with the same text and formatting, run by run,
-// and stays within what other readers accept.
+// The RTF writer: random documents in every kind of formatting it knows read back with the same
+// text and formatting, run by run, and what it writes stays in short lines of code page 1252.
 #include <gtest/gtest.h>
 
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "document/rtf/rtf_reader.h"
 #include "document/rtf/rtf_writer.h"
+#include "hardening/random_text.h"
 #include "support/rtf_describe.h"
 
 namespace {
 using Format = QTextCharFormat;
 
-// A document holding every kind of formatting the writer knows, in Arial 12 pt.
-void fillRichDocument(QTextDocument& document) {
-    document.setDefaultFont(QFont("Arial", 12));
-    QTextCursor c(&document);
-    const auto run = [&c](const QString& text, auto set) {
-        Format f;
-        set(f);
-        c.insertText(text, f);
-    };
-    const auto paragraph = [&c](auto set) {
-        QTextBlockFormat f;
-        set(f);
-        c.insertBlock(f, Format());
-    };
-    c.insertText("Plain, ");
-    run("bold", [](Format& f) { f.setFontWeight(QFont::Bold); });
-    c.insertText(" ");
-    run("italic underlined", [](Format& f) { f.setFontItalic(true); f.setFontUnderline(true); });
-    run("struck", [](Format& f) { f.setFontStrikeOut(true); });
-    run("Small Caps", [](Format& f) { f.setFontCapitalization(QFont::SmallCaps); });
-    c.insertText("x");
-    run("2", [](Format& f) { f.setVerticalAlignment(Format::AlignSuperScript); });
-    run("i", [](Format& f) { f.setVerticalAlignment(Format::AlignSubScript); });
-    QTextBlockFormat centred;
-    centred.setAlignment(Qt::AlignHCenter);
-    c.insertBlock(centred);  // its mark in the subscript's format
-    run("red on green", [](Format& f) {
-        f.setForeground(QColor(255, 0, 0));
-        f.setBackground(QColor(0, 128, 0));
-    });
-    run(" courier 9.5", [](Format& f) {
-        f.setFontFamilies({"Courier New"});
-        f.setFontPointSize(9.5);
-    });
-    paragraph([](QTextBlockFormat& f) {
-        f.setAlignment(Qt::AlignRight);
-        f.setLeftMargin(48);
-        f.setRightMargin(24);
-        f.setTextIndent(-24);
-        f.setTopMargin(16);
-        f.setBottomMargin(8);
-    });
-    c.insertText(QString::fromUtf8("tab\there, line") + QChar(QChar::LineSeparator) +
-                 QString::fromUtf8("break {braces} \\back\\ caf\u00e9 \u20ac\u0080 5\u00a0kg "
-                                   "\u041f\u0440\u0438\u0432\u0435\u0442 \u65e5\u672c "
-                                   "\U0001F600"));
-    paragraph([](QTextBlockFormat& f) { f.setAlignment(Qt::AlignJustify); });
-    paragraph([](QTextBlockFormat&) {});  // an empty paragraph
-    run("last", [](Format& f) { f.setFontWeight(QFont::Bold); });
-    paragraph([](QTextBlockFormat& f) {
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    });
-    c.insertText("see ");
-    run("the site", [](Format& f) {
+// Text that needs escaping: braces, backslashes, tabs, line breaks, no-break spaces, letters of
+// the code page and C1 controls (\x80 is a letter there), letters outside it and outside the BMP.
+const QString pieces[] = {"word",  " ",       "\t",           "{",      "}",      "\\back\\",
+                          "caf\u00e9", "\u20ac\u0080", "5\u00a0kg", "\u0097", "\u041f\u0440\u0438",
+                          "\u65e5\u672c", "\U0001F600", QString(QChar(QChar::LineSeparator))};
+const QColor colours[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(1, 2, 3)};
+
+QTextBlockFormat randomParagraph(RandomText& random) {
+    QTextBlockFormat f;
+    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
+                                        Qt::AlignJustify};
+    f.setAlignment(alignments[random.below(4)]);
+    if (random.chance(30)) f.setLeftMargin(24 * random.below(3));
+    if (random.chance(30)) f.setRightMargin(24 * random.below(3));
+    if (random.chance(30)) f.setTextIndent(24 * random.below(3) - 24);
+    if (random.chance(30)) f.setTopMargin(8 * random.below(3));
+    if (random.chance(30)) f.setBottomMargin(8 * random.below(3));
+    if (random.chance(15)) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    return f;
+}
+
+Format randomRun(RandomText& random) {
+    Format f;
+    if (random.chance(30)) f.setFontWeight(QFont::Bold);
+    if (random.chance(30)) f.setFontItalic(true);
+    if (random.chance(20)) f.setFontUnderline(true);
+    if (random.chance(20)) f.setFontStrikeOut(true);
+    if (random.chance(15))
+        f.setFontCapitalization(random.chance(50) ? QFont::SmallCaps : QFont::AllUppercase);
+    if (random.chance(15))
+        f.setVerticalAlignment(random.chance(50) ? Format::AlignSuperScript : Format::AlignSubScript);
+    if (random.chance(20)) f.setFontFamilies({random.chance(50) ? "Courier New" : "Georgia"});
+    if (random.chance(20)) f.setFontPointSize(random.chance(50) ? 9.5 : 18);
+    if (random.chance(20)) f.setForeground(colours[random.below(3)]);
+    if (random.chance(20)) f.setBackground(colours[random.below(3)]);
+    if (random.chance(20)) {
         f.setAnchor(true);
-        f.setAnchorHref("http://x.org/{a}");
-        f.setFontItalic(true);
-    });
-    run(" or ", [](Format&) {});
-    run("top", [](Format& f) { f.setAnchor(true); f.setAnchorHref("#top"); });
-    run(", page ", [](Format&) {});
-    run("7", [](Format& f) { f.setProperty(QTextFormat::UserProperty + 1, QString("PAGE")); });
+        f.setAnchorHref(random.chance(50) ? "http://x.org/{a}" : "#top");
+    } else if (random.chance(10)) {
+        f.setProperty(QTextFormat::UserProperty + 1, QString("PAGE"));
+    }
+    return f;
 }
 
 QString roundTrip(const QTextDocument& document, QByteArray* written = nullptr) {
@@ -87,29 +67,38 @@ QString roundTrip(const QTextDocument& document, QByteArray* written = nullptr) 
 }
 }  // namespace
 
-TEST(RtfWriter, WhatItWritesReadsBackRunByRunInShortLines) {
-    QTextDocument document;
-    fillRichDocument(document);
-    QByteArray rtf;
-    EXPECT_EQ(roundTrip(document, &rtf).toStdString(), describeDocument(document).toStdString());
-    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
-    EXPECT_TRUE(rtf.endsWith("}\r\n"));
-    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"));
-    EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;"));
-    EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80\\u128?"));  // code page 1252 where it can
-    EXPECT_TRUE(rtf.contains("\\u1055?"));                  // \u where it cannot
-    EXPECT_TRUE(rtf.contains("\\{braces\\} \\\\back\\\\"));
-
-    // Edge documents keep their paragraphs: empty, an empty one after text or first, only breaks.
-    for (const QString& text : {"", "abc\n", "\nabc", "\n\n"}) {
-        QTextDocument edge;
-        edge.setDefaultFont(QFont("Arial", 12));
-        edge.setPlainText(text);
-        EXPECT_EQ(roundTrip(edge).toStdString(), describeDocument(edge).toStdString())
-            << text.toStdString();
+// Empty paragraphs, empty documents and paragraphs of one piece come up among the random ones.
+TEST(RtfWriter, RandomDocumentsReadBackRunByRun) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        RandomText random(seed);
+        QTextDocument document;
+        document.setDefaultFont(QFont("Arial", 12));
+        QTextCursor c(&document);
+        c.setBlockFormat(randomParagraph(random));
+        for (int paragraph = random.below(5); paragraph >= 0; --paragraph) {
+            for (int run = random.below(5); run > 0; --run) {
+                QString text;
+                for (int k = 1 + random.below(3); k > 0; --k) text += pieces[random.below(14)];
+                c.insertText(text, randomRun(random));
+            }
+            if (paragraph > 0) c.insertBlock(randomParagraph(random), Format());
+        }
+        QByteArray rtf;
+        ASSERT_EQ(roundTrip(document, &rtf).toStdString(), describeDocument(document).toStdString())
+            << "seed " << seed << "\n" << QString::fromLatin1(rtf).toStdString();
+        EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << seed;
+        EXPECT_TRUE(rtf.endsWith("}\r\n")) << seed;
     }
+}
 
-    // Lines stay short, even for long paragraphs.
+// Code page 1252 where it can, \u where it cannot; lines stay short, even for long paragraphs.
+TEST(RtfWriter, WritesTheCodePageAndShortLines) {
+    QTextDocument document;
+    document.setPlainText(QString::fromUtf8("caf\u00e9 \u20ac\u0080 \u041f"));
+    const QByteArray rtf = rtf::writeRtf(document);
+    EXPECT_TRUE(rtf.contains("caf\\'e9 \\'80\\u128? \\u1055?"))
+        << QString::fromLatin1(rtf).toStdString();
+
     QTextDocument longer;
     QTextCursor c(&longer);
     Format bold, italic;
@@ -118,6 +107,7 @@ TEST(RtfWriter, WhatItWritesReadsBackRunByRunInShortLines) {
     for (int i = 0; i < 400; ++i)
         c.insertText(QString::fromUtf8("w\u00e9rd\u4e2d "), i % 2 ? bold : italic);
     c.insertText(QString(600, 'x'));
-    roundTrip(longer, &rtf);
-    for (const QByteArray& line : rtf.split('\n')) EXPECT_LT(line.size(), 255);
+    QByteArray written;
+    roundTrip(longer, &written);
+    for (const QByteArray& line : written.split('\n')) EXPECT_LT(line.size(), 255);
 }
