@@ -110,6 +110,15 @@ void RichTextPane::mergeSelectionFormat(const QTextCharFormat& change) {
     beforeCommand();
     formatting_ = true;
     cursor_.mergeCharFormat(change);
+    // A selected paragraph break takes the change too: the look of a selection that starts at
+    // one is read from it, and the buttons would otherwise never see their change.
+    const int end = cursor_.selectionEnd();
+    for (QTextBlock block = document()->findBlock(cursor_.selectionStart());
+         block.isValid() && block.position() < end; block = block.next()) {
+        const int breakAt = block.position() + block.length() - 1;
+        if (breakAt >= cursor_.selectionStart() && breakAt < end)
+            QTextCursor(block).mergeBlockCharFormat(change);
+    }
     formatting_ = false;
 }
 
@@ -254,6 +263,9 @@ void RichTextPane::SetSelItalic(bool on) {
 void RichTextPane::SetSelUnderline(bool on) {
     QTextCharFormat change;
     change.setFontUnderline(on);
+    // A format can hold an underlined font besides the underline style (pasted text brings
+    // one), and the font drawn from it follows whichever of the two it lists last: both change.
+    change.setProperty(QTextFormat::FontUnderline, on);
     mergeSelectionFormat(change);
 }
 void RichTextPane::SetSelStrikeThru(bool on) {
@@ -488,7 +500,8 @@ RichTextPane::Format RichTextPane::plainOf(Format format) const {
         c.clearProperty(QTextFormat::FontPointSize);
     if (c.hasProperty(QTextFormat::FontWeight) && c.fontWeight() == QFont::Normal)
         c.clearProperty(QTextFormat::FontWeight);
-    for (const int flag : {QTextFormat::FontItalic, QTextFormat::FontStrikeOut})
+    for (const int flag :
+         {QTextFormat::FontItalic, QTextFormat::FontStrikeOut, QTextFormat::FontUnderline})
         if (c.hasProperty(flag) && !c.boolProperty(flag)) c.clearProperty(flag);
     if (c.hasProperty(QTextFormat::TextUnderlineStyle) && !c.fontUnderline())
         c.clearProperty(QTextFormat::TextUnderlineStyle);
