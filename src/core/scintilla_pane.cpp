@@ -609,7 +609,9 @@ bool ScintillaPane::loadUtf8(const QString& path) {
     const auto empty = [&] {
         if (emptied) return;
         replaceRange(0, TextLength(), {}, style);
-        send(Sci::SCI_ALLOCATE, long(std::min<qint64>(file.size(), INT_MAX)));
+        // Room for one byte more than the file: Scintilla grows its buffers by a sixth when an
+        // insertion would fill them, and for a while holds the old ones beside the new ones.
+        send(Sci::SCI_ALLOCATE, long(std::min<qint64>(file.size() + 1, INT_MAX)));
         emptied = true;
     };
     const auto encoding = streamUtf8(file, [&](QByteArrayView piece) {
