@@ -160,6 +160,15 @@ void RichTextPane::pullSelection() {
 void RichTextPane::finishEdit() {
     if (textChanged_) {
         textChanged_ = false;
+        // An edit ends a look set on the empty selection. The text edit kept it for its caret
+        // (a key that deletes passes it on too), so its caret starts afresh and what is typed
+        // next takes the look of the character before it, as in a code pane.
+        if (insertionOverride_ && !cursor_.hasSelection()) {
+            QTextCursor fresh(document());
+            fresh.setPosition(cursor_.position());
+            edit_->setTextCursor(fresh);
+            cursor_ = fresh;
+        }
         insertionOverride_.reset();
         reportedAnchor_ = -1;
         if (handler_) handler_->Change();
