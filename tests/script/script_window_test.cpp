@@ -198,28 +198,6 @@ TEST_F(ScriptWindowTest, PairsAndEnterInEveryCodeWindow) {
     }
 }
 
-TEST_F(ScriptWindowTest, CloseQuestionSavesUntitledThroughTheDialogAndPathsDirectly) {
-    QTemporaryDir folder;
-    const QString chosen = folder.filePath("a.vbs");
-
-    ScriptWindow& untitled = openScript(KindVbscript);
-    type(untitled, "x");
-    dialogs.messageAnswers = {MsgAnswer::Yes};
-    dialogs.textAnswers = {chosen};
-    EXPECT_TRUE(untitled.close());
-    EXPECT_EQ(dialogs.last("message")->text, "You want to save changes ?");
-    EXPECT_EQ(readFile(chosen), "x");
-
-    dialogs.asked.clear();
-    ScriptWindow& titled = openScript(KindVbscript);
-    titled.setCaption(chosen);
-    type(titled, "y");
-    dialogs.messageAnswers = {MsgAnswer::Yes};
-    EXPECT_TRUE(titled.close());
-    EXPECT_EQ(dialogs.last("save"), nullptr);
-    EXPECT_EQ(readFile(chosen), "y");
-}
-
 TEST_F(ScriptWindowTest, EachTypedLineIsAnUndoStepForCtrlZAndCtrlR) {
     ScriptWindow& window = openScript(KindVbscript);
     type(window, "a\nb\nc");
@@ -250,8 +228,6 @@ TEST_F(JavaCompletionTest, DotAfterAVariableListsItsClassThenNarrowsAndInserts) 
     EXPECT_TRUE(shown.contains("charAt(int) : char"));
     EXPECT_TRUE(shown.contains("getClass() : Class<?>"));
     EXPECT_LT(shown.indexOf("charAt(int) : char"), shown.indexOf("getClass() : Class<?>"));
-    EXPECT_EQ(completion().jput().size(), shown.size());
-    EXPECT_EQ(int(completion().jreturn().size()), shown.size());
 
     type(window, QStringLiteral("TRI"));
     EXPECT_EQ(insertedText(selectedInsertion()), "trim(");
@@ -342,32 +318,6 @@ TEST_F(JavaCompletionTest, ImportAssistantAddsOneImportLine) {
 }
 
 using ScriptFrameTest = FrameFixture;
-
-TEST_F(ScriptFrameTest, EachKindSwitchesOnItsOwnMenu) {
-    struct Case {
-        const char* command;
-        WindowKind kind;
-        bool java;
-        bool script;
-    };
-    for (const Case& c : {Case{"java", KindJava, true, false}, Case{"vbs", KindVbscript, false, true},
-                          Case{"jscript", KindJscript, false, true}}) {
-        run(c.command);
-        EXPECT_EQ(app.activeWindowKind, c.kind) << c.command;
-        EXPECT_EQ(on("mnujava"), c.java) << c.command;
-        EXPECT_EQ(on("mnuscript"), c.script) << c.command;
-        EXPECT_FALSE(on("mnHTML") || on("Save")) << c.command;
-    }
-    EXPECT_NE(app.currentJavaWindow, nullptr);
-    EXPECT_NE(app.currentVbscriptWindow, nullptr);
-    EXPECT_NE(app.currentJscriptWindow, nullptr);
-
-    // The last script window closed takes its menus with it.
-    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList()) sub->close();
-    EXPECT_EQ(app.activeWindowKind, KindNone);
-    EXPECT_FALSE(on("mnuscript"));
-    EXPECT_FALSE(on("Edit"));
-}
 
 TEST_F(ScriptFrameTest, FilesOpenInTheWindowOfTheirKind) {
     EXPECT_EQ(scriptKindOfFile("a/b.VBS"), KindVbscript);
