@@ -369,13 +369,6 @@ TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
 // the Java tools, and closing the console while a command runs.
 class ConsoleTest : public ScriptToolsTest {
 protected:
-    // The console opened last.
-    static ConsoleWindow* console() {
-        ConsoleWindow* last = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* c = qobject_cast<ConsoleWindow*>(w); c && !c->isWaitingForKey()) last = c;
-        return last;
-    }
     static void waitForEnd(ConsoleWindow* console, int timeoutMs = 5000) {
         QSignalSpy finished(console, &ConsoleWindow::commandFinished);
         if (!console->isWaitingForKey()) finished.wait(timeoutMs);
@@ -384,20 +377,21 @@ protected:
                                 QWidget* owner = nullptr) {
         return ConsoleWindow::start({line, arguments, QDir::tempPath()}, ConsoleShow::Normal, owner);
     }
-    static void type(ConsoleWindow* console, const QString& line) {
-        console->input()->insert(line);  // QTest types ASCII only
-        QTest::keyClick(console->input(), Qt::Key_Return);
-    }
 };
 
 TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
     QElapsedTimer timer;
     timer.start();
-    const QString late = "sleep 30; echo late > '" + folder.filePath("late") + "'";
+    // A child that would write the file a second later, unless it ends with its console.
+    const QString late =
+        "(sleep 1; echo late > '" + folder.filePath("late") + "') & echo started; wait";
     JavaTools::runCommandLine(app, late, ConsoleShow::Normal);  // as the Command dialog does
-    QPointer<ConsoleWindow> shown = console();
+    QPointer<ConsoleWindow> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* c = qobject_cast<ConsoleWindow*>(w)) shown = c;
     ASSERT_TRUE(shown);
     EXPECT_LT(timer.elapsed(), 2000);  // the console comes back while the command runs
+    QTRY_VERIFY(shown->text().endsWith("started\n"));  // shown while it runs
     EXPECT_TRUE(shown->isRunning());
     QTest::mouseClick(shown->stopButton(), Qt::LeftButton);
     waitForEnd(shown);
@@ -414,7 +408,7 @@ TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
         viaOwner ? delete owner : (running->close(), delete owner);
         EXPECT_FALSE(running);
     }
-    // Had any of the three outlived its console, the file would come 30 seconds later.
+    QTest::qWait(1500);
     EXPECT_FALSE(QFile::exists(folder.filePath("late")));
 }
 
@@ -430,7 +424,8 @@ TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsRe
 
     ConsoleWindow* cat = start("cat", {"/bin/cat"});
     for (const QString& line : {QStringLiteral("first"), QStringLiteral("and Ünïcødé")}) {
-        type(cat, line);
+        cat->input()->insert(line);  // QTest types ASCII only
+        QTest::keyClick(cat->input(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(cat->text().count(line + "\n"), 2, 5000);
     }
     EXPECT_TRUE(cat->isRunning());
