@@ -88,7 +88,6 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo
         {KindJscript, "obj = {a: 1,, b: 2};", "obj = {a: 1,, b: 2};",
          "Unexpected ','\nLine 1, column 13"},
         {KindJscript, "x = 1\n\n\nfunction(\n", "function(", "\nLine 4, column "},
-        {KindJscript, "var o = {a: 1,\n b: 2\n", "", "\nLine 3, column "},
         {KindJscript, "return 5;\n", "return 5;", "\nLine 1, column "},
         // Text that would close a wrapper around it is an error of its own, never run.
         {KindJscript, "} while (true) {} function z() {\n", "} while (true) {} function z() {",
