@@ -198,7 +198,15 @@ TEST_F(JavaToolsTest, ToolsStartWithArgumentListsAndTheCommandDialogsLineAsTyped
     EXPECT_TRUE(runs[1].command.arguments.isEmpty());
 }
 
-TEST_F(JavaToolsTest, AMissingToolSaysWhichAndWhatProvidesItAndNothingRuns) {
+TEST_F(JavaToolsTest, WithoutItsWindowOrItsToolACommandRunsNothing) {
+    for (const char* name : {"compl", "run", "appl", "runsc"}) commands.run(QString::fromLatin1(name));
+    EXPECT_FALSE(dialog(QStringLiteral("runjava")) || dialog(QStringLiteral("appletv")));
+    openWindow(KindJscript, "var a = 1;\n", QStringLiteral("JScript1"));
+    app.activeWindowKind = KindVbscript;  // the kind without a window of it
+    commands.run(QStringLiteral("runsc"));
+    EXPECT_TRUE(dialogs.asked.empty());
+
+    // A missing tool is named, with what provides it.
     QFile::remove(JavaTools::jdkPathFile());
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", folder.path().toUtf8());  // nothing there
@@ -326,17 +334,6 @@ TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimitersAndPathsSplitAtEitherSepara
     EXPECT_EQ(JavaTools::classNameOfSource("Plain"), "Plain");
     EXPECT_EQ(JavaTools::folderOfProgram("C:\\jdk1.3\\bin\\java.exe"), "C:\\jdk1.3\\bin");
     EXPECT_EQ(JavaTools::folderOfProgram("java"), "");
-}
-
-TEST_F(JavaToolsTest, WithoutTheirKindOfWindowTheCommandsDoNothing) {
-    for (const char* name : {"compl", "run", "appl", "runsc"}) commands.run(QString::fromLatin1(name));
-    EXPECT_FALSE(dialog(QStringLiteral("runjava")));
-    EXPECT_FALSE(dialog(QStringLiteral("appletv")));
-    openWindow(KindJscript, "var a = 1;\n", QStringLiteral("JScript1"));
-    app.activeWindowKind = KindVbscript;  // the kind without a window of it
-    commands.run(QStringLiteral("runsc"));
-    EXPECT_TRUE(runs.empty());
-    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
