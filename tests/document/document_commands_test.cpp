@@ -68,8 +68,8 @@ TEST_F(DocumentCommands, NewDocumentsCommandsAndCutAndPasteCarryTheFormatting) {
     EXPECT_EQ(pane.TextString(), "ldkeep ");
 }
 
-// Saved, closed and opened again, a document comes back as it was; a file that is not there
-// gives a message and no window.
+// Saved, closed and opened again by Open or from the command line, a document comes back as it
+// was; a file that is not there gives a message and no window.
 TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     run("doc");
     EditorPane& pane = current()->pane();
@@ -82,11 +82,14 @@ TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
     const QString path = folder.filePath("letter.rtf");
     runOn("Save", path);
     const std::string saved = describeDocument(*current()->code().document()).toStdString();
-    run("mnuFileClose");  // a file open already would only bring its window forward
-    runOn("opendoc", path);
-    ASSERT_NE(current(), nullptr);
-    EXPECT_EQ(current()->caption(), path);
-    EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(), saved);
+    for (int way = 0; way < 2; ++way) {
+        run("mnuFileClose");  // a file open already would only bring its window forward
+        if (way == 0) runOn("opendoc", path);
+        else frame->openFiles({path});
+        ASSERT_NE(current(), nullptr);
+        EXPECT_EQ(current()->caption(), path);
+        EXPECT_EQ(describeDocument(*current()->code().document()).toStdString(), saved);
+    }
     document* before = current();
     runOn("opendoc", folder.filePath("gone.rtf"));
     EXPECT_TRUE(dialogs.last("message")->text.contains("gone.rtf"));
