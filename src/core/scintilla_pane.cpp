@@ -180,7 +180,7 @@ void ScintillaPane::stripeLongLines(int from, int to) {
     const int length = TextLength();
     const int windowFrom = std::max(0, from - StyleStripes::Lookback);
     // The pieces after the stretch are found again within a piece or two, as a rule.
-    for (int reach = 256;; reach *= 16) {
+    for (int reach = 64;; reach *= 16) {
         const int windowTo = int(std::min<qint64>(length, qint64(to) + reach));
         const QByteArray before = readStyles(windowFrom, windowTo);
         QByteArray after = before;

@@ -59,10 +59,11 @@ int ScintillaStyles::styleFor(const StyleKey& key) {
 }
 
 StyleStripes::Variants ScintillaStyles::variantsFor(const unsigned char* styles, int count) {
-    std::array<bool, 256> seen{};
-    for (int i = 0; i < count; ++i) seen[primary_[styles[i]]] = true;
-    for (int style = 0; style < 256; ++style) {
-        if (!seen[style] || twins_[0][style] != style) continue;
+    std::array<bool, 256> tried{};
+    for (int i = 0; i < count; ++i) {
+        const int style = primary_[styles[i]];
+        if (twins_[0][style] != style || tried[style]) continue;
+        tried[style] = true;
         std::array<int, 2> twins{};
         for (int& twin : twins) {
             twin = nextFree();

@@ -14,7 +14,7 @@ namespace StyleStripes {
 // Lines longer than this are striped; shorter ones are laid out quickly enough as they are.
 constexpr int LongLine = 4096;
 // How far before a changed stretch the pieces are looked at again.
-constexpr int Lookback = 64;
+constexpr int Lookback = 32;
 
 // For each style: the style it is a variant of, and that style's three variants (the first
 // being the style itself; all three the same when no twins could be made).
