@@ -174,23 +174,33 @@ void ScintillaPane::writeStyles(int from, const QByteArray& before, const QByteA
 }
 
 // After the text or the styles of [from, to) changed: a long line there has its pieces cut
-// again (see style_stripes.h), as far as they come out different from the ones there.
+// again (see style_stripes.h), as far as they come out different from the ones there. A long
+// stretch goes a piece of 64 KB at a time, so that a page of megabytes is never held twice.
 void ScintillaPane::stripeLongLines(int from, int to) {
     if (!longLineWithin(from, to)) return;
+    constexpr int Stretch = 1 << 16;
     const int length = TextLength();
-    const int windowFrom = std::max(0, from - StyleStripes::Lookback);
-    // The pieces after the stretch are found again within a piece or two, as a rule.
-    for (int reach = 64;; reach *= 16) {
-        const int windowTo = int(std::min<qint64>(length, qint64(to) + reach));
+    int reach = 64;  // the pieces after the stretch are found again within a piece or two
+    for (;;) {
+        const bool last = to - from <= Stretch;
+        const int windowFrom = std::max(0, from - StyleStripes::Lookback);
+        const int windowTo =
+            last ? int(std::min<qint64>(length, qint64(to) + reach)) : from + Stretch;
         const QByteArray before = readStyles(windowFrom, windowTo);
         QByteArray after = before;
         auto* styles = reinterpret_cast<unsigned char*>(after.data());
         const int count = windowTo - windowFrom;
         const StyleStripes::Variants variants = styles_->variantsFor(styles, count);
-        if (StyleStripes::restripe(bytesAt(windowFrom, count), styles, count, from - windowFrom,
-                                   to - windowFrom, windowTo == length, variants)) {
-            writeStyles(windowFrom, before, after);
-            return;
+        const bool done = StyleStripes::restripe(
+            bytesAt(windowFrom, count), styles, count, from - windowFrom,
+            (last ? to : windowTo) - windowFrom, !last || windowTo == length, variants);
+        writeStyles(windowFrom, before, after);
+        if (last && done) return;
+        // On from the window's end: the rest of the stretch, or pieces that went on past it.
+        from = windowTo;
+        if (last) {
+            to = windowTo;
+            reach = std::min(4 * reach, Stretch);
         }
     }
 }
