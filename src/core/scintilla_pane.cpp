@@ -177,7 +177,7 @@ void ScintillaPane::writeStyles(int from, const QByteArray& before, const QByteA
 // again (see style_stripes.h), as far as they come out different from the ones there. A long
 // stretch goes a piece of 64 KB at a time, so that a page of megabytes is never held twice.
 void ScintillaPane::stripeLongLines(int from, int to) {
-    if (!longLineWithin(from, to)) return;
+    if (!widenToNewLongLines(from, to)) return;
     constexpr int Stretch = 1 << 16;
     const int length = TextLength();
     int reach = 64;  // the pieces after the stretch are found again within a piece or two
@@ -205,11 +205,26 @@ void ScintillaPane::stripeLongLines(int from, int to) {
     }
 }
 
-bool ScintillaPane::longLineWithin(int from, int to) const {
+// Whether [from, to) touches a line long enough to be striped. A line that became long since
+// it was striped (Scintilla keeps a state for each line, and an edit keeps it with its line)
+// is striped whole, so the stretch widens to it; a short line forgets that it was striped.
+bool ScintillaPane::widenToNewLongLines(int& from, int& to) {
+    constexpr int Striped = 1;
+    bool any = false;
     const int last = int(send(Sci::SCI_LINEFROMPOSITION, to));
-    for (int line = int(send(Sci::SCI_LINEFROMPOSITION, from)); line <= last; ++line)
-        if (send(Sci::SCI_LINELENGTH, line) > StyleStripes::LongLine) return true;
-    return false;
+    for (int line = int(send(Sci::SCI_LINEFROMPOSITION, from)); line <= last; ++line) {
+        const bool striped = send(Sci::SCI_GETLINESTATE, line) == Striped;
+        if (send(Sci::SCI_LINELENGTH, line) <= StyleStripes::LongLine) {
+            if (striped) send(Sci::SCI_SETLINESTATE, line, 0);
+            continue;
+        }
+        any = true;
+        if (striped) continue;
+        send(Sci::SCI_SETLINESTATE, line, Striped);
+        from = std::min(from, int(send(Sci::SCI_POSITIONFROMLINE, line)));
+        to = std::max(to, int(send(Sci::SCI_GETLINEENDPOSITION, line)));
+    }
+    return any;
 }
 
 void ScintillaPane::markStrike(int from, int to, bool on) {

@@ -55,7 +55,7 @@ private:
     void restyle(int from, int to, int style);
     void writeStyles(int from, const QByteArray& before, const QByteArray& after);
     void stripeLongLines(int from, int to);
-    bool longLineWithin(int from, int to) const;
+    bool widenToNewLongLines(int& from, int& to);
     void markStrike(int from, int to, bool on);
 
     void placeSelection(int anchor, int caret);

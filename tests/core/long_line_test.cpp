@@ -114,4 +114,10 @@ TEST(LongLine, EditsAndColouringsKeepTheColoursAndShortPieces) {
             ASSERT_LT(longestPiece(pane, 4096), 30) << "seed " << seed << ", step " << step;
         }
     }
+    // A line typed past the length where striping starts is striped whole.
+    ScintillaPane pane;
+    pane.SetText(QByteArray("colour table ").repeated(300) + "\r\nnext");
+    pane.SetSelStart(3800);
+    pane.SetSelText(QString(" word").repeated(40));
+    EXPECT_LT(longestPiece(pane, 4096), 30);
 }
