@@ -207,19 +207,16 @@ void ScintillaPane::stripeLongLines(int from, int to) {
 
 // Whether [from, to) touches a line long enough to be striped. A line that became long since
 // it was striped (Scintilla keeps a state for each line, and an edit keeps it with its line)
-// is striped whole, so the stretch widens to it; a short line forgets that it was striped.
+// is striped whole, so the stretch widens to it. Short lines are passed by with one question
+// each: a recolouring of a whole page asks about every line.
 bool ScintillaPane::widenToNewLongLines(int& from, int& to) {
     constexpr int Striped = 1;
     bool any = false;
     const int last = int(send(Sci::SCI_LINEFROMPOSITION, to));
     for (int line = int(send(Sci::SCI_LINEFROMPOSITION, from)); line <= last; ++line) {
-        const bool striped = send(Sci::SCI_GETLINESTATE, line) == Striped;
-        if (send(Sci::SCI_LINELENGTH, line) <= StyleStripes::LongLine) {
-            if (striped) send(Sci::SCI_SETLINESTATE, line, 0);
-            continue;
-        }
+        if (send(Sci::SCI_LINELENGTH, line) <= StyleStripes::LongLine) continue;
         any = true;
-        if (striped) continue;
+        if (send(Sci::SCI_GETLINESTATE, line) == Striped) continue;
         send(Sci::SCI_SETLINESTATE, line, Striped);
         from = std::min(from, int(send(Sci::SCI_POSITIONFROMLINE, line)));
         to = std::max(to, int(send(Sci::SCI_GETLINEENDPOSITION, line)));
