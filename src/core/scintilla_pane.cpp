@@ -700,7 +700,6 @@ void ScintillaPane::RestoreRange(int from, int to, const PaneSnapshot& piece) {
         tracker_.restyled(from, from + size, TextLength());
         send(Sci::SCI_STARTSTYLING, from, 0);
         sci_->SendScintilla(Sci::SCI_SETSTYLINGEX, uintptr_t(size), piece.attributes.constData());
-        stripeLongLines(from, from + size);
         markStrike(from, from + size, false);
         for (int i = 0; i < size; ++i) {
             const int style = static_cast<unsigned char>(piece.attributes[i]);
