@@ -23,6 +23,7 @@ count() {
 
 src=$(count src)
 tests=$(count tests)
-percent=$((tests * 100 / src))
-echo "lines: src ${src}, tests ${tests}: tests at ${percent}% of the program (limit ${limit}%)"
-[ "$percent" -le "$limit" ]
+permille=$((tests * 1000 / src))
+echo "lines: src ${src}, tests ${tests}: tests at $((permille / 10)).$((permille % 10))% of the program (limit ${limit}%)"
+# Compared exactly: 35.9% is over the limit, not "35" after rounding down.
+[ $((tests * 100)) -le $((src * limit)) ]
