@@ -24,7 +24,6 @@ TEST(ProgramFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromProgramFilter("Text|*.txt|Dangling"), QStringLiteral("Text (*.txt)"));
     // Windows programs stand for the program and its companions (java, javac).
     EXPECT_EQ(qtFilterFromProgramFilter("java.exe|Java.exe"), QStringLiteral("java.exe (java java*)"));
-    EXPECT_EQ(qtFilterFromProgramFilter(""), QString());
 }
 
 // The shipped dictionary; none at all; and two folders of small dictionaries, where the user's

@@ -20,11 +20,9 @@ protected:
     ~ColourDialogTest() override {
         for (const QPointer<ColourSettingsDialog>& dialog : opened) delete dialog.data();
     }
-    static Rgb textColour(const QLineEdit* sample) {
-        return fromQColor(sample->palette().color(QPalette::Text));
-    }
-    static Rgb backColour(const QLineEdit* sample) {
-        return fromQColor(sample->palette().color(QPalette::Base));
+    // A sample's text (QPalette::Text) or background (QPalette::Base) colour.
+    static Rgb paint(const QLineEdit* sample, QPalette::ColorRole role = QPalette::Text) {
+        return fromQColor(sample->palette().color(role));
     }
     QList<QPointer<ColourSettingsDialog>> opened;
 };
@@ -64,15 +62,15 @@ TEST_F(ColourDialogTest, CommandsOpenTheirKindsDialogsWhichLoadByTheKindsRulesAn
         for (int row = 0; row < rows; ++row) {
             const Rgb setting = colour(row);
             EXPECT_EQ(dialog->swatch(row)->colour(), loaded.*kind->rows[row].setting);
-            if (row != backgroundRow) EXPECT_EQ(textColour(dialog->sample(row)), setting);
+            if (row != backgroundRow) EXPECT_EQ(paint(dialog->sample(row)), setting);
             // Only the script dialog shows every sample on the background at load.
-            EXPECT_EQ(backColour(dialog->sample(row)) == background,
+            EXPECT_EQ(paint(dialog->sample(row), QPalette::Base) == background,
                       row == backgroundRow || kind == &scriptcolorKind) << row;
         }
         // A background picked here paints every sample box, in both dialogs.
         dialog->swatch(backgroundRow)->setColour(makeRgb(1, 2, 3));
         for (int row = 0; row < rows; ++row)
-            EXPECT_EQ(backColour(dialog->sample(row)), makeRgb(1, 2, 3));
+            EXPECT_EQ(paint(dialog->sample(row), QPalette::Base), makeRgb(1, 2, 3));
 
         for (int row = 0; row < rows; ++row)
             dialog->swatch(row)->setColour(makeRgb(row + 1, 0x42, 0x24));
@@ -96,10 +94,10 @@ TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourAndAnUnwritableFileChanges
     dialogs.colourAnswers = {makeRgb(200, 100, 0), std::nullopt};
     dialog->swatch(tagRow)->chooseColour();
     EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
-    EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
+    EXPECT_EQ(paint(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->swatch(tagRow)->chooseColour();  // cancelled
     EXPECT_EQ(dialog->swatch(tagRow)->colour(), makeRgb(200, 100, 0));
-    EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
+    EXPECT_EQ(paint(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->reject();
 
     // A folder where the file should be: the dialog stays open.

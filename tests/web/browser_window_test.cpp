@@ -11,44 +11,24 @@ class BrowserWindowTest : public EditorFixture {
 protected:
     ~BrowserWindowTest() override { delete openBrowserWindow(); }
 
-    // An HTML window with the given caption, current for its kind.
-    void openPage(const QString& caption) {
-        page = &openHtml();
-        page->setCaption(caption);
-    }
     frmBrowser* showBrowser() {
         mnuViewWebBrowser(app);
         return openBrowserWindow();
     }
-
-    QPointer<HtmlWindow> page;
 };
 
-TEST_F(BrowserWindowTest, ShowsTheCurrentPagesFileAndIsReused) {
+// The current page's file, or its text as it stands when never saved, in one window reused; the
+// caption while and after loading, and the toolbar buttons.
+TEST_F(BrowserWindowTest, ShowsTheCurrentPageCaptionFollowsLoadingAndButtonsNavigate) {
     EXPECT_EQ(showBrowser(), nullptr);  // no HTML window: nothing to show
 
-    openPage(QStringLiteral("/tmp/site/index.html"));
+    HtmlWindow& page = openHtml();
+    page.setCaption(QStringLiteral("/tmp/site/index.html"));
     frmBrowser* window = showBrowser();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     RecordingWebView* view = browsers.last();
     EXPECT_EQ(view->navigated, QStringList{"/tmp/site/index.html"});
-
-    // A page never saved shows its text as it stands, as the preview does: its caption is no
-    // address to look up.
-    page->setCaption(QStringLiteral("noname3"));
-    page->pane().SetText("<p>unsaved</p>");
-    EXPECT_EQ(showBrowser(), window);
-    EXPECT_EQ(browsers.made.size(), 1u);
-    EXPECT_EQ(view->navigated.last(), HtmlWindow::previewPath());
-    EXPECT_TRUE(TestEnvironment::readFile(HtmlWindow::previewPath()).endsWith("><p>unsaved</p>"));
-}
-
-// The caption while and after loading, and the toolbar buttons.
-TEST_F(BrowserWindowTest, CaptionFollowsLoadingAndButtonsNavigate) {
-    openPage(QStringLiteral("/tmp/a.html"));
-    frmBrowser* window = showBrowser();
-    RecordingWebView* view = browsers.last();
     QTimer& timer = window->timTimer();
     EXPECT_TRUE(timer.isActive());
     QTRY_COMPARE(window->windowTitle(), QString("Loading..."));
@@ -78,4 +58,13 @@ TEST_F(BrowserWindowTest, CaptionFollowsLoadingAndButtonsNavigate) {
         EXPECT_EQ(view->calls.last(), keys[i]);
         EXPECT_TRUE(timer.isActive());
     }
+
+    // A page never saved shows its text as it stands, as the preview does: its caption is no
+    // address to look up.
+    page.setCaption(QStringLiteral("noname3"));
+    page.pane().SetText("<p>unsaved</p>");
+    EXPECT_EQ(showBrowser(), window);
+    EXPECT_EQ(browsers.made.size(), 1u);
+    EXPECT_EQ(view->navigated.last(), HtmlWindow::previewPath());
+    EXPECT_TRUE(TestEnvironment::readFile(HtmlWindow::previewPath()).endsWith("><p>unsaved</p>"));
 }

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "support/editor_fixture.h"
 #include "local_servers.h"
@@ -33,8 +32,8 @@ protected:
     LocalWebServer web;
 };
 
-// Pages arrive as they are, coloured, in their encoding, from addresses as typed; failures
-// leave a numbered empty window and say why.
+// Pages arrive as they are, coloured, in their encoding, from addresses as typed, each in a
+// window numbered in turn; failures leave an empty window and say why.
 TEST_F(OpenUrlTest, PagesArriveAsTheyAreAndFailuresSayWhy) {
     ASSERT_NE(web.port(), 0);
     const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(web.port());
@@ -44,13 +43,16 @@ TEST_F(OpenUrlTest, PagesArriveAsTheyAreAndFailuresSayWhy) {
     web.put("bom.html", QByteArray("\xff\xfe<\0b\0>\0\xe9\0", 10));
     web.put("page.be", QByteArray("\0<\0i\0>\x20\xac", 8));
     web.put("utf8.q", "caf\xc3\xa9");
+    web.put("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     // The address as typed (with the port, without the scheme or with the port in its own
-    // field), the text the window gets and the encoding it saves in: the bytes that came.
+    // field), the text the window gets and the encoding it saves in: the bytes that came. A
+    // failure leaves an empty window and says why.
     const struct {
         QString address;
         QString port;
         QByteArray text;
         TextEncoding saved;
+        QString says;
     } rows[] = {
         {base + "page.html", "", "<b>Caf\xc3\xa9</b>\r\n", TextEncoding::Utf8},
         {"http://127.0.0.1/latin.html", QString::number(web.port()), "<i>caf\xc3\xa9</i>",
@@ -59,46 +61,34 @@ TEST_F(OpenUrlTest, PagesArriveAsTheyAreAndFailuresSayWhy) {
         {base.mid(7) + "bom.html", "", "<b>\xc3\xa9", TextEncoding::Utf16LE},
         {base.mid(7) + "page.be", "", "<i>\xe2\x82\xac", TextEncoding::Utf16BE},
         {base.mid(7) + "utf8.q", "", "caf\xc3\x83\xc2\xa9", TextEncoding::Windows1252},
+        {base + "missing.html", "", "", {}, "404"},
+        {base + "cut", "", "", {}, "The server closed the connection before the whole file had"},
+        {"http://127.0.0.1/", "1", "", {}, "onnect"},  // nothing listens on port 1
+        {"http://127.0.0.1/", "99999", "", {}, "The port must be a number from 1 to 65535."},
+        // The transfer itself completes; what came is refused afterwards.
+        {base + "picture.png", "", "", {}, "not a text page"},
     };
     short number = 0;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.address.toStdString());
-        HtmlWindow* page = open(row.address, row.port);
-        EXPECT_EQ(page->caption(), "noname" + QString::number(++number));
-        EXPECT_EQ(page->pane().Text(), row.text);
-        EXPECT_EQ(page->pane().encoding(), row.saved);
-        EXPECT_EQ(page->modifiedTag(), "s");
-        EXPECT_FALSE(page->undoRing().canUndo());  // the history starts at the page as it came
-        EXPECT_FALSE(dialog.isVisible());
-    }
-    const auto* first = qobject_cast<HtmlWindow*>(frame.shownChildren.first());
-    EXPECT_EQ(colours(first->pane()).substr(0, 12), "GGGTTTTTGGGG");  // coloured as it came
-
-    // Failures leave a numbered empty window and say why.
-    web.put("picture.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    const struct {
-        QString address;
-        QString port;
-        QString says;
-    } cases[] = {
-        {base + "missing.html", "", "404"},
-        {base + "cut", "", "The server closed the connection before the whole file had arrived."},
-        // Nothing listens on port 1.
-        {"http://127.0.0.1/", "1", "onnect"},
-        {"http://127.0.0.1/", "99999", "The port must be a number from 1 to 65535."},
-        // The transfer itself completes; what came is refused afterwards.
-        {base + "picture.png", "", "not a text page"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.address.toStdString());
         dialogs.asked.clear();
         HtmlWindow* page = open(c.address, c.port);
         EXPECT_EQ(page->caption(), "noname" + QString::number(++number));
-        EXPECT_EQ(page->pane().TextLength(), 0);
+        EXPECT_EQ(page->pane().Text(), c.text);
         EXPECT_FALSE(dialog.isVisible());
-        ASSERT_EQ(dialogs.asked.size(), 1u) << c.says.toStdString();
+        if (c.says.isEmpty()) {
+            EXPECT_TRUE(dialogs.asked.empty());
+            EXPECT_EQ(page->pane().encoding(), c.saved);
+            EXPECT_EQ(page->modifiedTag(), "s");
+            EXPECT_FALSE(page->undoRing().canUndo());  // the history starts at the page as it came
+            continue;
+        }
+        ASSERT_EQ(dialogs.asked.size(), 1u);
         EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);
         EXPECT_TRUE(dialogs.asked[0].text.contains(c.says)) << dialogs.asked[0].text.toStdString();
     }
+    const auto* first = qobject_cast<HtmlWindow*>(frame.shownChildren.first());
+    EXPECT_EQ(colours(first->pane()).substr(0, 12), "GGGTTTTTGGGG");  // coloured as it came
 
     // The bar shows how much of a known size has come; of an unknown size, a moving bar.
     emit dialog.Inet1().progress(3, 4);
