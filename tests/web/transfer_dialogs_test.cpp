@@ -3,7 +3,6 @@
 // transfer can fail.
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTemporaryDir>
 
 #include "support/editor_fixture.h"
 #include "local_servers.h"
