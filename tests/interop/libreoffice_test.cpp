@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -50,12 +49,6 @@ protected:
     QTemporaryDir folder_;
 };
 
-QTextCharFormat formatOf(const QTextDocument& document, const QString& text) {
-    QTextCursor inside(document.find(text));
-    inside.setPosition(inside.selectionStart() + 1);
-    return inside.charFormat();
-}
-
 // Only what both programs state the same way: indents and spacing are left out, since
 // LibreOffice gives its paragraphs spacing of its own.
 QString runsAndAlignment(const QTextDocument& document) {
@@ -65,8 +58,9 @@ QString runsAndAlignment(const QTextDocument& document) {
 
 }  // namespace
 
-// What LibreOffice writes as RTF opens here with its formatting; edited and saved here, it keeps
-// its text, page break, page field and link; the user is told the picture and table cells go.
+// What LibreOffice writes as RTF from a page opens here with its text (its formatting, as
+// LibreOffice writes it, is read back in the next test); edited and saved here, it keeps its
+// text, page break, page field and link; the user is told the picture and table cells go.
 TEST_F(LibreOffice, ItsRtfOpensHereAndKeepsItsTextBreaksFieldsAndLinksThroughASave) {
     write("red.png", QByteArray::fromBase64(
         "iVBORw0KGgoAAAANSUhEUgAAAAgAAAAICAIAAABLbSncAAAAEklEQVR4nGP4z8CAFWEXHbQSACj/P8Fu7N9hAAAAAElFTkSuQmCC"));
@@ -93,15 +87,6 @@ TEST_F(LibreOffice, ItsRtfOpensHereAndKeepsItsTextBreaksFieldsAndLinksThroughASa
           "caf\u00e9 \u041f\u0440\u0438\u0432\u0435\u0442 \u65e5\u672c\u8a9e \u20ac"})
         EXPECT_TRUE(paragraphs.contains(QString::fromUtf8(expected)))
             << expected << "\nin: " << rich.toPlainText().toStdString();
-    EXPECT_EQ(formatOf(rich, "Bold").fontWeight(), QFont::Bold);
-    EXPECT_FALSE(formatOf(rich, "italic").fontWeight() == QFont::Bold);
-    EXPECT_TRUE(formatOf(rich, "italic").fontItalic());
-    EXPECT_TRUE(formatOf(rich, "under").fontUnderline());
-    const QTextCharFormat red = formatOf(rich, "red courier");
-    EXPECT_EQ(red.foreground().color(), QColor(255, 0, 0));
-    EXPECT_EQ(red.font().family(), "Courier New");
-    EXPECT_TRUE(rich.find("Bold").blockFormat().alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(rich.find("caf\u00e9").blockFormat().alignment() & Qt::AlignRight);
 
     AppState app;
     ScriptedDialogs dialogs;

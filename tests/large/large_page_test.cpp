@@ -1,12 +1,7 @@
 // A 100 MB page: it opens, is coloured, takes typing at its end and saves byte for byte, and at
 // its highest the page costs under 8 bytes of memory per byte.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <cstring>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "support/editor_fixture.h"
 
@@ -18,7 +13,8 @@ qint64 residentBytes(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field)) return line.mid(int(strlen(field))).trimmed().split(' ')[0].toLongLong() * 1024;
+        if (line.startsWith(field))
+            return line.split(':')[1].trimmed().split(' ')[0].toLongLong() * 1024;
     return 0;
 }
 
@@ -27,25 +23,19 @@ qint64 residentBytes(const char* field) {
 const QByteArray block =
     "<tr><td class=\"name\">Item</td><td><a href=\"page.html#x\">more</a></td></tr>\r\n"
     "<p>Some <b>bold</b> and <i>italic</i> text &amp; an entity.</p><!-- note -->\r\n";
-
-qint64 writeGeneratedPage(QFile& file, qint64 size) {
-    const QByteArray chunk = block.repeated(int(1024 * 1024 / block.size()));
-    qint64 written = 0;
-    while (written < size) written += file.write(chunk);
-    return written;
-}
+const QByteArray chunk = block.repeated(int(1024 * 1024 / block.size()));
 
 using LargePageTest = HtmlFixture;
 }  // namespace
 
 TEST_F(LargePageTest, OpensColoursTakesTypingAndSavesByteForByte) {
     QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(QStringLiteral("large.html"));
+    const QString path = folder.filePath(QStringLiteral("large.html"));
     qint64 written = 0;
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        written = writeGeneratedPage(file, PageBytes);
+        while (written < PageBytes) written += file.write(chunk);
     }
 
     [[maybe_unused]] const qint64 before = residentBytes("VmRSS:");
@@ -73,7 +63,6 @@ TEST_F(LargePageTest, OpensColoursTakesTypingAndSavesByteForByte) {
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     ASSERT_EQ(saved.size(), written + 10);
-    const QByteArray chunk = block.repeated(int(1024 * 1024 / block.size()));
     for (qint64 at = 0; at < written; at += chunk.size())
         ASSERT_EQ(saved.read(chunk.size()), chunk) << "at byte " << at;
     EXPECT_EQ(saved.readAll(), QByteArray("<p>end</p>"));

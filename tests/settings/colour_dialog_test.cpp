@@ -20,27 +20,41 @@ protected:
     ~ColourDialogTest() override {
         for (const QPointer<ColourSettingsDialog>& dialog : opened) delete dialog.data();
     }
-    static Rgb textColour(const QLineEdit* sample) {
-        return fromQColor(sample->palette().color(QPalette::Text));
-    }
-    static Rgb backColour(const QLineEdit* sample) {
-        return fromQColor(sample->palette().color(QPalette::Base));
+    // A sample's text (QPalette::Text) or background (QPalette::Base) colour.
+    static Rgb paint(const QLineEdit* sample, QPalette::ColorRole role = QPalette::Text) {
+        return fromQColor(sample->palette().color(role));
     }
     QList<QPointer<ColourSettingsDialog>> opened;
 };
 }  // namespace
 
-// Each dialog loads its swatches and samples by its kind's rules; OK stores the dialog's own
-// colours (with its kind's writer, whose bytes the settings record tests check) and applies them.
-TEST_F(ColourDialogTest, LoadsByTheKindsRulesAndOkStoresAndAppliesItsColours) {
+// Each command opens its kind's dialog, modal, the frame disabled until it closes, its Help
+// button showing the help contents. The dialog loads its swatches and samples by its kind's
+// rules; OK stores the dialog's own colours (with its kind's writer, whose bytes the settings
+// record tests check) and applies them.
+TEST_F(ColourDialogTest, CommandsOpenTheirKindsDialogsWhichLoadByTheKindsRulesAndStoreOnOk) {
+    QWidget frameWidget;
+    frame.widget = &frameWidget;
+    registerSettingsCommands(app);
     const int rows = ColourSettingsDialog::RowCount;
     const int backgroundRow = ColourSettingsDialog::BackgroundRow;
-    for (const ColourDialogKind* kind : {&cwindowKind, &scriptcolorKind}) {
-        SCOPED_TRACE(kind->name);
+    for (const auto& [command, kind] :
+         {std::pair{"hcolor", &cwindowKind}, {"ocolor", &scriptcolorKind}}) {
+        SCOPED_TRACE(command);
         storePatternedSettings();
         app.coloursChanged = false;
         app.bulkEditBusy = true;
-        QPointer<ColourSettingsDialog> dialog = open(*kind);
+        ASSERT_TRUE(commands.run(command));
+        QPointer dialog = qobject_cast<ColourSettingsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        opened.append(dialog);
+        EXPECT_FALSE(frameWidget.isEnabled());
+        dialog->findChild<QPushButton*>("Command1")->click();
+        auto* help = dialog->findChild<HelpWindow*>();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->browser()->source().path().endsWith("help/index.html"));
+
         const SettingsRecord loaded = settingsRecordFromAppState(app);
         // A swatch holds the setting as stored; a sample shows it without its fourth byte.
         const auto colour = [&](int row) { return (loaded.*kind->rows[row].setting) & 0xFFFFFF; };
@@ -48,15 +62,15 @@ TEST_F(ColourDialogTest, LoadsByTheKindsRulesAndOkStoresAndAppliesItsColours) {
         for (int row = 0; row < rows; ++row) {
             const Rgb setting = colour(row);
             EXPECT_EQ(dialog->swatch(row)->colour(), loaded.*kind->rows[row].setting);
-            if (row != backgroundRow) EXPECT_EQ(textColour(dialog->sample(row)), setting);
+            if (row != backgroundRow) EXPECT_EQ(paint(dialog->sample(row)), setting);
             // Only the script dialog shows every sample on the background at load.
-            EXPECT_EQ(backColour(dialog->sample(row)) == background,
+            EXPECT_EQ(paint(dialog->sample(row), QPalette::Base) == background,
                       row == backgroundRow || kind == &scriptcolorKind) << row;
         }
         // A background picked here paints every sample box, in both dialogs.
         dialog->swatch(backgroundRow)->setColour(makeRgb(1, 2, 3));
         for (int row = 0; row < rows; ++row)
-            EXPECT_EQ(backColour(dialog->sample(row)), makeRgb(1, 2, 3));
+            EXPECT_EQ(paint(dialog->sample(row), QPalette::Base), makeRgb(1, 2, 3));
 
         for (int row = 0; row < rows; ++row)
             dialog->swatch(row)->setColour(makeRgb(row + 1, 0x42, 0x24));
@@ -67,7 +81,9 @@ TEST_F(ColourDialogTest, LoadsByTheKindsRulesAndOkStoresAndAppliesItsColours) {
         EXPECT_TRUE(app.coloursChanged);
         EXPECT_FALSE(app.bulkEditBusy);
         EXPECT_TRUE(!dialog || !dialog->isVisible());
+        EXPECT_TRUE(frameWidget.isEnabled());
     }
+    frame.widget = nullptr;
 }
 
 // A cancelled picker keeps the colour picked before; a file that cannot be written is reported
@@ -78,10 +94,9 @@ TEST_F(ColourDialogTest, CancelledPickerKeepsTheColourAndAnUnwritableFileChanges
     dialogs.colourAnswers = {makeRgb(200, 100, 0), std::nullopt};
     dialog->swatch(tagRow)->chooseColour();
     EXPECT_EQ(frame.paletteEvents, (QStringList{"hide", "show"}));
-    EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
+    EXPECT_EQ(paint(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->swatch(tagRow)->chooseColour();  // cancelled
     EXPECT_EQ(dialog->swatch(tagRow)->colour(), makeRgb(200, 100, 0));
-    EXPECT_EQ(textColour(dialog->sample(tagRow)), makeRgb(200, 100, 0));
     dialog->reject();
 
     // A folder where the file should be: the dialog stays open.
@@ -141,51 +156,4 @@ TEST_F(ColourDialogTest, OkRecoloursTheActiveWindowAtOnceAndOthersWhenActivated)
         other.activate();
         EXPECT_EQ(letters(other.pane()), none);
     }
-}
-
-// The script dialog says "Wait.." on OK while the active script window recolours, with Cancel
-// off; with an HTML window active, no script window recolours.
-TEST_F(ColourDialogTest, ScriptOkSaysWaitWhileTheActiveScriptWindowRecolours) {
-    StubWindow script(app, KindJava);
-    script.activate();
-    ColourSettingsDialog* dialog = open(scriptcolorKind);
-    QString okCaption;
-    bool cancelEnabled = true;
-    script.duringRecolour = [&] {
-        okCaption = dialog->OKButton()->text();
-        cancelEnabled = dialog->CancelButton()->isEnabled();
-    };
-    dialog->OKButton_Click();
-    EXPECT_EQ(script.recolours, 1);
-    EXPECT_EQ(okCaption, "Wait..");
-    EXPECT_FALSE(cancelEnabled);
-    window->activate();
-    open(scriptcolorKind)->OKButton_Click();
-    EXPECT_EQ(script.recolours, 1);
-    EXPECT_EQ(app.scriptBackColor, script.pane().BackColor());
-}
-
-// Each command opens its kind's dialog, modal, the frame disabled until it closes; its Help
-// button shows the help contents.
-TEST_F(ColourDialogTest, CommandsOpenTheirKindsDialogsWithTheFrameDisabledAndHelp) {
-    QWidget frameWidget;
-    frame.widget = &frameWidget;
-    registerSettingsCommands(app);
-    for (const char* command : {"hcolor", "ocolor"}) {
-        ASSERT_TRUE(commands.run(command));
-        auto* dialog = qobject_cast<ColourSettingsDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr) << command;
-        opened.append(dialog);
-        EXPECT_EQ(dialog->objectName(), command == QLatin1String("hcolor") ? "cwindow"
-                                                                           : "scriptcolor");
-        EXPECT_FALSE(frameWidget.isEnabled());
-        dialog->findChild<QPushButton*>("Command1")->click();
-        auto* help = dialog->findChild<HelpWindow*>();
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(help->isVisible());
-        EXPECT_TRUE(help->browser()->source().path().endsWith("help/index.html"));
-        dialog->reject();
-        EXPECT_TRUE(frameWidget.isEnabled());
-    }
-    frame.widget = nullptr;
 }

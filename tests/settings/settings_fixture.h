@@ -10,7 +10,6 @@ protected:
     SettingsFixture() { QFile::remove(settingsFilePath()); }
     ~SettingsFixture() override { QFile::remove(settingsFilePath()); }
 
-    static QByteArray storedSettings() { return TestEnvironment::readFile(settingsFilePath()); }
     // A 96-byte file in which every byte holds its offset plus one, read into the settings as
     // start-up does: any byte a writer should leave alone shows when it changes.
     void storePatternedSettings() {

@@ -23,8 +23,7 @@ public:
         TestEnvironment::writeFile(QDir(folder()).filePath(name), bytes);
     }
     QByteArray read(const QString& name) const {
-        QFile file(QDir(folder()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return TestEnvironment::readFile(QDir(folder()).filePath(name));
     }
 
 protected:
@@ -46,9 +45,9 @@ protected:
     int port_ = 0;
 };
 
-// python3's http.server serving folder(), and two addresses of its own: /loop redirects to
-// itself, /cut promises a long page and closes after its start. Files ending in .be and .q are
-// declared as UTF-16 BE and as "ISO-8859-1" (quoted) pages.
+// python3's http.server serving folder(), and an address of its own: /cut promises a long page
+// and closes after its start. Files ending in .be and .q are declared as UTF-16 BE and as
+// "ISO-8859-1" (quoted) pages.
 class LocalWebServer : public LocalServer {
 public:
     LocalWebServer() {
@@ -58,9 +57,7 @@ public:
             "    extensions_map = {'.be': 'text/html; charset=utf-16be',\n"
             "                      '.q': 'text/html; charset=\"ISO-8859-1\"'}\n"
             "    def do_GET(self):\n"
-            "        if self.path == '/loop':\n"
-            "            self.send_response(302); self.send_header('Location', '/loop'); self.end_headers()\n"
-            "        elif self.path == '/cut':\n"
+            "        if self.path == '/cut':\n"
             "            self.send_response(200); self.send_header('Content-Length', '100000'); self.end_headers()\n"
             "            self.wfile.write(b'<p>only the start')\n"
             "        else:\n"
