@@ -95,11 +95,9 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
     }
     EXPECT_FALSE(help().tooltip()->isVisible());  // Up hid the tooltip with the list
 
-    // The list holds the tag file, in lower case; every new HTML window has the help.
+    // Every new HTML window has the help.
     HtmlWindow fresh(app);
     EXPECT_NE(dynamic_cast<TagTypingHelp*>(&fresh.typingHelp()), nullptr);
-    ASSERT_GT(list().count(), 100);
-    EXPECT_EQ(list().item(0)->text(), app.tables.tagTable()[0].trimmed().toLower());
 
     // A right click and the Menu key open the edit menu, and change nothing.
     startOver();

@@ -46,7 +46,6 @@ TEST_F(SideWindowsTest, TipsComeInFileOrderAndWrapAndSwitchingThemOffIsStored) {
         delete tip.data();
         tip = showTipOfTheDay(app, nullptr);
         ASSERT_TRUE(tip);
-        EXPECT_TRUE(tip->chkLoadTipsAtStartup()->isChecked());
         for (int shown = 0; shown <= 2 * lines.size(); ++shown) {
             ASSERT_EQ(tip->lblTipText()->text(), lines[shown % lines.size()])
                 << "round " << round << ", tip " << shown << " of " << file.toStdString();

@@ -18,7 +18,6 @@ TEST_F(TagTest, TheParserReportsUnknownNamesInItsCommandsRange) {
          "No of Invalid Tag is  4"},
         {"pafter", page, 8, 0, {"two", "three"}, "No of unavilable Tag is  2"},
         {"pbefore", page, 8, 0, {"one"}, "No of unavilable Tag is  1"},
-        {"psel", page, 5, 8, {"two"}, "No of unavilable Tag is  1"},
         // A tag that starts just where the selection ends is examined too.
         {"psel", page, 5, 3, {"two"}, "No of unavilable Tag is  1"},
     };
