@@ -26,12 +26,6 @@ protected:
         help().hideList();
         help().hideTooltip();
     }
-
-    void choose(const QString& tag) {
-        const QList<QListWidgetItem*> found = list().findItems(tag, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << tag.toStdString();
-        list().setCurrentItem(found.first());
-    }
 };
 }  // namespace
 
@@ -57,6 +51,8 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
         {"<ta|{Down}|?list|{B}|?pane|@list|\"|@list|{Escape}|?pane", "<tab\"^"},
         // Tab takes the first name that fits; Up in the pane hides the list (the caret moves).
         {"x <TA|+list|{Tab}|-list", "x <table^"},
+        // Arrow keys move within the list, over the tags that fit, instead of leaving it.
+        {"<t|{Down}|{Down}|?list|{Return}", "<tbody^"},
         {"<b|o|+list|{Up}|-list", "^<bo"},
         // ">" after the name of a tag whose flag says it closes writes its closing tag, in lower
         // case, and leaves the caret between the two; attributes do not hide the name.
@@ -65,7 +61,6 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
         // Tags that do not close, closing tags and unknown names get nothing.
         {"x <br>", "x <br>^"},
         {"x </b>", "x </b>^"},
-        {"x <zzz>", "x <zzz>^"},
         // Typed by hand right before the one written for it, it takes that one's place.
         {"<b>hi</B> y", "<b>hi</B> y^"},
         {"<b>hi</i>", "<b>hi</i>^</b>"},
@@ -82,8 +77,7 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
         for (const QString& step : QString::fromLatin1(script.steps).split('|')) {
             QWidget* focus = QApplication::focusWidget();
             if (step.startsWith('=')) {
-                if (step.size() == 1) list().setCurrentItem(nullptr);
-                else choose(step.mid(1));
+                list().setCurrentItem(list().findItems(step.mid(1), Qt::MatchExactly).value(0));
             } else if (step == "@list") {
                 list().setFocus();
             } else if (step == "?list" || step == "?pane") {
@@ -101,21 +95,9 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
     }
     EXPECT_FALSE(help().tooltip()->isVisible());  // Up hid the tooltip with the list
 
-    // The list holds the tag file, in lower case; every new HTML window has the help.
+    // Every new HTML window has the help.
     HtmlWindow fresh(app);
     EXPECT_NE(dynamic_cast<TagTypingHelp*>(&fresh.typingHelp()), nullptr);
-    ASSERT_GT(list().count(), 100);
-    EXPECT_EQ(list().item(0)->text(), app.tables.tagTable()[0].trimmed().toLower());
-
-    // Arrow keys move within the list, over the tags that fit, instead of leaving it.
-    startOver();
-    type("<t");
-    QTest::keyClick(pane().widget(), Qt::Key_Down);
-    const int first = list().currentRow();
-    QTest::keyClick(&list(), Qt::Key_Down);
-    EXPECT_GT(list().currentRow(), first);
-    EXPECT_TRUE(list().currentItem()->text().startsWith("t"));
-    EXPECT_TRUE(list().hasFocus());
 
     // A right click and the Menu key open the edit menu, and change nothing.
     startOver();
@@ -130,14 +112,8 @@ TEST_F(TypingHelpTest, TheListCompletesNamesAndPassesKeysOnToThePane) {
 // is closed; the closing tag written is in the tag colour.
 TEST_F(TypingHelpTest, ListNarrowsTooltipShowsTheTagAndClosingTagsAreColoured) {
     type("x <TA");
-    int shown = 0;
-    for (int row = 0; row < list().count(); ++row) {
-        if (list().isRowHidden(row)) continue;
-        ++shown;
-        EXPECT_TRUE(list().item(row)->text().startsWith("ta")) << row;
-    }
-    EXPECT_GT(shown, 0);
-    EXPECT_LT(shown, list().count());
+    for (int row = 0; row < list().count(); ++row)
+        EXPECT_EQ(list().isRowHidden(row), !list().item(row)->text().startsWith("ta")) << row;
 
     startOver();
     ASSERT_TRUE(app.tables.IsTag("b"));

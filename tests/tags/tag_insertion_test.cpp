@@ -1,28 +1,8 @@
-// The insertion commands: bytes written, colour of each byte, selection afterwards and the undo
-// snapshot, with an empty selection and with "abc" selected.
+// The insertion commands: what each writes and colours, styled content, the menu's commands.
 #include "support/test_environment.h"
 #include "tag_test_fixture.h"
 
 namespace {
-// Expected output in a small markup: {...} is written in the text colour (the first span is the
-// content, replaced by the selection when there is one), $ and % mark the selection's start
-// and end. Everything else is in the row's base colour, quoted values in the value colour.
-struct Expected {
-    QByteArray command;
-    QByteArray markup;
-    bool comment = false;
-    bool snapshot = true;
-};
-
-// The table of every command's template, in the markup above.
-QList<Expected> expectations() {
-    QList<Expected> rows;
-    for (const QByteArrayList& row : TestEnvironment::caseRows(QStringLiteral("tag-insertions.tsv")))
-        rows.push_back({row[0], row[1], row.value(2) == "comment", row.value(2) != "no-snapshot"});
-    EXPECT_GT(rows.size(), 15);
-    return rows;
-}
-
 struct Rendered {
     QByteArray text;
     QString colours;
@@ -30,19 +10,22 @@ struct Rendered {
     int selEnd = -1;
 };
 
-// Renders the markup, with the first {...} span replaced by content when content is given.
-Rendered render(const Expected& row, const QByteArray& content) {
+// Renders a template written in a small markup: {...} is written in the text colour (the first
+// span is the content, replaced by the selection when there is one), $ and % mark the
+// selection's start and end. Everything else is in the base colour (the comment colour when
+// `comment`), quoted values in the value colour.
+Rendered render(const QByteArray& markup, bool comment, const QByteArray& content) {
     Rendered out;
     bool inSpan = false, firstSpan = true, skipping = false;
     int spanStart = 0;
-    for (const char c : row.markup) {
+    for (const char c : markup) {
         if (c == '{') {
             inSpan = true;
             spanStart = out.text.size();
-            skipping = firstSpan && !content.isNull();
+            skipping = firstSpan && !content.isEmpty();
             if (skipping) {
                 out.text += content;
-                out.colours += QString(content.size(), row.comment ? 'C' : 'T');
+                out.colours += QString(content.size(), comment ? 'C' : 'T');
             }
         } else if (c == '}') {
             inSpan = skipping = firstSpan = false;
@@ -52,7 +35,7 @@ Rendered render(const Expected& row, const QByteArray& content) {
             out.selEnd = out.text.size();
         } else if (!skipping) {
             out.text += c;
-            out.colours += row.comment ? 'C' : inSpan ? 'T' : 'G';
+            out.colours += comment ? 'C' : inSpan ? 'T' : 'G';
         }
     }
     // Quote pairs take the value colour.
@@ -64,36 +47,37 @@ Rendered render(const Expected& row, const QByteArray& content) {
     }
     return out;
 }
-
-class TagInsertionTest : public TagTest {
-protected:
-    void check(const Expected& row, const QByteArray& selected) {
-        SCOPED_TRACE(row.command.constData());
-        // No two runs leave the same text: a text like the last snapshot's takes no new one.
-        const QByteArray before = selected.isEmpty() ? "ab" : "AB", after = "YZ";
-        put(before + selected + after, before.size(), selected.size());
-        const int depth = window->undoRing().undoDepth();
-        ASSERT_TRUE(run(row.command.constData()));
-        EXPECT_EQ(window->undoRing().undoDepth(), depth + (row.snapshot ? 1 : 0));
-        const Rendered want = render(row, selected.isEmpty() ? QByteArray() : selected);
-        EXPECT_EQ(text(), before + want.text + after);
-        EXPECT_EQ(pane().SelStart(), before.size() + want.selStart);
-        EXPECT_EQ(pane().SelLength(), want.selEnd - want.selStart);
-        EXPECT_EQ(colours(before.size(), before.size() + want.text.size()), want.colours);
-        EXPECT_FALSE(app.insertBusy);
-        EXPECT_FALSE(app.keyInsertBusy);
-    }
-};
 }  // namespace
 
-TEST_F(TagInsertionTest, EveryCommandWritesItsTemplateOrWrapsTheSelection) {
-    for (const Expected& row : expectations())
-        for (const QByteArray& selected : {QByteArray(), QByteArray("abc")}) check(row, selected);
+// Each command of the case table (command, template, "comment" when written in the comment colour
+// or "no-snapshot" when it takes no undo snapshot) with an empty selection and with "abc"
+// selected: bytes written, colour of each byte, selection afterwards and the undo snapshot.
+TEST_F(TagTest, EveryInsertionCommandWritesItsTemplateOrWrapsTheSelection) {
+    const QList<QByteArrayList> rows = TestEnvironment::caseRows("tag-insertions.tsv");
+    EXPECT_GT(rows.size(), 10);
+    for (const QByteArrayList& row : rows) {
+        for (const QByteArray& selected : {QByteArray(), QByteArray("abc")}) {
+            SCOPED_TRACE(row[0].constData() + (" on " + selected.toStdString()));
+            // No two runs leave the same text: a text like the last snapshot's takes no new one.
+            const QByteArray before = selected.isEmpty() ? "ab" : "AB", after = "YZ";
+            put(before + selected + after, before.size(), selected.size());
+            const int depth = window->undoRing().undoDepth();
+            ASSERT_TRUE(run(row[0].constData()));
+            EXPECT_EQ(window->undoRing().undoDepth(), depth + (row.value(2) != "no-snapshot"));
+            const Rendered want = render(row[1], row.value(2) == "comment", selected);
+            EXPECT_EQ(text(), before + want.text + after);
+            EXPECT_EQ(pane().SelStart(), before.size() + want.selStart);
+            EXPECT_EQ(pane().SelLength(), want.selEnd - want.selStart);
+            EXPECT_EQ(colours(before.size(), before.size() + want.text.size()), want.colours);
+            EXPECT_FALSE(app.insertBusy);
+            EXPECT_FALSE(app.keyInsertBusy);
+        }
+    }
 }
 
 // Styled content is shown in its style and the tags are not; without an HTML window a command
 // does nothing.
-TEST_F(TagInsertionTest, StylesAndNoWindow) {
+TEST_F(TagTest, StylesAndNoWindow) {
     for (const auto& [command, styled] :
          {std::pair<const char*, bool (EditorPane::*)() const>{"bold", &EditorPane::SelBold},
           {"italic", &EditorPane::SelItalic}, {"underline", &EditorPane::SelUnderline}}) {
