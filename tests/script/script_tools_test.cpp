@@ -298,27 +298,8 @@ TEST_F(JavaToolsTest, ToolsWorkOnlyOnTheFileAsSaved) {
     }
 }
 
-// The word at the caret, and class and folder names from paths written either way.
-TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimitersAndPathsSplitAtEitherSeparator) {
-    EditorPane& pane = openWindow(KindJava, "", QStringLiteral("/src/A.java"))->pane();
-    struct Case {
-        QByteArray text;
-        int caret;
-        QString word;
-    } cases[] = {
-        {"new Foo(bar);", 5, "Foo"}, {"x.Bar.baz", 3, "Bar"}, {"a\r\nHello\r\n", 3, "Hello"},
-        {"(  )", 2, ""},
-    };
-    for (const Case& c : cases) {
-        pane.SetText(c.text);
-        pane.SetSelStart(c.caret);
-        EXPECT_EQ(JavaTools::wordAtCaret(pane), c.word) << c.text.constData();
-    }
-    EXPECT_EQ(JavaTools::classNameOfSource("C:\\java\\My.App.java"), "My.App");
-    EXPECT_EQ(JavaTools::folderOfProgram("C:\\jdk1.3\\bin\\java.exe"), "C:\\jdk1.3\\bin");
-    EXPECT_EQ(JavaTools::folderOfProgram("java"), "");
-}
-
+// Set Path keeps the folder of the program chosen; folder and class names come from paths
+// written with either separator.
 TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
     const QString bin = QStringLiteral("/usr/lib/jvm/jdk-17/bin");
     commands.run(QStringLiteral("setpath"));
@@ -339,6 +320,9 @@ TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
     field(brvpath, "Text1")->setText(QStringLiteral("/elsewhere"));
     click(brvpath, "CancelButton");
     EXPECT_EQ(JavaTools::readJdkFolder(), bin);
+
+    EXPECT_EQ(JavaTools::folderOfProgram("C:\\jdk1.3\\bin\\java.exe"), "C:\\jdk1.3\\bin");
+    EXPECT_EQ(JavaTools::classNameOfSource("C:\\java\\My.App.java"), "My.App");
 }
 
 // Our console running real commands: arguments that would run commands in a shell, standard
