@@ -24,14 +24,12 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
         // Keyword, object, strings that end with their line.
         {KindJscript, "var d = new Date(\"a\r\nb\"); // note \"x",
          "KKKTTTTTKKKTBBBBTPPTTTPPPPPPPPPPPPPT"},
-        {KindJscript, "u = \"http://x\"; // c", "TTTTPPPPPPPPPPTTCCCC"},
-        // A backslash escapes a quote in JScript and Java, not in VBScript.
-        {KindJscript, "s = \"a\\\"b\" + c", "TTTTPPPPPPTTTT"},
-        {KindVbscript, "s = \"a\\\" 'c", "TTTTPPPPTCC"},
+        // "//" in a string starts no comment; a backslash escapes a quote in JScript and Java,
+        // not in VBScript, where the apostrophe comments and "//" means nothing.
+        {KindJscript, "u = \"h//\\\"b\"; // c", "TTTTPPPPPPPPTTCCCC"},
+        {KindVbscript, "dim s // \"a\\\" 'c", "KKKTTTTTTPPPPTCC"},
         // An unpaired last quote runs to the end of its line; the Java class is an object.
         {KindJava, "String s = \"x\" + \"", "BBBBBBTTTTTPPPTTTP"},
-        // The apostrophe comments in VBScript; "//" means nothing there.
-        {KindVbscript, "dim x // y ' rem", "KKKTTTTTTTTCCCCC"},
         // A byte order mark inside the text stands between words.
         {KindVbscript, "\xEF\xBB\xBF" "dim x", "TTTKKKTT"},
     };
@@ -46,15 +44,24 @@ TEST_F(ScriptColouringTest, WholeTextPassColoursEveryByteOfEachKind) {
 }
 
 // Strings and comments (' and Rem) keep the user's letters; the code takes the tables' spelling
-// once typed or pasted, never on load, and never in JScript.
+// once typed or pasted, never on load, and never in JScript. A word being typed keeps its letters
+// until the caret leaves it: by a blank, Enter, an arrow key or a click elsewhere.
 TEST_F(ScriptColouringTest, VbscriptRespellsTypedAndPastedCodeOnly) {
     ScriptWindow& typed = openScript(KindVbscript);
-    type(typed, QStringLiteral("DIM x\nmsgbox"));
-    // The word still being typed keeps its letters until it is finished.
-    EXPECT_EQ(typed.pane().Text(), "Dim x\r\nmsgbox");
-    EXPECT_EQ(colours(typed.pane()), "KKKTTTTBBBBBB");
-    type(typed, QStringLiteral(" x"));
-    EXPECT_EQ(typed.pane().Text(), "Dim x\r\nMsgBox x");
+    EditorPane& pane = typed.pane();
+    type(typed, QStringLiteral("DIM\nmsgbox"));
+    EXPECT_EQ(pane.Text(), "Dim\r\nmsgbox");
+    EXPECT_EQ(colours(pane), "KKKTTBBBBBB");
+    type(typed, QStringLiteral(" x = true"));
+    QTest::keyClick(pane.widget(), Qt::Key_Up);
+    EXPECT_EQ(pane.Text(), "Dim\r\nMsgBox x = True");
+    pane.SetSelStart(pane.TextLength());
+    type(typed, QStringLiteral(" or nothing"));
+    QTest::keyClick(pane.widget(), Qt::Key_Left);  // still inside the word
+    EXPECT_EQ(pane.Text(), "Dim\r\nMsgBox x = True Or nothing");
+    QWidget* viewport = qobject_cast<QAbstractScrollArea*>(pane.widget())->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(300, 5));
+    EXPECT_EQ(pane.Text(), "Dim\r\nMsgBox x = True Or Nothing");
 
     const QByteArray source = "msgbox \"dim the lights\" & x\r\nrem dim it\r\nx = 1 ' dim\r\n"
                               "dim y : REM if then\r\nIf a Then b = \"Do \"\"it\"\" now\" else";
@@ -65,24 +72,6 @@ TEST_F(ScriptColouringTest, VbscriptRespellsTypedAndPastedCodeOnly) {
     pasted.pasteFromClipboard();
     EXPECT_EQ(pasted.pane().Text(), corrected);
     EXPECT_EQ(pasted.modifiedTag(), "n");
-}
-
-TEST_F(ScriptColouringTest, VbscriptKeywordEndingALineIsCorrectedWhenTheCaretLeaves) {
-    ScriptWindow& window = openScript(KindVbscript);
-    EditorPane& pane = window.pane();
-    type(window, QStringLiteral("dim\n"));  // Enter
-    EXPECT_EQ(pane.Text(), "Dim\r\n");
-    type(window, QStringLiteral("x = true"));
-    QTest::keyClick(pane.widget(), Qt::Key_Up);  // an arrow key
-    EXPECT_EQ(pane.Text(), "Dim\r\nx = True");
-    pane.SetSelStart(pane.TextLength());
-    type(window, QStringLiteral(" or nothing"));
-    // Moving inside the word still being typed keeps it as it is.
-    QTest::keyClick(pane.widget(), Qt::Key_Left);
-    EXPECT_EQ(pane.Text(), "Dim\r\nx = True Or nothing");
-    QWidget* viewport = qobject_cast<QAbstractScrollArea*>(pane.widget())->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(300, 5));  // a click elsewhere
-    EXPECT_EQ(pane.Text(), "Dim\r\nx = True Or Nothing");
 }
 
 namespace {
