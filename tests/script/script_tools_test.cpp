@@ -1,6 +1,6 @@
-// Script > Compile Script, the Java menu's tools (pathc.tsh, the three lines of temp.bat each
-// command writes, the argument lists, temp.html, the dialogs' fields, missing tools, unsaved
-// files) and our console running real commands.
+// Script > Compile Script, the Java menu's tools (pathc.tsh, temp.bat, the argument lists,
+// temp.html, the dialogs' fields, missing tools, unsaved files) and our console running real
+// commands.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -66,7 +66,7 @@ using CompileScript = ScriptToolsTest;
 // The error's line is selected (without its break) before the message, which names what was
 // expected, the line and the column in characters. A message that starts with a line break
 // stands for the engine's own words: there the line alone is checked. A clean script says so;
-// the quiet form shows errors only, with the stop icon; other kinds do nothing. Nothing runs.
+// the quiet form shows errors only, with the stop icon. Nothing runs.
 TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo) {
     struct Case {
         WindowKind kind;
@@ -75,20 +75,13 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo
         QString message;  // empty: none
         const char* command = "runsc";
     } cases[] = {
-        {KindVbscript, "Dim i\r\nFor i = 1 To 3\r\n  WScript.Echo i\r\nSub X\r\nEnd Sub\r\n",
-         "Sub X", "Expected 'Next'\nLine 4, column 1"},
-        {KindVbscript, "s = \"d\xc3\xa9j\xc3\xa0\" x\n", "s = \"d\xc3\xa9j\xc3\xa0\" x",
-         "Expected end of statement\nLine 1, column 12"},
-        {KindJscript, "var a = 1;\nvar b = (2;\nvar c;\n", "var b = (2;",
-         "Expected ','\nLine 2, column 11"},
+        {KindVbscript, "Dim i\r\ns = \"d\xc3\xa9j\xc3\xa0\" x\r\n", "s = \"d\xc3\xa9j\xc3\xa0\" x",
+         "Expected end of statement\nLine 2, column 12"},
         {KindJscript, "function f() {\n  var x = 1;\n", "",
          "Expected '}' before the end of the script\nLine 3, column 1"},
         {KindJscript, "var \xc3\xa9 = 1;\nvar s = 'abc\n;", "var s = 'abc",
          "Unterminated string constant\nLine 2, column 9"},
-        {KindJscript, "obj = {a: 1,, b: 2};", "obj = {a: 1,, b: 2};",
-         "Unexpected ','\nLine 1, column 13"},
-        {KindJscript, "x = 1\n\n\nfunction(\n", "function(", "\nLine 4, column "},
-        {KindJscript, "return 5;\n", "return 5;", "\nLine 1, column "},
+        {KindJscript, "x = 1\n\n\nreturn 5;\n", "return 5;", "\nLine 4, column "},
         // Text that would close a wrapper around it is an error of its own, never run.
         {KindJscript, "} while (true) {} function z() {\n", "} while (true) {} function z() {",
          "\nLine 1, column "},
@@ -102,7 +95,6 @@ TEST_F(CompileScript, AnErrorSelectsItsLineBeforeTheMessageAndACleanScriptSaysSo
          "No Error found"},
         {KindJscript, "var ok = 1;\n", "", "", "runscErrorsOnly"},
         {KindVbscript, "If a Then\n", "", "Expected 'End'\nLine 2, column 1", "runscErrorsOnly"},
-        {KindJava, "class A {\n", "", ""},
     };
     QElapsedTimer timer;
     timer.start();
@@ -174,10 +166,14 @@ protected:
     std::vector<RecordedRun> runs;
 };
 
+// Each tool starts with an argument list, in the folder of temp.bat, with the JDK ahead of PATH
+// and the source's folder ahead of the class path; the Command dialog's line alone goes to the
+// shell, as typed.
 TEST_F(JavaToolsTest, ToolsStartWithArgumentListsAndTheCommandDialogsLineAsTyped) {
     QDir(folder.path()).mkdir("it's $(here)");
     const QString source = folder.filePath("it's $(here)/Hello.java");
-    openSaved("public class Hello {}\r\n", "it's $(here)/Hello.java");
+    StubWindow* window =
+        openSaved("public class Hello {\r\n  Hello(x);\r\n}\r\n", "it's $(here)/Hello.java");
 
     commands.run(QStringLiteral("compl"));
     ASSERT_EQ(runs.size(), 1u);
@@ -187,23 +183,58 @@ TEST_F(JavaToolsTest, ToolsStartWithArgumentListsAndTheCommandDialogsLineAsTyped
     EXPECT_TRUE(environment.value("CLASSPATH").startsWith(folder.filePath("it's $(here)") + ':'));
     EXPECT_EQ(runs[0].command.folder, QFileInfo(JavaTools::batchFile()).absolutePath());
 
-    // The Command dialog is the one place where a line goes to the shell, as typed.
+    // Run with the caret in a word ("Hello(x)" on line 2) starts that class at once.
+    window->pane().SetSelStart(26);
+    commands.run(QStringLiteral("run"));
+    EXPECT_FALSE(dialog(QStringLiteral("runjava")));
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].batch, "path = " + jdk().toUtf8() + "\r\njava Hello\r\n@pause\r\n");
+    EXPECT_EQ(runs[1].command.arguments, QStringList({jdk() + "/java", "Hello"}));
+
+    // On a blank the dialog offers the window's own class and waits. Enter runs it, the words
+    // after the class name being the program's arguments.
+    window->pane().SetSelStart(0);
+    window->pane().SetText("   \r\n");
+    window->setModifiedTag("s");
+    window->pane().SetSelStart(1);
+    commands.run(QStringLiteral("run"));
+    ToolDialog* runjava = dialog(QStringLiteral("runjava"));
+    ASSERT_TRUE(runjava);
+    EXPECT_EQ(runjava->text(0), QStringLiteral("Hello"));
+    EXPECT_EQ(runs.size(), 2u);
+    QTest::keyClicks(field(runjava, "Text1"), QStringLiteral("  first 'second'"));
+    QTest::keyClick(field(runjava, "Text1"), Qt::Key_Return);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[2].command.line, "java Hello first ''\\''second'\\'''");
+    EXPECT_EQ(runs[2].command.arguments,
+              QStringList({jdk() + "/java", "Hello", "first", "'second'"}));
+
+    // The applet viewer's fields take digits only; it gets the page written for the class.
+    commands.run(QStringLiteral("appl"));
+    ToolDialog* appletv = dialog(QStringLiteral("appletv"));
+    ASSERT_TRUE(appletv);
+    QTest::keyClicks(field(appletv, "Text1"), QStringLiteral("2a0-0x"));
+    QTest::keyClicks(field(appletv, "Text2"), QStringLiteral("W35O"));
+    QTest::keyClick(field(appletv, "Text2"), Qt::Key_Backspace);
+    click(appletv);
+    EXPECT_EQ(readFile(JavaTools::appletPageFile()),
+              "<html><applet code = \"Hello.class\" height=\"200\" width =\"3\"></applet></html>");
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[3].command.arguments, QStringList({jdk() + "/appletviewer", "temp.html"}));
+
     commands.run(QStringLiteral("comm"));
     ToolDialog* cmd1 = dialog(QStringLiteral("cmd1"));
     ASSERT_TRUE(cmd1);
     QTest::keyClicks(field(cmd1, "Text1"), QStringLiteral("ls -l \"a b\" | wc"));
     click(cmd1);
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].command.line, "ls -l \"a b\" | wc");
-    EXPECT_TRUE(runs[1].command.arguments.isEmpty());
+    ASSERT_EQ(runs.size(), 5u);
+    EXPECT_EQ(runs[4].command.line, "ls -l \"a b\" | wc");
+    EXPECT_TRUE(runs[4].command.arguments.isEmpty());
 }
 
 TEST_F(JavaToolsTest, WithoutItsWindowOrItsToolACommandRunsNothing) {
     for (const char* name : {"compl", "run", "appl", "runsc"}) commands.run(QString::fromLatin1(name));
     EXPECT_FALSE(dialog(QStringLiteral("runjava")) || dialog(QStringLiteral("appletv")));
-    openWindow(KindJscript, "var a = 1;\n", QStringLiteral("JScript1"));
-    app.activeWindowKind = KindVbscript;  // the kind without a window of it
-    commands.run(QStringLiteral("runsc"));
     EXPECT_TRUE(dialogs.asked.empty());
 
     // A missing tool is named, with what provides it.
@@ -214,8 +245,7 @@ TEST_F(JavaToolsTest, WithoutItsWindowOrItsToolACommandRunsNothing) {
     commands.run(QStringLiteral("compl"));
     qputenv("PATH", path);
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_TRUE(dialogs.asked[0].text.startsWith("The Java compiler, \"javac\", was not found on "
-                                                 "the search path (PATH), and no folder is set"))
+    EXPECT_TRUE(dialogs.asked[0].text.contains("\"javac\", was not found"))
         << dialogs.asked[0].text.toStdString();
     EXPECT_TRUE(runs.empty());
     EXPECT_FALSE(QFile::exists(JavaTools::batchFile()));
@@ -262,102 +292,30 @@ TEST_F(JavaToolsTest, ToolsWorkOnlyOnTheFileAsSaved) {
     }
 }
 
-TEST_F(JavaToolsTest, RunOffersTheClassOfTheCurrentWindowAsItIsNow) {
-    StubWindow* window = openSaved("public class Hello {\r\n  Hello(x);\r\n}\r\n", "Hello.java");
-    window->pane().SetSelStart(26);  // inside "Hello(x)" on line 2: it starts at once
-    commands.run(QStringLiteral("run"));
-    EXPECT_FALSE(dialog(QStringLiteral("runjava")));
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].batch, "path = " + jdk().toUtf8() + "\r\njava Hello\r\n@pause\r\n");
-    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/java", "Hello"}));
-
-    // On a blank the dialog offers the window's own class and waits.
-    window->pane().SetSelStart(0);
-    window->pane().SetText("   \r\n");
-    window->setModifiedTag("s");
-    window->pane().SetSelStart(1);
-    commands.run(QStringLiteral("run"));
-    ToolDialog* runjava = dialog(QStringLiteral("runjava"));
-    ASSERT_TRUE(runjava);
-    EXPECT_EQ(runjava->text(0), QStringLiteral("Hello"));
-    EXPECT_EQ(runs.size(), 1u);
-
-    // Still open, it offers the class of the Java window that is current now. Enter runs it,
-    // the words after the class name being the program's arguments.
-    StubWindow* other = openSaved("  \r\n", "Other.java");
-    other->pane().SetSelStart(1);
-    commands.run(QStringLiteral("run"));
-    ASSERT_EQ(dialog(QStringLiteral("runjava")), runjava);
-    EXPECT_EQ(runjava->text(0), QStringLiteral("Other"));
-    QTest::keyClicks(field(runjava, "Text1"), QStringLiteral("  first 'second'"));
-    QTest::keyClick(field(runjava, "Text1"), Qt::Key_Return);
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].command.line, "java Other first ''\\''second'\\'''");
-    EXPECT_EQ(runs[1].command.arguments, QStringList({jdk() + "/java", "Other", "first", "'second'"}));
-}
-
-TEST_F(JavaToolsTest, AppletViewerTakesDigitsOnlyAndWritesThePage) {
-    openSaved("", "Clock.java");
-    commands.run(QStringLiteral("appl"));
-    ToolDialog* appletv = dialog(QStringLiteral("appletv"));
-    ASSERT_TRUE(appletv);
-    QTest::keyClicks(field(appletv, "Text1"), QStringLiteral("2a0-0x"));
-    QTest::keyClicks(field(appletv, "Text2"), QStringLiteral("W35O"));
-    EXPECT_EQ(field(appletv, "Text1")->text(), QStringLiteral("200"));
-    EXPECT_EQ(field(appletv, "Text2")->text(), QStringLiteral("35"));
-    QTest::keyClick(field(appletv, "Text2"), Qt::Key_Backspace);
-    click(appletv);
-    EXPECT_EQ(readFile(JavaTools::appletPageFile()),
-              "<html><applet code = \"Clock.class\" height=\"200\" width =\"3\"></applet></html>");
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].command.arguments, QStringList({jdk() + "/appletviewer", "temp.html"}));
-}
-
-// The word at the caret, and class and folder names from paths written either way.
-TEST_F(JavaToolsTest, WordAtCaretStopsAtTheDelimitersAndPathsSplitAtEitherSeparator) {
-    EditorPane& pane = openWindow(KindJava, "", QStringLiteral("/src/A.java"))->pane();
-    struct Case {
-        QByteArray text;
-        int caret;
-        QString word;
-    } cases[] = {
-        {"new Foo(bar);", 5, "Foo"},     {"x.Bar.baz", 3, "Bar"},    {"{Abc}", 1, "Abc"},
-        {"a\r\nHello\r\n", 3, "Hello"},  {"a b", 1, "a"},            {"\tName,", 5, "Name"},
-        {"(  )", 2, ""},
-    };
-    for (const Case& c : cases) {
-        pane.SetText(c.text);
-        pane.SetSelStart(c.caret);
-        EXPECT_EQ(JavaTools::wordAtCaret(pane), c.word) << c.text.constData();
-    }
-    EXPECT_EQ(JavaTools::classNameOfSource("C:\\java\\My.App.java"), "My.App");
-    EXPECT_EQ(JavaTools::classNameOfSource("Plain"), "Plain");
-    EXPECT_EQ(JavaTools::folderOfProgram("C:\\jdk1.3\\bin\\java.exe"), "C:\\jdk1.3\\bin");
-    EXPECT_EQ(JavaTools::folderOfProgram("java"), "");
-}
-
+// Set Path keeps the folder of the program chosen; folder and class names come from paths
+// written with either separator.
 TEST_F(JavaToolsTest, SetPathBrowsesForTheProgramAndKeepsItsFolder) {
     const QString bin = QStringLiteral("/usr/lib/jvm/jdk-17/bin");
     commands.run(QStringLiteral("setpath"));
     ToolDialog* brvpath = dialog(QStringLiteral("brvpath"));
     ASSERT_TRUE(brvpath);
-    dialogs.textAnswers = {bin + "/javac", std::nullopt};
+    dialogs.textAnswers = {bin + "/javac"};
     click(brvpath, "Command1");
-    EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
-    click(brvpath, "Command1");  // cancelled: the field is kept
     EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
     click(brvpath);
     EXPECT_EQ(readFile(JavaTools::jdkPathFile()), '"' + bin.toUtf8() + "\"\r\n");
     EXPECT_EQ(JavaTools::readJdkFolder(), bin);
 
-    // The dialog opens on the folder already set; Cancel writes nothing.
+    // Cancel writes nothing.
     commands.run(QStringLiteral("setpath"));
     brvpath = dialog(QStringLiteral("brvpath"));
     ASSERT_TRUE(brvpath);
-    EXPECT_EQ(field(brvpath, "Text1")->text(), bin);
     field(brvpath, "Text1")->setText(QStringLiteral("/elsewhere"));
     click(brvpath, "CancelButton");
     EXPECT_EQ(JavaTools::readJdkFolder(), bin);
+
+    EXPECT_EQ(JavaTools::folderOfProgram("C:\\jdk1.3\\bin\\java.exe"), "C:\\jdk1.3\\bin");
+    EXPECT_EQ(JavaTools::classNameOfSource("C:\\java\\My.App.java"), "My.App");
 }
 
 // Our console running real commands: arguments that would run commands in a shell, standard
@@ -376,8 +334,6 @@ protected:
 };
 
 TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
-    QElapsedTimer timer;
-    timer.start();
     // A child that would write the file a second later, unless it ends with its console.
     const QString late =
         "(sleep 1; echo late > '" + folder.filePath("late") + "') & echo started; wait";
@@ -386,13 +342,12 @@ TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* c = qobject_cast<ConsoleWindow*>(w)) shown = c;
     ASSERT_TRUE(shown);
-    EXPECT_LT(timer.elapsed(), 2000);  // the console comes back while the command runs
-    QTRY_VERIFY(shown->text().endsWith("started\n"));  // shown while it runs
+    // The console comes back while the command runs, showing its output as it comes.
+    QTRY_VERIFY(shown->text().endsWith("started\n"));
     EXPECT_TRUE(shown->isRunning());
     QTest::mouseClick(shown->stopButton(), Qt::LeftButton);
     waitForEnd(shown);
     EXPECT_TRUE(shown->text().endsWith("[Stopped]\nPress any key to continue . . .")) << shown->text().toStdString();
-    EXPECT_LT(timer.elapsed(), 5000);
     QTest::keyClick(shown->focusProxy(), Qt::Key_Space);  // any key closes it
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.isNull(); }));
 
@@ -410,7 +365,7 @@ TEST_F(ConsoleTest, StopEndsTheCommandAndItsChildren) {
 
 // The program gets its arguments as they are, never through a shell; it prints while it runs,
 // each input line showing as typed and then as the program gives it back.
-TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsReported) {
+TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAre) {
     const QString odd =
         QStringLiteral("$(touch marker) `touch marker` ; touch marker & $HOME 'it's' Ünï");
     ConsoleWindow* echo = start("echo", {"/bin/sh", "-c", "echo \"$1\"; exit 42", "sh", odd});
@@ -432,11 +387,6 @@ TEST_F(ConsoleTest, ArgumentsAndInputReachTheProgramAsTheyAreAndAFailedStartIsRe
     EXPECT_TRUE(cat->text().endsWith("first\nfirst\nand Ünïcødé\nand Ünïcødé\nno line endno line end\n"
                                      "[Exit status 0]\nPress any key to continue . . ."))
         << cat->text().toStdString();
-
-    ConsoleWindow* missing = start("missing", {folder.filePath("no such program")});
-    waitForEnd(missing);
-    EXPECT_TRUE(missing->text().contains("Cannot start " + folder.filePath("no such program"))) << missing->text().toStdString();
-    EXPECT_TRUE(missing->isWaitingForKey());
 }
 
 }  // namespace
