@@ -140,6 +140,8 @@ TEST(ReadersRandomTest, SettingsRecordReadsAnyBytesAndWritersKeepWhatTheyRead) {
     const QString path = folder.filePath("tshedef01.dat");
     const SettingsWriter writers[] = {SettingsWriter::cwindow, SettingsWriter::scriptcolor,
                                       SettingsWriter::cfont};
+    const SettingsRecord defaults = defaultSettingsRecord();
+    ASSERT_EQ(readSettingsRecord(path).scriptBackColor, defaults.scriptBackColor);  // no file
     for (int length = 0; length <= 200; ++length) {
         for (int i = 0; i < 100; ++i) {
             QByteArray bytes;
@@ -148,6 +150,11 @@ TEST(ReadersRandomTest, SettingsRecordReadsAnyBytesAndWritersKeepWhatTheyRead) {
             const SettingsRecord read = readSettingsRecord(path);
             ASSERT_EQ(readSettingsRecord(path).editorFontName, read.editorFontName);
             ASSERT_EQ(read.editorFontName.size(), fontNameWidth);
+            // What the file is too short to hold keeps its default.
+            if (length <= 40) ASSERT_EQ(read.editorFontSize, defaults.editorFontSize);
+            if (length <= 76) ASSERT_EQ(read.scriptBackColor, defaults.scriptBackColor);
+            const int nameRead = std::clamp(length - 8, 0, fontNameWidth);
+            ASSERT_EQ(read.editorFontName.mid(nameRead), defaults.editorFontName.mid(nameRead));
             // Writing back what was read changes none of the bytes the file had.
             writeSettingsRecord(path, writers[random.below(3)], read);
             const QByteArray after = readFile(path);
