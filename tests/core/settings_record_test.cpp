@@ -84,24 +84,10 @@ TEST_F(SettingsRecordTest, EachWriterChangesOnlyItsOwnBytes) {
     }
 }
 
-TEST(DelimitedReader, CommasAndLineEndsEndItemsAndQuotesKeepCommas) {
-    const struct {
-        const char* text;
-        QStringList items;
-    } rows[] = {
-        {"a,b\r\nc\nd\re", {"a", "b", "c", "d", "e"}},
-        {"a,,b", {"a", "", "b"}},
-        {"", {}},
-        // Leading blanks are skipped and blank lines hold no item.
-        {"   table,\t td\r\n", {"table", "td"}},
-        {"a\r\n\r\n   \r\nb\r\n\r\n", {"a", "b"}},
-        // A trailing comma does not make an extra item out of the line end after it.
-        {"a,\r\nb", {"a", "b"}},
-        {"\"Head: title, meta\",next", {"Head: title, meta", "next"}},
-        {"  \"  padded \"\r\n\"\"\r\nz", {"  padded ", "", "z"}},
-        // An unclosed quote runs to the end of the text.
-        {"\"open, never closed", {"open, never closed"}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(readDelimitedItems(row.text), row.items) << row.text;
+// An empty item between commas; an unclosed quote runs to the end of the text. (Items of
+// every other shape: tests/hardening.)
+TEST(DelimitedReader, EmptyItemsAndAnUnclosedQuote) {
+    EXPECT_EQ(readDelimitedItems("a,,b"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(readDelimitedItems("\"open, never closed"), QStringList({"open, never closed"}));
 }
 }  // namespace
