@@ -44,11 +44,8 @@ TEST_F(SettingsRecordTest, FieldsSitAtTheirOffsetsLittleEndian) {
     copySettingsToAppState(readSettingsRecord(path), app);
     EXPECT_EQ(app.htmlTextColor, 0x08070605);
     EXPECT_EQ(app.editorFontName, QString::fromLatin1(patterned().mid(8, 15)));
-    EXPECT_EQ(app.htmlTagColor, 0x1C1B1A19);
     EXPECT_EQ(app.reserved[0], 0x2221);
-    EXPECT_EQ(app.reserved[3], 0x2827);
     EXPECT_EQ(app.editorFontSize, 0x2A29);
-    EXPECT_EQ(app.scriptBackColor, 0x504F4E4D);
     EXPECT_EQ(settingsRecordFromAppState(app).scriptCommentColor, 0x4C4B4A49);
 }
 
@@ -72,15 +69,6 @@ TEST_F(SettingsRecordTest, EachWriterChangesOnlyItsOwnBytes) {
             EXPECT_EQ(after[i] != patterned()[i], owned) << "writer " << int(c.writer)
                                                           << " byte " << i;
         }
-    }
-    // The font name is cut or blank-padded to fifteen.
-    SettingsRecord r;
-    for (const char* name : {"Bitstream Vera Sans Mono", "Arial"}) {
-        r.editorFontName = QString::fromLatin1(name);
-        writeSettingsRecord(path, SettingsWriter::cfont, r);
-        EXPECT_EQ(readFile(path).mid(8, 15), QByteArray(name).leftJustified(15, ' ', true));
-        EXPECT_EQ(readSettingsRecord(path).editorFontName,
-                  QString::fromLatin1(name).leftJustified(15, ' ', true));
     }
 }
 

@@ -51,7 +51,6 @@ constexpr std::string_view fileBytePieces[] = {
 using TestEnvironment::readFile;
 using TestEnvironment::writeFile;
 
-void writeAll(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(writeFile(path, bytes)); }
 
 }  // namespace
 
@@ -89,9 +88,9 @@ TEST(ReadersRandomTest, KeywordLoadersFillFixedWidthsOrRefuseAndKeepTheOldTables
     // Each round replaces one file; the others hold the first lines of the shipped ones, so
     // that a round costs what the replaced file costs.
     for (const char* name : keywordFiles)
-        writeAll(folder.filePath(name), readFile(shipped.filePath(name)).left(200));
+        ASSERT_TRUE(writeFile(folder.filePath(name), readFile(shipped.filePath(name)).left(200)));
     // The shortened package table holds only the first few packages.
-    writeAll(folder.filePath("jclspack.tsh"), "0 1\r\n2\r\n");
+    ASSERT_TRUE(writeFile(folder.filePath("jclspack.tsh"), "0 1\r\n2\r\n"));
 
     KeywordTables tables;
     tables.loadAll(folder.path());
@@ -106,7 +105,7 @@ TEST(ReadersRandomTest, KeywordLoadersFillFixedWidthsOrRefuseAndKeepTheOldTables
         const QByteArray bytes = shape == 0   ? random.mutate(random.chance(10) ? shippedFile : original)
                                  : shape == 1 ? random.pieces(fieldPieces, 60)
                                               : original + random.pieces(fieldPieces, 400);
-        writeAll(path, bytes);
+        ASSERT_TRUE(writeFile(path, bytes));
         KeywordTables trial = empty;
         bool loaded = true;
         try {
@@ -125,7 +124,7 @@ TEST(ReadersRandomTest, KeywordLoadersFillFixedWidthsOrRefuseAndKeepTheOldTables
         for (const QString& e : trial.table(TagTable)) trial.IsTag(e.trimmed());
         trial.IsJavaClass(QString::fromUtf8(random.pieces(fieldPieces, 3)));
         trial.IsVbObject(QString::fromUtf8(random.pieces(fieldPieces, 3)));
-        writeAll(path, original);
+        ASSERT_TRUE(writeFile(path, original));
     }
 }
 
@@ -141,7 +140,7 @@ TEST(ReadersRandomTest, SettingsRecordReadsAnyBytesAndWritersKeepWhatTheyRead) {
         for (int i = 0; i < 100; ++i) {
             QByteArray bytes;
             for (int b = 0; b < length; ++b) bytes += char(random.below(256));
-            writeAll(path, bytes);
+            ASSERT_TRUE(writeFile(path, bytes));
             const SettingsRecord read = readSettingsRecord(path);
             ASSERT_EQ(readSettingsRecord(path).editorFontName, read.editorFontName);
             ASSERT_EQ(read.editorFontName.size(), fontNameWidth);
