@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QTest>
 #include <set>
 
 #include "core/editor_window.h"
@@ -15,10 +14,10 @@
 #include "html/html_window.h"
 #include "search/find_dialog.h"
 #include "shell/frame_fixture.h"
+#include "support/pane_probe.h"
 #include "support/test_environment.h"
 
 namespace {
-constexpr int kSteps = 1500;
 constexpr int UndoButton = 14;
 constexpr int RedoButton = 15;
 
@@ -58,7 +57,6 @@ protected:
 
     EditorPane& pane() { return window->pane(); }
     QByteArray text() { return pane().Text(); }
-    PaneSnapshot shown() { return pane().Snapshot(); }
     bool undoOn() { return on("Undo") && button(UndoButton); }
     bool redoOn() { return on("redo") && button(RedoButton); }
 
@@ -83,18 +81,11 @@ protected:
     }
 
     void typeSome() {
-        QWidget* editor = pane().widget();
-        editor->setFocus();
         placeCaret();
         for (int n = 1 + random.below(6); n > 0; --n) {
             const std::string_view piece = typed[random.below(int(std::size(typed)))];
-            for (const char key : piece) {
-                edit("typing", [&] {
-                    if (key == '\n') QTest::keyClick(editor, Qt::Key_Return);
-                    else if (key == '\b') QTest::keyClick(editor, Qt::Key_Backspace);
-                    else QTest::keyClick(editor, key);
-                });
-            }
+            for (const char key : piece)
+                edit("typing", [&] { typeKeys(pane().widget(), QString(QChar(key))); });
         }
     }
 
@@ -102,11 +93,11 @@ protected:
     // Either way it changes what is shown exactly when the command is on.
     void step(bool back) {
         const bool enabled = back ? undoOn() : redoOn();
-        const PaneSnapshot before = shown();
+        const PaneSnapshot before = pane().Snapshot();
         if (enabled) run(back ? "Undo" : "redo");
         else if (back) window->undo_code();
         else window->redo_code();
-        const PaneSnapshot after = shown();
+        const PaneSnapshot after = pane().Snapshot();
         const bool changed = after.text != before.text || after.attributes != before.attributes;
         EXPECT_EQ(enabled, changed) << (back ? "Undo" : "Redo") << " was "
                                     << (enabled ? "on" : "off");
@@ -154,7 +145,7 @@ protected:
 }  // namespace
 
 TEST_P(UndoRandomTest, UndoAndRedoNeverShowAnUnseenTextNorLoseTyping) {
-    for (int i = 0; i < kSteps && !HasFailure(); ++i) {
+    for (int i = 0; i < 1500 && !HasFailure(); ++i) {
         const int roll = random.below(100);
         SCOPED_TRACE(testing::Message() << "step " << i << " roll " << roll);
         if (roll < 40) {
