@@ -3,7 +3,9 @@
 // the command line opening in the window of their kind.
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QListView>
+#include <QStatusBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -129,6 +131,30 @@ TEST_F(ScriptWindowTest, EachTypedLineIsAnUndoStepAndTheStatusBarFollowsTheCaret
     EXPECT_EQ(window.panelText(6), "Col Number 2");
     window.pane().SetSelText(QString::fromUtf8("\xc3\xa9\xe2\x82\xac"));
     EXPECT_EQ(window.panelText(6), "Col Number 4");
+
+    // The panels never overlap nor leave the bar, at any width: the longest kind name and
+    // numbers of five digits.
+    QWidget area;
+    area.resize(1700, 400);
+    area.show();
+    window.setParent(&area);
+    window.show();
+    setText(window, QByteArray(20000, 'x') + "\r\ny");
+    window.pane().SetSelStart(19999);
+    type(window, "x");
+    for (const int width : {1600, 800, 433, 300, 160, 60}) {
+        window.resize(width, 300);
+        QApplication::processEvents();
+        const QList<QLabel*> panels =
+            window.StatusBar1()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        QRect used;
+        for (const QLabel* panel : panels) {
+            if (!panel->isVisible()) continue;
+            EXPECT_FALSE(used.intersects(panel->geometry())) << width;
+            EXPECT_LE(panel->geometry().right(), window.StatusBar1()->width()) << width;
+            used = used.united(panel->geometry());
+        }
+    }
 }
 
 class JavaCompletionTest : public EditorFixture {
