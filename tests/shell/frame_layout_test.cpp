@@ -1,6 +1,6 @@
 // The frame as a user meets it: every menu shortcut reaches its command from the code pane,
-// files named on the command line get their full path, palettes open where the screen shows
-// them, and child windows stay inside the MDI area at a usable size.
+// palettes open where the screen shows them and write what the menu writes, and child windows
+// stay inside the MDI area at a usable size.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QSet>
 #include <QStyle>
+#include <functional>
 #include <QTest>
 
 #include "frame_fixture.h"
@@ -18,6 +19,7 @@
 #include "shell/palette_set.h"
 #include "shell/palette_table.h"
 #include "shell/window_layout.h"
+#include "tags/tag_commands.h"
 #include "support/recording_web_view.h"
 
 namespace {
@@ -92,17 +94,11 @@ TEST_F(FrameLayoutTest, EveryMenuShortcutRunsItsCommandFromTheCodePane) {
     EXPECT_EQ(subWindows().size(), 2);
 }
 
-TEST_F(FrameLayoutTest, CtrlTabSwitchesWindowsAndF3SearchesAgainWithoutTheDialog) {
-    HtmlWindow* first = openPage();
-    HtmlWindow* second = openPage();
-    QWidget* code = second->pane().widget();
-    QTest::keySequence(code, QKeySequence("Ctrl+Tab"));
-    EXPECT_EQ(frame->activeChild(), first);
-    QTest::keySequence(first->pane().widget(), QKeySequence("Ctrl+Shift+Tab"));
-    EXPECT_EQ(frame->activeChild(), second);
-
+TEST_F(FrameLayoutTest, F3SearchesAgainWithoutTheDialog) {
+    HtmlWindow* page = openPage();
+    QWidget* code = page->pane().widget();
+    page->pane().SetText("ab x ab x");
     // Nothing searched yet: F3 opens the Find dialog.
-    second->pane().SetText("ab x ab x");
     QTest::keyClick(code, Qt::Key_F3);
     auto* dialog = frame->findChild<FindDialog*>();
     ASSERT_TRUE(dialog && dialog->isVisible());
@@ -110,27 +106,37 @@ TEST_F(FrameLayoutTest, CtrlTabSwitchesWindowsAndF3SearchesAgainWithoutTheDialog
     dialog->hide();
     for (int found : {3, 8}) {
         QTest::keyClick(code, Qt::Key_F3);
-        EXPECT_EQ(second->pane().SelStart(), found);
-        EXPECT_EQ(second->pane().SelLength(), 1);
+        EXPECT_EQ(page->pane().SelStart(), found);
+        EXPECT_EQ(page->pane().SelLength(), 1);
         EXPECT_FALSE(dialog->isVisible());
     }
 }
 
-TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {
+// Each View > Toolbox item opens its palette checked, on top and where the screen shows it
+// whole, beside a frame that fills the screen or stands against either edge; the item or the
+// palette's close box closes it again, unchecked.
+TEST_F(FrameLayoutTest, PalettesToggleAndOpenWhereTheScreenShowsThemWhole) {
     const QRect screen = frame->screen()->availableGeometry();
-    // A frame filling the screen, one against its right edge, one against its left edge.
     for (const QRect& placed : {screen, screen.adjusted(screen.width() / 3, 0, 0, 0),
                                 screen.adjusted(0, 0, -screen.width() / 3, 0)}) {
         frame->setGeometry(placed);
         for (const PaletteRow& row : paletteTable()) {
-            frame->command(row.menuItem)->trigger();
-            Palette* palette = frame->palettes().palette(row.menuItem);
-            ASSERT_NE(palette, nullptr);
-            EXPECT_TRUE(screen.contains(palette->frameGeometry()))
-                << row.menuItem << " at " << palette->frameGeometry().x() << ","
-                << palette->frameGeometry().y();
+            const QString item = QLatin1String(row.menuItem);
+            for (const bool closeBox : {true, false}) {
+                run(row.menuItem);
+                Palette* palette = frame->palettes().palette(item);
+                ASSERT_NE(palette, nullptr) << row.menuItem;
+                EXPECT_TRUE(palette->isVisible() && frame->isCommandChecked(item)) << row.menuItem;
+                EXPECT_TRUE(palette->windowFlags() & Qt::WindowStaysOnTopHint);
+                EXPECT_TRUE(screen.contains(palette->frameGeometry()))
+                    << row.menuItem << " at " << palette->frameGeometry().x() << ","
+                    << palette->frameGeometry().y();
+                if (closeBox) palette->close();
+                else run(row.menuItem);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                EXPECT_FALSE(frame->isCommandChecked(item) || frame->palettes().palette(item));
+            }
         }
-        for (const PaletteRow& row : paletteTable()) frame->command(row.menuItem)->trigger();
     }
 
     // A frame slid across a screen from edge to edge: wherever one side has room, the palette
@@ -144,6 +150,75 @@ TEST_F(FrameLayoutTest, PalettesOpenWhereTheScreenShowsThemWhole) {
         const bool room = left >= 8 + outer.width() || 500 - left >= 8 + outer.width();
         EXPECT_EQ(room, !palette.intersects(placed)) << left;
     }
+}
+
+// Minimising the frame hides open palettes and restoring shows them, also those the window
+// manager minimised along with it: shown again still minimised, a palette would take the frame
+// back down with it, on every restore.
+TEST_F(FrameLayoutTest, MinimisingTheFrameHidesOpenPalettesAndRestoringShowsThem) {
+    run("form3");
+    run("object1");
+    Palette* form = frame->palettes().palette("form3");
+    Palette* object = frame->palettes().palette("object1");
+    ASSERT_TRUE(form && object);
+    for (const bool managerMinimises : {false, true}) {
+        frame->setWindowState(Qt::WindowMinimized);
+        EXPECT_FALSE(form->isVisible() || object->isVisible());
+        if (managerMinimises) form->setWindowState(form->windowState() | Qt::WindowMinimized);
+        frame->setWindowState(Qt::WindowNoState);
+        EXPECT_TRUE(form->isVisible() && object->isVisible());
+        EXPECT_FALSE(form->isMinimized() || frame->isMinimized());
+    }
+    EXPECT_EQ(frame->palettes().palette("text1"), nullptr);  // never opened stays so
+    frame->palettes().hidePalettes();  // around a common dialog
+    EXPECT_FALSE(form->isVisible());
+    frame->palettes().showPalettes();
+    EXPECT_TRUE(form->isVisible());
+}
+
+// Without an HTML window the palette buttons do nothing; with one, each writes exactly what its
+// command on the menu writes, and a press left before its release is no click.
+TEST_F(FrameLayoutTest, PaletteButtonsWriteWhatTheMenuWritesAndNothingWithoutAnHtmlWindow) {
+    registerTagCommands(app);  // no dialog answers: every dialog a command opens is cancelled
+    const QSet<QString> wizards = {"listw", "wiz"};  // these open their wizard window
+    const QWidgetList before = QApplication::topLevelWidgets();
+    for (const PaletteRow& row : paletteTable()) {
+        run(row.menuItem);
+        for (PictureBox* box : frame->palettes().palette(QLatin1String(row.menuItem))->boxes()) {
+            const QString command = QLatin1String(box->row().command);
+            EXPECT_TRUE(commands.has(command)) << command.toStdString();
+            if (!wizards.contains(command)) QTest::mouseClick(box, Qt::LeftButton);
+        }
+    }
+    EXPECT_TRUE(dialogs.asked.empty());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (!before.contains(widget) && !qobject_cast<Palette*>(widget))
+            EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className();
+
+    EditorPane& pane = openPage()->pane();
+    auto written = [&](const std::function<void()>& insert) {
+        pane.SetText(QByteArray("x"));
+        pane.SetSelStart(1);
+        insert();
+        return pane.Text();
+    };
+    int inserting = 0;
+    for (const PaletteRow& row : paletteTable()) {
+        for (PictureBox* box : frame->palettes().palette(QLatin1String(row.menuItem))->boxes()) {
+            const QString command = QLatin1String(box->row().command);
+            if (wizards.contains(command)) continue;
+            const QByteArray byMenu = written([&] { commands.run(command); });
+            const QByteArray byButton = written([&] { QTest::mouseClick(box, Qt::LeftButton); });
+            EXPECT_EQ(byButton, byMenu) << command.toStdString();
+            const QByteArray pressedAway = written([&] {
+                QTest::mousePress(box, Qt::LeftButton);
+                QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(-5, -5));
+            });
+            EXPECT_EQ(pressedAway, "x") << command.toStdString();
+            if (byMenu.size() > 1) ++inserting;
+        }
+    }
+    EXPECT_GT(inserting, 30);  // most buttons write a template
 }
 
 // (New windows at their own places: see the arranged windows below.)
