@@ -185,7 +185,8 @@ TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
 }
 
 // The placement a run closes with is where the next one opens, unless it closed minimised or
-// off every screen; then the frame opens on most of the screen, as at the first start.
+// off every screen; then the frame opens on most of the screen, as at the first start, whose
+// first page is maximised.
 TEST(FramePlacement, SurvivesARestartUnlessClosedMinimisedOrOffTheScreen) {
     QFile::remove(QDir(TestEnvironment::settingsFolder()).filePath("Tessavel Editor 2005.ini"));
     AppState app;
@@ -199,6 +200,8 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimisedOrOffTheScreen) {
         if (minimised) EXPECT_EQ(placed(run), saved);
         else EXPECT_EQ(run.size(), large.size());
         run.show();
+        run.showChild(new HtmlWindow(app));  // maximised at the first start only
+        EXPECT_EQ(run.mdiArea()->subWindowList().value(0)->isMaximized(), !minimised);
         run.move(minimised ? QPoint(10, 10) : saved.topLeft());
         run.resize(saved.size());
         if (minimised) run.showMinimized();
