@@ -314,7 +314,6 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     const AskedQuestion* refused = dialogs.last("message");
     ASSERT_NE(refused, nullptr);
     EXPECT_TRUE(refused->text.contains("open in another window")) << refused->text.toStdString();
-    EXPECT_EQ(refused->title, other->caption());
     EXPECT_EQ(other->caption(), "Java1");
     EXPECT_EQ(readFile(page), "text\r\n");
 
@@ -426,7 +425,6 @@ TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeep
         if (exiting) EXPECT_FALSE(frame->close());
         else run("mnuFileClose");
         const AskedQuestion* failed = dialogs.last("message");
-        EXPECT_EQ(failed->icon, MsgIcon::Critical);
         EXPECT_EQ(failed->context, failed->title);
         EXPECT_TRUE(failed->text.contains(failed->title)) << failed->text.toStdString();
         ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
