@@ -212,17 +212,6 @@ TEST(FramePlacement, SurvivesARestartUnlessClosedMinimisedOrOffTheScreen) {
     EXPECT_EQ(mdiform1(app).size(), large.size());
 }
 
-// New numbers its pages; a cancelled File > Open leaves the windows as they were.
-TEST_F(FrameTest, NewNumbersPagesAndACancelledOpenLeavesTheWindowsAlone) {
-    run("HTML");
-    run("HTML");
-    EXPECT_EQ(app.currentHtmlWindow->caption(), "noname2");
-    EXPECT_EQ(app.currentHtmlWindow->modifiedTag(), "s");
-    run("openhtml");  // the file dialog is cancelled
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
-    EXPECT_TRUE(on("mnHTML"));
-}
-
 // The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
 // goes, OK or Cancel, the new window is the active one and has the keyboard focus.
 TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
@@ -267,11 +256,13 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     for (const QString& path : {page, script})
         ASSERT_TRUE(TestEnvironment::writeFile(path, "text\r\n"));
     ASSERT_TRUE(QFile::link(page, link));
+    run("openhtml");  // the file dialog is cancelled: no window
     dialogs.textAnswers.push_back(page);
     run("openhtml");
     EditorWindow* opened = app.activeWindow();
     // A file that cannot be read is reported and leaves no window.
     frame->openFiles({script, folder.filePath("missing.html")});
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
     const AskedQuestion* missing = dialogs.last("message");
     ASSERT_NE(missing, nullptr);
     EXPECT_TRUE(missing->text.contains("missing.html")) << missing->text.toStdString();
@@ -437,7 +428,6 @@ TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeep
     EXPECT_TRUE(frame->close());
     QStringList titles;
     for (const AskedQuestion& q : dialogs.asked) {
-        EXPECT_EQ(q.text, "You want to save changes ?");
         EXPECT_EQ(q.context, q.title);
         titles << q.title;
     }
