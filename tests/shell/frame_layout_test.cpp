@@ -6,11 +6,10 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QSet>
 #include <QStyle>
-#include <functional>
 #include <QTest>
+#include <functional>
 
 #include "frame_fixture.h"
 #include "html/html_window.h"
@@ -19,8 +18,8 @@
 #include "shell/palette_set.h"
 #include "shell/palette_table.h"
 #include "shell/window_layout.h"
-#include "tags/tag_commands.h"
 #include "support/recording_web_view.h"
+#include "tags/tag_commands.h"
 
 namespace {
 struct FrameLayoutTest : FrameFixture {

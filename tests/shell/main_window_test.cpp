@@ -18,7 +18,6 @@
 #include "core/recovery_store.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
-#include "html/html_window.h"
 #include "platform/user_settings.h"
 #include "shell/window_layout.h"
 #include "support/recording_web_view.h"
