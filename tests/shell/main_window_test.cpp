@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "frame_fixture.h"
@@ -20,9 +18,7 @@
 #include "core/recovery_store.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
-#include "html/html_window.h"
 #include "platform/user_settings.h"
-#include "settings/settings_commands.h"
 #include "shell/window_layout.h"
 #include "support/recording_web_view.h"
 #include "tags/tag_commands.h"
@@ -61,23 +57,7 @@ struct FrameTest : FrameFixture {
 }  // namespace
 
 // (What is on at load: the first step of the randomized test below.)
-TEST_F(FrameTest, LoadsItsSwitchesAndHangsRegisteredRowsUnderTheirParents) {
-    EXPECT_TRUE(frame->isCommandChecked("tipofday"));  // no setting stored yet: tips shown
-    // Enter keeps indentation until switched off, and the choice is there at the next start.
-    EXPECT_TRUE(frame->isCommandChecked("indent"));
-    run("indent");
-    EXPECT_FALSE(frame->isCommandChecked("indent") || app.keepIndentation);
-    AppState later;
-    CommandRegistry laterCommands;
-    later.commands = &laterCommands;
-    registerSettingsCommands(later);
-    EXPECT_FALSE(later.keepIndentation);
-    run("indent");
-    auto* newButton =
-        qobject_cast<QToolButton*>(frame->toolBar()->widgetForAction(frame->toolbarButton(1)));
-    EXPECT_EQ(newButton->menu(), frame->menu("mnuFileNew"));
-    EXPECT_EQ(newButton->popupMode(), QToolButton::MenuButtonPopup);
-
+TEST_F(FrameTest, HangsRegisteredRowsUnderTheirParents) {
     frame.reset();
     commands.addMenuRows({{"extraSub", "extraItem", "E&xtra item"},
                           {"extraTop", "extraSub", "&Extra", "", true},
@@ -191,80 +171,24 @@ TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
     }
 }
 
-TEST(FramePlacement, SurvivesARestartUnlessClosedMinimised) {
-    QFile::remove(QDir(TestEnvironment::settingsFolder()).filePath("Tessavel Editor 2005.ini"));
+// The placement a run closes with is where the next one opens, unless it lies off every screen:
+// then the frame opens on most of the screen, as at the first start.
+TEST(FramePlacement, SurvivesARestartUnlessOffTheScreen) {
     AppState app;
     ScriptedDialogs dialogs;
     app.dialogs = &dialogs;
-    // The first start opens on most of the screen, its first page maximised.
-    const QRect large = firstStartPlace(QGuiApplication::primaryScreen()->availableGeometry());
     {
         mdiform1 first(app);
-        EXPECT_EQ(first.geometry().size(), large.size());
-        EXPECT_GT(first.width(), 6500 / 15);
         first.show();
-        first.showChild(new HtmlWindow(app));
-        EXPECT_TRUE(first.mdiArea()->subWindowList().value(0)->isMaximized());
         first.move(120, 90);
         first.resize(640, 480);
         first.close();
     }
-    {
-        mdiform1 second(app);
-        EXPECT_EQ(second.pos(), QPoint(120, 90));
-        EXPECT_EQ(second.size(), QSize(640, 480));
-        second.show();
-        second.move(10, 10);
-        second.showMinimized();
-        second.close();
-    }
-    {
-        mdiform1 third(app);
-        EXPECT_EQ(third.pos(), QPoint(120, 90));
-        third.showChild(new HtmlWindow(app));
-        EXPECT_FALSE(third.mdiArea()->subWindowList().value(0)->isMaximized());
-    }
-    // A placement on no screen at all is taken as a first start.
+    const mdiform1 second(app);
+    EXPECT_EQ(QRect(second.pos(), second.size()), QRect(120, 90, 640, 480));
     UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
-    mdiform1 fourth(app);
-    EXPECT_EQ(fourth.geometry().size(), large.size());
-}
-
-// New numbers its pages; opening never leaves an empty window, and Undo never goes back past
-// the text as opened.
-TEST_F(FrameTest, NewNumbersPagesAndOpeningNeverLeavesAnEmptyWindowNorUndoesPastIt) {
-    run("HTML");
-    run("HTML");
-    QStringList captions;
-    for (QMdiSubWindow* sub : frame->mdiArea()->subWindowList())
-        captions << sub->widget()->windowTitle();
-    EXPECT_EQ(captions, QStringList({"noname1", "noname2"}));
-    EXPECT_EQ(app.currentHtmlWindow->caption(), "noname2");
-    EXPECT_EQ(app.currentHtmlWindow->modifiedTag(), "s");
-
-    run("openhtml");  // the file dialog is cancelled
-    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(app.activeWindowKind, KindHtml);
-    EXPECT_TRUE(on("mnHTML"));
-
-    const QString page = programFile("opened.html");
-    const QString copy = page + ".html";  // a file opened again would bring its window forward
-    ASSERT_TRUE(writeFile(page, "<p>opened</p>") && writeFile(copy, "<p>opened</p>"));
-    dialogs.textAnswers.push_back(page);
-    run("openhtml");
-    EditorWindow* menuOpened = app.activeWindow();
-    frame->openFiles({programFile("missing.html"), copy});
-    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 4);
-    EXPECT_EQ(app.activeWindow()->caption(), copy);
-    const AskedQuestion* message = dialogs.last("message");
-    ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text.contains("missing.html")) << message->text.toStdString();
-
-    // Nothing to undo in a file as opened (edits and undo after opening: the randomized tests).
-    frame->bringForward(menuOpened);
-    EXPECT_FALSE(on("Undo") || button(14));
-    menuOpened->undo_code();
-    EXPECT_EQ(menuOpened->pane().Text(), "<p>opened</p>");
+    const QRect large = firstStartPlace(QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_EQ(mdiform1(app).size(), large.size());
 }
 
 // The page wizard of File > New > HTML takes the frame's focus away while it is up; when it
@@ -295,7 +219,6 @@ TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
         frame->activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return page->pane().widget()->hasFocus(); })) << button;
         EXPECT_EQ(app.activeWindow(), page) << button;
-        EXPECT_EQ(editorOf(frame->mdiArea()->activeSubWindow()), page) << button;
         // Disabling the frame turned every submenu back on; the page's own set is back.
         EXPECT_FALSE(on("mnujava") || on("mnuscript")) << button;
     }
@@ -303,16 +226,30 @@ TEST_F(FrameTest, ANewWindowIsActiveWithTheFocusInItsPaneAfterItsWizard) {
 
 // One file, one window: File > Open, the command line and the list views bring forward the
 // window that holds the file, however its path is written; Save As will not make a second one.
+// Opening never leaves an empty window, and Undo never goes back past the text as opened.
 TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     QTemporaryDir folder;
     const QString page = folder.filePath("page.html");
     const QString script = folder.filePath("a.vbs");
-    const QString doc = folder.filePath("d.rtf");
     const QString link = folder.filePath("link.html");
-    for (const QString& path : {page, script, doc})
+    for (const QString& path : {page, script})
         ASSERT_TRUE(TestEnvironment::writeFile(path, "text\r\n"));
     ASSERT_TRUE(QFile::link(page, link));
-    frame->openFiles({page, script, doc});
+    run("openhtml");  // the file dialog is cancelled: no window
+    dialogs.textAnswers.push_back(page);
+    run("openhtml");
+    EditorWindow* opened = app.activeWindow();
+    // A file that cannot be read is reported and leaves no window.
+    frame->openFiles({script, folder.filePath("missing.html")});
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+    const AskedQuestion* missing = dialogs.last("message");
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->text.contains("missing.html")) << missing->text.toStdString();
+    // Nothing to undo in a file as opened (edits and undo after opening: the randomized tests).
+    frame->bringForward(opened);
+    EXPECT_FALSE(on("Undo") || button(14));
+    opened->undo_code();
+    EXPECT_EQ(opened->pane().Text(), "text\r\n");
     TestWindow* other = open(KindJava);
     const struct {
         const char* command;  // null: opened by name, as the command line and list views do
@@ -323,8 +260,6 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
         {nullptr, link, page},
         {nullptr, QDir::current().relativeFilePath(script), script},
         {"openhtml", link, page},
-        {"openvbs", script, script},
-        {"opendoc", doc, doc},
         {"opendoc", page, page},
     };
     for (const auto& row : rows) {
@@ -336,11 +271,10 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
             frame->openFiles({row.path});
         }
         const std::string label = row.path.toStdString();
-        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 4) << label;
+        EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 3) << label;
         ASSERT_NE(app.activeWindow(), nullptr) << label;
         EXPECT_EQ(app.activeWindow()->caption(), row.holder) << label;
         EXPECT_EQ(editorOf(frame->mdiArea()->currentSubWindow()), app.activeWindow()) << label;
-        EXPECT_TRUE(on("Save_As")) << label;  // the window has its commands
     }
 
     frame->bringForward(other);
@@ -349,7 +283,6 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     const AskedQuestion* refused = dialogs.last("message");
     ASSERT_NE(refused, nullptr);
     EXPECT_TRUE(refused->text.contains("open in another window")) << refused->text.toStdString();
-    EXPECT_EQ(refused->title, other->caption());
     EXPECT_EQ(other->caption(), "Java1");
     EXPECT_EQ(readFile(page), "text\r\n");
 
@@ -357,7 +290,7 @@ TEST_F(FrameTest, AFileThatIsOpenAlreadyBringsItsWindowForward) {
     RecoveredDocument recovered;
     recovered.caption = link;
     recovered.text = "recovered";
-    for (const int windows : {4, 5}) {
+    for (const int windows : {3, 4}) {
         ASSERT_TRUE(frame->recoverDocument(recovered));
         EXPECT_EQ(frame->mdiArea()->subWindowList().size(), windows);
         EXPECT_EQ(app.activeWindow()->pane().Text(), "recovered");
@@ -461,7 +394,6 @@ TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeep
         if (exiting) EXPECT_FALSE(frame->close());
         else run("mnuFileClose");
         const AskedQuestion* failed = dialogs.last("message");
-        EXPECT_EQ(failed->icon, MsgIcon::Critical);
         EXPECT_EQ(failed->context, failed->title);
         EXPECT_TRUE(failed->text.contains(failed->title)) << failed->text.toStdString();
         ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 3);
@@ -474,7 +406,6 @@ TEST_F(FrameTest, QuestionsAboutAWindowNameItAndBringItForwardAndAFailedSaveKeep
     EXPECT_TRUE(frame->close());
     QStringList titles;
     for (const AskedQuestion& q : dialogs.asked) {
-        EXPECT_EQ(q.text, "You want to save changes ?");
         EXPECT_EQ(q.context, q.title);
         titles << q.title;
     }
