@@ -18,6 +18,7 @@
 #include "core/recovery_store.h"
 #include "core/save_dialog.h"
 #include "core/scintilla_pane.h"
+#include "html/html_window.h"
 #include "platform/user_settings.h"
 #include "shell/window_layout.h"
 #include "support/recording_web_view.h"
@@ -171,23 +172,29 @@ TEST_F(FrameTest, GotoLineMovesTheCaretToTheStartOfTheLine) {
     }
 }
 
-// The placement a run closes with is where the next one opens, unless it lies off every screen:
-// then the frame opens on most of the screen, as at the first start.
+// The first start opens on most of the screen with its pages maximised; the placement a run
+// closes with is where the next one opens, its pages not maximised, unless it lies off every
+// screen: then the frame opens as at the first start.
 TEST(FramePlacement, SurvivesARestartUnlessOffTheScreen) {
+    QFile::remove(QDir(TestEnvironment::settingsFolder()).filePath("Tessavel Editor 2005.ini"));
     AppState app;
     ScriptedDialogs dialogs;
     app.dialogs = &dialogs;
-    {
-        mdiform1 first(app);
-        first.show();
-        first.move(120, 90);
-        first.resize(640, 480);
-        first.close();
-    }
-    const mdiform1 second(app);
-    EXPECT_EQ(QRect(second.pos(), second.size()), QRect(120, 90, 640, 480));
-    UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
     const QRect large = firstStartPlace(QGuiApplication::primaryScreen()->availableGeometry());
+    for (const bool firstStart : {true, false}) {
+        mdiform1 frame(app);
+        if (!firstStart)
+            EXPECT_EQ(QRect(frame.pos(), frame.size()), QRect(120, 90, 640, 480));
+        else
+            EXPECT_EQ(frame.size(), large.size());
+        frame.show();
+        frame.showChild(new HtmlWindow(app));
+        EXPECT_EQ(frame.mdiArea()->subWindowList().value(0)->isMaximized(), firstStart);
+        frame.move(120, 90);
+        frame.resize(640, 480);
+        frame.close();
+    }
+    UserSettings::openForTitle()->setValue("Settings/MainLeft", 100000 * 15);
     EXPECT_EQ(mdiform1(app).size(), large.size());
 }
 
