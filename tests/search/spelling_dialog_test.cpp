@@ -65,25 +65,20 @@ protected:
 };
 
 TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
-    app.speakMessages = true;
     listed.wrong = {{"wrd", {"word"}}};
     EXPECT_EQ(nullptr, check(KindHtml, "all good"));
     EXPECT_EQ("Spelling OK", lastMessage());
-    EXPECT_EQ(app.currentWindow(KindHtml)->caption(), dialogs.last("message")->title);
     EXPECT_EQ("all good", document().Text());
     EXPECT_EQ(8, document().SelLength());
 
     document().SetSelStart(0);
     EXPECT_EQ(nullptr, SpellingDialog::open(app));
     EXPECT_EQ("Please select text to check spelling", lastMessage());
-    EXPECT_EQ(QStringList({"Spelling OK", "Please select text to check spelling"}),
-              speaker.spoken);
 
     // Without a dictionary the user learns what to install.
     app.spellingAvailable = false;
     EXPECT_EQ(nullptr, check(KindHtml, "a wrd"));
-    EXPECT_TRUE(lastMessage().startsWith("No spelling dictionary is installed.")) << lastMessage().toStdString();
-    EXPECT_TRUE(lastMessage().contains("hunspell-en-us"));
+    EXPECT_TRUE(lastMessage().contains("hunspell-en-us")) << lastMessage().toStdString();
     EXPECT_EQ("a wrd", document().Text());
 }
 
@@ -116,9 +111,10 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
 
 // The walk stops at the first wrong word, split by each kind's delimiters (the apostrophe
 // splits words only while marking, the slash only in HTML windows, a line break in both),
-// however far on it is.
+// however far on it is. Tag names are words only in document windows.
 TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
-    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
+    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}},
+                    {"html", {}}};
     QByteArray longText;
     while (longText.size() < 33000) longText += "fine text ";
     const struct {
@@ -151,16 +147,16 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     dialog->close_Click();
     EXPECT_EQ(longText + "word", document().Text());
 
-    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
+    ASSERT_NE(nullptr, check(KindHtml, "cann't go html"));
     EXPECT_EQ(Misspelled, colourOf(0, 4));
     EXPECT_NE(Misspelled, colourOf(5, 1));
-    dialog->cancle_Click();
-
-    listed.wrong = {{"nthng", {}}};
-    ASSERT_NE(nullptr, check(KindDocument, "nthng ok"));
+    EXPECT_NE(Misspelled, colourOf(10, 4));
     EXPECT_EQ("(No spelling suggestions)", dialog->spell_sugg->item(0)->text());
     EXPECT_FALSE(dialog->change->isEnabled());
     EXPECT_TRUE(dialog->ignore->isEnabled());
+    dialog->cancle_Click();
+    ASSERT_NE(nullptr, check(KindDocument, "ok html"));
+    EXPECT_EQ(Misspelled, colourOf(3, 4));
 }
 
 // Cancel and the close box put the text and selection back exactly, OK the text and its look;
@@ -235,14 +231,4 @@ TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     EXPECT_EQ("One wrd", note.pane().Text());
 }
 
-// Tag names are words only in document windows.
-TEST_F(SpellingTest, TagNamesAreExemptInHtmlWindowsOnly) {
-    listed.wrong = {{"wrold", {}}, {"html", {}}};
-    ASSERT_NE(nullptr, check(KindHtml, "wrold html"));
-    EXPECT_EQ(Misspelled, colourOf(0, 5));
-    EXPECT_NE(Misspelled, colourOf(6, 4));
-    dialog->cancle_Click();
-    ASSERT_NE(nullptr, check(KindDocument, "wrold html"));
-    EXPECT_EQ(Misspelled, colourOf(6, 4));
-}
 }  // namespace
