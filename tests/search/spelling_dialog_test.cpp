@@ -35,9 +35,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Opens the spelling dialog on the whole text of a new window of the kind.
+    // Opens the spelling dialog on the whole text of a new window of the kind, Undo's last step.
     SpellingDialog* check(WindowKind kind, const QByteArray& text) {
         EditorWindow& window = open(kind, text);
+        window.backup_code();
         select(window.pane(), 0, window.pane().TextLength());
         dialog = SpellingDialog::open(app);
         return dialog;
@@ -87,11 +88,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     ASSERT_NE(nullptr, check(KindHtml, "teh sitt wrd ok"));
     EXPECT_EQ("", document().Text());
     EXPECT_TRUE(app.bulkEditBusy);
-    select(dialog->rtf1(), 0, 3);  // the walk stopped at the first word
-    dialog->spell_sugg->clearSelection();
-    dialog->change_Click();
-    EXPECT_EQ("Please!Select suggestion from list", lastMessage());
-
+    EXPECT_EQ("teh", selected());
     changeTo("thee");  // longer
     EXPECT_EQ("sitt", selected());
     changeTo("sit");  // shorter
@@ -99,8 +96,6 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     EXPECT_TRUE(dialog->spell_sugg->selectedItems().isEmpty());
     dialog->ignore_Click();
     EXPECT_EQ(Text, colourOf(9, 3));
-    EXPECT_FALSE(dialog->change->isEnabled());
-    EXPECT_FALSE(dialog->ignore->isEnabled());
     EXPECT_EQ("thee sit wrd ok", dialog->rtf1().Text());
 
     windows.back()->backup_code();
@@ -207,28 +202,20 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
 TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     listed.wrong = {{"wrd", {"word"}}};
     // HTML: plain text, recoloured as HTML, one undo step.
-    EditorWindow& page = open(KindHtml, "<p>a wrd</p>");
-    page.backup_code();
-    select(page.pane(), 0, 12);
-    dialog = SpellingDialog::open(app);
-    ASSERT_NE(nullptr, dialog);
+    ASSERT_NE(nullptr, check(KindHtml, "<p>a wrd</p>"));
     changeTo("word");
     dialog->close_Click();
-    EXPECT_EQ("<p>a word</p>", page.pane().Text());
-    select(page.pane(), 0, 3);
-    EXPECT_EQ(Tag, page.pane().SelColor());
-    page.undo_code();
-    EXPECT_EQ("<p>a wrd</p>", page.pane().Text());
+    EXPECT_EQ("<p>a word</p>", document().Text());
+    select(document(), 0, 3);
+    EXPECT_EQ(Tag, document().SelColor());
+    windows.back()->undo_code();
+    EXPECT_EQ("<p>a wrd</p>", document().Text());
 
     // Document: a word corrected by typing in the dialog goes back as typed.
-    EditorWindow& note = open(KindDocument, "one wrd");
-    select(note.pane(), 0, 7);
-    dialog = SpellingDialog::open(app);
-    ASSERT_NE(nullptr, dialog);
+    ASSERT_NE(nullptr, check(KindDocument, "one wrd"));
     select(dialog->rtf1(), 0, 3);
     dialog->rtf1().SetSelText("One");
     dialog->close_Click();
-    EXPECT_EQ("One wrd", note.pane().Text());
+    EXPECT_EQ("One wrd", document().Text());
 }
-
 }  // namespace
