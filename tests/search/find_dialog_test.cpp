@@ -151,7 +151,8 @@ TEST_P(FindTest, ReplaceAllMatchesAReferenceSearch) {
         EXPECT_EQ(expected.text, QString::fromLatin1(pane().Text()));
         const QString report = counting ? QStringLiteral("|%1 places found; nothing was replaced")
                                         : QStringLiteral("|%1  Results are replaced");
-        EXPECT_TRUE(lastMessage().contains(report.arg(expected.count))) << lastMessage().toStdString();
+        EXPECT_TRUE(lastMessage().contains(report.arg(expected.count)))
+            << lastMessage().toStdString();
         EXPECT_FALSE(find.isVisible());
         delete dialog();
     }
@@ -183,18 +184,28 @@ TEST_P(FindTest, ReplaceAllCancelledLeavesTheTextAsItWas) {
     EXPECT_EQ(depth, window.undoRing().undoDepth());
 }
 
-TEST_P(FindTest, ReplaceReplacesWhateverIsSelectedAndTakesASnapshot) {
-    EditorWindow& window = open(GetParam(), "one two one");
-    window.backup_code();
+// Replace replaces whatever is selected, as one undo step, and the follow-up search starts
+// after the new text; the dialog works on the last activated window of its kind.
+TEST_P(FindTest, ReplaceTakesTheSelectionOfTheLastActivatedWindow) {
+    EditorWindow& first = open(GetParam(), "red green");
     FindDialog& find = openDialog();
     find.tfind->setEditText(QStringLiteral("one"));
     find.treplace->setEditText(QStringLiteral("1"));
+    EditorWindow& second = open(GetParam(), "one two one");
+    second.backup_code();
     select(pane(), 4, 3);  // "two", not a match
     find.replace_Click();
-    EXPECT_EQ("one 1 one", pane().Text());
-    EXPECT_EQ(std::pair(6, 3), selection());  // the follow-up search starts after the new text
-    window.undo_code();
-    EXPECT_EQ("one two one", pane().Text());
+    EXPECT_EQ("one 1 one", second.pane().Text());
+    EXPECT_EQ(std::pair(6, 3), selection());
+    second.undo_code();
+    EXPECT_EQ("one two one", second.pane().Text());
+    first.activate();
+    find.tfind->setEditText(QStringLiteral("green"));
+    find.Option1->click();
+    find.findnext_Click();
+    EXPECT_EQ(std::pair(4, 5), selection());
+    delete &second;
+    first.activate();
 }
 
 TEST_P(FindTest, CancelHidesAndOnlyFindVbPutsTheCaretBack) {
@@ -206,21 +217,6 @@ TEST_P(FindTest, CancelHidesAndOnlyFindVbPutsTheCaretBack) {
     find.Cancel_Click();
     EXPECT_FALSE(find.isVisible());
     EXPECT_EQ(std::pair(6, GetParam() == KindVbscript ? 0 : 4), selection());
-}
-
-TEST_P(FindTest, FollowsTheLastActivatedWindowOfItsKind) {
-    EditorWindow& first = open(GetParam(), "red green");
-    FindDialog& find = openDialog();
-    find.tfind->setEditText(QStringLiteral("green"));
-    EditorWindow& second = open(GetParam(), "green blue");
-    find.findnext_Click();
-    EXPECT_EQ(std::pair(0, 5), selection());
-    first.activate();
-    find.Option1->click();
-    find.findnext_Click();
-    EXPECT_EQ(4, first.pane().SelStart());
-    delete &second;
-    first.activate();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FindTest,
