@@ -146,7 +146,7 @@ TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
     bool (EditorPane::*const toggles[])() const = {&EditorPane::SelBold, &EditorPane::SelItalic,
                                                    &EditorPane::SelUnderline,
                                                    &EditorPane::SelStrikeThru};
-    for (unsigned seed = 1; seed <= 20; ++seed) {
+    for (unsigned seed = 1; seed <= 20 && !HasFailure(); ++seed) {
         run("doc");
         document* window = current();
         RichTextPane& pane = window->code();
@@ -164,24 +164,27 @@ TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
             states.push_back(state);
         };
         QStringList steps;
-        auto check = [&](const char* what) {
+        auto check = [&] {
             EXPECT_EQ(shown().toStdString(), states[at].toStdString())
-                << what << ", seed " << seed << " after " << steps.join(", ").toStdString();
-            return !HasFailure();
+                << "seed " << seed << " after " << steps.join(", ").toStdString();
         };
-        // Redo with nothing to redo leaves the text as it is, typed or not: nothing to check.
+        // What was typed since the last boundary is the first step undone.
         auto undo = [&](const char* what) {
+            steps << what;
+            record(shown());
             window->undo_code();
             if (at > 0) --at;
-            return check(what);
+            check();
         };
+        // Redo with nothing to redo leaves the text as it is, typed or not: nothing to check.
         auto redo = [&](const char* what) {
+            steps << what;
             window->redo_code();
-            if (at + 1 == states.size()) return true;
+            if (at + 1 == states.size()) return;
             ++at;
-            return check(what);
+            check();
         };
-        for (int step = 0; step < 24; ++step) {
+        for (int step = 0; step < 24 && !HasFailure(); ++step) {
             const int length = pane.TextLength();
             switch (pick(8)) {
             case 0:
@@ -241,22 +244,17 @@ TEST_F(DocumentCommands, UndoAndRedoBringBackExactlyWhatTheUserSaw) {
                 break;
             }
             case 6:
-                steps << "undo";
-                record(shown());
-                if (!undo("undo")) return;
+                undo("undo");
                 break;
             case 7:
-                steps << "redo";
-                if (!redo("redo")) return;
+                redo("redo");
                 break;
             }
         }
         // Back to the start and forward to the end again.
-        if (at + 1 == states.size()) record(shown());
-        while (at > 0)
-            if (!undo("undo to the start")) return;
-        while (at + 1 < states.size())
-            if (!redo("redo to the end")) return;
+        record(shown());
+        while (at > 0 && !HasFailure()) undo("undo to the start");
+        while (at + 1 < states.size() && !HasFailure()) redo("redo to the end");
         dialogs.messageAnswers = {MsgAnswer::No};
         run("mnuFileClose");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
