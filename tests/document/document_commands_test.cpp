@@ -40,7 +40,6 @@ TEST_F(DocumentCommands, NewDocumentsCommandsAndCutAndPasteCarryTheFormatting) {
     run("doc");
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->caption(), "Document2");
-    EXPECT_EQ(app.activeWindowKind, KindDocument);
 
     EditorPane& pane = current()->pane();
     pane.SetSelText("keep bold");
