@@ -34,8 +34,10 @@ struct DocumentCommands : FrameFixture {
 }  // namespace
 
 // A new document is numbered; a format button marks it changed; Cut and Paste carry the
-// formatting (as rich text on the clipboard); Delete takes the selection.
-TEST_F(DocumentCommands, NewDocumentsCommandsAndCutAndPasteCarryTheFormatting) {
+// formatting (as rich text on the clipboard); Delete takes the selection. Saved, closed and
+// opened again by Open or from the command line, the document comes back as it was; a file
+// that is not there gives a message and no window.
+TEST_F(DocumentCommands, FormattingSurvivesCutPasteSavingAndOpeningAgain) {
     run("doc");
     run("doc");
     ASSERT_NE(current(), nullptr);
@@ -60,18 +62,11 @@ TEST_F(DocumentCommands, NewDocumentsCommandsAndCutAndPasteCarryTheFormatting) {
     select(0, 2);
     run("del");
     EXPECT_EQ(pane.TextString(), "ldkeep ");
-}
 
-// Saved, closed and opened again by Open or from the command line, a document comes back as it
-// was; a file that is not there gives a message and no window.
-TEST_F(DocumentCommands, ASavedDocumentOpensAgainAsItWas) {
-    run("doc");
-    EditorPane& pane = current()->pane();
-    pane.SetSelText("Title\rred ");
-    select(0, 5);
-    pane.SetSelBold(true);
+    select(7, 0);
+    pane.SetSelText("\rred ");
     pane.SetSelAlignment(2);
-    select(6, 3);
+    select(8, 3);
     pane.SetSelColor(0x0000FF);
     const QString path = folder.filePath("letter.rtf");
     runOn("Save", path);
