@@ -169,7 +169,6 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
             const PaneSnapshot before = pane.Snapshot();
             dialog = SpellingDialog::open(app);
             ASSERT_NE(nullptr, dialog);
-            EXPECT_EQ("keep  here", pane.Text());
             if (ending == Changed) changeTo("word");
             if (ending == CloseBox) dialog->QDialog::close();
             else if (ending == Cancel) dialog->cancle_Click();
