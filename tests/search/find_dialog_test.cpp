@@ -14,7 +14,7 @@
 #include "support/editor_fixture.h"
 
 namespace {
-// Every kind of window gets the same dialog behaviour; only find_vb's Cancel differs.
+// Every kind of window gets the same dialog behaviour.
 class FindTest : public EditorFixture, public ::testing::WithParamInterface<WindowKind> {
 protected:
     FindTest() { registerSearchCommands(app); }
@@ -200,17 +200,6 @@ TEST_P(FindTest, ReplaceTakesTheSelectionOfTheLastActivatedWindow) {
     EXPECT_EQ(std::pair(4, 5), selection());
     delete &second;
     first.activate();
-}
-
-TEST_P(FindTest, CancelHidesAndOnlyFindVbPutsTheCaretBack) {
-    EditorWindow& window = open(GetParam(), "alpha beta");
-    window.pane().SetSelStart(6);
-    FindDialog& find = openDialog();
-    find.tfind->setEditText(QStringLiteral("beta"));
-    find.findnext_Click();
-    find.Cancel_Click();
-    EXPECT_FALSE(find.isVisible());
-    EXPECT_EQ(std::pair(6, GetParam() == KindVbscript ? 0 : 4), selection());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FindTest,

@@ -1,5 +1,4 @@
 #include <QListWidget>
-#include <QPushButton>
 #include <map>
 
 #include "platform/spelling_engine.h"
@@ -70,7 +69,6 @@ TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
     EXPECT_EQ(nullptr, check(KindHtml, "all good"));
     EXPECT_EQ("Spelling OK", lastMessage());
     EXPECT_EQ("all good", document().Text());
-    EXPECT_EQ(8, document().SelLength());
 
     // Without a dictionary the user learns what to install.
     app.spellingAvailable = false;
@@ -93,7 +91,6 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     dialog->ignore_Click();
     EXPECT_EQ(Text, colourOf(9, 3));
 
-    windows.back()->backup_code();
     dialog->close_Click();
     EXPECT_EQ("thee sit wrd ok", document().Text());
     EXPECT_FALSE(app.bulkEditBusy);
@@ -142,8 +139,6 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     EXPECT_NE(Misspelled, colourOf(5, 1));
     EXPECT_NE(Misspelled, colourOf(10, 4));
     EXPECT_EQ("(No spelling suggestions)", dialog->spell_sugg->item(0)->text());
-    EXPECT_FALSE(dialog->change->isEnabled());
-    EXPECT_TRUE(dialog->ignore->isEnabled());
     dialog->cancle_Click();
     ASSERT_NE(nullptr, check(KindDocument, "ok html"));
     EXPECT_EQ(Misspelled, colourOf(3, 4));
