@@ -26,7 +26,6 @@ protected:
     }
     EditorPane& pane() { return window->pane(); }
     QWidget* editor() { return pane().widget(); }
-    int depth() { return window->undoRing().undoDepth(); }
     void type(const QString& text) { typeKeys(editor(), text); }
     void ctrl(Qt::Key key) {
         QTest::keyPress(editor(), Qt::Key_Control, Qt::ControlModifier);
@@ -43,7 +42,6 @@ TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChang
     type("Hello");
     ASSERT_EQ(window->modifiedTag(), "n");
     EXPECT_FALSE(window->SaveDocument());  // cancelled
-    EXPECT_EQ(frame.paletteEvents, QStringList({"hide", "show"}));
     EXPECT_EQ(window->modifiedTag(), "n");
 
     dialogs.textAnswers.push_back(folder.filePath("missing/letter.rtf"));
@@ -57,11 +55,7 @@ TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChang
     EXPECT_TRUE(window->SaveDocument());
     EXPECT_EQ(window->caption(), path);
 
-    // Named: no question. Save As always asks, and writes RTF whatever the name.
-    const size_t questions = dialogs.asked.size();
-    type("!");
-    EXPECT_TRUE(window->SaveDocument());
-    EXPECT_EQ(dialogs.asked.size(), questions);
+    // Save As always asks, and writes RTF whatever the name.
     dialogs.textAnswers.push_back(folder.filePath("copy.txt"));
     EXPECT_TRUE(window->SaveDocumentAs());
     EXPECT_TRUE(readFile(folder.filePath("copy.txt")).startsWith("{\\rtf1"));
@@ -69,7 +63,6 @@ TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChang
     window->close();  // saved: nothing to ask
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Modified, Cancel keeps the window, activated again; Yes saves it first; No closes it.
-    app.speakMessages = true;
     for (const MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Yes, MsgAnswer::No}) {
         if (window.isNull()) window = &adopt(newDocument("Document2"));
         type("draft");
@@ -78,25 +71,21 @@ TEST_F(DocumentTest, SaveAndCloseAskWhileUntitledAndCancelOrFailureKeepsTheChang
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(window.isNull(), answer != MsgAnswer::Cancel);
-        EXPECT_EQ(app.activeWindowKind, window.isNull() ? KindNone : KindDocument);
     }
-    EXPECT_EQ(speaker.spoken.size(), 3);
-    EXPECT_EQ(app.currentDocumentWindow, nullptr);
     QTextDocument draft;
     EXPECT_TRUE(rtf::readRtf(readFile(folder.filePath("kept.rtf")), draft));
     EXPECT_EQ(draft.toPlainText(), "draftdraft");
 }
 
-// Bulk edits leave Save and the history alone; Ctrl+Z, Ctrl+R and Ctrl+V are the window's; the
-// right button and the menu key pop up the edit menu.
-TEST_F(DocumentTest, TakesItsKeysAndMenusAndBulkEditsLeaveSaveAlone) {
+// Bulk edits leave Save and the history alone; Ctrl+Z, Ctrl+R and Ctrl+V are the window's.
+TEST_F(DocumentTest, TakesItsKeysAndBulkEditsLeaveSaveAlone) {
     frame.enabled["Save"] = false;
     app.bulkEditBusy = true;
     pane().SetText("corrected");
     app.bulkEditBusy = false;
     EXPECT_EQ(window->modifiedTag(), "n");
     EXPECT_FALSE(frame.enabled.value("Save"));
-    EXPECT_EQ(depth(), 1);
+    EXPECT_EQ(window->undoRing().undoDepth(), 1);
 
     pane().SetText("");
     type("one two");
@@ -107,15 +96,6 @@ TEST_F(DocumentTest, TakesItsKeysAndMenusAndBulkEditsLeaveSaveAlone) {
     QApplication::clipboard()->setText("!");
     ctrl(Qt::Key_V);
     EXPECT_EQ(pane().TextString(), "one two!");
-    EXPECT_FALSE(window->ctrlHeld);
-
-    QWidget* viewport = pane().widget()->findChild<QWidget*>("qt_scrollarea_viewport");
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_LT(pane().SelStart(), 3);
-    QTest::mouseClick(viewport, Qt::RightButton);
-    EXPECT_EQ(frame.editMenuPopups, 1);
-    QTest::keyClick(editor(), Qt::Key_Menu);
-    EXPECT_EQ(frame.editMenuPopups, 2);
 }
 
 // A text file opens as text even when it starts with a brace, other files not at all; what an

@@ -1,5 +1,4 @@
 #include <QListWidget>
-#include <QPushButton>
 #include <map>
 
 #include "platform/spelling_engine.h"
@@ -35,9 +34,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Opens the spelling dialog on the whole text of a new window of the kind.
+    // Opens the spelling dialog on the whole text of a new window of the kind, Undo's last step.
     SpellingDialog* check(WindowKind kind, const QByteArray& text) {
         EditorWindow& window = open(kind, text);
+        window.backup_code();
         select(window.pane(), 0, window.pane().TextLength());
         dialog = SpellingDialog::open(app);
         return dialog;
@@ -65,25 +65,15 @@ protected:
 };
 
 TEST_F(SpellingTest, ClosesAtOnceWithoutAnythingToCheck) {
-    app.speakMessages = true;
     listed.wrong = {{"wrd", {"word"}}};
     EXPECT_EQ(nullptr, check(KindHtml, "all good"));
     EXPECT_EQ("Spelling OK", lastMessage());
-    EXPECT_EQ(app.currentWindow(KindHtml)->caption(), dialogs.last("message")->title);
     EXPECT_EQ("all good", document().Text());
-    EXPECT_EQ(8, document().SelLength());
-
-    document().SetSelStart(0);
-    EXPECT_EQ(nullptr, SpellingDialog::open(app));
-    EXPECT_EQ("Please select text to check spelling", lastMessage());
-    EXPECT_EQ(QStringList({"Spelling OK", "Please select text to check spelling"}),
-              speaker.spoken);
 
     // Without a dictionary the user learns what to install.
     app.spellingAvailable = false;
     EXPECT_EQ(nullptr, check(KindHtml, "a wrd"));
-    EXPECT_TRUE(lastMessage().startsWith("No spelling dictionary is installed.")) << lastMessage().toStdString();
-    EXPECT_TRUE(lastMessage().contains("hunspell-en-us"));
+    EXPECT_TRUE(lastMessage().contains("hunspell-en-us")) << lastMessage().toStdString();
     EXPECT_EQ("a wrd", document().Text());
 }
 
@@ -92,11 +82,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     ASSERT_NE(nullptr, check(KindHtml, "teh sitt wrd ok"));
     EXPECT_EQ("", document().Text());
     EXPECT_TRUE(app.bulkEditBusy);
-    select(dialog->rtf1(), 0, 3);  // the walk stopped at the first word
-    dialog->spell_sugg->clearSelection();
-    dialog->change_Click();
-    EXPECT_EQ("Please!Select suggestion from list", lastMessage());
-
+    EXPECT_EQ("teh", selected());
     changeTo("thee");  // longer
     EXPECT_EQ("sitt", selected());
     changeTo("sit");  // shorter
@@ -104,11 +90,7 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
     EXPECT_TRUE(dialog->spell_sugg->selectedItems().isEmpty());
     dialog->ignore_Click();
     EXPECT_EQ(Text, colourOf(9, 3));
-    EXPECT_FALSE(dialog->change->isEnabled());
-    EXPECT_FALSE(dialog->ignore->isEnabled());
-    EXPECT_EQ("thee sit wrd ok", dialog->rtf1().Text());
 
-    windows.back()->backup_code();
     dialog->close_Click();
     EXPECT_EQ("thee sit wrd ok", document().Text());
     EXPECT_FALSE(app.bulkEditBusy);
@@ -116,9 +98,10 @@ TEST_F(SpellingTest, WalksFromWordToWordThroughChanges) {
 
 // The walk stops at the first wrong word, split by each kind's delimiters (the apostrophe
 // splits words only while marking, the slash only in HTML windows, a line break in both),
-// however far on it is.
+// however far on it is. Tag names are words only in document windows.
 TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
-    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}}};
+    listed.wrong = {{"cann", {}}, {"helo", {}}, {"wrld", {}}, {"wrd", {"word", "ward"}},
+                    {"html", {}}};
     QByteArray longText;
     while (longText.size() < 33000) longText += "fine text ";
     const struct {
@@ -151,16 +134,14 @@ TEST_F(SpellingTest, TheWalkStopsAtTheFirstWrongWordOfEachKind) {
     dialog->close_Click();
     EXPECT_EQ(longText + "word", document().Text());
 
-    ASSERT_NE(nullptr, check(KindHtml, "cann't go"));
+    ASSERT_NE(nullptr, check(KindHtml, "cann't go html"));
     EXPECT_EQ(Misspelled, colourOf(0, 4));
     EXPECT_NE(Misspelled, colourOf(5, 1));
-    dialog->cancle_Click();
-
-    listed.wrong = {{"nthng", {}}};
-    ASSERT_NE(nullptr, check(KindDocument, "nthng ok"));
+    EXPECT_NE(Misspelled, colourOf(10, 4));
     EXPECT_EQ("(No spelling suggestions)", dialog->spell_sugg->item(0)->text());
-    EXPECT_FALSE(dialog->change->isEnabled());
-    EXPECT_TRUE(dialog->ignore->isEnabled());
+    dialog->cancle_Click();
+    ASSERT_NE(nullptr, check(KindDocument, "ok html"));
+    EXPECT_EQ(Misspelled, colourOf(3, 4));
 }
 
 // Cancel and the close box put the text and selection back exactly, OK the text and its look;
@@ -183,7 +164,6 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
             const PaneSnapshot before = pane.Snapshot();
             dialog = SpellingDialog::open(app);
             ASSERT_NE(nullptr, dialog);
-            EXPECT_EQ("keep  here", pane.Text());
             if (ending == Changed) changeTo("word");
             if (ending == CloseBox) dialog->QDialog::close();
             else if (ending == Cancel) dialog->cancle_Click();
@@ -198,12 +178,10 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
                 if (kind == KindDocument) EXPECT_EQ(Tag, pane.SelColor());
                 continue;
             }
-            const PaneSnapshot after = pane.Snapshot();
-            EXPECT_EQ(before.text, after.text);
-            EXPECT_EQ(before.attributes, after.attributes);
+            EXPECT_EQ(before.text, pane.Snapshot().text);
+            EXPECT_EQ(before.attributes, pane.Snapshot().attributes);
             if (ending == Unchanged) continue;  // OK leaves the caret after the text
-            EXPECT_EQ(5, pane.SelStart());
-            EXPECT_EQ(5, pane.SelLength());
+            EXPECT_EQ(std::pair(5, 5), std::pair(pane.SelStart(), pane.SelLength()));
         }
     }
 }
@@ -211,38 +189,20 @@ TEST_F(SpellingTest, CancelPutsTheSelectionBackAndOnlyAChangeModifiesTheWindow) 
 TEST_F(SpellingTest, OkWritesBackTheWayOfEachKind) {
     listed.wrong = {{"wrd", {"word"}}};
     // HTML: plain text, recoloured as HTML, one undo step.
-    EditorWindow& page = open(KindHtml, "<p>a wrd</p>");
-    page.backup_code();
-    select(page.pane(), 0, 12);
-    dialog = SpellingDialog::open(app);
-    ASSERT_NE(nullptr, dialog);
+    ASSERT_NE(nullptr, check(KindHtml, "<p>a wrd</p>"));
     changeTo("word");
     dialog->close_Click();
-    EXPECT_EQ("<p>a word</p>", page.pane().Text());
-    select(page.pane(), 0, 3);
-    EXPECT_EQ(Tag, page.pane().SelColor());
-    page.undo_code();
-    EXPECT_EQ("<p>a wrd</p>", page.pane().Text());
+    EXPECT_EQ("<p>a word</p>", document().Text());
+    select(document(), 0, 3);
+    EXPECT_EQ(Tag, document().SelColor());
+    windows.back()->undo_code();
+    EXPECT_EQ("<p>a wrd</p>", document().Text());
 
     // Document: a word corrected by typing in the dialog goes back as typed.
-    EditorWindow& note = open(KindDocument, "one wrd");
-    select(note.pane(), 0, 7);
-    dialog = SpellingDialog::open(app);
-    ASSERT_NE(nullptr, dialog);
+    ASSERT_NE(nullptr, check(KindDocument, "one wrd"));
     select(dialog->rtf1(), 0, 3);
     dialog->rtf1().SetSelText("One");
     dialog->close_Click();
-    EXPECT_EQ("One wrd", note.pane().Text());
-}
-
-// Tag names are words only in document windows.
-TEST_F(SpellingTest, TagNamesAreExemptInHtmlWindowsOnly) {
-    listed.wrong = {{"wrold", {}}, {"html", {}}};
-    ASSERT_NE(nullptr, check(KindHtml, "wrold html"));
-    EXPECT_EQ(Misspelled, colourOf(0, 5));
-    EXPECT_NE(Misspelled, colourOf(6, 4));
-    dialog->cancle_Click();
-    ASSERT_NE(nullptr, check(KindDocument, "wrold html"));
-    EXPECT_EQ(Misspelled, colourOf(6, 4));
+    EXPECT_EQ("One wrd", document().Text());
 }
 }  // namespace
