@@ -2,7 +2,13 @@
 // pages, Unicode skips, destinations it leaves out, and RTF it does not know.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QProgressDialog>
 #include <QTextDocument>
+#include <QTimer>
+
+#include "core/delayed_progress.h"
+#include "document/rtf/rtf_codec.h"
 
 #include "document/rtf/rtf_reader.h"
 #include "support/rtf_describe.h"
@@ -51,4 +57,23 @@ TEST(RtfReader, NamesWhatItLeavesOutOnceAndRefusesWhatIsNotRtf) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(document.isEmpty());
     EXPECT_TRUE(rtf::looksLikeRtf("\r\n {\\rtf1}"));
+}
+
+// A large document shows how far its reading has come (at once here, after half a second in use).
+TEST(RtfReader, ALargeDocumentShowsItsProgress) {
+    QByteArray rtf = Header;
+    for (int i = 0; i < 5000; ++i) rtf += "word \\par ";
+    rtf += "}";
+    bool shown = false;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&shown] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            shown = shown || (qobject_cast<QProgressDialog*>(top) && top->isVisible());
+    });
+    look.start(0);
+    DelayedProgress::showAfterMs = 0;
+    QTextDocument document;
+    EXPECT_TRUE(RtfCodec().read(rtf, document, nullptr, nullptr));
+    DelayedProgress::showAfterMs = 500;
+    EXPECT_TRUE(shown);
 }
