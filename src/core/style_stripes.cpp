@@ -18,7 +18,7 @@ int variantOf(unsigned char style, const StyleStripes::Variants& variants) {
     return style == variants.variant[0][base] ? 0 : style == variants.variant[1][base] ? 1 : 2;
 }
 
-// The variant that is neither of two (-1 for none).
+// The variant that is neither of two (each a variant or -1); one of the three always is.
 int otherThan(int a, int b) {
     for (int variant = 0;; ++variant)
         if (variant != a && variant != b) return variant;
