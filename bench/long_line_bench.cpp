@@ -49,9 +49,7 @@ struct OpenedPage {
         frame->setGeometry(40, 40, 1100, 800);
         frame->show();
     }
-    ~OpenedPage() {
-        for (EditorWindow* window : frame->findChildren<EditorWindow*>()) window->setModifiedTag(QStringLiteral("s"));
-    }
+    ~OpenedPage() { closeAll(); }
     // Closes every window as the user does, through its frame, and lets Qt delete them, so
     // that the next open reads the file again instead of bringing its window forward.
     void closeAll() {
